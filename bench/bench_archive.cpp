@@ -1,0 +1,68 @@
+// Loading the archive from disk: the demo archive and the largest one the files can hold.
+#include "archive/archive_loader.h"
+#include "archive/archive_saver.h"
+#include "archive/edit_buffer.h"
+#include "archive/file_store.h"
+#include "archive/super_enalotto.h"
+#include "demo_archive.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// A folder holding `archive`, kept for the whole run.
+class ArchiveFolder {
+public:
+    explicit ArchiveFolder(const Archive& archive) {
+        DiskFileStore files(path());
+        if (WriteArchiveFiles(files, archive) != 0)
+            std::abort();
+    }
+    QString path() const { return dir_.path() + u'/'; }
+
+private:
+    QTemporaryDir dir_;
+};
+
+const ArchiveFolder& demoFolder() {
+    static const ArchiveFolder folder(MakeDemoArchive());
+    return folder;
+}
+
+const ArchiveFolder& largestFolder() {
+    static const ArchiveFolder folder(MakeDemoArchive(QDate(2400, 1, 1), MaxDrawCount));
+    return folder;
+}
+
+void loadFrom(benchmark::State& state, const ArchiveFolder& folder) {
+    Archive archive;
+    for (auto _ : state) {
+        if (LoadArchive(folder.path(), archive) != 0)
+            state.SkipWithError("load failed");
+        benchmark::DoNotOptimize(archive);
+    }
+    state.counters["draws"] = archive.DrawCount();
+}
+
+void BM_LoadDemoArchive(benchmark::State& state) {
+    loadFrom(state, demoFolder());
+}
+void BM_LoadLargestArchive(benchmark::State& state) {
+    loadFrom(state, largestFolder());
+}
+
+void BM_DeriveSuperNumbersLargest(benchmark::State& state) {
+    Archive archive = MakeDemoArchive(QDate(2400, 1, 1), MaxDrawCount);
+    for (auto _ : state) {
+        DeriveSuperNumbers(archive);
+        benchmark::DoNotOptimize(archive);
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_LoadDemoArchive)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadLargestArchive)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DeriveSuperNumbersLargest)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();

@@ -1,0 +1,85 @@
+#include "archive/archive.h"
+
+#include <algorithm>
+
+Archive::Archive(int drawCount) {
+    drawCount = std::clamp(drawCount, 0, MaxDrawCount);
+    const auto count = std::size_t(drawCount);
+    dates_.assign(count, PackedDate{});
+    weekdays_.assign(count + 2, 0);
+    numbers_.assign(count * AllWheels * NumbersPerWheel, 0);
+    superLines_.assign(count * SuperLineLength, 0);
+}
+
+bool Archive::isWheelPosition(int wheel, int position) {
+    return wheel >= 1 && wheel <= AllWheels && position >= 1 && position <= NumbersPerWheel;
+}
+
+std::size_t Archive::numberIndex(int wheel, int draw, int position) {
+    return (std::size_t(draw - 1) * AllWheels + std::size_t(wheel - 1)) * NumbersPerWheel +
+           std::size_t(position - 1);
+}
+
+PackedDate Archive::DrawDate(int draw) const {
+    return isValidDraw(draw) ? dates_[std::size_t(draw - 1)] : PackedDate{};
+}
+
+qint16 Archive::DrawWeekday(int draw) const {
+    return draw >= 0 && std::size_t(draw) < weekdays_.size() ? weekdays_[std::size_t(draw)] : qint16(0);
+}
+
+qint16 Archive::DrawNumbers(int wheel, int draw, int position) const {
+    return isValidDraw(draw) && isWheelPosition(wheel, position)
+               ? numbers_[numberIndex(wheel, draw, position)]
+               : qint16(0);
+}
+
+qint16 Archive::SuperNumbers(int draw, int slot) const {
+    return isValidDraw(draw) && slot >= 1 && slot <= SuperLineLength
+               ? superLines_[std::size_t(draw - 1) * SuperLineLength + std::size_t(slot - 1)]
+               : qint16(0);
+}
+
+void Archive::setDrawDate(int draw, PackedDate date) {
+    if (isValidDraw(draw))
+        dates_[std::size_t(draw - 1)] = date;
+}
+
+void Archive::setDrawWeekday(int draw, qint16 code) {
+    if (draw >= 0 && std::size_t(draw) < weekdays_.size())
+        weekdays_[std::size_t(draw)] = code;
+}
+
+void Archive::setDrawNumber(int wheel, int draw, int position, qint16 number) {
+    if (isValidDraw(draw) && isWheelPosition(wheel, position))
+        numbers_[numberIndex(wheel, draw, position)] = number;
+}
+
+void Archive::setSuperNumber(int draw, int slot, qint16 number) {
+    if (isValidDraw(draw) && slot >= 1 && slot <= SuperLineLength)
+        superLines_[std::size_t(draw - 1) * SuperLineLength + std::size_t(slot - 1)] = number;
+}
+
+void Archive::setCityWheels(int draw, const char* record) {
+    if (!isValidDraw(draw))
+        return;
+    qint16* slots = &numbers_[numberIndex(1, draw, 1)];
+    for (int i = 0; i < CityWheels * NumbersPerWheel; ++i)
+        slots[i] = qint16(quint8(record[i]));
+}
+
+void Archive::setNationalWheel(int draw, const char* record) {
+    if (!isValidDraw(draw))
+        return;
+    qint16* slots = &numbers_[numberIndex(NationalWheel, draw, 1)];
+    for (int i = 0; i < NumbersPerWheel; ++i)
+        slots[i] = qint16(quint8(record[i]));
+}
+
+WheelNumbers Archive::drawWheels(int draw) const {
+    WheelNumbers wheels{};
+    for (int w = 1; w <= AllWheels; ++w)
+        for (int p = 1; p <= NumbersPerWheel; ++p)
+            wheels[std::size_t(w)][std::size_t(p)] = DrawNumbers(w, draw, p);
+    return wheels;
+}

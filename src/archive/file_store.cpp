@@ -1,0 +1,79 @@
+#include "archive/file_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+// The error number of a failed operation on `file`; never 0, since the operation did fail.
+int failureNumber(const QFileDevice& file) {
+    const int error = errorNumberOf(file.error());
+    return error != 0 ? error : ErrorNumber::PathFileAccess;
+}
+
+} // namespace
+
+DiskFileStore::DiskFileStore(QString folder) : folder_(std::move(folder)) {}
+
+QString DiskFileStore::resolve(const QString& name) const {
+    const QDir dir(folder_);
+    if (QFileInfo::exists(dir.filePath(name)))
+        return dir.filePath(name);
+    const QStringList entries = dir.entryList(
+        QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& entry : entries)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return dir.filePath(entry);
+    return dir.filePath(name);
+}
+
+int DiskFileStore::folderError() const {
+    const QFileInfo info(folder_);
+    return info.isDir() ? 0 : ErrorNumber::PathNotFound;
+}
+
+FileRead DiskFileStore::read(const QString& name, qint64 maxBytes) {
+    if (const int error = folderError())
+        return {error, false, {}};
+    QFile file(resolve(name));
+    if (!file.exists())
+        return {};
+    if (!file.open(QIODevice::ReadOnly))
+        return {failureNumber(file), true, {}};
+    FileRead result{0, true, maxBytes < 0 ? file.readAll() : file.read(maxBytes)};
+    if (file.error() != QFileDevice::NoError)
+        result.error = failureNumber(file);
+    return result;
+}
+
+int DiskFileStore::write(const QString& name, const QByteArray& bytes) {
+    if (const int error = folderError())
+        return error;
+    QSaveFile file(resolve(name));
+    if (!file.open(QIODevice::WriteOnly))
+        return failureNumber(file);
+    if (file.write(bytes) != bytes.size()) {
+        const int error = failureNumber(file);
+        file.cancelWriting();
+        return error;
+    }
+    return file.commit() ? 0 : failureNumber(file);
+}
+
+int errorNumberOf(QFileDevice::FileError error) {
+    switch (error) {
+    case QFileDevice::NoError:
+        return 0;
+    case QFileDevice::ResourceError:
+        return ErrorNumber::DiskFull;
+    case QFileDevice::PermissionsError:
+        return ErrorNumber::PermissionDenied;
+    case QFileDevice::ReadError:
+    case QFileDevice::WriteError:
+        return ErrorNumber::DeviceIo;
+    default:
+        return ErrorNumber::PathFileAccess;
+    }
+}

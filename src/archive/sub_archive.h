@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// Which sub-archive a draw belongs to, and its index there. Draws 1..LastWeeklyDraw are all in
+// "S"; after them the draws alternate: odd distance from LastWeeklyDraw in "M", even in "S".
+struct SubArchivePlace {
+    QString suffix; // "S" or "M"
+    int index = 0;  // the draw's record index within that sub-archive
+};
+
+// Parity of `draw`: 1 for the "M" sub-archive, 0 for "S".
+int SubArchiveParity(int draw, int lastWeeklyDraw);
+SubArchivePlace SubArchiveOf(int draw, int lastWeeklyDraw);

@@ -1,0 +1,102 @@
+#include "archive/archive.h"
+#include "calendar/draw_date.h"
+
+#include <QDate>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestCalendar : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void dayFromDate_data();
+    void dayFromDate();
+    void dayFromDateAgreesWithTheCalendar();
+    void formatDrawDate_data();
+    void formatDrawDate();
+    void yearRankOrdersTheCentury();
+    void drawWeekday();
+};
+
+void TestCalendar::dayFromDate_data() {
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("yearCode");
+    QTest::addColumn<int>("weekday");
+    QTest::newRow("1 Jan 1996, day 0") << 1 << 1 << 96 << 1;
+    QTest::newRow("15 Aug 1996") << 15 << 8 << 96 << 4;
+    QTest::newRow("1 Mar 1996, after a leap February") << 1 << 3 << 96 << 5;
+    QTest::newRow("1 Jan 1997") << 1 << 1 << 97 << 3;
+    QTest::newRow("1 Jan 2000") << 1 << 1 << 0 << 6;
+    QTest::newRow("29 Feb 2004") << 29 << 2 << 4 << 7;
+    QTest::newRow("7 May 2005") << 7 << 5 << 5 << 6;
+    QTest::newRow("31 Dec 2046, last year code") << 31 << 12 << 46 << 1;
+    QTest::newRow("1995 is before the count") << 1 << 1 << 95 << 0;
+    QTest::newRow("1947 is before the count") << 1 << 1 << 47 << 0;
+    QTest::newRow("impossible 31 Feb counts on") << 31 << 2 << 5 << 4;
+}
+
+void TestCalendar::dayFromDate() {
+    QFETCH(int, day);
+    QFETCH(int, month);
+    QFETCH(int, yearCode);
+    QFETCH(int, weekday);
+    QCOMPARE(Day_From_Date(qint16(day), qint16(month), qint16(yearCode)), weekday);
+}
+
+// Every day from 1996 to 2046 against the Gregorian calendar.
+void TestCalendar::dayFromDateAgreesWithTheCalendar() {
+    for (QDate day(1996, 1, 1); day <= QDate(2046, 12, 31); day = day.addDays(1)) {
+        const int got = Day_From_Date(qint16(day.day()), qint16(day.month()), qint16(day.year() % 100));
+        if (got != day.dayOfWeek())
+            QFAIL(qPrintable(day.toString(Qt::ISODate)));
+    }
+}
+
+void TestCalendar::formatDrawDate_data() {
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("yearCode");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("single digits padded") << 5 << 3 << 5 << u"05-03-05"_s;
+    QTest::newRow("two digits") << 28 << 12 << 99 << u"28-12-99"_s;
+    QTest::newRow("year code 0") << 1 << 1 << 0 << u"01-01-00"_s;
+    QTest::newRow("code 4") << 9 << 10 << 4 << u"09-10-04"_s;
+    QTest::newRow("three digits kept") << 200 << 0 << 100 << u"200-00-100"_s;
+}
+
+void TestCalendar::formatDrawDate() {
+    QFETCH(int, day);
+    QFETCH(int, month);
+    QFETCH(int, yearCode);
+    QFETCH(QString, text);
+    QCOMPARE(FormatDrawDate(PackedDate{quint8(day), quint8(month), quint8(yearCode)}), text);
+}
+
+void TestCalendar::yearRankOrdersTheCentury() {
+    QCOMPARE(YearRank(47), 47);
+    QCOMPARE(YearRank(99), 99);
+    QCOMPARE(YearRank(0), 100);
+    QCOMPARE(YearRank(46), 146);
+    QCOMPARE(FullYear(47), 1947);
+    QCOMPARE(FullYear(46), 2046);
+}
+
+void TestCalendar::drawWeekday() {
+    Archive archive(2);
+    archive.setDrawDate(1, {7, 5, 5});
+    archive.setDrawWeekday(1, 6);
+    archive.setDrawWeekday(3, 2); // the slot of the draw being added
+    QCOMPARE(FormatDrawDate(archive, 1), u"07-05-05"_s);
+
+    const DrawWeekdayInfo saturday = GetDrawWeekday(archive, 1);
+    QCOMPARE(saturday.code, 6);
+    QCOMPARE(saturday.abbrev, u"Sab"_s);
+    const DrawWeekdayInfo none = GetDrawWeekday(archive, 2);
+    QCOMPARE(none.code, 0);
+    QVERIFY(none.abbrev.isEmpty());
+    QCOMPARE(GetDrawWeekday(archive, 3).abbrev, u"Mar"_s);
+}
+
+QTEST_GUILESS_MAIN(TestCalendar)
+#include "tst_calendar.moc"

@@ -1,0 +1,159 @@
+#include "archive/archive_loader.h"
+#include "archive/archive_saver.h"
+#include "archive/edit_buffer.h"
+#include "archive/file_store.h"
+#include "demo_archive.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+} // namespace
+
+class TestFileStore : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void namesIgnoreLetterCase();
+    void readingNeverCreatesAFile();
+    void missingFolder_data();
+    void missingFolder();
+    void failedWriteKeepsTheOldFile();
+    void readLimit();
+    void errorNumbers_data();
+    void errorNumbers();
+    void loadAndSaveOnDisk();
+};
+
+void TestFileStore::namesIgnoreLetterCase() {
+    QTemporaryDir dir;
+    writeFile(dir.filePath(u"_giorni.dtb"_s), "abc");
+    DiskFileStore files(dir.path() + u'/');
+    const FileRead read = files.read(u"_GIORNI.DTB"_s);
+    QCOMPARE(read.error, 0);
+    QVERIFY(read.exists);
+    QCOMPARE(read.bytes, QByteArray("abc"));
+
+    QCOMPARE(files.write(u"_Giorni.Dtb"_s, "xyz"), 0);
+    QCOMPARE(entries(dir.path()), QStringList{u"_giorni.dtb"_s});
+    QCOMPARE(readFile(dir.filePath(u"_giorni.dtb"_s)), QByteArray("xyz"));
+
+    // A new file gets the name as asked for.
+    QCOMPARE(files.write(u"_data_SM.dtb"_s, "new"), 0);
+    QVERIFY(entries(dir.path()).contains(u"_data_SM.dtb"_s));
+    QCOMPARE(files.read(u"_data_sm.dtb"_s).bytes, QByteArray("new"));
+}
+
+void TestFileStore::readingNeverCreatesAFile() {
+    QTemporaryDir dir;
+    DiskFileStore files(dir.path());
+    const FileRead read = files.read(u"_rn.dtb"_s);
+    QCOMPARE(read.error, 0);
+    QVERIFY(!read.exists);
+    Archive archive;
+    QCOMPARE(LoadArchive(dir.path() + u'/', archive), 53);
+    QVERIFY(entries(dir.path()).isEmpty());
+}
+
+void TestFileStore::missingFolder_data() {
+    QTest::addColumn<bool>("folderIsAFile");
+    QTest::newRow("no such folder") << false;
+    QTest::newRow("a file, not a folder") << true;
+}
+
+void TestFileStore::missingFolder() {
+    QFETCH(bool, folderIsAFile);
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(u"data"_s);
+    if (folderIsAFile)
+        writeFile(folder, "not a folder");
+    DiskFileStore files(folder);
+    QCOMPARE(files.read(u"_data_sm.dtb"_s).error, 76);
+    QCOMPARE(files.write(u"_data_sm.dtb"_s, "x"), 76);
+    Archive archive;
+    QCOMPARE(LoadArchive(folder + u'/', archive), 76);
+    QCOMPARE(entries(dir.path()), folderIsAFile ? QStringList{u"data"_s} : QStringList{});
+}
+
+// A name that reaches a folder cannot be replaced: the write fails and the folder stays.
+void TestFileStore::failedWriteKeepsTheOldFile() {
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(u"_EST_SM.DTB"_s));
+    DiskFileStore files(dir.path());
+    QVERIFY(files.write(u"_est_sm.dtb"_s, "numbers") != 0);
+    QVERIFY(QFileInfo(dir.filePath(u"_EST_SM.DTB"_s)).isDir());
+    QVERIFY(files.read(u"_est_sm.dtb"_s).error != 0);
+    QCOMPARE(entries(dir.path()), QStringList{u"_EST_SM.DTB"_s});
+}
+
+void TestFileStore::readLimit() {
+    QTemporaryDir dir;
+    writeFile(dir.filePath(u"_rn.dtb"_s), "0123456789");
+    DiskFileStore files(dir.path());
+    QCOMPARE(files.read(u"_rn.dtb"_s, 4).bytes, QByteArray("0123"));
+    QCOMPARE(files.read(u"_rn.dtb"_s, 0).bytes, QByteArray());
+    QVERIFY(files.read(u"_rn.dtb"_s, 0).exists);
+    QCOMPARE(files.read(u"_rn.dtb"_s).bytes, QByteArray("0123456789"));
+}
+
+void TestFileStore::errorNumbers_data() {
+    QTest::addColumn<int>("fileError");
+    QTest::addColumn<int>("number");
+    QTest::newRow("none") << int(QFileDevice::NoError) << 0;
+    QTest::newRow("disk full") << int(QFileDevice::ResourceError) << 61;
+    QTest::newRow("permission") << int(QFileDevice::PermissionsError) << 70;
+    QTest::newRow("read") << int(QFileDevice::ReadError) << 57;
+    QTest::newRow("write") << int(QFileDevice::WriteError) << 57;
+    QTest::newRow("open") << int(QFileDevice::OpenError) << 75;
+    QTest::newRow("rename") << int(QFileDevice::RenameError) << 75;
+}
+
+void TestFileStore::errorNumbers() {
+    QFETCH(int, fileError);
+    QFETCH(int, number);
+    QCOMPARE(errorNumberOf(QFileDevice::FileError(fileError)), number);
+}
+
+void TestFileStore::loadAndSaveOnDisk() {
+    QTemporaryDir dir;
+    const QString folder = dir.path() + u'/';
+    DiskFileStore files(folder);
+    const Archive demo = MakeDemoArchive(QDate(1960, 1, 1));
+    QCOMPARE(WriteArchiveFiles(files, demo), 0);
+
+    EditBuffer edit;
+    edit.EditDate = {0, 2, 1, 60};
+    edit.CurrentWeekday = 6;
+    for (int p = 1; p <= 5; ++p)
+        edit.EditNumbers[1][std::size_t(p)] = qint16(p);
+    QCOMPARE(SaveArchive(files, u"SM"_s, demo.DrawCount() + 1, edit, demo.DrawCount()), 0);
+
+    Archive loaded;
+    QCOMPARE(LoadArchive(folder, loaded), 0);
+    QCOMPARE(loaded.DrawCount(), demo.DrawCount() + 1);
+    QCOMPARE(loaded.DrawDate(loaded.DrawCount()), (PackedDate{2, 1, 60}));
+    QCOMPARE(loaded.DrawNumbers(1, loaded.DrawCount(), 5), 5);
+    QCOMPARE(entries(dir.path()).size(), 8); // no temporary files left behind
+}
+
+QTEST_GUILESS_MAIN(TestFileStore)
+#include "tst_file_store.moc"

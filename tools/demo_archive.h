@@ -1,0 +1,22 @@
+#pragma once
+
+#include "archive/archive.h"
+
+#include <QDate>
+
+class FileStore;
+
+// A synthetic archive on the real calendar of the draws: Saturdays from 4 January 1947;
+// Wednesdays and Saturdays from 12 March 1997 (so LastWeeklyDraw is the Saturday before);
+// Tuesdays, Thursdays and Saturdays from 21 June 2005; Fridays as well from 7 July 2023.
+// The numbers are invented: five distinct numbers 1..90 per wheel from a fixed seed, the national
+// wheel from draw FirstNationalDraw on; SuperNumbers derived as a load would. Stops at `lastDay` or after
+// `maxDraws` draws.
+Archive MakeDemoArchive(QDate lastDay = QDate(2026, 12, 5), int maxDraws = MaxDrawCount);
+
+// Writes a whole archive: the "SM" set with its weekdays and national-wheel files, and the "S" and
+// "M" sub-archives. Returns 0 or the error number of the first failed write.
+int WriteArchiveFiles(FileStore& files, const Archive& archive);
+
+// Whether `folder` already holds any archive file (".dtb", any letter case).
+bool HoldsArchiveFiles(const QString& folder);
