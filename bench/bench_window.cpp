@@ -1,0 +1,88 @@
+// The window: one full repaint of the archive grid at 1920x1080, and start-up to the main menu.
+#include "archive/file_store.h"
+#include "demo_archive.h"
+#include "window/frm_vorel.h"
+#include "window/help_viewer.h"
+#include "window/message_boxes.h"
+#include "window/settings_store.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct SilentBoxes final : MessageBoxes {
+    MsgAnswer show(const MessageRequest&) override { return MsgAnswer::Ok; }
+};
+struct NoHelp final : HelpViewer {
+    QString showHelp(const QString&, const QString&) override { return {}; }
+};
+struct NoSettings final : SettingsStore {
+    QString read(const QString&, const QString&, const QString& fallback) override { return fallback; }
+    void write(const QString&, const QString&, const QString&) override {}
+};
+
+struct Environment {
+    QTemporaryDir dir;
+    SilentBoxes boxes;
+    NoHelp help;
+    NoSettings settings;
+
+    Environment() {
+        DiskFileStore files(dir.path());
+        WriteArchiveFiles(files, MakeDemoArchive());
+    }
+
+    frmVorel::Services services() {
+        frmVorel::Services s;
+        s.messages = &boxes;
+        s.help = &help;
+        s.settings = &settings;
+        s.endProgram = [](int) {};
+        s.dataPath = dir.path() + u'/';
+        s.programPath = s.dataPath;
+        return s;
+    }
+};
+
+Environment& environment() {
+    static Environment env;
+    return env;
+}
+
+void BM_DrawGridFullHD(benchmark::State& state) {
+    frmVorel window(environment().services());
+    window.Form_Load();
+    window.show();
+    window.resize(1920, 1080);
+    window.But3_Click();
+    for (auto _ : state)
+        window.DrawGrid();
+    state.counters["rows"] = window.GridRows - 1;
+}
+
+void BM_StartUpToMainMenu(benchmark::State& state) {
+    for (auto _ : state) {
+        frmVorel window(environment().services());
+        window.Form_Load();
+        window.show();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(window.ScreenMode);
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_DrawGridFullHD)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartUpToMainMenu)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,64 @@
+#include "views/grid_view.h"
+
+#include "archive/archive.h"
+#include "views/print_surface.h"
+
+#include <algorithm>
+
+namespace {
+
+const QColor Black(0, 0, 0);
+const QColor White(255, 255, 255);
+
+// A horizontal rule 2 twips above the text position, never above the top.
+void ruleUnderLine(PrintSurface& surface, int right, int widthPixels) {
+    const int y = std::max(surface.currentY - 2, 0);
+    const int x = surface.currentX, textY = surface.currentY;
+    surface.line(0, y, right, y, widthPixels, Black);
+    surface.currentX = x;
+    surface.currentY = textY;
+}
+
+void printRow(PrintSurface& surface, const GridRowText& row) {
+    surface.print(row.beforeJolly);
+    if (!row.jolly.isEmpty()) {
+        surface.setItalic(true);
+        surface.print(row.jolly);
+        surface.setItalic(false);
+    }
+    surface.print(row.afterJolly);
+}
+
+} // namespace
+
+void PaintGrid(PrintSurface& surface, const Archive& archive, const GridState& state) {
+    surface.setItalic(false);
+    surface.clear();
+    surface.setColor(Black);
+    const int firstBlock = state.GridFirstColumn;
+    const int lastBlock = GridLastBlock(state);
+    const int lastRow = GridLastRow(state, archive.DrawCount());
+
+    surface.print(GridHeaderLine(firstBlock, lastBlock));
+    surface.newLine();
+    const int cw = surface.textWidth(QStringLiteral("Z"));
+    const int ch = surface.textHeight();
+    const std::vector<double> rules = GridRuleCells(firstBlock, lastBlock);
+    const int right = int(rules.back() * cw);
+    const int yEnd = std::max(ch * (lastRow - state.CurrentDraw + 2), 0);
+    ruleUnderLine(surface, right, 2);
+
+    for (int d = state.CurrentDraw; d <= lastRow; ++d) {
+        if (d == state.CurrentDraw)
+            surface.setColor(White);
+        printRow(surface, GridRowLine(archive, d, firstBlock, lastBlock, state.GridSorted));
+        surface.newLine();
+        surface.setColor(Black);
+        ruleUnderLine(surface, right, 1);
+    }
+
+    for (std::size_t i = 0; i < rules.size(); ++i) {
+        const int x = int(rules[i] * cw);
+        surface.line(x, 0, x, yEnd, i == 0 ? 2 : 1, Black);
+    }
+}

@@ -1,0 +1,142 @@
+#pragma once
+
+#include "archive/archive.h"
+#include "archive/edit_buffer.h"
+#include "window/messages.h"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class ClickLabel;
+class HelpViewer;
+class MessageBoxes;
+class PictureBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollBar;
+class SettingsStore;
+
+// The one window of the program. It owns the whole state: the archive, the edit buffer, the
+// screen state and its controls, and shows four screens by showing, hiding and re-captioning
+// them: 0 main menu, 1 entry screen, 2 archive view, 3 paste window.
+//
+// Member and control names follow the program's own vocabulary (ScreenMode, DrawGrid, But1,
+// Picture1, ...); control arrays are indexed from 1, slot 0 is unused.
+class frmVorel : public QWidget {
+    Q_OBJECT
+public:
+    // What the window needs from outside, so that tests can stand in for every part of it.
+    struct Services {
+        MessageBoxes* messages = nullptr;
+        HelpViewer* help = nullptr;
+        SettingsStore* settings = nullptr;
+        // Ends the program at once with the given status (Esci, failed start-up, failed save).
+        std::function<void(int)> endProgram;
+        QString dataPath;    // the folder of the data files, ending in "/"
+        QString programPath; // the program's folder, ending in "/": the help file lives there
+    };
+
+    explicit frmVorel(Services services, QWidget* parent = nullptr);
+    ~frmVorel() override;
+
+    // Start-up and shut-down.
+    bool Form_Load(); // false when start-up failed and the program has been ended
+    void Form_Unload();
+    void Form_Resize();
+
+    // Screens and buttons.
+    void ShowMainMenu();
+    void ShowEntryScreen();
+    void ShowArchiveView();
+    void ShowCorrectionScreen();
+    void AgDalFile();
+    void But1_Click();
+    void But2_Click();
+    void But3_Click();
+    void But4_Click();
+    void butHelp_Click();
+
+    // The archive grid and the scroll bars.
+    void DrawGrid();
+    void PostaviPregled1();
+    void HScrl_Change();
+    void VScrl_Change();
+    void Picture1_KeyDown(int& keyCode, int& shift);
+    void HScrl_KeyDown(int& keyCode, int& shift);
+    void VScrl_KeyDown(int& keyCode, int& shift);
+    void Lb_Click(int index);
+
+    // Entry screen. ShowDrawPanel, StoreWheelFields, LoadWheelFields, the commit and Elabora
+    // are stand-ins here: the panel, the fields and the paste analysis come with the editor.
+    void ShowDrawPanel(int p);
+    void StoreWheelFields();
+    void LoadWheelFields();
+    void CommitEditedDraw();
+    void Elabora();
+
+    // Loads the archive from DataPath, reporting a failure in its "Errore" box.
+    void LoadArchiveReporting();
+
+    // State.
+    Archive archive;
+    EditBuffer edit;
+    QString DataPath;
+    int ScreenMode = 0;
+    int ScreenSubMode = 0;
+    int ImportState = 0;
+    int GridSorted = 0;
+    int CurrentDraw = 0;
+    int EditWheel = 1;
+    int GridRows = 0;
+    int GridWidthUnits = 0;
+    int GridFirstColumn = 1;
+    int GridVisibleWheels = 1;
+    bool But1Default = false; // Enter presses But1
+    bool But2Cancel = false;  // Escape presses But2
+
+    // Controls.
+    QPushButton* But1;
+    QPushButton* But2;
+    QPushButton* But3;
+    QPushButton* But4;
+    QPushButton* butHelp;
+    QPlainTextEdit* Text1;
+    std::array<QLineEdit*, 4> TBData{};
+    std::array<QLineEdit*, 6> TBNum{};
+    QScrollBar* HScrl;
+    QScrollBar* VScrl;
+    PictureBox* Picture1;
+    PictureBox* Pic1;
+    QComboBox* Combo1;
+    QLabel* LTG;
+    QLabel* LTD;
+    QLabel* LTE;
+    QLabel* LTE1;
+    QLabel* LTR;
+    std::array<ClickLabel*, 12> Lb{};
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void setTabOrder();
+    void setDefaultAndCancel(bool enterPressesBut1, bool escapePressesBut2);
+    void setWheelLabelBold(int wheel, bool bold);
+    void hideEntryControls();
+    void applyStoredGeometry();
+    void resizeToOuter(int outerWidth, int outerHeight);
+    MsgAnswer showMessage(const MessageRequest& request);
+
+    Services services_;
+    // The stored outer size, applied again once the window frame is known.
+    QSize wantedOuterSize_;
+};

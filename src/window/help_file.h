@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// The help file: UTF-8 text made of topics. A topic starts with a line "== Title"; the lines
+// "K: keyword" right after it list its keywords; the rest, up to the next topic, is its body.
+// In the body a blank line separates paragraphs and a line starting with "- " is a list item.
+// Lines starting with "#" outside a body are comments.
+struct HelpTopic {
+    QString title;
+    QStringList keywords;
+    QStringList body;
+};
+
+struct HelpFile {
+    std::vector<HelpTopic> topics;
+};
+
+HelpFile ParseHelpFile(const QString& text);
+
+// The partial-key lookup: topics with a keyword equal to `key` (letter case ignored), or, when
+// none has it, topics with a keyword that starts with `key`. One topic is shown as itself,
+// several as the list of those topics, none as the index of all keywords.
+struct HelpLookup {
+    enum Kind { Topic, List, Index } kind = Index;
+    std::vector<int> topics; // indices into HelpFile::topics
+};
+HelpLookup LookUpHelp(const HelpFile& help, const QString& key);
+
+// HTML pages of the help window. Links are "topic:N".
+QString HelpTopicHtml(const HelpFile& help, int topic);
+QString HelpListHtml(const HelpFile& help, const std::vector<int>& topics, const QString& key);
+QString HelpIndexHtml(const HelpFile& help);
+
+// Reads and parses the help file at `path`. On failure `error` holds an Italian description
+// for the user and the help is empty.
+struct HelpFileRead {
+    HelpFile help;
+    QString error;
+};
+HelpFileRead ReadHelpFile(const QString& path);

@@ -1,0 +1,37 @@
+#include "window/message_boxes.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon iconOf(MsgIcon icon) {
+    switch (icon) {
+    case MsgIcon::Information:
+        return QMessageBox::Information;
+    case MsgIcon::Warning:
+        return QMessageBox::Warning;
+    case MsgIcon::Error:
+        return QMessageBox::Critical;
+    case MsgIcon::Question:
+        return QMessageBox::Question;
+    case MsgIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+MsgAnswer QtMessageBoxes::show(const MessageRequest& request) {
+    // A carriage return alone breaks the line, as the messages' texts expect.
+    QString text = request.text;
+    text.replace(u'\r', u'\n');
+    QMessageBox box(iconOf(request.icon), request.title, text, QMessageBox::Ok,
+                    parent_ ? parent_ : QApplication::activeWindow());
+    if (request.buttons == MsgButtons::OkCancel)
+        box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Ok);
+    // Any answer other than Cancel counts as OK.
+    return box.exec() == QMessageBox::Cancel ? MsgAnswer::Cancel : MsgAnswer::Ok;
+}

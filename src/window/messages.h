@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+// Every message box the program shows is described by one of these: text, title, buttons, icon.
+enum class MsgButtons { Ok, OkCancel };
+enum class MsgIcon { None, Information, Warning, Error, Question };
+enum class MsgAnswer { Ok, Cancel };
+
+struct MessageRequest {
+    QString text;
+    QString title;
+    MsgButtons buttons = MsgButtons::Ok;
+    MsgIcon icon = MsgIcon::None;
+
+    friend bool operator==(const MessageRequest&, const MessageRequest&) = default;
+};
+
+// The program's title, also the title of boxes that have none of their own.
+inline const QString ProgramTitle = QStringLiteral("Vorel");
+inline const QString WindowCaption = QStringLiteral("Vorel, v 2.0.0");
+
+namespace Messages {
+// A data file could not be loaded or saved.
+MessageRequest fileError(int errorNumber);
+// Start-up failed; the program ends after it.
+MessageRequest startupError(int errorNumber);
+// The archive view asks before opening the top draw for correction.
+MessageRequest correctionQuestion(const QString& drawDate);
+// The help could not be shown.
+MessageRequest helpFailure(const QString& description);
+} // namespace Messages

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// The per-user settings store: texts by section and key, under the program's application name.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    // The stored text, or `fallback` when the key is absent.
+    virtual QString read(const QString& section, const QString& key, const QString& fallback) = 0;
+    virtual void write(const QString& section, const QString& key, const QString& value) = 0;
+};
+
+// QSettings under the application name "Vorel" (on Linux ~/.config/Vorel/Vorel.conf).
+class QtSettingsStore final : public SettingsStore {
+public:
+    QString read(const QString& section, const QString& key, const QString& fallback) override;
+    void write(const QString& section, const QString& key, const QString& value) override;
+};

@@ -1,0 +1,48 @@
+#include "support/window_harness.h"
+
+#include "archive/file_store.h"
+#include "demo_archive.h"
+
+#include <QDir>
+#include <QTest>
+
+const Archive& DemoArchive() {
+    static const Archive demo = MakeDemoArchive();
+    return demo;
+}
+
+WindowHarness::WindowHarness(const Archive* archive) {
+    if (archive) {
+        DiskFileStore files(dataPath());
+        if (WriteArchiveFiles(files, *archive) != 0)
+            qFatal("cannot write the test archive");
+    }
+    programPath = dataPath();
+}
+
+WindowHarness::~WindowHarness() = default;
+
+frmVorel& WindowHarness::start() {
+    frmVorel::Services services;
+    services.messages = &boxes;
+    services.help = &help;
+    services.settings = &settings;
+    services.endProgram = [this](int status) { endings.append(status); };
+    services.dataPath = dataPathOverride.isEmpty() ? dataPath() : dataPathOverride;
+    services.programPath = programPath;
+    window_ = std::make_unique<frmVorel>(services);
+    window_->Form_Load();
+    window_->show();
+    window_->activateWindow();
+    if (!QTest::qWaitForWindowExposed(window_.get()))
+        qWarning("window not exposed");
+    return *window_;
+}
+
+void WindowHarness::screenshot(const QString& name) {
+    const QString folder = qEnvironmentVariable("VOREL_SCREENSHOTS");
+    if (folder.isEmpty() || !window_)
+        return;
+    QDir().mkpath(folder);
+    window_->grab().save(folder + u'/' + name + QStringLiteral(".png"));
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "support/window_fakes.h"
+#include "window/frm_vorel.h"
+
+#include <QTemporaryDir>
+#include <memory>
+
+class Archive;
+
+// The real window with every outside part replaced: message boxes, help, settings, program end,
+// and a temporary data folder.
+class WindowHarness {
+public:
+    // An archive to write into the data folder before start-up; none leaves the folder empty.
+    explicit WindowHarness(const Archive* archive);
+    ~WindowHarness();
+
+    // Builds the window, runs start-up and shows it.
+    frmVorel& start();
+    frmVorel& window() { return *window_; }
+    QString dataPath() const { return dir_.path() + u'/'; }
+
+    // Saves a picture of the window when VOREL_SCREENSHOTS names a folder.
+    void screenshot(const QString& name);
+
+    RecordingMessageBoxes boxes;
+    RecordingHelpViewer help;
+    MemorySettingsStore settings;
+    QList<int> endings;
+    QString dataPathOverride;
+    QString programPath;
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<frmVorel> window_;
+};
+
+// The demo archive, made once.
+const Archive& DemoArchive();

@@ -1,0 +1,101 @@
+#include "support/window_fakes.h"
+#include "window/messages.h"
+#include "window/settings_store.h"
+#include "window/window_geometry.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(MessageRequest)
+
+class TestMessages : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void boxes_data();
+    void boxes();
+    void geometryDefaults();
+    void geometryRoundTrip();
+    void geometryBadValues_data();
+    void geometryBadValues();
+    void qtSettingsStore();
+};
+
+void TestMessages::boxes_data() {
+    QTest::addColumn<MessageRequest>("request");
+    QTest::addColumn<MessageRequest>("expected");
+    QTest::newRow("file error") << Messages::fileError(53)
+                                << MessageRequest{u"File non trovato"_s, u"Errore"_s, MsgButtons::Ok,
+                                                  MsgIcon::None};
+    QTest::newRow("file error without a text")
+        << Messages::fileError(63)
+        << MessageRequest{u"Numero del record errato"_s, u"Errore"_s, MsgButtons::Ok, MsgIcon::None};
+    QTest::newRow("start-up error") << Messages::startupError(13)
+                                    << MessageRequest{u"Errore di sistema 13"_s, u"Errore iniziale"_s,
+                                                      MsgButtons::Ok, MsgIcon::None};
+    QTest::newRow("correction question")
+        << Messages::correctionQuestion(u"05-03-05"_s)
+        << MessageRequest{u"Vuoi correggiere i dati dell'estrazione del 05-03-05?"_s, u"CORREZIONE"_s,
+                          MsgButtons::OkCancel, MsgIcon::Question};
+    QTest::newRow("help failure") << Messages::helpFailure(u"manca"_s)
+                                  << MessageRequest{u"manca"_s, u"Vorel"_s, MsgButtons::Ok, MsgIcon::None};
+}
+
+void TestMessages::boxes() {
+    QFETCH(MessageRequest, request);
+    QFETCH(MessageRequest, expected);
+    QCOMPARE(request.text, expected.text);
+    QCOMPARE(request.title, expected.title);
+    QCOMPARE(request.buttons, expected.buttons);
+    QCOMPARE(request.icon, expected.icon);
+}
+
+void TestMessages::geometryDefaults() {
+    MemorySettingsStore settings;
+    QCOMPARE(ReadWindowGeometry(settings), (WindowGeometry{480, 480, 8448, 5676}));
+}
+
+void TestMessages::geometryRoundTrip() {
+    MemorySettingsStore settings;
+    WriteWindowGeometry(settings, {-150, 1200, 28800, 16200});
+    QCOMPARE(settings.writes, (QStringList{u"MainLeft"_s, u"MainTop"_s, u"MainWidth"_s, u"MainHeight"_s}));
+    QCOMPARE(settings.values.value(u"Settings/MainLeft"_s), u"-150"_s);
+    QCOMPARE(settings.values.value(u"Settings/MainWidth"_s), u"28800"_s);
+    QCOMPARE(ReadWindowGeometry(settings), (WindowGeometry{-150, 1200, 28800, 16200}));
+}
+
+void TestMessages::geometryBadValues_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<float>("width");
+    QTest::newRow("a word") << u"largo"_s << 8448.f;
+    QTest::newRow("empty") << u""_s << 8448.f;
+    QTest::newRow("not finite") << u"inf"_s << 8448.f;
+    QTest::newRow("blanks around") << u" 9000 "_s << 9000.f;
+    QTest::newRow("decimal") << u"9000.5"_s << 9000.5f;
+}
+
+void TestMessages::geometryBadValues() {
+    QFETCH(QString, text);
+    QFETCH(float, width);
+    MemorySettingsStore settings;
+    settings.values.insert(u"Settings/MainWidth"_s, text);
+    const WindowGeometry g = ReadWindowGeometry(settings);
+    QCOMPARE(g.width, width);
+    QCOMPARE(g.height, 5676.f);
+}
+
+// The real store keeps its keys under the application "Vorel", section "Settings".
+void TestMessages::qtSettingsStore() {
+    QtSettingsStore store;
+    store.write(u"Settings"_s, u"MainTop"_s, u"960"_s);
+    QCOMPARE(store.read(u"Settings"_s, u"MainTop"_s, u"480"_s), u"960"_s);
+    QCOMPARE(store.read(u"Settings"_s, u"Absent"_s, u"480"_s), u"480"_s);
+    QSettings direct(u"Vorel"_s, u"Vorel"_s);
+    QCOMPARE(direct.value(u"Settings/MainTop"_s).toString(), u"960"_s);
+    QVERIFY(direct.fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
+}
+
+QTEST_GUILESS_MAIN(TestMessages)
+#include "tst_messages.moc"

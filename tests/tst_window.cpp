@@ -1,0 +1,587 @@
+#include "archive/archive.h"
+#include "support/window_harness.h"
+#include "views/picture_box.h"
+#include "window/click_label.h"
+#include "window/help_window.h"
+#include "window/twips.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Which controls a screen shows: the letters name the groups of the screen table.
+QString visibleGroups(frmVorel& w) {
+    QString groups;
+    auto mark = [&](QChar letter, bool shown) { groups += shown ? letter : u'-'; };
+    mark(u'1', !w.But1->isHidden());
+    mark(u'2', !w.But2->isHidden());
+    mark(u'3', !w.But3->isHidden());
+    mark(u'4', !w.But4->isHidden());
+    mark(u'?', !w.butHelp->isHidden());
+    mark(u'P', !w.Picture1->isHidden());
+    mark(u'T', !w.Text1->isHidden());
+    mark(u'C', !w.Combo1->isHidden());
+    bool entry = true, entryHidden = true;
+    for (QWidget* c :
+         std::initializer_list<QWidget*>{w.LTG, w.LTD, w.LTE, w.LTE1, w.LTR, w.Pic1, w.TBData[1], w.TBData[2],
+                                         w.TBData[3], w.TBNum[1], w.TBNum[5], w.Lb[1], w.Lb[11]}) {
+        entry = entry && !c->isHidden();
+        entryHidden = entryHidden && c->isHidden();
+    }
+    groups += entry ? u'E' : (entryHidden ? u'-' : u'?');
+    mark(u'H', !w.HScrl->isHidden());
+    mark(u'V', !w.VScrl->isHidden());
+    return groups;
+}
+
+QString captions(frmVorel& w) {
+    return QStringList{w.But1->text(), w.But2->text(), w.But3->text(), w.But4->text()}.join(u'|');
+}
+
+} // namespace
+
+class TestWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void startUpShowsTheMainMenu();
+    void screens_data();
+    void screens();
+    void transitions();
+    void enterAndEscape_data();
+    void enterAndEscape();
+    void correctionQuestion();
+    void archiveViewOpensAtTheEnd();
+    void gridKeys_data();
+    void gridKeys();
+    void keysOnTheScrollBars();
+    void scrollBars();
+    void pageStepAfterTheEntryScreen();
+    void entryScreenWheelSelector();
+    void resizeOnEachScreen();
+    void tinyWindow();
+    void settingsRoundTrip();
+    void minimisedStoresNothing();
+    void badSettingUsesItsDefault();
+    void esciStoresOnceAndEnds();
+    void missingDataFolder();
+    void emptyArchive();
+    void helpKeywords();
+    void helpFailureShowsOneBox();
+    void pasteWindow();
+    void helpWindow();
+};
+
+void TestWindow::startUpShowsTheMainMenu() {
+    WindowHarness h(&DemoArchive());
+    frmVorel& w = h.start();
+    QVERIFY(h.boxes.shown.isEmpty());
+    QCOMPARE(w.ScreenMode, 0);
+    QCOMPARE(w.archive.DrawCount(), DemoArchive().DrawCount());
+    QCOMPARE(w.windowTitle(), u"Vorel, v 2.0.0"_s);
+    // First run: the default place and size in twips.
+    QCOMPARE(w.frameGeometry().topLeft(), QPoint(px(480), px(480)));
+    QCOMPARE(w.frameGeometry().size(), QSize(px(8448), px(5676)));
+    QCOMPARE(w.Combo1->count(), 8);
+    QCOMPARE(w.Combo1->itemText(0), QString());
+    QCOMPARE(w.Combo1->itemText(7), u"Dom"_s);
+    QCOMPARE(w.Combo1->currentIndex(), 0);
+    QVERIFY(w.DataPath.endsWith(u'/'));
+    h.screenshot(u"main-menu"_s);
+}
+
+void TestWindow::screens_data() {
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QString>("groups");
+    QTest::addColumn<QString>("captions");
+    QTest::addColumn<bool>("enterAndEscape");
+    QTest::newRow("main menu") << 0 << u"1234?------"_s
+                               << u"Aggiorna|Aggior. automatico|Visualizza/Correggi|Esci"_s << false;
+    QTest::newRow("entry screen") << 1 << u"12--?P-CE-V"_s << u"OK|Annulla|Visualizza/Correggi|Esci"_s
+                                  << false;
+    QTest::newRow("archive view") << 2 << u"123-?P---HV"_s << u"Correggi|Annulla|Ordina|Esci"_s << true;
+    QTest::newRow("paste window") << 3 << u"12--?-T----"_s << u"Elabora|Annulla|Visualizza/Correggi|Esci"_s
+                                  << false;
+}
+
+void TestWindow::screens() {
+    QFETCH(int, screen);
+    QFETCH(QString, groups);
+    QFETCH(QString, captions);
+    QFETCH(bool, enterAndEscape);
+    WindowHarness h(&DemoArchive());
+    frmVorel& w = h.start();
+    if (screen == 1)
+        w.But1->click();
+    else if (screen == 2)
+        w.But3->click();
+    else if (screen == 3)
+        w.But2->click();
+    QCOMPARE(w.ScreenMode, screen);
+    QCOMPARE(visibleGroups(w), groups);
+    QCOMPARE(::captions(w), captions);
+    QCOMPARE(w.But1Default, enterAndEscape);
+    QCOMPARE(w.But2Cancel, enterAndEscape);
+    QCOMPARE(w.But1->isDefault(), enterAndEscape);
+}
+
+void TestWindow::transitions() {
+    WindowHarness h(&DemoArchive());
+    frmVorel& w = h.start();
+    const int count = w.archive.DrawCount();
+
+    // New draw and back.
+    w.But1->click();
+    QCOMPARE(w.ScreenMode, 1);
+    QCOMPARE(w.ScreenSubMode, 0);
+    QCOMPARE(w.ImportState, 0);
+    QCOMPARE(w.CurrentDraw, count);
+    QCOMPARE(w.archive.DrawWeekday(count + 1), 0);
+    w.But2->click();
+    QCOMPARE(w.ScreenMode, 0);
+
+    // Archive view, a correction, and its Annulla back to the end of the archive, unsorted.
+    w.But3->click();
+    QCOMPARE(w.ScreenMode, 2);
+    w.But3->click(); // Ordina
+    QCOMPARE(w.GridSorted, -1);
+    w.VScrl->setValue(100);
+    w.But1->click(); // the question is answered OK
+    QCOMPARE(w.ScreenMode, 1);
+    QCOMPARE(w.ScreenSubMode, 1);
+    QCOMPARE(w.ImportState, 0);
+    QCOMPARE(w.CurrentDraw, 99);
+    w.But2->click();
+    QCOMPARE(w.ScreenMode, 2);
+    QCOMPARE(w.ScreenSubMode, 0);
+    QCOMPARE(w.GridSorted, 0);
+    QCOMPARE(w.CurrentDraw, count - w.GridRows + 2);
+    w.But2->click();
+    QCOMPARE(w.ScreenMode, 0);
+
+    // Paste window and back; then a correction offered by the paste flow returns to the menu.
+    w.But2->click();
+    QCOMPARE(w.ScreenMode, 3);
+    QCOMPARE(w.ScreenSubMode, 1);
+    QCOMPARE(w.ImportState, 1);
+    w.But2->click();
+    QCOMPARE(w.ScreenMode, 0);
+    QCOMPARE(w.ImportState, 0);
+    w.AgDalFile();
+    w.ScreenSubMode = 1;
+    w.ShowDrawPanel(10);
+    QCOMPARE(w.ScreenMode, 1);
+    w.But2->click();
+    QCOMPARE(w.ScreenMode, 0);
+
+    // "Ordina" twice is unsorted again.
+    w.But3->click();
+    w.But3->click();
+    w.But3->click();
+    QCOMPARE(w.GridSorted, 0);
+}
+
+void TestWindow::enterAndEscape_data() {
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<int>("afterEnter");
+    QTest::addColumn<int>("afterEscape");
+    QTest::newRow("main menu") << 0 << 0 << 0;
+    QTest::newRow("archive view") << 2 << 1 << 0;
+    QTest::newRow("paste window") << 3 << 3 << 3;
+}
+
+// Only the archive view has a default and a cancel button.
+void TestWindow::enterAndEscape() {
+    QFETCH(int, screen);
+    QFETCH(int, afterEnter);
+    QFETCH(int, afterEscape);
+    for (int key : {Qt::Key_Return, Qt::Key_Escape}) {
+        WindowHarness h(&DemoArchive());
+        frmVorel& w = h.start();
+        if (screen == 2)
+            w.But3->click();
+        else if (screen == 3)
+            w.But2->click();
+        QWidget* focused = QApplication::focusWidget() ? QApplication::focusWidget() : &w;
+        QTest::keyClick(focused, Qt::Key(key));
+        QCOMPARE(w.ScreenMode, key == Qt::Key_Return ? afterEnter : afterEscape);
+        QCOMPARE(h.boxes.shown.size(), screen == 2 && key == Qt::Key_Return ? 1 : 0);
+    }
+}
+
+void TestWindow::correctionQuestion() {
+    WindowHarness h(&DemoArchive());
+    frmVorel& w = h.start();
+    w.But3->click();
+    w.VScrl->setValue(1);
+    h.boxes.answers = {MsgAnswer::Cancel};
+    w.But1->click();
+    QCOMPARE(h.boxes.shown.size(), 1);
+    const MessageRequest& box = h.boxes.shown.first();
+    QCOMPARE(box.text, u"Vuoi correggiere i dati dell'estrazione del 04-01-47?"_s);
+    QCOMPARE(box.title, u"CORREZIONE"_s);
+    QCOMPARE(box.buttons, MsgButtons::OkCancel);
+    QCOMPARE(box.icon, MsgIcon::Question);
+    QCOMPARE(w.ScreenMode, 2);
+    QCOMPARE(w.CurrentDraw, 1);
+    QCOMPARE(QApplication::focusWidget(), w.Picture1);
+}
+
+void TestWindow::archiveViewOpensAtTheEnd() {
+    WindowHarness h(&DemoArchive());
+    frmVorel& w = h.start();
+    w.But3->click();
+    const int count = w.archive.DrawCount();
+    QVERIFY(w.GridRows > 2);
+    QCOMPARE(w.CurrentDraw, count - w.GridRows + 2);
+    QCOMPARE(w.VScrl->value(), w.CurrentDraw);
+    QCOMPARE(w.VScrl->maximum(), count);
+    QCOMPARE(w.HScrl->value(), 1);
+    QCOMPARE(w.GridFirstColumn, 1);
+    QCOMPARE(QApplication::focusWidget(), w.Picture1);
+    h.screenshot(u"archive-view"_s);
+    w.But3->click();
+    h.screenshot(u"archive-view-sorted"_s);
+    QTest::keyClick(w.Picture1, Qt::Key_End);
+    h.screenshot(u"archive-view-superenalotto"_s);
+    QTest::keyClick(w.Picture1, Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(w.CurrentDraw, count);
+    h.screenshot(u"archive-view-last-draw"_s);
+}
+
+void TestWindow::gridKeys_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("draw");
+    QTest::addColumn<int>("block");
+    QTest::newRow("Up") << int(Qt::Key_Up) << 0 << 99 << 5;
+    QTest::newRow("Ctrl+Up") << int(Qt::Key_Up) << int(Qt::ControlModifier) << 99 << 5;
+    QTest::newRow("Down") << int(Qt::Key_Down) << 0 << 101 << 5;
+    QTest::newRow("Page Up") << int(Qt::Key_PageUp) << 0 << 48 << 5;
+    QTest::newRow("Shift+Page Down") << int(Qt::Key_PageDown) << int(Qt::ShiftModifier) << 152 << 5;
+    QTest::newRow("Left") << int(Qt::Key_Left) << 0 << 100 << 4;
+    QTest::newRow("Right") << int(Qt::Key_Right) << 0 << 100 << 6;
+    QTest::newRow("Home") << int(Qt::Key_Home) << 0 << 100 << 1;
+    QTest::newRow("End") << int(Qt::Key_End) << 0 << 100 << 11;
+    QTest::newRow("Ctrl+Home") << int(Qt::Key_Home) << int(Qt::ControlModifier) << 1 << 5;
+    QTest::newRow("Shift+Home") << int(Qt::Key_Home) << int(Qt::ShiftModifier) << 100 << 5;
+    QTest::newRow("Alt+End") << int(Qt::Key_End) << int(Qt::AltModifier) << 100 << 5;
+}
+
+void TestWindow::gridKeys() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, draw);
+    QFETCH(int, block);
+    WindowHarness h(&DemoArchive());
+    frmVorel& w = h.start();
+    w.But3->click();
+    w.VScrl->setValue(100);
+    w.HScrl->setValue(5);
+    QTest::keyClick(w.Picture1, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(w.CurrentDraw, draw);
+    QCOMPARE(w.VScrl->value(), draw);
+    QCOMPARE(w.GridFirstColumn, block);
+    QCOMPARE(QApplication::focusWidget(), w.Picture1);
+}
+
+void TestWindow::keysOnTheScrollBars() {
+    WindowHarness h(&DemoArchive());
+    frmVorel& w = h.start();
+    w.But3->click();
+    w.VScrl->setValue(100);
+    for (QScrollBar* bar : {w.HScrl, w.VScrl}) {
+        bar->setFocus();
+        QTest::keyClick(bar, Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), w.Picture1);
+    }
+    QCOMPARE(w.CurrentDraw, 102);
+    w.HScrl->setFocus();
+    QTest::keyClick(w.HScrl, Qt::Key_End);
+    QCOMPARE(w.GridFirstColumn, 11);
+    QCOMPARE(w.CurrentDraw, 102);
+}
+
+void TestWindow::scrollBars() {
+    WindowHarness h(&DemoArchive());
+    frmVorel& w = h.start();
+    w.But3->click();
+    w.HScrl->setValue(11);
+    QCOMPARE(w.GridFirstColumn, 11);
+    w.VScrl->setValue(w.VScrl->maximum());
+    QCOMPARE(w.CurrentDraw, w.archive.DrawCount());
+    w.VScrl->setValue(0); // below the range: clamped to draw 1
+    QCOMPARE(w.CurrentDraw, 1);
+    w.HScrl->triggerAction(QAbstractSlider::SliderPageStepSub);
+    QCOMPARE(w.GridFirstColumn, 10);
+    w.VScrl->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(w.CurrentDraw, 53);
+}
+
+// The entry screen sets the bar's page step to 1 and it stays so for the rest of the run.
+void TestWindow::pageStepAfterTheEntryScreen() {
+    WindowHarness h(&DemoArchive());
+    frmVorel& w = h.start();
+    w.But3->click();
+    QCOMPARE(w.VScrl->pageStep(), 52);
+    w.But2->click();
+    w.But1->click();
+    QCOMPARE(w.VScrl->pageStep(), 1);
+    w.But2->click();
+    w.But3->click();
+    w.VScrl->setValue(10);
+    w.VScrl->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(w.CurrentDraw, 11);
+    QTest::keyClick(w.Picture1, Qt::Key_PageDown);
+    QCOMPARE(w.CurrentDraw, 63);
+}
+
+void TestWindow::entryScreenWheelSelector() {
+    WindowHarness h(&DemoArchive());
+    frmVorel& w = h.start();
+    w.But3->click();
+    w.VScrl->setValue(3000); // a large draw index left in the bar
+    w.But2->click();
+    w.But1->click();
+    QCOMPARE(w.VScrl->value(), 1);
+    QCOMPARE(w.VScrl->maximum(), 11); // the demo archive is past draw 3475
+    QCOMPARE(w.EditWheel, 1);
+    QCOMPARE(w.VScrl->geometry(), QRect(px(2820), px(3060), px(240), px(480)));
+    QVERIFY(w.Lb[1]->font().bold());
+    w.Lb_Click(4);
+    QCOMPARE(w.EditWheel, 4);
+    QCOMPARE(w.LTR->text(), u"Ruota GE"_s);
+    QVERIFY(w.Lb[4]->font().bold());
+    QVERIFY(!w.Lb[1]->font().bold());
+    w.Lb_Click(12);
+    QCOMPARE(w.EditWheel, 4);
+    QTest::keyClick(w.Picture1, Qt::Key_Down); // the grid keys do nothing here
+    QCOMPARE(w.EditWheel, 4);
+    h.screenshot(u"entry-screen"_s);
+
+    // Draw 3474 has ten wheels.
+    w.But2->click();
+    w.ScreenSubMode = 1;
+    w.ShowDrawPanel(3473);
+    QCOMPARE(w.VScrl->maximum(), 10);
+    w.Lb_Click(11);
+    QCOMPARE(w.EditWheel, 1);
+}
+
+void TestWindow::resizeOnEachScreen() {
+    WindowHarness h(&DemoArchive());
+    frmVorel& w = h.start();
+    w.resize(900, 500);
+    QCOMPARE(captions(w), u"Aggiorna|Aggior. automatico|Visualizza/Correggi|Esci"_s);
+    QCOMPARE(w.Picture1->geometry(), QRect(0, 32, 900, 468));
+    QCOMPARE(w.butHelp->x(), 900 - 24 - 4);
+
+    w.But3->click();
+    const int rows = w.GridRows;
+    w.resize(900, 700);
+    QVERIFY(w.GridRows > rows);
+    QCOMPARE(w.VScrl->geometry().right(), w.Picture1->geometry().right() - 2);
+    QCOMPARE(w.HScrl->geometry().bottom(), w.Picture1->geometry().bottom() - 2);
+    w.But2->click();
+
+    w.But1->click();
+    const QRect number = w.TBNum[1]->geometry();
+    w.resize(700, 450);
+    QCOMPARE(w.TBNum[1]->geometry(), number);
+    QCOMPARE(w.Picture1->height(), 450 - 32);
+    QCOMPARE(w.ScreenMode, 1);
+}
+
+void TestWindow::tinyWindow() {
+    WindowHarness h(&DemoArchive());
+    frmVorel& w = h.start();
+    w.But3->click();
+    w.resize(200, 20);
+    QCOMPARE(w.Picture1->height(), 0);
+    QCOMPARE(w.GridRows, 0);
+    QCOMPARE(w.butHelp->x(), px(6460)); // never over "Esci"
+    QTest::keyClick(w.Picture1, Qt::Key_Down);
+    w.resize(600, 400);
+    QVERIFY(w.GridRows > 0);
+}
+
+void TestWindow::settingsRoundTrip() {
+    WindowHarness h(&DemoArchive());
+    frmVorel& w = h.start();
+    w.setGeometry(100, 80, 700, 500);
+    w.close();
+    QCOMPARE(h.settings.writes, (QStringList{u"MainLeft"_s, u"MainTop"_s, u"MainWidth"_s, u"MainHeight"_s}));
+    QCOMPARE(h.settings.values.value(u"Settings/MainLeft"_s), QString::number(twips(w.frameGeometry().x())));
+    QCOMPARE(h.settings.values.value(u"Settings/MainWidth"_s),
+             QString::number(twips(w.frameGeometry().width())));
+    QCOMPARE(h.settings.values.value(u"Settings/MainHeight"_s),
+             QString::number(twips(w.frameGeometry().height())));
+    QVERIFY(w.frameGeometry().width() >= 700);
+
+    WindowHarness next(&DemoArchive());
+    next.settings.values = h.settings.values;
+    frmVorel& again = next.start();
+    QCOMPARE(again.frameGeometry(), w.frameGeometry());
+
+    // Maximised: its bounds are stored, and the next start shows a normal window with them.
+    again.showMaximized();
+    QTest::qWait(10);
+    const QRect maximised = again.frameGeometry();
+    again.close();
+    WindowHarness third(&DemoArchive());
+    third.settings.values = next.settings.values;
+    frmVorel& normal = third.start();
+    QVERIFY(!normal.isMaximized());
+    QCOMPARE(normal.frameGeometry(), maximised);
+}
+
+void TestWindow::minimisedStoresNothing() {
+    WindowHarness h(&DemoArchive());
+    frmVorel& w = h.start();
+    w.setWindowState(Qt::WindowMinimized);
+    w.close();
+    QVERIFY(h.settings.writes.isEmpty());
+}
+
+void TestWindow::badSettingUsesItsDefault() {
+    WindowHarness h(&DemoArchive());
+    h.settings.values.insert(u"Settings/MainWidth"_s, u"largo"_s);
+    h.settings.values.insert(u"Settings/MainHeight"_s, u"6000"_s);
+    frmVorel& w = h.start();
+    QVERIFY(h.boxes.shown.isEmpty());
+    QVERIFY(h.endings.isEmpty());
+    QCOMPARE(w.frameGeometry().size(), QSize(px(8448), px(6000)));
+    QCOMPARE(w.ScreenMode, 0);
+}
+
+void TestWindow::esciStoresOnceAndEnds() {
+    WindowHarness h(&DemoArchive());
+    frmVorel& w = h.start();
+    w.But3->click();
+    w.But4_Click(); // hidden on the archive view: does nothing
+    QVERIFY(h.endings.isEmpty());
+    w.But2->click();
+    w.But4->click();
+    QCOMPARE(h.endings, QList<int>{0});
+    QCOMPARE(h.settings.writes.size(), 4);
+}
+
+void TestWindow::missingDataFolder() {
+    WindowHarness h(nullptr);
+    h.dataPathOverride = h.dataPath() + u"nowhere/"_s;
+    frmVorel& w = h.start();
+    QCOMPARE(h.boxes.shown.size(), 1);
+    QCOMPARE(h.boxes.shown.first(),
+             (MessageRequest{u"Percorso non trovato"_s, u"Errore"_s, MsgButtons::Ok, MsgIcon::None}));
+    QVERIFY(h.endings.isEmpty());
+    QCOMPARE(w.ScreenMode, 0);
+}
+
+// A folder with no archive: the load fails, and every screen still works on no draws.
+void TestWindow::emptyArchive() {
+    WindowHarness h(nullptr);
+    frmVorel& w = h.start();
+    QCOMPARE(h.boxes.shown.size(), 1);
+    QCOMPARE(h.boxes.shown.first(),
+             (MessageRequest{u"File non trovato"_s, u"Errore"_s, MsgButtons::Ok, MsgIcon::None}));
+    w.But3->click();
+    QCOMPARE(w.ScreenMode, 2);
+    QCOMPARE(w.CurrentDraw, 1);
+    QCOMPARE(w.VScrl->value(), 1);
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_End, Qt::Key_Up})
+        QTest::keyClick(w.Picture1, key, Qt::ControlModifier);
+    w.But1->click(); // nothing to correct
+    QCOMPARE(h.boxes.shown.size(), 1);
+    QCOMPARE(w.ScreenMode, 2);
+    h.screenshot(u"archive-view-empty"_s);
+    w.But2->click();
+    w.But1->click();
+    QCOMPARE(w.ScreenMode, 1);
+    QCOMPARE(w.CurrentDraw, 0);
+    QCOMPARE(w.VScrl->maximum(), 10);
+}
+
+void TestWindow::helpKeywords() {
+    WindowHarness h(&DemoArchive());
+    frmVorel& w = h.start();
+    w.butHelp->click();
+    w.But1->click();
+    w.butHelp->click();
+    w.But2->click();
+    w.But3->click();
+    w.butHelp->click();
+    w.But2->click();
+    w.But2->click();
+    w.butHelp->click();
+    const QString file = h.programPath + u"Help/vorel.hlp"_s;
+    QCOMPARE(h.help.requests, (QList<QPair<QString, QString>>{{file, u"Iniziale"_s},
+                                                              {file, u"Aggiorna"_s},
+                                                              {file, u"Visualizza"_s},
+                                                              {file, u"Aggiornamento automatico"_s}}));
+    QVERIFY(h.boxes.shown.isEmpty());
+    QCOMPARE(w.ScreenMode, 3);
+}
+
+void TestWindow::helpFailureShowsOneBox() {
+    WindowHarness h(&DemoArchive());
+    h.help.failure = u"Il file della guida non \u00e8 stato trovato"_s;
+    frmVorel& w = h.start();
+    w.But3->click();
+    const int draw = w.CurrentDraw;
+    w.butHelp->click();
+    QCOMPARE(h.boxes.shown.size(), 1);
+    QCOMPARE(h.boxes.shown.first(),
+             (MessageRequest{h.help.failure, u"Vorel"_s, MsgButtons::Ok, MsgIcon::None}));
+    QCOMPARE(w.ScreenMode, 2);
+    QCOMPARE(w.CurrentDraw, draw);
+}
+
+void TestWindow::pasteWindow() {
+    WindowHarness h(&DemoArchive());
+    frmVorel& w = h.start();
+    w.But2->click();
+    const QString instruction = u"Incolla l'estrazione nello spazio sottostante.\n\n"_s;
+    QCOMPARE(w.Text1->toPlainText(), instruction);
+    QCOMPARE(w.Text1->textCursor().position(), instruction.size());
+    QCOMPARE(QApplication::focusWidget(), w.Text1);
+    QVERIFY(w.Text1->isEnabled());
+    QTest::keyClicks(w.Text1, u"Sabato 12/03/2005"_s);
+    QTest::keyClick(w.Text1, Qt::Key_Return);
+    QCOMPARE(w.ScreenMode, 3);
+    QCOMPARE(w.Text1->toPlainText(), instruction + u"Sabato 12/03/2005\n"_s);
+    h.screenshot(u"paste-window"_s);
+    w.But2->click();
+    w.But2->click();
+    QCOMPARE(w.Text1->toPlainText(), instruction); // the text pasted before is gone
+}
+
+// The real help window: opens at the topic, stays open, and is reused.
+void TestWindow::helpWindow() {
+    HelpWindowViewer viewer;
+    const QString file = QStringLiteral(VOREL_SOURCE_DIR "/Help/vorel.hlp");
+    QCOMPARE(viewer.showHelp(file, u"Visualizza"_s), QString());
+    HelpWindow* window = viewer.window();
+    QVERIFY(window && window->isVisible());
+    QVERIFY(window->pageHtml().contains(u"L'archivio"_s));
+    QVERIFY(window->pageHtml().contains(u"Ctrl+Home"_s));
+    const QString missing = viewer.showHelp(file + u".missing"_s, u"Iniziale"_s);
+    QVERIFY(missing.startsWith(u"Il file della guida non \u00e8 stato trovato"_s));
+    QCOMPARE(viewer.window(), window);
+    QCOMPARE(viewer.showHelp(file, u"Nessuna parola"_s), QString());
+    QVERIFY(window->pageHtml().contains(u"Indice"_s));
+    if (!qEnvironmentVariableIsEmpty("VOREL_SCREENSHOTS"))
+        window->grab().save(qEnvironmentVariable("VOREL_SCREENSHOTS") + u"/help-window.png"_s);
+    QCOMPARE(viewer.showHelp(file, u"Aggiornamento automatico"_s), QString());
+    QVERIFY(window->pageHtml().contains(u"incolla il testo"_s));
+    if (!qEnvironmentVariableIsEmpty("VOREL_SCREENSHOTS"))
+        window->grab().save(qEnvironmentVariable("VOREL_SCREENSHOTS") + u"/help-topic.png"_s);
+}
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"
