@@ -21,4 +21,43 @@ MessageRequest helpFailure(const QString& description) {
     return {description, ProgramTitle, MsgButtons::Ok, MsgIcon::None};
 }
 
+namespace {
+// The question follows two carriage returns, an empty line between sentence and question.
+const QString CorrectionQuestion = QStringLiteral("\r\rCORREZIONE?");
+const QString Attention = QStringLiteral("ATTENZIONE");
+} // namespace
+
+MessageRequest pasteUnreadable() {
+    return {QStringLiteral("Impossibile rilevare i dati!"), ProgramTitle, MsgButtons::Ok, MsgIcon::Error};
+}
+
+MessageRequest pasteVerified(const QString& drawDate) {
+    return {QStringLiteral("L'estrazione del ") + drawDate +
+                QStringLiteral(" corrisponde a quella trovata nel database."),
+            QStringLiteral("VERIFICATO"), MsgButtons::Ok, MsgIcon::None};
+}
+
+MessageRequest pasteDiffers(const QString& drawDate) {
+    return {QStringLiteral("L'estrazione del ") + drawDate +
+                QStringLiteral(" non corrisponde a quella trovata nel database.") + CorrectionQuestion,
+            Attention, MsgButtons::OkCancel, MsgIcon::Warning};
+}
+
+MessageRequest pasteSameNumbers(const QString& drawDate) {
+    return {QStringLiteral("I dati corrispondono all'estrazione del ") + drawDate +
+                QStringLiteral(", ma la data \u00e8 diversa.") + CorrectionQuestion,
+            Attention, MsgButtons::OkCancel, MsgIcon::Warning};
+}
+
+MessageRequest pasteSimilarNumbers(const QString& drawDate) {
+    return {QStringLiteral("I dati sono simili all'estrazione del ") + drawDate +
+                QStringLiteral(", e anche la data \u00e8 diversa.") + CorrectionQuestion,
+            Attention, MsgButtons::OkCancel, MsgIcon::Warning};
+}
+
+MessageRequest pasteNotFound() {
+    return {QStringLiteral("Impossibile rintracciare un'estrazione corrispondente nell'archivio!"),
+            ProgramTitle, MsgButtons::Ok, MsgIcon::Error};
+}
+
 } // namespace Messages

@@ -29,4 +29,12 @@ MessageRequest startupError(int errorNumber);
 MessageRequest correctionQuestion(const QString& drawDate);
 // The help could not be shown.
 MessageRequest helpFailure(const QString& description);
+
+// The outcomes of reading a pasted draw; `drawDate` is the date of the archived draw concerned.
+MessageRequest pasteUnreadable();
+MessageRequest pasteVerified(const QString& drawDate);
+MessageRequest pasteDiffers(const QString& drawDate);
+MessageRequest pasteSameNumbers(const QString& drawDate);
+MessageRequest pasteSimilarNumbers(const QString& drawDate);
+MessageRequest pasteNotFound();
 } // namespace Messages
