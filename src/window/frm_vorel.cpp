@@ -2,6 +2,7 @@
 // keys to the grid and to the default and cancel buttons.
 #include "window/frm_vorel.h"
 
+#include "archive/file_store.h"
 #include "views/grid_keys.h"
 #include "views/picture_box.h"
 #include "window/app_icon.h"
@@ -46,6 +47,9 @@ QPushButton* makeButton(QWidget* parent, const QString& text, int left, int widt
 
 QLineEdit* makeTextBox(QWidget* parent, int left, int top) {
     auto* box = new QLineEdit(parent);
+    // Only typed digits go in: no pasting from a menu and no dropping of text.
+    box->setContextMenuPolicy(Qt::NoContextMenu);
+    box->setAcceptDrops(false);
     place(box, left, top, 540, 360);
     box->setFont(MonoFont(10.5));
     QPalette palette = box->palette();
@@ -168,6 +172,14 @@ void frmVorel::buildControls() {
     connect(HScrl, &QScrollBar::valueChanged, this, &frmVorel::HScrl_Change);
     connect(VScrl, &QScrollBar::valueChanged, this, &frmVorel::VScrl_Change);
     connect(Picture1, &PictureBox::keyDown, this, &frmVorel::Picture1_KeyDown);
+    for (int i = 1; i <= 3; ++i) {
+        TBData[std::size_t(i)]->installEventFilter(this);
+        connect(TBData[std::size_t(i)], &QLineEdit::textChanged, this, [this, i] { TBData_Change(i); });
+    }
+    for (int j = 1; j <= 5; ++j) {
+        TBNum[std::size_t(j)]->installEventFilter(this);
+        connect(TBNum[std::size_t(j)], &QLineEdit::textChanged, this, [this, j] { TBNum_Change(j); });
+    }
 }
 
 // The tab order as built; labels and hidden controls are skipped by the focus chain itself.
@@ -222,8 +234,12 @@ void frmVorel::keyPressEvent(QKeyEvent* event) {
 
 // Keys pressed on the scroll bars go to the grid first, as the grid's own keys.
 bool frmVorel::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || (watched != HScrl && watched != VScrl))
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return QWidget::eventFilter(watched, event);
+    if (watched != HScrl && watched != VScrl)
+        return keyInField(watched, static_cast<QKeyEvent*>(event));
+    if (event->type() != QEvent::KeyPress)
+        return false;
     auto* keyEvent = static_cast<QKeyEvent*>(event);
     const int key = keyEvent->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape)
@@ -240,4 +256,12 @@ bool frmVorel::eventFilter(QObject* watched, QEvent* event) {
 
 MsgAnswer frmVorel::showMessage(const MessageRequest& request) {
     return services_.messages->show(request);
+}
+
+FileStore& frmVorel::files() {
+    if (services_.files)
+        return *services_.files;
+    if (!diskFiles_)
+        diskFiles_ = std::make_unique<DiskFileStore>(DataPath);
+    return *diskFiles_;
 }

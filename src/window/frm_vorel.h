@@ -7,8 +7,11 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 
 class ClickLabel;
+class FileStore;
+struct PasteAnalysis;
 class HelpViewer;
 class MessageBoxes;
 class PictureBox;
@@ -38,6 +41,8 @@ public:
         std::function<void(int)> endProgram;
         QString dataPath;    // the folder of the data files, ending in "/"
         QString programPath; // the program's folder, ending in "/": the help file lives there
+        // Where the data files are read and written; none: the folder DataPath on disk.
+        FileStore* files = nullptr;
     };
 
     explicit frmVorel(Services services, QWidget* parent = nullptr);
@@ -70,11 +75,17 @@ public:
     void VScrl_KeyDown(int& keyCode, int& shift);
     void Lb_Click(int index);
 
-    // Entry screen. ShowDrawPanel, StoreWheelFields, LoadWheelFields, the commit and Elabora
-    // are stand-ins here: the panel, the fields and the paste analysis come with the editor.
+    // Entry screen: the draw panel, the fields and their keys, the wheel shown.
     void ShowDrawPanel(int p);
     void StoreWheelFields();
     void LoadWheelFields();
+    void TBData_KeyPress(int index, int& keyAscii);
+    void TBData_Change(int index);
+    void TBNum_KeyPress(int index, int& keyAscii);
+    void TBNum_Change(int index);
+    void TBNum_KeyUp(int index, int keyCode, int shift);
+
+    // The commit of the entry screen, and the reading of a pasted draw.
     void CommitEditedDraw();
     void Elabora();
 
@@ -85,6 +96,8 @@ public:
     Archive archive;
     EditBuffer edit;
     QString DataPath;
+    QString ScratchText;
+    QString CurrentDayName;
     int ScreenMode = 0;
     int ScreenSubMode = 0;
     int ImportState = 0;
@@ -135,8 +148,21 @@ private:
     void applyStoredGeometry();
     void resizeToOuter(int outerWidth, int outerHeight);
     MsgAnswer showMessage(const MessageRequest& request);
+    FileStore& files();
+    bool keyInField(QObject* watched, QKeyEvent* event);
+    void limitToTwoCharacters(QLineEdit* field);
+    void moveToNextWheel();
+    void fillEntryFields(int p);
+    void printDrawPanel(int k);
+    bool subArchivesPresent();
+    bool saveEditedDraw(bool newDraw);
+    void openPastedDraw(const PasteAnalysis& analysis);
 
     Services services_;
     // The stored outer size, applied again once the window frame is known.
     QSize wantedOuterSize_;
+    std::unique_ptr<FileStore> diskFiles_;
+    // ScratchText holds the text before an accepted keystroke only while it is being typed:
+    // what the program puts into a field is never undone by the two-character limit.
+    bool typing_ = false;
 };

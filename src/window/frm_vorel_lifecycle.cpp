@@ -73,7 +73,7 @@ void frmVorel::resizeToOuter(int outerWidth, int outerHeight) {
 }
 
 void frmVorel::LoadArchiveReporting() {
-    if (const int error = LoadArchive(DataPath, archive))
+    if (const int error = LoadArchive(files(), archive))
         showMessage(Messages::fileError(error));
 }
 

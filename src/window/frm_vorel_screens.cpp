@@ -227,31 +227,3 @@ void frmVorel::butHelp_Click() {
     if (!failure.isEmpty())
         showMessage(Messages::helpFailure(failure));
 }
-
-// Stand-in until the editor exists: opens the entry screen for draw p + 1 without the panel.
-void frmVorel::ShowDrawPanel(int p) {
-    if (ImportState == 0)
-        edit = EditBuffer{};
-    CurrentDraw = p;
-    ShowEntryScreen();
-    Combo1->show();
-    CurrentDraw = p;
-}
-
-// Stand-in until the editor exists: the number fields are not copied.
-void frmVorel::StoreWheelFields() {
-    setWheelLabelBold(EditWheel, false);
-}
-
-// Stand-in until the editor exists: only the caption and the bold mark follow the wheel.
-void frmVorel::LoadWheelFields() {
-    LTR->setText(QStringLiteral("Ruota ") + WheelCode(EditWheel));
-    TBNum[1]->setFocus();
-    setWheelLabelBold(EditWheel, true);
-}
-
-// Stand-in until the editor exists: nothing is checked or stored.
-void frmVorel::CommitEditedDraw() {}
-
-// Stand-in until the paste analysis exists: the text is not read.
-void frmVorel::Elabora() {}

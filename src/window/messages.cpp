@@ -22,6 +22,44 @@ MessageRequest helpFailure(const QString& description) {
 }
 
 namespace {
+const QString ErrorTitle = QStringLiteral("ERRORE");
+const QString SaveTitle = QStringLiteral("Salvataggio dati");
+} // namespace
+
+MessageRequest zerosOnWheel(const QString& wheelCode) {
+    return {QStringLiteral("Ci sono degli 0 sulla ruota di ") + wheelCode + u'.',
+            QStringLiteral("ATTENZIONE"), MsgButtons::OkCancel, MsgIcon::Warning};
+}
+
+MessageRequest duplicatesOnWheel(const QString& wheelCode) {
+    return {QStringLiteral("Ci sono i doppi numeri sulla ruota di ") + wheelCode + u'.', ErrorTitle,
+            MsgButtons::Ok, MsgIcon::Error};
+}
+
+// Titled like the duplicates box that comes before it.
+MessageRequest above90OnWheel(const QString& wheelCode) {
+    return {QStringLiteral("Numeri maggiori di 90 sulla ruota di ") + wheelCode + u'.', ErrorTitle,
+            MsgButtons::Ok, MsgIcon::Error};
+}
+
+MessageRequest badDate() {
+    return {QStringLiteral("La data \u00e8 errata."), ErrorTitle, MsgButtons::Ok, MsgIcon::Error};
+}
+
+MessageRequest noWeekday() {
+    return {QStringLiteral("Occorre specificare il giorno"), QStringLiteral("Error"), MsgButtons::OkCancel,
+            MsgIcon::Question};
+}
+
+MessageRequest confirmNewDraw() {
+    return {QStringLiteral("Salvare i dati aggiornati?"), SaveTitle, MsgButtons::OkCancel, MsgIcon::Question};
+}
+
+MessageRequest confirmCorrection() {
+    return {QStringLiteral("Salvare i dati corretti?"), SaveTitle, MsgButtons::OkCancel, MsgIcon::Question};
+}
+
+namespace {
 // The question follows two carriage returns, an empty line between sentence and question.
 const QString CorrectionQuestion = QStringLiteral("\r\rCORREZIONE?");
 const QString Attention = QStringLiteral("ATTENZIONE");

@@ -30,6 +30,15 @@ MessageRequest correctionQuestion(const QString& drawDate);
 // The help could not be shown.
 MessageRequest helpFailure(const QString& description);
 
+// The checks of a typed draw before it is saved; `wheelCode` names the wheel concerned.
+MessageRequest zerosOnWheel(const QString& wheelCode);
+MessageRequest duplicatesOnWheel(const QString& wheelCode);
+MessageRequest above90OnWheel(const QString& wheelCode);
+MessageRequest badDate();
+MessageRequest noWeekday();
+MessageRequest confirmNewDraw();
+MessageRequest confirmCorrection();
+
 // The outcomes of reading a pasted draw; `drawDate` is the date of the archived draw concerned.
 MessageRequest pasteUnreadable();
 MessageRequest pasteVerified(const QString& drawDate);

@@ -2,6 +2,7 @@
 
 #include "archive/file_store.h"
 #include "demo_archive.h"
+#include "support/memory_file_store.h"
 
 #include <QDir>
 #include <QTest>
@@ -11,9 +12,10 @@ const Archive& DemoArchive() {
     return demo;
 }
 
-WindowHarness::WindowHarness(const Archive* archive) {
+WindowHarness::WindowHarness(const Archive* archive, MemoryFileStore* memoryStore) : memory(memoryStore) {
     if (archive) {
-        DiskFileStore files(dataPath());
+        DiskFileStore disk(dataPath());
+        FileStore& files = memory ? static_cast<FileStore&>(*memory) : disk;
         if (WriteArchiveFiles(files, *archive) != 0)
             qFatal("cannot write the test archive");
     }
@@ -30,6 +32,7 @@ frmVorel& WindowHarness::start() {
     services.endProgram = [this](int status) { endings.append(status); };
     services.dataPath = dataPathOverride.isEmpty() ? dataPath() : dataPathOverride;
     services.programPath = programPath;
+    services.files = memory;
     window_ = std::make_unique<frmVorel>(services);
     window_->Form_Load();
     window_->show();

@@ -7,13 +7,15 @@
 #include <memory>
 
 class Archive;
+class MemoryFileStore;
 
 // The real window with every outside part replaced: message boxes, help, settings, program end,
 // and a temporary data folder.
 class WindowHarness {
 public:
     // An archive to write into the data folder before start-up; none leaves the folder empty.
-    explicit WindowHarness(const Archive* archive);
+    // With `memory` the data files live in that store instead of the folder.
+    explicit WindowHarness(const Archive* archive, MemoryFileStore* memory = nullptr);
     ~WindowHarness();
 
     // Builds the window, runs start-up and shows it.
@@ -30,6 +32,7 @@ public:
     QList<int> endings;
     QString dataPathOverride;
     QString programPath;
+    MemoryFileStore* memory = nullptr;
 
 private:
     QTemporaryDir dir_;

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "archive/archive.h"
+
+#include <QString>
+
+// Texts of the entry screen's fields and wheel labels.
+
+// A wheel label: its code, then each number right-aligned in 3 characters ("BA  5 12 34 56 78").
+QString WheelLabelText(int wheel, const std::array<qint16, 6>& numbers);
+// The label of a wheel of a new draw before anything is typed: its code and five zeros.
+QString NewDrawLabelText(int wheel);
+// What a number field shows for a stored value: the number, or nothing for 0.
+QString NumberFieldText(int value);
+// The draw-number caption: the number with one leading blank.
+QString DrawNumberText(int draw);
+
+// What a keystroke in a date or number field does: Enter moves on, digits, Backspace and
+// character 127 are typed, anything else is thrown away.
+enum class FieldKey { Enter, Typed, Swallowed };
+FieldKey FieldKeyOf(char16_t character);
+
+QString WithoutTrailingBlanks(const QString& text);
+// A field holds at most two characters while typing (trailing blanks not counted).
+bool ExceedsTwoCharacters(const QString& text);

@@ -1,0 +1,542 @@
+#include "archive/archive_loader.h"
+#include "archive/constant_tables.h"
+#include "archive/data_file_layout.h"
+#include "archive/sub_archive.h"
+#include "calendar/draw_date.h"
+#include "demo_archive.h"
+#include "editor/entry_text.h"
+#include "support/memory_file_store.h"
+#include "support/window_harness.h"
+#include "views/picture_box.h"
+#include "window/click_label.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A draw to type: wheel w, position p holds (w * 7 + p * 3) % 90 + 1, distinct within a wheel.
+WheelNumbers typedNumbers() {
+    WheelNumbers numbers{};
+    for (int w = 1; w <= 11; ++w)
+        for (int p = 1; p <= 5; ++p)
+            numbers[std::size_t(w)][std::size_t(p)] = qint16((w * 7 + p * 3) % 90 + 1);
+    return numbers;
+}
+
+// The window and its archive in memory, so that every byte written can be checked.
+struct Editor {
+    explicit Editor(int draws)
+        : archive(MakeDemoArchive(QDate(2100, 1, 1), draws)), harness(&archive, &store) {
+        harness.start();
+        before = store;
+    }
+    frmVorel& w() { return harness.window(); }
+
+    // Fills the fields as a user would leave them, wheel by wheel through the wheel selector.
+    void fill(const WheelNumbers& numbers, int wheels, PackedDate date, int weekday) {
+        for (int wheel = 1; wheel <= wheels; ++wheel) {
+            w().VScrl->setValue(wheel);
+            for (int p = 1; p <= 5; ++p)
+                w().TBNum[std::size_t(p)]->setText(
+                    QString::number(numbers[std::size_t(wheel)][std::size_t(p)]));
+        }
+        w().TBData[1]->setText(QString::number(date.day));
+        w().TBData[2]->setText(QString::number(date.month));
+        w().TBData[3]->setText(QString::number(date.yearCode));
+        w().Combo1->setCurrentIndex(weekday);
+    }
+
+    QByteArray added(const QString& name) const { return store.file(name).mid(before.file(name).size()); }
+
+    Archive archive;
+    MemoryFileStore store;
+    MemoryFileStore before;
+    WindowHarness harness;
+};
+
+QStringList titles(const RecordingMessageBoxes& boxes) {
+    QStringList list;
+    for (const MessageRequest& box : boxes.shown)
+        list.append(box.title);
+    return list;
+}
+
+bool hasWhitePixel(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == qRgb(255, 255, 255))
+                return true;
+    return false;
+}
+
+} // namespace
+
+class TestEditor : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void newDrawIsSaved_data();
+    void newDrawIsSaved();
+    void correctionFromTheArchiveView();
+    void commitBoxes_data();
+    void commitBoxes();
+    void zerosAcceptedAreSaved();
+    void typingRules();
+    void enterMovesOn();
+    void wheelSelectorAndLabels();
+    void panelOfANewDraw_data();
+    void panelOfANewDraw();
+    void failedSaveEndsTheProgram();
+    void firstDrawOfAnEmptyArchive();
+    void pasteFlow_data();
+    void pasteFlow();
+    void pastedCorrectionShowsWhiteNumbers();
+    void pastedYearIsNotCut();
+};
+
+void TestEditor::newDrawIsSaved_data() {
+    QTest::addColumn<int>("draws");
+    QTest::addColumn<QString>("subArchive");
+    QTest::newRow("first draw after the weekly period: M") << 2619 << u"m"_s;
+    QTest::newRow("the next: S") << 2620 << u"s"_s;
+    QTest::newRow("draw 3474, no national wheel") << 3473 << u"m"_s;
+    QTest::newRow("draw 3475, the first national record") << 3474 << u"s"_s;
+    QTest::newRow("draw 3476") << 3475 << u"m"_s;
+}
+
+void TestEditor::newDrawIsSaved() {
+    QFETCH(int, draws);
+    QFETCH(QString, subArchive);
+    Editor e(draws);
+    QCOMPARE(e.archive.LastWeeklyDraw, 2619);
+    const int d = draws + 1;
+    e.w().But1->click();
+    QCOMPARE(e.w().ScreenMode, 1);
+    const WheelNumbers numbers = typedNumbers();
+    e.fill(numbers, WheelCountOfDraw(d), {9, 10, 4}, 3);
+    e.w().But1->click();
+
+    QCOMPARE(titles(e.harness.boxes), QStringList{u"Salvataggio dati"_s});
+    QCOMPARE(e.harness.boxes.shown.first().text, u"Salvare i dati aggiornati?"_s);
+    QCOMPARE(e.w().ScreenMode, 0);
+    QCOMPARE(e.w().archive.DrawCount(), d);
+    QCOMPARE(wordAt(e.store.file(u"_data_sm.dtb"_s), 0), d);
+    QCOMPARE(e.added(u"_data_sm.dtb"_s), QByteArray::fromHex("090a04"));
+    QCOMPARE(e.added(u"_est_sm.dtb"_s), numbersRecord(numbers));
+    QCOMPARE(e.added(u"_giorni.dtb"_s), QByteArray(1, char(3)));
+    QCOMPARE(e.added(u"_rn.dtb"_s), d >= FirstNationalDraw ? nationalRecord(numbers) : QByteArray());
+    const QString other = subArchive == u"m"_s ? u"s"_s : u"m"_s;
+    QCOMPARE(e.added(u"_data_"_s + subArchive + u".dtb"_s), QByteArray::fromHex("090a04"));
+    QCOMPARE(e.added(u"_est_"_s + subArchive + u".dtb"_s), numbersRecord(numbers));
+    QCOMPARE(e.store.file(u"_data_"_s + other + u".dtb"_s), e.before.file(u"_data_"_s + other + u".dtb"_s));
+    QCOMPARE(e.w().archive.DrawNumbers(10, d, 5), numbers[10][5]);
+}
+
+void TestEditor::correctionFromTheArchiveView() {
+    Editor e(3480);
+    e.w().But3->click();
+    e.w().VScrl->setValue(2623);
+    e.w().But1->click(); // CORREZIONE? OK
+    QCOMPARE(e.w().ScreenMode, 1);
+    QCOMPARE(e.w().ScreenSubMode, 1);
+    QCOMPARE(e.w().LTE1->text(), u" 2623"_s);
+    QCOMPARE(e.w().TBData[1]->text(), QString::number(e.archive.DrawDate(2623).day));
+    QCOMPARE(e.w().TBNum[1]->text(), QString::number(e.archive.DrawNumbers(1, 2623, 1)));
+    QCOMPARE(e.w().Combo1->currentIndex(), int(e.archive.DrawWeekday(2623)));
+    auto ba = e.archive.drawWheels(2623)[1];
+    qint16 replacement = ba[2];
+    do {
+        replacement = qint16(replacement % 90 + 1);
+    } while (std::find(ba.begin() + 1, ba.end(), replacement) != ba.end());
+    e.w().TBNum[2]->setText(QString::number(replacement));
+    e.w().But1->click(); // Salvare i dati corretti? OK
+
+    QCOMPARE(e.harness.boxes.shown.last().text, u"Salvare i dati corretti?"_s);
+    QCOMPARE(e.w().ScreenMode, 0);
+    QCOMPARE(e.w().archive.DrawCount(), 3480);
+    const QByteArray record = e.store.file(u"_est_sm.dtb"_s).mid(50 * 2622, 50);
+    QCOMPARE(e.w().archive.DrawNumbers(1, 2623, 2), qint16(quint8(record[1])));
+    QCOMPARE(e.w().archive.DrawNumbers(1, 2623, 2), replacement);
+    // Draw 2623 is the fourth after the weekly period: "S" record 2619 + 2.
+    const SubArchivePlace place = SubArchiveOf(2623, 2619);
+    QCOMPARE(place.suffix, u"S"_s);
+    QCOMPARE(place.index, 2621);
+    QCOMPARE(e.store.file(u"_est_s.dtb"_s).mid(50 * (place.index - 1), 50), record);
+    QCOMPARE(e.store.file(u"_est_m.dtb"_s), e.before.file(u"_est_m.dtb"_s));
+    QCOMPARE(e.store.file(u"_est_s.dtb"_s).size(), e.before.file(u"_est_s.dtb"_s).size());
+}
+
+void TestEditor::commitBoxes_data() {
+    QTest::addColumn<int>("problem");
+    QTest::addColumn<QList<int>>("answers"); // 1 OK, 0 Cancel
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("zeros, Cancel") << 1 << QList<int>{0}
+                                   << QStringList{u"Ci sono degli 0 sulla ruota di CA."_s} << false;
+    QTest::newRow("zeros, OK, then confirmed")
+        << 1 << QList<int>{1, 1}
+        << QStringList{u"Ci sono degli 0 sulla ruota di CA."_s, u"Salvare i dati aggiornati?"_s} << true;
+    QTest::newRow("duplicates") << 2 << QList<int>{}
+                                << QStringList{u"Ci sono i doppi numeri sulla ruota di FI."_s} << false;
+    QTest::newRow("above 90") << 3 << QList<int>{}
+                              << QStringList{u"Numeri maggiori di 90 sulla ruota di RO."_s} << false;
+    QTest::newRow("31 April") << 4 << QList<int>{} << QStringList{u"La data \u00e8 errata."_s} << false;
+    QTest::newRow("no weekday, OK") << 5 << QList<int>{1} << QStringList{u"Occorre specificare il giorno"_s}
+                                    << false;
+    QTest::newRow("save cancelled") << 0 << QList<int>{0} << QStringList{u"Salvare i dati aggiornati?"_s}
+                                    << false;
+}
+
+void TestEditor::commitBoxes() {
+    QFETCH(int, problem);
+    QFETCH(QList<int>, answers);
+    QFETCH(QStringList, texts);
+    QFETCH(bool, saved);
+    Editor e(3000);
+    e.w().But1->click();
+    WheelNumbers numbers = typedNumbers();
+    PackedDate date{9, 10, 4};
+    int weekday = 3;
+    if (problem == 1)
+        numbers[2][4] = 0;
+    else if (problem == 2)
+        numbers[3] = {0, 5, 17, 5, 40, 62};
+    else if (problem == 3)
+        numbers[8][5] = 91;
+    else if (problem == 4)
+        date = {31, 4, 4};
+    else if (problem == 5)
+        weekday = 0;
+    e.fill(numbers, 10, date, weekday);
+    for (int answer : answers)
+        e.harness.boxes.answers.append(answer ? MsgAnswer::Ok : MsgAnswer::Cancel);
+    const int writes = e.store.writeCount();
+    e.w().But1->click();
+
+    QStringList shown;
+    for (const MessageRequest& box : e.harness.boxes.shown)
+        shown.append(box.text);
+    QCOMPARE(shown, texts);
+    QCOMPARE(e.store.writeCount() > writes, saved);
+    QCOMPARE(e.w().ScreenMode, saved ? 0 : 1);
+    if (problem == 4)
+        QCOMPARE(QApplication::focusWidget(), e.w().TBData[1]);
+    if (!saved)
+        QCOMPARE(e.w().edit.EditNumbers[10], numbers[10]); // everything typed is kept
+}
+
+// OK to the zeros box: two zeros on one wheel are no duplicates, and the draw is saved with them.
+void TestEditor::zerosAcceptedAreSaved() {
+    Editor e(3000);
+    e.w().But1->click();
+    WheelNumbers numbers = typedNumbers();
+    numbers[1] = {0, 0, 12, 0, 40, 62};
+    numbers[2][1] = 0; // a second wheel with a zero: still one box
+    e.fill(numbers, 10, {9, 10, 4}, 6);
+    e.w().But1->click();
+    QCOMPARE(titles(e.harness.boxes), (QStringList{u"ATTENZIONE"_s, u"Salvataggio dati"_s}));
+    QCOMPARE(e.harness.boxes.shown.first().text, u"Ci sono degli 0 sulla ruota di BA."_s);
+    QCOMPARE(e.w().archive.DrawNumbers(1, 3001, 1), 0);
+    QCOMPARE(e.w().archive.DrawNumbers(1, 3001, 2), 12);
+}
+
+void TestEditor::typingRules() {
+    Editor e(3000);
+    e.w().But1->click();
+    QLineEdit* field = e.w().TBNum[1];
+    QCOMPARE(field->text(), u" "_s);
+    QCOMPARE(field->cursorPosition(), 0);
+    QTest::keyClicks(field, u"12"_s); // before the blank
+    QCOMPARE(field->text(), u"12 "_s);
+    QTest::keyClick(field, Qt::Key_End);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QCOMPARE(field->text(), u"1"_s);
+
+    QLineEdit* other = e.w().TBNum[2];
+    QTest::keyClick(other, Qt::Key_End);
+    QTest::keyClicks(other, u"45"_s); // after the blank: the second digit is undone
+    QCOMPARE(other->text(), u" 4"_s);
+    QCOMPARE(other->cursorPosition(), 2);
+
+    QLineEdit* empty = e.w().TBNum[3];
+    empty->clear();
+    QTest::keyClicks(empty, u"123"_s);
+    QCOMPARE(empty->text(), u"12"_s);
+    QCOMPARE(empty->cursorPosition(), 2);
+    QTest::keyClicks(empty, u"a -+.,"_s);
+    QCOMPARE(empty->text(), u"12"_s);
+
+    QLineEdit* day = e.w().TBData[1];
+    QCOMPARE(day->text(), u"0"_s);
+    QTest::keyClick(day, Qt::Key_Delete);
+    QTest::keyClicks(day, u"x31"_s);
+    QCOMPARE(day->text(), u"31"_s);
+}
+
+void TestEditor::enterMovesOn() {
+    Editor e(3474); // the new draw 3475 has eleven wheels
+    e.w().But1->click();
+    QTest::keyClick(e.w().TBData[1], Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), e.w().TBData[2]);
+    QTest::keyClick(e.w().TBData[3], Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), e.w().TBNum[1]);
+    QCOMPARE(e.w().ScreenMode, 1); // Enter is no button press here
+    for (int j = 1; j <= 4; ++j) {
+        QTest::keyClick(e.w().TBNum[std::size_t(j)], Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), e.w().TBNum[std::size_t(j + 1)]);
+    }
+    for (int wheel = 1; wheel <= 10; ++wheel) {
+        e.w().TBNum[5]->clear();
+        QTest::keyClicks(e.w().TBNum[5], QString::number(wheel + 10));
+        QTest::keyClick(e.w().TBNum[5], Qt::Key_Return);
+    }
+    QCOMPARE(e.w().EditWheel, 11);
+    QCOMPARE(e.w().LTR->text(), u"Ruota RN"_s);
+    QCOMPARE(QApplication::focusWidget(), e.w().TBNum[1]);
+    QCOMPARE(e.w().edit.EditNumbers[10][5], 20);
+
+    // Past the last wheel: stored, its label bold again, the focus stays.
+    e.w().TBNum[5]->setText(u"77"_s);
+    QTest::keyClick(e.w().TBNum[5], Qt::Key_Return);
+    QCOMPARE(e.w().EditWheel, 11);
+    QCOMPARE(e.w().edit.EditNumbers[11][5], 77);
+    QVERIFY(e.w().Lb[11]->font().bold());
+    QCOMPARE(QApplication::focusWidget(), e.w().TBNum[5]);
+
+    // Ctrl+Up and Ctrl+Down step through the wheels; plain Up does nothing.
+    QTest::keyClick(e.w().TBNum[2], Qt::Key_Up, Qt::ControlModifier);
+    QCOMPARE(e.w().EditWheel, 10);
+    QTest::keyClick(e.w().TBNum[2], Qt::Key_Up);
+    QCOMPARE(e.w().EditWheel, 10);
+    QTest::keyClick(e.w().TBNum[2], Qt::Key_Down, Qt::ControlModifier);
+    QTest::keyClick(e.w().TBNum[2], Qt::Key_Down, Qt::ControlModifier);
+    QCOMPARE(e.w().EditWheel, 11);
+    e.w().VScrl->setValue(1);
+    QTest::keyClick(e.w().TBNum[2], Qt::Key_Up, Qt::ControlModifier);
+    QCOMPARE(e.w().EditWheel, 1);
+}
+
+void TestEditor::wheelSelectorAndLabels() {
+    Editor e(3000);
+    e.w().But1->click();
+    const QStringList typed = {u"7"_s, u""_s, u"07"_s, u"90"_s, u"5"_s};
+    for (int p = 1; p <= 5; ++p)
+        e.w().TBNum[std::size_t(p)]->setText(typed.at(p - 1));
+    e.w().Lb_Click(3);
+    QCOMPARE(e.w().Lb[1]->text(), u"BA  7  0  7 90  5"_s);
+    QVERIFY(!e.w().Lb[1]->font().bold());
+    QVERIFY(e.w().Lb[3]->font().bold());
+    QCOMPARE(e.w().LTR->text(), u"Ruota FI"_s);
+    QCOMPARE(e.w().Lb[3]->text(), u"FI  0  0  0  0  0"_s);
+    QCOMPARE(e.w().Lb[11]->text(), QString());
+    e.w().Lb_Click(1);
+    QStringList shown;
+    for (int p = 1; p <= 5; ++p)
+        shown.append(e.w().TBNum[std::size_t(p)]->text());
+    QCOMPARE(shown, (QStringList{u"7"_s, u""_s, u"7"_s, u"90"_s, u"5"_s}));
+    e.harness.screenshot(u"entry-new-draw"_s);
+}
+
+void TestEditor::panelOfANewDraw_data() {
+    QTest::addColumn<int>("draws");
+    QTest::addColumn<int>("labels");
+    QTest::newRow("new draw 3474") << 3473 << 10;
+    QTest::newRow("new draw 3475") << 3474 << 11;
+}
+
+void TestEditor::panelOfANewDraw() {
+    QFETCH(int, draws);
+    QFETCH(int, labels);
+    Editor e(draws);
+    e.w().But1->click();
+    for (int w = 1; w <= 11; ++w)
+        QCOMPARE(e.w().Lb[std::size_t(w)]->text(),
+                 w <= labels ? WheelCode(w) + u"  0  0  0  0  0"_s : QString());
+    QCOMPARE(e.w().VScrl->maximum(), labels);
+    QCOMPARE(e.w().TBData[3]->text(), u"0"_s);
+    QCOMPARE(e.w().CurrentDraw, draws);
+    QCOMPARE(e.w().Combo1->currentIndex(), 0);
+    QVERIFY(!hasWhitePixel(e.w().Pic1->surface().image()));
+}
+
+void TestEditor::failedSaveEndsTheProgram() {
+    Editor e(3000);
+    e.w().But1->click();
+    e.fill(typedNumbers(), 10, {9, 10, 4}, 3);
+    e.store.failWrite(e.store.writeCount() + 2, 61);
+    e.w().But1->click();
+    QCOMPARE(e.harness.boxes.shown.last(),
+             (MessageRequest{u"Disco pieno"_s, u"Errore"_s, MsgButtons::Ok, MsgIcon::None}));
+    QCOMPARE(e.harness.endings, QList<int>{1});
+    QVERIFY(e.harness.settings.writes.isEmpty());
+    Archive reloaded;
+    QCOMPARE(LoadArchive(e.store, reloaded), 0);
+    QCOMPARE(reloaded.DrawCount(), 3000);
+}
+
+void TestEditor::firstDrawOfAnEmptyArchive() {
+    MemoryFileStore store;
+    WindowHarness h(nullptr, &store);
+    frmVorel& w = h.start();
+    QCOMPARE(h.boxes.shown.first().text, u"File non trovato"_s);
+    w.But1->click();
+    QCOMPARE(w.LTE1->text(), u" 1"_s);
+    QVERIFY(!hasWhitePixel(w.Pic1->surface().image()));
+    WheelNumbers numbers = typedNumbers();
+    for (int wheel = 1; wheel <= 10; ++wheel) {
+        w.VScrl->setValue(wheel);
+        for (int p = 1; p <= 5; ++p)
+            w.TBNum[std::size_t(p)]->setText(QString::number(numbers[std::size_t(wheel)][std::size_t(p)]));
+    }
+    w.TBData[1]->setText(u"4"_s);
+    w.TBData[2]->setText(u"1"_s);
+    w.TBData[3]->setText(u"47"_s);
+    w.Combo1->setCurrentIndex(6);
+    w.But1->click();
+    QCOMPARE(w.archive.DrawCount(), 1);
+    QCOMPARE(FormatDrawDate(w.archive, 1), u"04-01-47"_s);
+    QCOMPARE(store.file(u"_data_sm.dtb"_s), QByteArray::fromHex("0100000000000000000000000401"
+                                                                "2f"));
+    QVERIFY(!store.contains(u"_data_s.dtb"_s));
+}
+
+void TestEditor::pasteFlow_data() {
+    QTest::addColumn<int>("draw");      // the archived draw the text is made from
+    QTest::addColumn<int>("dayShift");  // days added to its date
+    QTest::addColumn<int>("change");    // BA's first number changed
+    QTest::addColumn<QString>("title"); // of the first box; empty: none
+    QTest::addColumn<int>("screen");    // after the box is answered OK
+    QTest::addColumn<int>("saved");     // the draw that OK then saves, 0: nothing to save
+    QTest::newRow("verified") << 3400 << 0 << 0 << u"VERIFICATO"_s << 3 << 0;
+    QTest::newRow("differs") << 3400 << 0 << 1 << u"ATTENZIONE"_s << 1 << 3400;
+    QTest::newRow("same numbers, other date") << 3400 << 1 << 0 << u"ATTENZIONE"_s << 1 << 3400;
+    QTest::newRow("new draw") << 3480 << 3 << 0 << QString() << 1 << 3481;
+    QTest::newRow("unreadable") << 0 << 0 << 0 << u"Vorel"_s << 3 << 0;
+}
+
+void TestEditor::pasteFlow() {
+    QFETCH(int, draw);
+    QFETCH(int, dayShift);
+    QFETCH(int, change);
+    QFETCH(QString, title);
+    QFETCH(int, screen);
+    QFETCH(int, saved);
+    Editor e(3480);
+    QString text = u"Estrazione del Lotto\n"_s;
+    if (draw > 0) {
+        const PackedDate date = e.archive.DrawDate(draw);
+        text += u"Concorso n. 12\n%1/%2/%3\n"_s.arg(date.day + dayShift)
+                    .arg(date.month)
+                    .arg(FullYear(date.yearCode));
+        for (int w = 1; w <= 10; ++w) {
+            text += WheelName(w);
+            for (int p = 1; p <= 5; ++p)
+                text += u' ' +
+                        QString::number(e.archive.DrawNumbers(w, draw, p) + (w == 1 && p == 1 ? change : 0));
+            text += u'\n';
+        }
+    }
+    e.w().But2->click();
+    e.w().Text1->setPlainText(e.w().Text1->toPlainText() + text);
+    e.w().But1->click(); // Elabora
+    QCOMPARE(titles(e.harness.boxes), title.isEmpty() ? QStringList{} : QStringList{title});
+    QCOMPARE(e.w().ScreenMode, screen);
+    QCOMPARE(e.w().Text1->toPlainText().endsWith(u'\n'), true);
+    if (screen != 1)
+        return;
+    QCOMPARE(e.w().ImportState, 1);
+    QCOMPARE(e.w().CurrentDraw + 1, saved);
+    QCOMPARE(e.w().ScreenSubMode, saved <= 3480 ? 1 : 0);
+    if (saved > 3480) {
+        // No weekday line: the weekday of the date.
+        const PackedDate date = e.archive.DrawDate(draw);
+        QCOMPARE(e.w().Combo1->currentIndex(),
+                 int(Day_From_Date(qint16(date.day + dayShift), date.month, date.yearCode)));
+        e.w().VScrl->setValue(11);
+        for (int p = 1; p <= 5; ++p)
+            e.w().TBNum[std::size_t(p)]->setText(QString::number(p + 40));
+    }
+    e.harness.screenshot(u"paste-"_s + QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-'));
+    e.w().But1->click(); // OK, then "Salvare ...?" OK
+    QCOMPARE(e.w().ScreenMode, 0);
+    QCOMPARE(e.w().archive.DrawNumbers(1, saved, 1), e.archive.DrawNumbers(1, draw, 1) + change);
+    QCOMPARE(e.w().archive.DrawDate(saved).day, e.archive.DrawDate(draw).day + dayShift);
+    if (saved <= 3480)
+        QCOMPARE(e.w().archive.DrawCount(), 3480);
+
+    // The same text pasted again is now verified.
+    e.harness.boxes.shown.clear();
+    e.w().But2->click();
+    e.w().Text1->setPlainText(text);
+    e.w().But1->click();
+    if (saved <= 3480 || dayShift == 0)
+        QCOMPARE(titles(e.harness.boxes), QStringList{u"VERIFICATO"_s});
+}
+
+void TestEditor::pastedCorrectionShowsWhiteNumbers() {
+    Editor e(3480);
+    const int draw = 3400;
+    WheelNumbers numbers = e.archive.drawWheels(draw);
+    auto& ca = numbers[2];
+    qint16 other = ca[3];
+    do {
+        other = qint16(other % 90 + 1);
+    } while (std::find(ca.begin() + 1, ca.end(), other) != ca.end());
+    ca[3] = other;
+    const PackedDate date = e.archive.DrawDate(draw);
+    QString text = u"%1/%2/%3\n"_s.arg(date.day).arg(date.month).arg(FullYear(date.yearCode));
+    for (int w = 1; w <= 10; ++w) {
+        text += WheelCode(w);
+        for (int p = 1; p <= 5; ++p)
+            text += u' ' + QString::number(numbers[std::size_t(w)][std::size_t(p)]);
+        text += u'\n';
+    }
+    e.w().But2->click();
+    e.w().Text1->setPlainText(text);
+    e.w().But1->click();
+    QCOMPARE(e.harness.boxes.shown.first().title, u"ATTENZIONE"_s);
+    QCOMPARE(e.w().ScreenMode, 1);
+    QVERIFY(hasWhitePixel(e.w().Pic1->surface().image()));
+    QCOMPARE(e.w().Lb[2]->text(), WheelLabelText(2, ca));
+    e.harness.screenshot(u"entry-pasted-correction"_s);
+
+    // The same draw typed by hand as a correction: no white numbers.
+    e.w().But2->click();
+    e.w().But3->click();
+    e.w().VScrl->setValue(draw);
+    e.w().But1->click();
+    QCOMPARE(e.w().ScreenMode, 1);
+    QVERIFY(!hasWhitePixel(e.w().Pic1->surface().image()));
+    e.harness.screenshot(u"entry-correction"_s);
+}
+
+// A pasted year that does not fit the archive is shown whole and refused by the date check.
+void TestEditor::pastedYearIsNotCut() {
+    Editor e(3480);
+    QString text = u"Sabato 1/1/1899\n"_s;
+    for (int w = 1; w <= 10; ++w)
+        text += WheelName(w) + u" 1 2 3 4 5\n"_s;
+    e.w().But2->click();
+    e.w().Text1->setPlainText(text);
+    e.w().But1->click();
+    QCOMPARE(e.w().ScreenMode, 1);
+    QCOMPARE(e.w().TBData[3]->text(), u"1899"_s);
+    e.w().VScrl->setValue(11);
+    for (int p = 1; p <= 5; ++p)
+        e.w().TBNum[std::size_t(p)]->setText(QString::number(p));
+    const int writes = e.store.writeCount();
+    e.w().But1->click();
+    QCOMPARE(e.harness.boxes.shown.last().text, u"La data \u00e8 errata."_s);
+    QCOMPARE(e.store.writeCount(), writes);
+    QCOMPARE(e.w().ScreenMode, 1);
+}
+
+QTEST_MAIN(TestEditor)
+#include "tst_editor.moc"

@@ -1,0 +1,201 @@
+#include "editor/draw_checks.h"
+#include "editor/entry_text.h"
+#include "views/panel_text.h"
+#include "window/messages.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+WheelNumbers wheelsOf(std::initializer_list<std::pair<int, std::array<qint16, 6>>> wheels) {
+    WheelNumbers numbers{};
+    for (int w = 1; w <= 11; ++w)
+        numbers[std::size_t(w)] = {
+            0, qint16(w), qint16(w + 11), qint16(w + 22), qint16(w + 33), qint16(w + 44)};
+    for (const auto& [w, values] : wheels)
+        numbers[std::size_t(w)] = values;
+    return numbers;
+}
+
+} // namespace
+
+class TestEntryRules : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void fieldValues_data();
+    void fieldValues();
+    void wheelChecks();
+    void dates_data();
+    void dates();
+    void commitSaves_data();
+    void commitSaves();
+    void labels();
+    void keys();
+    void twoCharacters();
+    void panelLines();
+    void boxes();
+};
+
+void TestEntryRules::fieldValues_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("value");
+    QTest::newRow("empty") << u""_s << 0;
+    QTest::newRow("a blank") << u" "_s << 0;
+    QTest::newRow("leading zero") << u"07"_s << 7;
+    QTest::newRow("digit before a blank") << u"5 "_s << 5;
+    QTest::newRow("digit after a blank") << u" 5"_s << 5;
+    QTest::newRow("a pasted year") << u"1899"_s << 1899;
+    QTest::newRow("stops at other signs") << u"12a3"_s << 12;
+    QTest::newRow("never overflows") << QString(40, u'9') << 32767;
+}
+
+void TestEntryRules::fieldValues() {
+    QFETCH(QString, text);
+    QFETCH(int, value);
+    QCOMPARE(FieldValue(text), value);
+}
+
+void TestEntryRules::wheelChecks() {
+    const WheelNumbers clean = wheelsOf({});
+    QCOMPARE(FirstWheelWithZero(clean, 11), 0);
+    QCOMPARE(FirstWheelWithDuplicates(clean, 11), 0);
+    QCOMPARE(FirstWheelAbove90(clean, 11), 0);
+
+    const WheelNumbers zeros = wheelsOf({{1, {0, 5, 0, 7, 8, 9}}, {2, {0, 0, 1, 2, 3, 4}}});
+    QCOMPARE(FirstWheelWithZero(zeros, 10), 1); // wheels are visited in order
+    const WheelNumbers twoZeros = wheelsOf({{4, {0, 0, 0, 7, 8, 9}}});
+    QCOMPARE(FirstWheelWithDuplicates(twoZeros, 11), 0); // equal zeros are no duplicates
+    const WheelNumbers doubled = wheelsOf({{3, {0, 5, 17, 5, 40, 62}}});
+    QCOMPARE(FirstWheelWithDuplicates(doubled, 11), 3);
+    const WheelNumbers above = wheelsOf({{8, {0, 1, 2, 3, 4, 91}}});
+    QCOMPARE(FirstWheelAbove90(above, 11), 8);
+
+    // The national wheel counts only from the draws that have it.
+    const WheelNumbers noNational = wheelsOf({{11, {0, 0, 0, 0, 0, 0}}});
+    QCOMPARE(FirstWheelWithZero(noNational, 10), 0);
+    QCOMPARE(FirstWheelWithZero(noNational, 11), 11);
+}
+
+void TestEntryRules::dates_data() {
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("yearCode");
+    QTest::addColumn<bool>("bad");
+    QTest::newRow("31-04") << 31 << 4 << 5 << true;
+    QTest::newRow("30-04") << 30 << 4 << 5 << false;
+    QTest::newRow("31-11") << 31 << 11 << 5 << true;
+    QTest::newRow("31-12") << 31 << 12 << 5 << false;
+    QTest::newRow("29-02 in code 4") << 29 << 2 << 4 << false;
+    QTest::newRow("29-02 in code 5") << 29 << 2 << 5 << true;
+    QTest::newRow("29-02 in code 0") << 29 << 2 << 0 << false;
+    QTest::newRow("30-02") << 30 << 2 << 4 << true;
+    QTest::newRow("day 0") << 0 << 1 << 5 << true;
+    QTest::newRow("month 0") << 1 << 0 << 5 << true;
+    QTest::newRow("month 13") << 1 << 13 << 5 << true;
+    QTest::newRow("year code 99") << 1 << 1 << 99 << false;
+    QTest::newRow("year code 100") << 1 << 1 << 100 << true;
+    QTest::newRow("a pasted 1899") << 1 << 1 << 1899 << true;
+}
+
+void TestEntryRules::dates() {
+    QFETCH(int, day);
+    QFETCH(int, month);
+    QFETCH(int, yearCode);
+    QFETCH(bool, bad);
+    QCOMPARE(IsBadDate(day, month, yearCode), bad);
+}
+
+void TestEntryRules::commitSaves_data() {
+    QTest::addColumn<int>("draw");
+    QTest::addColumn<bool>("newDraw");
+    QTest::addColumn<bool>("present");
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<int>("index");
+    QTest::newRow("new 101") << 101 << true << true << u"M"_s << 101;
+    QTest::newRow("new 102") << 102 << true << true << u"S"_s << 102;
+    QTest::newRow("new 100, still weekly") << 100 << true << true << u"S"_s << 100;
+    QTest::newRow("correction of 104") << 104 << false << true << u"S"_s << 102;
+    QTest::newRow("correction of 103") << 103 << false << true << u"M"_s << 2;
+    QTest::newRow("correction of 50") << 50 << false << true << u"S"_s << 50;
+    QTest::newRow("no sub-archives") << 104 << false << false << QString() << 0;
+}
+
+void TestEntryRules::commitSaves() {
+    QFETCH(int, draw);
+    QFETCH(bool, newDraw);
+    QFETCH(bool, present);
+    QFETCH(QString, suffix);
+    QFETCH(int, index);
+    std::vector<PlannedSave> expected{{u"SM"_s, draw}};
+    if (present)
+        expected.push_back({suffix, index});
+    QCOMPARE(CommitSaves(draw, newDraw, 100, present), expected);
+}
+
+void TestEntryRules::labels() {
+    const std::array<qint16, 6> numbers{0, 5, 12, 34, 56, 78};
+    QCOMPARE(WheelLabelText(1, numbers), u"BA  5 12 34 56 78"_s);
+    QCOMPARE(WheelLabelText(1, numbers).size(), 17);
+    QCOMPARE(WheelLabelText(11, {0, 7, 0, 7, 90, 5}), u"RN  7  0  7 90  5"_s);
+    QCOMPARE(NewDrawLabelText(8), u"RO  0  0  0  0  0"_s);
+    QCOMPARE(NumberFieldText(0), QString());
+    QCOMPARE(NumberFieldText(7), u"7"_s);
+    QCOMPARE(DrawNumberText(3475), u" 3475"_s);
+}
+
+void TestEntryRules::keys() {
+    QCOMPARE(FieldKeyOf(13), FieldKey::Enter);
+    for (char16_t c : {u'0', u'5', u'9', char16_t(8), char16_t(127)})
+        QCOMPARE(FieldKeyOf(c), FieldKey::Typed);
+    for (char16_t c : {u'a', u'Z', u' ', u'-', u'+', u'.', char16_t(22), char16_t(27), u'\u0661'})
+        QCOMPARE(FieldKeyOf(c), FieldKey::Swallowed);
+}
+
+void TestEntryRules::twoCharacters() {
+    QVERIFY(!ExceedsTwoCharacters(u"12"_s));
+    QVERIFY(ExceedsTwoCharacters(u"123"_s));
+    QVERIFY(!ExceedsTwoCharacters(u"12 "_s)); // typed before the blank of a new draw's field
+    QVERIFY(ExceedsTwoCharacters(u" 12"_s));  // typed after it
+    QCOMPARE(WithoutTrailingBlanks(u" 1  "_s), u" 1"_s);
+}
+
+void TestEntryRules::panelLines() {
+    const std::array<qint16, 6> stored{0, 47, 3, 88, 12, 61};
+    const std::array<qint16, 6> pasted{0, 47, 3, 88, 13, 61};
+    QCOMPARE(PanelWheelLine(stored, pasted, false), (std::vector<PanelPiece>{{u" 47  3 88 12 61"_s, false}}));
+    QCOMPARE(PanelWheelLine(stored, pasted, true),
+             (std::vector<PanelPiece>{{u" 47  3 88 "_s, false}, {u"12"_s, true}, {u" 61"_s, false}}));
+    QCOMPARE(PanelWheelLine(stored, stored, true), (std::vector<PanelPiece>{{u" 47  3 88 12 61"_s, false}}));
+    QCOMPARE(PanelWheelLine({0, 9, 0, 0, 0, 0}, {0, 8, 0, 0, 0, 0}, true),
+             (std::vector<PanelPiece>{{u"  "_s, false}, {u"9"_s, true}, {u"  0  0  0  0"_s, false}}));
+    QCOMPARE(PanelTitle(false), u"Estraz. precedente"_s);
+    QCOMPARE(PanelTitle(true), u"Estr. nel database"_s);
+    QCOMPARE(PanelDateLine(u"Sab"_s, u"05-03-05"_s), u"  Sab 05-03-05"_s);
+}
+
+void TestEntryRules::boxes() {
+    QCOMPARE(Messages::zerosOnWheel(u"BA"_s),
+             (MessageRequest{u"Ci sono degli 0 sulla ruota di BA."_s, u"ATTENZIONE"_s, MsgButtons::OkCancel,
+                             MsgIcon::Warning}));
+    QCOMPARE(Messages::duplicatesOnWheel(u"FI"_s),
+             (MessageRequest{u"Ci sono i doppi numeri sulla ruota di FI."_s, u"ERRORE"_s, MsgButtons::Ok,
+                             MsgIcon::Error}));
+    QCOMPARE(Messages::above90OnWheel(u"RO"_s),
+             (MessageRequest{u"Numeri maggiori di 90 sulla ruota di RO."_s, u"ERRORE"_s, MsgButtons::Ok,
+                             MsgIcon::Error}));
+    QCOMPARE(Messages::badDate(),
+             (MessageRequest{u"La data \u00e8 errata."_s, u"ERRORE"_s, MsgButtons::Ok, MsgIcon::Error}));
+    QCOMPARE(Messages::noWeekday(), (MessageRequest{u"Occorre specificare il giorno"_s, u"Error"_s,
+                                                    MsgButtons::OkCancel, MsgIcon::Question}));
+    QCOMPARE(Messages::confirmNewDraw(),
+             (MessageRequest{u"Salvare i dati aggiornati?"_s, u"Salvataggio dati"_s, MsgButtons::OkCancel,
+                             MsgIcon::Question}));
+    QCOMPARE(Messages::confirmCorrection(),
+             (MessageRequest{u"Salvare i dati corretti?"_s, u"Salvataggio dati"_s, MsgButtons::OkCancel,
+                             MsgIcon::Question}));
+}
+
+QTEST_GUILESS_MAIN(TestEntryRules)
+#include "tst_entry_rules.moc"
