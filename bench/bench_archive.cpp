@@ -3,6 +3,7 @@
 #include "archive/archive_saver.h"
 #include "archive/edit_buffer.h"
 #include "archive/file_store.h"
+#include "archive/sub_archive.h"
 #include "archive/super_enalotto.h"
 #include "demo_archive.h"
 
@@ -60,8 +61,31 @@ void BM_DeriveSuperNumbersLargest(benchmark::State& state) {
     }
 }
 
+// A commit of a corrected draw on disk: the "SM" set and its sub-archive written, then a reload.
+void BM_CommitCorrection(benchmark::State& state) {
+    const ArchiveFolder folder(MakeDemoArchive());
+    Archive archive;
+    LoadArchive(folder.path(), archive);
+    DiskFileStore files(folder.path());
+    EditBuffer edit;
+    edit.EditDate = {0, 9, 10, 4};
+    edit.CurrentWeekday = 3;
+    for (int w = 1; w <= AllWheels; ++w)
+        for (int p = 1; p <= NumbersPerWheel; ++p)
+            edit.EditNumbers[std::size_t(w)][std::size_t(p)] = qint16(w * 5 + p);
+    const int d = archive.DrawCount() - 1;
+    const SubArchivePlace place = SubArchiveOf(d, archive.LastWeeklyDraw);
+    for (auto _ : state) {
+        if (SaveArchive(files, QStringLiteral("SM"), d, edit, archive.DrawCount()) != 0 ||
+            SaveArchive(files, place.suffix, place.index, edit, archive.DrawCount()) != 0 ||
+            LoadArchive(files, archive) != 0)
+            state.SkipWithError("commit failed");
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_CommitCorrection)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadDemoArchive)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadLargestArchive)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DeriveSuperNumbersLargest)->Unit(benchmark::kMillisecond);
