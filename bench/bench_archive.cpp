@@ -5,6 +5,7 @@
 #include "archive/file_store.h"
 #include "archive/sub_archive.h"
 #include "archive/super_enalotto.h"
+#include "cli/archive_export.h"
 #include "demo_archive.h"
 
 #include <QTemporaryDir>
@@ -83,8 +84,18 @@ void BM_CommitCorrection(benchmark::State& state) {
     }
 }
 
+void BM_ExportLargestCsv(benchmark::State& state) {
+    const Archive archive = MakeDemoArchive(QDate(2400, 1, 1), MaxDrawCount);
+    for (auto _ : state) {
+        const QByteArray csv = ExportCsv(archive);
+        benchmark::DoNotOptimize(csv.size());
+        state.counters["bytes"] = double(csv.size());
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_ExportLargestCsv)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CommitCorrection)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadDemoArchive)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadLargestArchive)->Unit(benchmark::kMillisecond);

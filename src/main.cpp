@@ -1,16 +1,25 @@
 // Vorel: keeps the archive of the Italian Lotto draws.
+#include "cli/command_line.h"
 #include "window/frm_vorel.h"
 #include "window/help_viewer.h"
 #include "window/message_boxes.h"
 #include "window/settings_store.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
-#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStyleFactory>
 #include <cstdio>
 
 namespace {
+
+// The program's own folder, known before any application object exists.
+QString programFolder(const char* argv0) {
+    const QFileInfo self(QStringLiteral("/proc/self/exe"));
+    const QString path =
+        self.exists() ? self.canonicalPath() : QFileInfo(QString::fromLocal8Bit(argv0)).absolutePath();
+    return path.endsWith(u'/') ? path : path + u'/';
+}
 
 // Qt aborts with a terse message when there is no display; say how to run it instead.
 bool hasDisplay() {
@@ -18,14 +27,7 @@ bool hasDisplay() {
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-QString folderPath(const QString& folder) {
-    const QString path = QDir::cleanPath(QDir(folder).absolutePath());
-    return path.endsWith(u'/') ? path : path + u'/';
-}
-
-} // namespace
-
-int main(int argc, char** argv) {
+int runWindow(int argc, char** argv, const QString& dataPath, const QString& programPath) {
     if (!hasDisplay()) {
         std::fprintf(stderr,
                      "vorel: no display found. Vorel is a desktop program: run it in a graphical session,\n"
@@ -36,20 +38,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Vorel"));
     QApplication::setApplicationVersion(QStringLiteral("2.0.0"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Vorel: l'archivio delle estrazioni del Lotto."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption dataOption(
-        QStringLiteral("data"),
-        QStringLiteral("Folder of the archive files (default: the program's folder)."),
-        QStringLiteral("DIR"));
-    parser.addOption(dataOption);
-    parser.process(app);
-
-    const QString programPath = folderPath(QCoreApplication::applicationDirPath());
-    const QString dataPath = parser.isSet(dataOption) ? folderPath(parser.value(dataOption)) : programPath;
 
     HelpWindowViewer help;
     QtSettingsStore settings;
@@ -66,4 +54,22 @@ int main(int argc, char** argv) {
         return 1;
     window.show();
     return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const QString programPath = programFolder(argv[0]);
+    QFile out, err;
+    out.open(stdout, QIODevice::WriteOnly);
+    err.open(stderr, QIODevice::WriteOnly);
+    const CommandLineResult command = RunCommandLine(arguments, programPath, out, err);
+    out.close();
+    err.close();
+    if (!command.openWindow)
+        return command.exitStatus;
+    return runWindow(argc, argv, command.dataPath, programPath);
 }

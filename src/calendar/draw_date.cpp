@@ -16,8 +16,12 @@ int floorDiv(int a, int b) {
 
 } // namespace
 
+QString FormatDrawDate(int day, int month, int yearCode) {
+    return twoDigits(day) + u'-' + twoDigits(month) + u'-' + twoDigits(yearCode);
+}
+
 QString FormatDrawDate(const PackedDate& date) {
-    return twoDigits(date.day) + u'-' + twoDigits(date.month) + u'-' + twoDigits(date.yearCode);
+    return FormatDrawDate(date.day, date.month, date.yearCode);
 }
 
 QString FormatDrawDate(const Archive& archive, int draw) {

@@ -8,6 +8,7 @@ class Archive;
 
 // "dd-mm-yy": each part with at least two digits (a value of 100 or more keeps all its digits).
 QString FormatDrawDate(const PackedDate& date);
+QString FormatDrawDate(int day, int month, int yearCode);
 QString FormatDrawDate(const Archive& archive, int draw);
 
 // Weekday code of a stored draw and its abbreviation; draw may be DrawCount + 1 (the draw being added).

@@ -1,0 +1,172 @@
+#include "cli/command_line.h"
+
+#include "archive/archive.h"
+#include "archive/archive_loader.h"
+#include "cli/archive_export.h"
+#include "cli/verify_report.h"
+#include "import/paste_analysis.h"
+#include "window/error_text.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace {
+
+constexpr int UsageError = 2;
+
+const QCommandLineOption HelpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                    QStringLiteral("Show this help."));
+const QCommandLineOption VersionOption({QStringLiteral("v"), QStringLiteral("version")},
+                                       QStringLiteral("Show the program's version."));
+const QCommandLineOption
+    DataOption(QStringLiteral("data"),
+               QStringLiteral("The folder of the archive (default: the program's folder)."),
+               QStringLiteral("DIR"));
+const QCommandLineOption ExportOption(QStringLiteral("export"),
+                                      QStringLiteral("Write the archive to FILE (- for standard output)."),
+                                      QStringLiteral("FILE"));
+const QCommandLineOption FormatOption(QStringLiteral("format"),
+                                      QStringLiteral("Export format: csv (the default) or storico."),
+                                      QStringLiteral("csv|storico"), QStringLiteral("csv"));
+const QCommandLineOption
+    VerifyOption(QStringLiteral("verify"),
+                 QStringLiteral("Check each FILE, a published draw text, against the archive."));
+
+void configure(QCommandLineParser& parser) {
+    parser.setApplicationDescription(QStringLiteral("Vorel keeps the archive of the Italian Lotto draws."));
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    parser.addOptions({HelpOption, VersionOption, DataOption, ExportOption, FormatOption, VerifyOption});
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("With --verify: the texts to check."),
+                                 QStringLiteral("[FILE...]"));
+}
+
+void write(QIODevice& device, const QString& text) {
+    device.write(text.toUtf8());
+}
+
+int usageError(QIODevice& err, const QString& problem) {
+    write(err, QStringLiteral("vorel: ") + problem + u'\n' + UsageText());
+    return UsageError;
+}
+
+QString folderPath(const QString& folder) {
+    const QString path = QDir::cleanPath(QDir(folder).absolutePath());
+    return path.endsWith(u'/') ? path : path + u'/';
+}
+
+// The archive for a command; a failed load is reported in the loader's own words.
+bool loadFor(const QString& dataPath, Archive& archive, QIODevice& err) {
+    if (const int error = LoadArchive(dataPath, archive)) {
+        write(err, QStringLiteral("vorel: ") + ErrorMessageText(error) + QStringLiteral(" (") +
+                       QDir::toNativeSeparators(dataPath) + QStringLiteral(")\n"));
+        return false;
+    }
+    return true;
+}
+
+int exportArchive(const Archive& archive, const QString& file, const QString& format, QIODevice& out,
+                  QIODevice& err) {
+    const QByteArray bytes =
+        format == QStringLiteral("storico") ? ExportStorico(archive) : ExportCsv(archive);
+    if (file == QStringLiteral("-"))
+        return out.write(bytes) == bytes.size() ? 0 : UsageError;
+    QSaveFile target(file);
+    if (!target.open(QIODevice::WriteOnly) || target.write(bytes) != bytes.size() || !target.commit()) {
+        write(err, QStringLiteral("vorel: cannot write %1: %2\n").arg(file, target.errorString()));
+        return UsageError;
+    }
+    return 0;
+}
+
+// A text file as the paste window would receive it: UTF-8, or Latin-1 when it is not UTF-8.
+bool readText(const QString& file, QString& text, QString& problem) {
+    QFile input(file);
+    if (!input.open(QIODevice::ReadOnly)) {
+        problem = input.errorString();
+        return false;
+    }
+    const QByteArray bytes = input.readAll();
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    text = utf8.decode(bytes);
+    if (utf8.hasError())
+        text = QString::fromLatin1(bytes);
+    return true;
+}
+
+int verifyFiles(const Archive& archive, const QStringList& files, QIODevice& out, QIODevice& err) {
+    int status = 0;
+    for (const QString& file : files) {
+        QString text, problem;
+        if (!readText(file, text, problem)) {
+            write(err, QStringLiteral("vorel: cannot read %1: %2\n").arg(file, problem));
+            status = UsageError;
+            continue;
+        }
+        const PasteAnalysis analysis = AnalysePastedText(text, archive);
+        write(out, VerifyLine(file, analysis, archive) + u'\n');
+        if (!VerifyPassed(analysis) && status == 0)
+            status = 1;
+    }
+    return status;
+}
+
+} // namespace
+
+QString UsageText() {
+    return QStringLiteral(
+        "Usage: vorel [--data DIR]                      open the window\n"
+        "       vorel [--data DIR] --export FILE [--format csv|storico]\n"
+        "       vorel [--data DIR] --verify FILE...\n"
+        "       vorel --help | --version\n"
+        "\n"
+        "  --data DIR      the folder of the archive (default: the program's folder)\n"
+        "  --export FILE   write the archive to FILE (- for standard output)\n"
+        "  --format F      csv (the default) or storico, the official results' format\n"
+        "  --verify        check each FILE, a published draw text, against the archive;\n"
+        "                  exit status 0 when every file is verified or a new draw, 1 otherwise\n");
+}
+
+CommandLineResult RunCommandLine(const QStringList& arguments, const QString& programFolder, QIODevice& out,
+                                 QIODevice& err) {
+    QCommandLineParser parser;
+    configure(parser);
+    if (!parser.parse(arguments))
+        return {false, usageError(err, parser.errorText()), {}};
+    if (parser.isSet(HelpOption)) {
+        write(out, UsageText());
+        return {false, 0, {}};
+    }
+    if (parser.isSet(VersionOption)) {
+        write(out, QStringLiteral("vorel 2.0.0\n"));
+        return {false, 0, {}};
+    }
+    const QString dataPath = folderPath(parser.isSet(DataOption) ? parser.value(DataOption) : programFolder);
+    const bool exporting = parser.isSet(ExportOption), verifying = parser.isSet(VerifyOption);
+    const QString format = parser.value(FormatOption);
+    if (exporting && verifying)
+        return {false, usageError(err, QStringLiteral("--export and --verify go one at a time.")), {}};
+    if (format != QStringLiteral("csv") && format != QStringLiteral("storico"))
+        return {false, usageError(err, QStringLiteral("Unknown format '%1'.").arg(format)), {}};
+    if (verifying && parser.positionalArguments().isEmpty())
+        return {false, usageError(err, QStringLiteral("--verify needs at least one FILE.")), {}};
+    if (!verifying && !parser.positionalArguments().isEmpty())
+        return {
+            false,
+            usageError(err,
+                       QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first())),
+            {}};
+    if (!exporting && !verifying) {
+        if (parser.isSet(FormatOption))
+            return {false, usageError(err, QStringLiteral("--format goes with --export.")), {}};
+        return {true, 0, dataPath};
+    }
+    Archive archive;
+    if (!loadFor(dataPath, archive, err))
+        return {false, UsageError, dataPath};
+    const int status = exporting ? exportArchive(archive, parser.value(ExportOption), format, out, err)
+                                 : verifyFiles(archive, parser.positionalArguments(), out, err);
+    return {false, status, dataPath};
+}

@@ -1,0 +1,382 @@
+#include "archive/archive_loader.h"
+#include "archive/constant_tables.h"
+#include "archive/file_store.h"
+#include "calendar/draw_date.h"
+#include "cli/archive_export.h"
+#include "cli/command_line.h"
+#include "demo_archive.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <map>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Run {
+    CommandLineResult result;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run run(const QStringList& arguments, const QString& programFolder = u"/nowhere/"_s) {
+    QBuffer out, err;
+    out.open(QIODevice::WriteOnly);
+    err.open(QIODevice::WriteOnly);
+    Run r;
+    r.result = RunCommandLine(QStringList{u"vorel"_s} + arguments, programFolder, out, err);
+    r.out = out.data();
+    r.err = err.data();
+    return r;
+}
+
+void setWheel(Archive& archive, int draw, int wheel, std::array<qint16, 5> numbers) {
+    for (int p = 1; p <= 5; ++p)
+        archive.setDrawNumber(wheel, draw, p, numbers[std::size_t(p - 1)]);
+}
+
+// Draws shaped by hand: day, month, year code, weekday; wheel w holds w, w+10, .. w+40.
+Archive handMade(int count) {
+    Archive archive(count);
+    for (int d = 1; d <= count; ++d) {
+        archive.setDrawDate(d, {quint8(d % 28 + 1), quint8(d % 12 + 1), quint8(d % 100)});
+        archive.setDrawWeekday(d, qint16(d % 8));
+        for (int w = 1; w <= WheelCountOfDraw(d); ++w)
+            setWheel(archive, d, w,
+                     {qint16(w), qint16(w + 10), qint16(w + 20), qint16(w + 30), qint16(w + 40)});
+        for (int k = 1; k <= 7; ++k)
+            archive.setSuperNumber(d, k, qint16(k * 11 % 90 + 1));
+    }
+    return archive;
+}
+
+QByteArray line(const QByteArray& text, int index) {
+    return text.split('\n').value(index);
+}
+
+// The official export of the real draws, grouped into the archive's draws: one per contest, the
+// contests drawn over two dates joined. Empty when the reference data is not there.
+struct RealDraws {
+    Archive archive;
+    std::vector<bool> split; // the contest was drawn over two dates
+    QByteArray since1947;    // the official lines from the archive's first draw on
+};
+
+RealDraws readRealDraws() {
+    RealDraws real;
+    QFile file(qEnvironmentVariable("VOREL_SHARED_DATA") + u"/storico.txt"_s);
+    if (!file.open(QIODevice::ReadOnly))
+        return real;
+    struct Contest {
+        QByteArray date;
+        std::map<int, std::array<qint16, 5>> wheels;
+        bool split = false;
+        QByteArray lines;
+    };
+    std::vector<Contest> contests;
+    const QByteArray all = file.readAll();
+    for (const QByteArray& text : all.split('\n')) {
+        const QList<QByteArray> f = text.split('\t');
+        if (f.size() != 7 || f[0] < "1947/01/04")
+            continue;
+        const QString code = QString::fromLatin1(f[1]);
+        int wheel = 0;
+        for (int i = 1; i <= WheelCodeCount; ++i)
+            if (WheelCode(i) == code)
+                wheel = WheelOfCode(i);
+        // A new date starts a new contest, unless its wheels complete the one before.
+        if (contests.empty() || (contests.back().date != f[0] && contests.back().wheels.count(wheel)))
+            contests.push_back({f[0], {}, false, {}});
+        else if (contests.back().date != f[0])
+            contests.back().split = true;
+        contests.back().wheels[wheel] = {qint16(f[2].toInt()), qint16(f[3].toInt()), qint16(f[4].toInt()),
+                                         qint16(f[5].toInt()), qint16(f[6].toInt())};
+        contests.back().lines += text + '\n';
+    }
+    real.archive = Archive(int(contests.size()));
+    for (int d = 1; d <= int(contests.size()); ++d) {
+        const Contest& c = contests[std::size_t(d - 1)];
+        real.archive.setDrawDate(d, {quint8(c.date.mid(8, 2).toInt()), quint8(c.date.mid(5, 2).toInt()),
+                                     quint8(c.date.left(4).toInt() % 100)});
+        for (const auto& [wheel, numbers] : c.wheels)
+            setWheel(real.archive, d, wheel, numbers);
+        real.split.push_back(c.split);
+        if (!c.split)
+            real.since1947 += c.lines;
+    }
+    return real;
+}
+
+void writeText(const QString& path, const QString& text) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text.toUtf8());
+}
+
+QString publishedText(const Archive& archive, int d, int changeBa = 0, int dayShift = 0) {
+    const PackedDate date = archive.DrawDate(d);
+    QString text = u"%1/%2/%3\n"_s.arg(date.day + dayShift).arg(date.month).arg(FullYear(date.yearCode));
+    for (int w = 1; w <= WheelCountOfDraw(d); ++w) {
+        text += WheelName(w);
+        for (int p = 1; p <= 5; ++p)
+            text += u' ' + QString::number(archive.DrawNumbers(w, d, p) + (w == 1 && p == 1 ? changeBa : 0));
+        text += u'\n';
+    }
+    return text;
+}
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void csvOfASmallArchive();
+    void storicoOfASmallArchive();
+    void aroundTheNationalWheel();
+    void demoArchiveReadsBack();
+    void realDrawsAgreeWithTheOfficialExport();
+    void exportToAFile();
+    void verifyOutcomes();
+    void verifySeveralFiles();
+    void usageErrors_data();
+    void usageErrors();
+    void helpVersionAndWindow();
+    void loadFailure();
+
+private:
+    QTemporaryDir dir_;
+    QString data_;
+};
+
+void TestCli::initTestCase() {
+    data_ = dir_.filePath(u"archive"_s);
+    QDir().mkpath(data_);
+    DiskFileStore files(data_);
+    QCOMPARE(WriteArchiveFiles(files, MakeDemoArchive()), 0);
+}
+
+void TestCli::csvOfASmallArchive() {
+    Archive archive = handMade(2);
+    archive.setDrawWeekday(2, 0);      // a draw without weekday
+    archive.setDrawNumber(3, 2, 4, 0); // and with a number missing
+    const QByteArray csv = ExportCsv(archive);
+    QByteArray header = "draw,date,weekday";
+    for (const char* code : {"BA", "CA", "FI", "GE", "MI", "NA", "PA", "RO", "TO", "VE", "RN"})
+        for (int p = 1; p <= 5; ++p)
+            header += ',' + QByteArray(code) + QByteArray::number(p);
+    header += ",SE1,SE2,SE3,SE4,SE5,SE6,J";
+    QCOMPARE(line(csv, 0), header);
+    QCOMPARE(line(csv, 1),
+             QByteArray("1,2001-02-02,Lun,1,11,21,31,41,2,12,22,32,42,3,13,23,33,43,4,14,24,34,44,"
+                        "5,15,25,35,45,6,16,26,36,46,7,17,27,37,47,8,18,28,38,48,9,19,29,39,49,"
+                        "10,20,30,40,50,,,,,,12,23,34,45,56,67,78"));
+    QCOMPARE(line(csv, 2), QByteArray("2,2002-03-03,,1,11,21,31,41,2,12,22,32,42,3,13,23,,43,4,14,24,34,44,"
+                                      "5,15,25,35,45,6,16,26,36,46,7,17,27,37,47,8,18,28,38,48,9,19,29,39,49,"
+                                      "10,20,30,40,50,,,,,,12,23,34,45,56,67,78"));
+    QCOMPARE(csv.count('\n'), 3);
+    QVERIFY(csv.endsWith('\n') && !csv.contains('\r'));
+    QCOMPARE(CsvField("a,b"), QByteArray("\"a,b\""));
+    QCOMPARE(CsvField("say \"x\""), QByteArray("\"say \"\"x\"\"\""));
+}
+
+void TestCli::storicoOfASmallArchive() {
+    Archive archive = handMade(1);
+    archive.setDrawDate(1, {5, 3, 47});
+    QCOMPARE(ExportStorico(archive), QByteArray("1947/03/05\tBA\t1\t11\t21\t31\t41\n"
+                                                "1947/03/05\tCA\t2\t12\t22\t32\t42\n"
+                                                "1947/03/05\tFI\t3\t13\t23\t33\t43\n"
+                                                "1947/03/05\tGE\t4\t14\t24\t34\t44\n"
+                                                "1947/03/05\tMI\t5\t15\t25\t35\t45\n"
+                                                "1947/03/05\tNA\t6\t16\t26\t36\t46\n"
+                                                "1947/03/05\tPA\t7\t17\t27\t37\t47\n"
+                                                "1947/03/05\tRM\t8\t18\t28\t38\t48\n"
+                                                "1947/03/05\tTO\t9\t19\t29\t39\t49\n"
+                                                "1947/03/05\tVE\t10\t20\t30\t40\t50\n"));
+}
+
+// Draw 3474 has no national wheel: empty RN cells and no RN line; draw 3475 has both.
+void TestCli::aroundTheNationalWheel() {
+    const Archive archive = handMade(3475);
+    const QByteArray csv = ExportCsv(archive);
+    QVERIFY(line(csv, 3474).startsWith("3474,1974-07-03,Mar,"));
+    QVERIFY(line(csv, 3474).endsWith(",10,20,30,40,50,,,,,,12,23,34,45,56,67,78"));
+    QVERIFY(line(csv, 3475).endsWith(",10,20,30,40,50,11,21,31,41,51,12,23,34,45,56,67,78"));
+    const QList<QByteArray> storico = ExportStorico(archive).split('\n');
+    QCOMPARE(storico.size(), 3474 * 10 + 11 + 1);
+    QCOMPARE(storico.at(3474 * 10 - 1), QByteArray("1974/07/03\tVE\t10\t20\t30\t40\t50"));
+    QCOMPARE(storico.at(3474 * 10 + 8), QByteArray("1975/08/04\tRN\t11\t21\t31\t41\t51"));
+    QCOMPARE(storico.at(3474 * 10 + 9), QByteArray("1975/08/04\tTO\t9\t19\t29\t39\t49"));
+}
+
+void TestCli::demoArchiveReadsBack() {
+    const Run r = run({u"--data"_s, data_, u"--export"_s, u"-"_s});
+    QCOMPARE(r.result.exitStatus, 0);
+    Archive archive;
+    QCOMPARE(LoadArchive(data_ + u'/', archive), 0);
+    const QList<QByteArray> rows = r.out.split('\n');
+    QCOMPARE(rows.size(), archive.DrawCount() + 2);
+    for (int d = 1; d <= archive.DrawCount(); ++d) {
+        const QList<QByteArray> cells = rows.at(d).split(',');
+        QCOMPARE(cells.size(), 3 + 55 + 7);
+        QCOMPARE(cells.at(0).toInt(), d);
+        const PackedDate date = archive.DrawDate(d);
+        QCOMPARE(cells.at(1), QByteArray::number(FullYear(date.yearCode)) + '-' +
+                                  QByteArray::number(date.month).rightJustified(2, '0') + '-' +
+                                  QByteArray::number(date.day).rightJustified(2, '0'));
+        QCOMPARE(QString::fromLatin1(cells.at(2)), DayAbbrev(archive.DrawWeekday(d)));
+        for (int w = 1; w <= 11; ++w)
+            for (int p = 1; p <= 5; ++p)
+                QCOMPARE(cells.at(3 + 5 * (w - 1) + p - 1).toInt(), archive.DrawNumbers(w, d, p));
+        for (int k = 1; k <= 7; ++k)
+            QCOMPARE(cells.at(57 + k).toInt(), archive.SuperNumbers(d, k));
+    }
+}
+
+// Over the draws both hold, our export and the official one agree line for line.
+void TestCli::realDrawsAgreeWithTheOfficialExport() {
+    const RealDraws real = readRealDraws();
+    if (real.archive.DrawCount() == 0)
+        QSKIP("the reference draws are not here");
+    QCOMPARE(FormatDrawDate(real.archive, 2618), u"08-03-97"_s);
+    QCOMPARE(FormatDrawDate(real.archive, 3475), u"04-05-05"_s);
+    QCOMPARE(std::count(real.split.begin(), real.split.end(), true), 5);
+    QByteArray ours;
+    const QList<QByteArray> lines = ExportStorico(real.archive).split('\n');
+    int line = 0;
+    for (int d = 1; d <= real.archive.DrawCount(); ++d) {
+        const int count = WheelCountOfDraw(d);
+        if (!real.split[std::size_t(d - 1)])
+            for (int i = 0; i < count; ++i)
+                ours += lines.at(line + i) + '\n';
+        line += count;
+    }
+    QCOMPARE(ours.size(), real.since1947.size());
+    QVERIFY(ours == real.since1947);
+}
+
+void TestCli::exportToAFile() {
+    const QString target = dir_.filePath(u"out.txt"_s);
+    const Run r = run({u"--data"_s, data_, u"--export"_s, target, u"--format"_s, u"storico"_s});
+    QCOMPARE(r.result.exitStatus, 0);
+    QVERIFY(r.out.isEmpty());
+    QFile file(target);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith("1947/01/04\tBA\t"));
+    const Run bad = run({u"--data"_s, data_, u"--export"_s, dir_.filePath(u"no/such/folder/out.csv"_s)});
+    QCOMPARE(bad.result.exitStatus, 2);
+    QVERIFY(bad.err.startsWith("vorel: cannot write "));
+}
+
+void TestCli::verifyOutcomes() {
+    const Archive demo = MakeDemoArchive();
+    const QString verified = dir_.filePath(u"verified.txt"_s);
+    writeText(verified, publishedText(demo, 5000));
+    const Run ok = run({u"--data"_s, data_, u"--verify"_s, verified});
+    QCOMPARE(ok.result.exitStatus, 0);
+    const QString date = FormatDrawDate(demo, 5000);
+    QCOMPARE(QString::fromUtf8(ok.out), verified + u": Verified, draw 5000 of "_s + date +
+                                            u": L'estrazione del "_s + date +
+                                            u" corrisponde a quella trovata nel database.\n"_s);
+
+    const QString differs = dir_.filePath(u"differs.txt"_s);
+    writeText(differs, publishedText(demo, 5000, demo.DrawNumbers(1, 5000, 1) == 90 ? -1 : 1));
+    const Run no = run({u"--data"_s, data_, u"--verify"_s, differs});
+    QCOMPARE(no.result.exitStatus, 1);
+    QCOMPARE(QString::fromUtf8(no.out),
+             differs + u": Differs, draw 5000 of "_s + date + u": L'estrazione del "_s + date +
+                 u" non corrisponde a quella trovata nel database. CORREZIONE?\n"_s);
+
+    const QString newer = dir_.filePath(u"new.txt"_s);
+    writeText(newer, publishedText(demo, 7022, 0, 3));
+    const Run fresh = run({u"--data"_s, data_, u"--verify"_s, newer});
+    QCOMPARE(fresh.result.exitStatus, 0);
+    QCOMPARE(QString::fromUtf8(fresh.out), newer + u": New draw, draw 7023 of 08-12-26\n"_s);
+}
+
+void TestCli::verifySeveralFiles() {
+    const Archive demo = MakeDemoArchive();
+    const QString similar = dir_.filePath(u"similar.txt"_s);
+    writeText(similar, publishedText(demo, 6000, 0, 1));
+    const QString unreadable = dir_.filePath(u"unreadable.txt"_s);
+    writeText(unreadable, u"Incolla l'estrazione nello spazio sottostante.\n"_s);
+    const QString latin1 = dir_.filePath(u"latin1.txt"_s);
+    {
+        QFile file(latin1);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(u"Marted\u00ec\n"_s.toLatin1() + publishedText(demo, 7022, 0, 4).toLatin1());
+    }
+    const Run r = run({u"--data"_s, data_, u"--verify"_s, similar, unreadable, latin1});
+    QCOMPARE(r.result.exitStatus, 1);
+    const QList<QByteArray> lines = r.out.split('\n');
+    QCOMPARE(lines.size(), 4);
+    QVERIFY(lines.at(0).startsWith(similar.toUtf8() + ": Similar, draw 6000 of "));
+    QVERIFY(lines.at(0).endsWith(", ma la data \xc3\xa8 diversa. CORREZIONE?"));
+    QCOMPARE(lines.at(1), unreadable.toUtf8() + ": Unreadable: Impossibile rilevare i dati!");
+    QVERIFY(lines.at(2).startsWith(latin1.toUtf8() + ": New draw, draw 7023 of 09-12-26"));
+
+    const Run missing = run({u"--data"_s, data_, u"--verify"_s, similar, dir_.filePath(u"absent.txt"_s)});
+    QCOMPARE(missing.result.exitStatus, 2);
+    QVERIFY(missing.err.startsWith("vorel: cannot read "));
+    QCOMPARE(missing.out.count('\n'), 1);
+}
+
+void TestCli::usageErrors_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("error");
+    QTest::newRow("unknown option") << QStringList{u"--bogus"_s}
+                                    << QByteArray("vorel: Unknown option 'bogus'.\n");
+    QTest::newRow("missing argument")
+        << QStringList{u"--data"_s} << QByteArray("vorel: Missing value after '--data'.\n");
+    QTest::newRow("export without file")
+        << QStringList{u"--export"_s} << QByteArray("vorel: Missing value after '--export'.\n");
+    QTest::newRow("both commands") << QStringList{u"--export"_s, u"-"_s, u"--verify"_s, u"x"_s}
+                                   << QByteArray("vorel: --export and --verify go one at a time.\n");
+    QTest::newRow("bad format") << QStringList{u"--export"_s, u"-"_s, u"--format"_s, u"xml"_s}
+                                << QByteArray("vorel: Unknown format 'xml'.\n");
+    QTest::newRow("verify without files")
+        << QStringList{u"--verify"_s} << QByteArray("vorel: --verify needs at least one FILE.\n");
+    QTest::newRow("a stray argument")
+        << QStringList{u"extra"_s} << QByteArray("vorel: Unexpected argument 'extra'.\n");
+}
+
+void TestCli::usageErrors() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, error);
+    const Run r = run(arguments);
+    QCOMPARE(r.result.exitStatus, 2);
+    QVERIFY(!r.result.openWindow);
+    QCOMPARE(r.err, error + UsageText().toUtf8());
+    QVERIFY(r.out.isEmpty());
+}
+
+void TestCli::helpVersionAndWindow() {
+    Run r = run({u"--help"_s});
+    QCOMPARE(r.result.exitStatus, 0);
+    QCOMPARE(r.out, UsageText().toUtf8());
+    r = run({u"--version"_s});
+    QCOMPARE(r.out, QByteArray("vorel 2.0.0\n"));
+    r = run({}, u"/opt/vorel"_s);
+    QVERIFY(r.result.openWindow);
+    QCOMPARE(r.result.dataPath, u"/opt/vorel/"_s);
+    r = run({u"--data"_s, u"/srv/lotto/"_s});
+    QVERIFY(r.result.openWindow);
+    QCOMPARE(r.result.dataPath, u"/srv/lotto/"_s);
+}
+
+void TestCli::loadFailure() {
+    const Run r = run({u"--data"_s, dir_.filePath(u"none"_s), u"--export"_s, u"-"_s});
+    QCOMPARE(r.result.exitStatus, 2);
+    QCOMPARE(QString::fromUtf8(r.err),
+             u"vorel: Percorso non trovato ("_s + dir_.filePath(u"none/"_s) + u")\n"_s);
+    const Run empty = run({u"--data"_s, dir_.path(), u"--verify"_s, u"x"_s});
+    QVERIFY(empty.err.startsWith("vorel: File non trovato ("));
+    QCOMPARE(empty.result.exitStatus, 2);
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
