@@ -3,14 +3,17 @@
 #include "views/picture_box.h"
 #include "window/click_label.h"
 #include "window/help_window.h"
+#include "window/message_boxes.h"
 #include "window/twips.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -76,6 +79,9 @@ private Q_SLOTS:
     void helpFailureShowsOneBox();
     void pasteWindow();
     void helpWindow();
+    void startUpFailure();
+    void topRowIsWhite();
+    void realMessageBoxes();
 };
 
 void TestWindow::startUpShowsTheMainMenu() {
@@ -581,6 +587,90 @@ void TestWindow::helpWindow() {
     QVERIFY(window->pageHtml().contains(u"incolla il testo"_s));
     if (!qEnvironmentVariableIsEmpty("VOREL_SCREENSHOTS"))
         window->grab().save(qEnvironmentVariable("VOREL_SCREENSHOTS") + u"/help-topic.png"_s);
+}
+
+// A failure that start-up does not handle itself: one "Errore iniziale" box, then the end.
+void TestWindow::startUpFailure() {
+    struct FailingSettings final : SettingsStore {
+        QString read(const QString&, const QString&, const QString&) override { throw std::bad_alloc(); }
+        void write(const QString&, const QString&, const QString&) override {}
+    } settings;
+    RecordingMessageBoxes boxes;
+    RecordingHelpViewer help;
+    QList<int> endings;
+    frmVorel::Services services;
+    services.messages = &boxes;
+    services.help = &help;
+    services.settings = &settings;
+    services.endProgram = [&](int status) { endings.append(status); };
+    frmVorel w(services);
+    QVERIFY(!w.Form_Load());
+    QCOMPARE(boxes.shown.size(), 1);
+    QCOMPARE(boxes.shown.first(),
+             (MessageRequest{u"Errore di sistema 7"_s, u"Errore iniziale"_s, MsgButtons::Ok, MsgIcon::None}));
+    QCOMPARE(endings, QList<int>{1});
+}
+
+// Only the top row of the grid is written in white.
+void TestWindow::topRowIsWhite() {
+    WindowHarness h(&DemoArchive());
+    frmVorel& w = h.start();
+    w.But3->click();
+    const QImage grid = w.Picture1->surface().image();
+    const int lineHeight = w.Picture1->surface().textHeight() / 15;
+    auto whiteInLine = [&](int line) {
+        for (int y = line * lineHeight; y < (line + 1) * lineHeight; ++y)
+            for (int x = 0; x < grid.width(); ++x)
+                if (grid.pixel(x, y) == qRgb(255, 255, 255))
+                    return true;
+        return false;
+    };
+    QVERIFY(!whiteInLine(0)); // the header
+    QVERIFY(whiteInLine(1));  // the top draw
+    QVERIFY(!whiteInLine(2));
+    QVERIFY(!whiteInLine(w.GridRows - 1));
+}
+
+// The real boxes: text (a lone carriage return breaks the line), title, buttons, icon, answer.
+void TestWindow::realMessageBoxes() {
+    QtMessageBoxes boxes;
+    struct Seen {
+        QString text, title;
+        QStringList buttons;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+    } seen;
+    auto answerWith = [&](QMessageBox::StandardButton button) {
+        QTimer::singleShot(0, [&seen, button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            seen = {box->text(), box->windowTitle(), {}, box->icon()};
+            for (QAbstractButton* b : box->buttons())
+                seen.buttons.append(b->text());
+            box->button(button)->click();
+        });
+    };
+    answerWith(QMessageBox::Cancel);
+    QCOMPARE(boxes.show(Messages::pasteDiffers(u"05-03-05"_s)), MsgAnswer::Cancel);
+    QCOMPARE(seen.text,
+             u"L'estrazione del 05-03-05 non corrisponde a quella trovata nel database.\n\nCORREZIONE?"_s);
+    QCOMPARE(seen.title, u"ATTENZIONE"_s);
+    QCOMPARE(seen.icon, QMessageBox::Warning);
+    QVERIFY(seen.buttons.contains(u"Annulla"_s));
+    QCOMPARE(seen.buttons.size(), 2);
+
+    answerWith(QMessageBox::Ok);
+    QCOMPARE(boxes.show(Messages::pasteUnreadable()), MsgAnswer::Ok);
+    QCOMPARE(seen.title, u"Vorel"_s);
+    QCOMPARE(seen.icon, QMessageBox::Critical);
+    QCOMPARE(seen.buttons.size(), 1);
+
+    answerWith(QMessageBox::Ok);
+    QCOMPARE(boxes.show(Messages::correctionQuestion(u"05-03-05"_s)), MsgAnswer::Ok);
+    QCOMPARE(seen.icon, QMessageBox::Question);
+    answerWith(QMessageBox::Ok);
+    boxes.show(Messages::fileError(53));
+    QCOMPARE(seen.icon, QMessageBox::NoIcon);
+    QCOMPARE(seen.text, u"File non trovato"_s);
 }
 
 QTEST_MAIN(TestWindow)

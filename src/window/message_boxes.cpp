@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -30,7 +31,7 @@ MsgAnswer QtMessageBoxes::show(const MessageRequest& request) {
     QMessageBox box(iconOf(request.icon), request.title, text, QMessageBox::Ok,
                     parent_ ? parent_ : QApplication::activeWindow());
     if (request.buttons == MsgButtons::OkCancel)
-        box.addButton(QMessageBox::Cancel);
+        box.addButton(QMessageBox::Cancel)->setText(QStringLiteral("Annulla")); // the interface is Italian
     box.setDefaultButton(QMessageBox::Ok);
     // Any answer other than Cancel counts as OK.
     return box.exec() == QMessageBox::Cancel ? MsgAnswer::Cancel : MsgAnswer::Ok;
