@@ -2,6 +2,7 @@
 #include "archive/data_file_layout.h"
 #include "archive/super_enalotto.h"
 #include "demo_archive.h"
+#include "support/archive_builders.h"
 #include "support/memory_file_store.h"
 
 #include <QRandomGenerator>
@@ -43,12 +44,6 @@ MemoryFileStore storeOf(const Archive& archive) {
     MemoryFileStore store;
     WriteArchiveFiles(store, archive);
     return store;
-}
-
-void setWheel(Archive& archive, int draw, int wheel, std::initializer_list<int> numbers) {
-    int p = 1;
-    for (int n : numbers)
-        archive.setDrawNumber(wheel, draw, p++, qint16(n));
 }
 
 } // namespace
@@ -232,7 +227,7 @@ void TestArchiveLoader::superLine() {
     Archive archive(1);
     for (int i = 0; i < 7; ++i) {
         const QList<int>& numbers = wheels.at(i);
-        setWheel(archive, 1, wheelIndex[i], {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4]});
+        SetWheel(archive, 1, wheelIndex[i], {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4]});
     }
     const SuperLine derived = DeriveSuperLine(archive, 1);
     for (int k = 1; k <= SuperLineLength; ++k)

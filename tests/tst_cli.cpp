@@ -5,6 +5,7 @@
 #include "cli/archive_export.h"
 #include "cli/command_line.h"
 #include "demo_archive.h"
+#include "support/archive_builders.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -34,11 +35,6 @@ Run run(const QStringList& arguments, const QString& programFolder = u"/nowhere/
     return r;
 }
 
-void setWheel(Archive& archive, int draw, int wheel, std::array<qint16, 5> numbers) {
-    for (int p = 1; p <= 5; ++p)
-        archive.setDrawNumber(wheel, draw, p, numbers[std::size_t(p - 1)]);
-}
-
 // Draws shaped by hand: day, month, year code, weekday; wheel w holds w, w+10, .. w+40.
 Archive handMade(int count) {
     Archive archive(count);
@@ -46,7 +42,7 @@ Archive handMade(int count) {
         archive.setDrawDate(d, {quint8(d % 28 + 1), quint8(d % 12 + 1), quint8(d % 100)});
         archive.setDrawWeekday(d, qint16(d % 8));
         for (int w = 1; w <= WheelCountOfDraw(d); ++w)
-            setWheel(archive, d, w,
+            SetWheel(archive, d, w,
                      {qint16(w), qint16(w + 10), qint16(w + 20), qint16(w + 30), qint16(w + 40)});
         for (int k = 1; k <= 7; ++k)
             archive.setSuperNumber(d, k, qint16(k * 11 % 90 + 1));
@@ -103,7 +99,7 @@ RealDraws readRealDraws() {
         real.archive.setDrawDate(d, {quint8(c.date.mid(8, 2).toInt()), quint8(c.date.mid(5, 2).toInt()),
                                      quint8(c.date.left(4).toInt() % 100)});
         for (const auto& [wheel, numbers] : c.wheels)
-            setWheel(real.archive, d, wheel, numbers);
+            SetWheel(real.archive, d, wheel, {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4]});
         real.split.push_back(c.split);
         if (!c.split)
             real.since1947 += c.lines;

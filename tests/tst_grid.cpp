@@ -1,4 +1,5 @@
 #include "archive/archive.h"
+#include "support/archive_builders.h"
 #include "views/grid_keys.h"
 #include "views/grid_metrics.h"
 #include "views/grid_text.h"
@@ -9,24 +10,18 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void setWheel(Archive& archive, int draw, int wheel, std::initializer_list<int> numbers) {
-    int p = 1;
-    for (int n : numbers)
-        archive.setDrawNumber(wheel, draw, p++, qint16(n));
-}
-
 // Two draws shaped like the published example: draw 3474 (Thursday) and draw 3475 (Saturday).
 Archive sampleArchive() {
     Archive archive(3475);
     archive.setDrawDate(3474, {3, 3, 5});
     archive.setDrawWeekday(3474, 4);
-    setWheel(archive, 3474, 10, {8, 52, 1, 30, 66});
+    SetWheel(archive, 3474, 10, {8, 52, 1, 30, 66});
     for (int k = 1; k <= 7; ++k)
         archive.setSuperNumber(3474, k, qint16(QList<int>{14, 70, 2, 36, 58, 81, 8}.at(k - 1)));
     archive.setDrawDate(3475, {5, 3, 5});
     archive.setDrawWeekday(3475, 6);
-    setWheel(archive, 3475, 10, {47, 3, 88, 12, 61});
-    setWheel(archive, 3475, 11, {9, 40, 77, 2, 55});
+    SetWheel(archive, 3475, 10, {47, 3, 88, 12, 61});
+    SetWheel(archive, 3475, 11, {9, 40, 77, 2, 55});
     for (int k = 1; k <= 7; ++k)
         archive.setSuperNumber(3475, k, qint16(QList<int>{61, 5, 39, 18, 84, 23, 47}.at(k - 1)));
     return archive;
@@ -106,7 +101,7 @@ void TestGrid::numberCells() {
     QCOMPARE(GridNumberCell(90), u"90"_s);
     // Zeros come first in ascending order, so the blanks stand on the left.
     Archive archive(1);
-    setWheel(archive, 1, 1, {40, 0, 7, 0, 12});
+    SetWheel(archive, 1, 1, {40, 0, 7, 0, 12});
     const QString date = u"     00-00-00  "_s;
     QCOMPARE(GridRowLine(archive, 1, 1, 1, true).whole(), date + u"       7 12 40 "_s + u"   1"_s);
     QCOMPARE(GridRowLine(archive, 1, 1, 1, false).whole(), date + u"40     7    12 "_s + u"   1"_s);
