@@ -260,11 +260,14 @@ void TestArchiveSaver::valuesThatDoNotFitWriteNothing() {
 }
 
 void TestArchiveSaver::fullOrDamagedCountIsRefused_data() {
-    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("count"); // of a dates file that holds 10 records
     QTest::addColumn<int>("error");
     QTest::newRow("32767") << 32767 << 63;
     QTest::newRow("32766, a full archive") << 32766 << 63;
     QTest::newRow("-1") << -1 << 63;
+    QTest::newRow("0 would overwrite draw 1") << 0 << 63;
+    QTest::newRow("8 would overwrite draw 9") << 8 << 63;
+    QTest::newRow("9, one record left by an interrupted save") << 9 << 0;
     QTest::newRow("32765 takes one more") << 32765 << 0;
 }
 
@@ -309,7 +312,9 @@ void TestArchiveSaver::firstDrawOfANewArchive() {
 void TestArchiveSaver::damagedFilesKeepTheNewDrawReadable() {
     const Archive demo = demoOf(3480);
     MemoryFileStore store = storeOf(demo);
-    for (const QString& name : {SmDates, SmNumbers, Weekdays, National})
+    // At most one date record beyond the count; the other files may hold anything after theirs.
+    store.setFile(SmDates, store.file(SmDates) + QByteArray(3, '\x55'));
+    for (const QString& name : {SmNumbers, Weekdays, National})
         store.setFile(name, store.file(name) + QByteArray(13, '\x55'));
     const EditBuffer edit = sampleEdit();
     QCOMPARE(SaveArchive(store, u"SM"_s, 3481, edit, 3480), 0);

@@ -86,6 +86,7 @@ void TestCalendar::drawWeekday() {
     Archive archive(2);
     archive.setDrawDate(1, {7, 5, 5});
     archive.setDrawWeekday(1, 6);
+    archive.setDrawWeekday(2, 9); // a damaged byte
     archive.setDrawWeekday(3, 2); // the slot of the draw being added
     QCOMPARE(FormatDrawDate(archive, 1), u"07-05-05"_s);
 

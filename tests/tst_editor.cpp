@@ -10,7 +10,9 @@
 #include "views/picture_box.h"
 #include "window/click_label.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -30,6 +32,19 @@ WheelNumbers typedNumbers() {
     return numbers;
 }
 
+// Fills the fields as a user would leave them, wheel by wheel through the wheel selector.
+void fillDraw(frmVorel& w, const WheelNumbers& numbers, int wheels, PackedDate date, int weekday) {
+    for (int wheel = 1; wheel <= wheels; ++wheel) {
+        w.VScrl->setValue(wheel);
+        for (int p = 1; p <= 5; ++p)
+            w.TBNum[std::size_t(p)]->setText(QString::number(numbers[std::size_t(wheel)][std::size_t(p)]));
+    }
+    w.TBData[1]->setText(QString::number(date.day));
+    w.TBData[2]->setText(QString::number(date.month));
+    w.TBData[3]->setText(QString::number(date.yearCode));
+    w.Combo1->setCurrentIndex(weekday);
+}
+
 // The window and its archive in memory, so that every byte written can be checked.
 struct Editor {
     explicit Editor(int draws)
@@ -39,18 +54,8 @@ struct Editor {
     }
     frmVorel& w() { return harness.window(); }
 
-    // Fills the fields as a user would leave them, wheel by wheel through the wheel selector.
     void fill(const WheelNumbers& numbers, int wheels, PackedDate date, int weekday) {
-        for (int wheel = 1; wheel <= wheels; ++wheel) {
-            w().VScrl->setValue(wheel);
-            for (int p = 1; p <= 5; ++p)
-                w().TBNum[std::size_t(p)]->setText(
-                    QString::number(numbers[std::size_t(wheel)][std::size_t(p)]));
-        }
-        w().TBData[1]->setText(QString::number(date.day));
-        w().TBData[2]->setText(QString::number(date.month));
-        w().TBData[3]->setText(QString::number(date.yearCode));
-        w().Combo1->setCurrentIndex(weekday);
+        fillDraw(w(), numbers, wheels, date, weekday);
     }
 
     QByteArray added(const QString& name) const { return store.file(name).mid(before.file(name).size()); }
@@ -93,6 +98,10 @@ private Q_SLOTS:
     void panelOfANewDraw_data();
     void panelOfANewDraw();
     void failedSaveEndsTheProgram();
+    void archiveChangedByAnotherWindow();
+    void unreadableSubArchiveIsStillWritten_data();
+    void unreadableSubArchiveIsStillWritten();
+    void damagedWeekdayAsksForTheWeekday();
     void firstDrawOfAnEmptyArchive();
     void pasteFlow_data();
     void pasteFlow();
@@ -272,6 +281,13 @@ void TestEditor::typingRules() {
     QCOMPARE(empty->cursorPosition(), 2);
     QTest::keyClicks(empty, u"a -+.,"_s);
     QCOMPARE(empty->text(), u"12"_s);
+    // Pasting obeys the same rules as typing.
+    empty->clear();
+    for (const auto& [pasted, kept] : {std::pair{u"7x9abc"_s, u""_s}, std::pair{u"79"_s, u"79"_s}}) {
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keyClick(empty, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(empty->text(), kept);
+    }
 
     QLineEdit* day = e.w().TBData[1];
     QCOMPARE(day->text(), u"0"_s);
@@ -379,6 +395,77 @@ void TestEditor::failedSaveEndsTheProgram() {
     Archive reloaded;
     QCOMPARE(LoadArchive(e.store, reloaded), 0);
     QCOMPARE(reloaded.DrawCount(), 3000);
+}
+
+// Two windows on one archive both add a draw: the second finds the archive changed, writes nothing
+// and reloads; then its draw goes in as the next one, in its own sub-archive place.
+void TestEditor::archiveChangedByAnotherWindow() {
+    Editor e(3000);
+    WindowHarness other(nullptr, &e.store);
+    frmVorel& second = other.start();
+    e.w().But1->click();
+    second.But1->click();
+    e.fill(typedNumbers(), 10, {9, 10, 4}, 3);
+    e.w().But1->click();
+    fillDraw(second, typedNumbers(), 10, {12, 10, 4}, 6);
+    const int writes = e.store.writeCount();
+    second.But1->click();
+    QCOMPARE(other.boxes.shown.last(), Messages::archiveChangedOnDisk());
+    QCOMPARE(e.store.writeCount(), writes);
+    QCOMPARE(second.ScreenMode, 0);
+    QCOMPARE(second.archive.DrawCount(), 3001);
+
+    second.But1->click();
+    fillDraw(second, typedNumbers(), 10, {12, 10, 4}, 6);
+    second.But1->click();
+    QCOMPARE(e.added(u"_data_sm.dtb"_s), QByteArray::fromHex("090a04"
+                                                             "0c0a04"));
+    QCOMPARE(e.added(u"_giorni.dtb"_s), QByteArray::fromHex("0306"));
+    const int s = wordAt(e.store.file(u"_data_s.dtb"_s), 0);
+    const int m = wordAt(e.store.file(u"_data_m.dtb"_s), 0);
+    QCOMPARE(s + m, 3002);
+    QCOMPARE(e.added(u"_data_s.dtb"_s) + e.added(u"_data_m.dtb"_s), QByteArray::fromHex("090a04"
+                                                                                        "0c0a04"));
+    QVERIFY(other.endings.isEmpty());
+}
+
+void TestEditor::unreadableSubArchiveIsStillWritten_data() {
+    QTest::addColumn<int>("draws");
+    QTest::addColumn<bool>("fails"); // the new draw goes to the unreadable "S"
+    QTest::newRow("draw for M") << 2619 << false;
+    QTest::newRow("draw for S") << 2620 << true;
+}
+
+// A "_data_s.dtb" that cannot be read still means the sub-archives are there.
+void TestEditor::unreadableSubArchiveIsStillWritten() {
+    QFETCH(int, draws);
+    QFETCH(bool, fails);
+    Editor e(draws);
+    e.store.failRead(u"_data_s.dtb"_s, 70);
+    e.w().But1->click();
+    e.fill(typedNumbers(), 10, {9, 10, 4}, 3);
+    e.w().But1->click();
+    QCOMPARE(e.harness.endings, fails ? QList<int>{1} : QList<int>{});
+    QCOMPARE(e.harness.boxes.shown.last().text,
+             fails ? u"Permesso negato"_s : u"Salvare i dati aggiornati?"_s);
+    QCOMPARE(e.added(u"_data_m.dtb"_s), fails ? QByteArray() : QByteArray::fromHex("090a04"));
+}
+
+// A weekday byte outside 0..7 selects no weekday, so the commit asks for one.
+void TestEditor::damagedWeekdayAsksForTheWeekday() {
+    Editor e(3000);
+    QByteArray weekdays = e.store.file(u"_giorni.dtb"_s);
+    weekdays[2622] = 9;
+    e.store.setFile(u"_giorni.dtb"_s, weekdays);
+    e.w().LoadArchiveReporting();
+    e.w().But3->click();
+    e.w().VScrl->setValue(2623);
+    e.w().But1->click();
+    QCOMPARE(e.w().Combo1->currentIndex(), 0);
+    const int writes = e.store.writeCount();
+    e.w().But1->click();
+    QCOMPARE(e.harness.boxes.shown.last(), Messages::noWeekday());
+    QCOMPARE(e.store.writeCount(), writes);
 }
 
 void TestEditor::firstDrawOfAnEmptyArchive() {
@@ -523,11 +610,18 @@ void TestEditor::pastedYearIsNotCut() {
     QString text = u"Sabato 1/1/1899\n"_s;
     for (int w = 1; w <= 10; ++w)
         text += WheelName(w) + u" 1 2 3 4 5\n"_s;
+    // A Backspace that changes nothing leaves no state behind to cut the program's own values.
+    e.w().But1->click();
+    QTest::keyClick(e.w().TBData[1], Qt::Key_Backspace);
+    e.w().But2->click();
     e.w().But2->click();
     e.w().Text1->setPlainText(text);
     e.w().But1->click();
     QCOMPARE(e.w().ScreenMode, 1);
     QCOMPARE(e.w().TBData[3]->text(), u"1899"_s);
+    QTest::keyClick(e.w().TBData[3], Qt::Key_End);
+    QTest::keyClick(e.w().TBData[3], Qt::Key_Backspace);
+    QCOMPARE(e.w().TBData[3]->text(), u"189"_s);
     e.w().VScrl->setValue(11);
     for (int p = 1; p <= 5; ++p)
         e.w().TBNum[std::size_t(p)]->setText(QString::number(p));

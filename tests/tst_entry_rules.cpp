@@ -34,6 +34,8 @@ private Q_SLOTS:
     void labels();
     void keys();
     void twoCharacters();
+    void userEdits_data();
+    void userEdits();
     void panelLines();
     void boxes();
 };
@@ -159,6 +161,31 @@ void TestEntryRules::twoCharacters() {
     QVERIFY(!ExceedsTwoCharacters(u"12 "_s)); // typed before the blank of a new draw's field
     QVERIFY(ExceedsTwoCharacters(u" 12"_s));  // typed after it
     QCOMPARE(WithoutTrailingBlanks(u" 1  "_s), u" 1"_s);
+}
+
+void TestEntryRules::userEdits_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<bool>("stands");
+    QTest::newRow("a digit typed") << u"1"_s << u"12"_s << true;
+    QTest::newRow("a third digit") << u"12"_s << u"123"_s << false;
+    QTest::newRow("pasted letters") << u""_s << u"7x9abc"_s << false;
+    QTest::newRow("a pasted blank") << u"1"_s << u"1 "_s << false;
+    QTest::newRow("two pasted digits") << u""_s << u"79"_s << true;
+    QTest::newRow("digits over a selection") << u"1899"_s << u"5"_s << true;
+    QTest::newRow("a digit over one of four") << u"1899"_s << u"1599"_s << false;
+    QTest::newRow("Backspace on a long value") << u"1899"_s << u"189"_s << true;
+    QTest::newRow("Delete at the start") << u"1899"_s << u"899"_s << true;
+    QTest::newRow("an Arabic-Indic digit") << u""_s << u"\u0661"_s << false;
+    QTest::newRow("before a new draw's blank") << u"1 "_s << u"12 "_s << true;
+    QTest::newRow("after a new draw's blank") << u" 1"_s << u" 12"_s << false;
+}
+
+void TestEntryRules::userEdits() {
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(bool, stands);
+    QCOMPARE(FieldEditStands(before, after), stands);
 }
 
 void TestEntryRules::panelLines() {

@@ -34,6 +34,7 @@ class TestFileStore : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void namesIgnoreLetterCase();
+    void twoSpellingsReachOneFile();
     void readingNeverCreatesAFile();
     void missingFolder_data();
     void missingFolder();
@@ -61,6 +62,28 @@ void TestFileStore::namesIgnoreLetterCase() {
     QCOMPARE(files.write(u"_data_SM.dtb"_s, "new"), 0);
     QVERIFY(entries(dir.path()).contains(u"_data_SM.dtb"_s));
     QCOMPARE(files.read(u"_data_sm.dtb"_s).bytes, QByteArray("new"));
+}
+
+// A copy from another system can hold two spellings of one name: every spelling reaches the same
+// one, so a draw saved through the saver's spelling reloads with its weekday.
+void TestFileStore::twoSpellingsReachOneFile() {
+    QTemporaryDir dir;
+    const QString folder = dir.path() + u'/';
+    DiskFileStore files(folder);
+    const Archive demo = MakeDemoArchive(QDate(1960, 1, 1));
+    QCOMPARE(WriteArchiveFiles(files, demo), 0); // writes "_GIORNI.DTB"
+    writeFile(dir.filePath(u"_giorni.dtb"_s), "stale");
+
+    for (const QString& spelling : {u"_giorni.dtb"_s, u"_GIORNI.DTB"_s, u"_Giorni.Dtb"_s})
+        QCOMPARE(files.resolve(spelling), dir.filePath(u"_GIORNI.DTB"_s));
+    EditBuffer edit;
+    edit.EditDate = {0, 2, 1, 60};
+    edit.CurrentWeekday = 6;
+    QCOMPARE(SaveArchive(files, u"SM"_s, demo.DrawCount() + 1, edit, demo.DrawCount()), 0);
+    Archive loaded;
+    QCOMPARE(LoadArchive(folder, loaded), 0);
+    QCOMPARE(loaded.DrawWeekday(loaded.DrawCount()), 6);
+    QCOMPARE(readFile(dir.filePath(u"_giorni.dtb"_s)), QByteArray("stale"));
 }
 
 void TestFileStore::readingNeverCreatesAFile() {

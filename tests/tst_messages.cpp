@@ -39,6 +39,11 @@ void TestMessages::boxes_data() {
         << Messages::correctionQuestion(u"05-03-05"_s)
         << MessageRequest{u"Vuoi correggiere i dati dell'estrazione del 05-03-05?"_s, u"CORREZIONE"_s,
                           MsgButtons::OkCancel, MsgIcon::Question};
+    QTest::newRow("archive changed on disk")
+        << Messages::archiveChangedOnDisk()
+        << MessageRequest{u"L'archivio è stato modificato da un altro programma dopo l'apertura. "
+                          u"È stato ricaricato: ripetere l'operazione."_s,
+                          u"ATTENZIONE"_s, MsgButtons::Ok, MsgIcon::Warning};
     QTest::newRow("help failure") << Messages::helpFailure(u"manca"_s)
                                   << MessageRequest{u"manca"_s, u"Vorel"_s, MsgButtons::Ok, MsgIcon::None};
 }

@@ -83,3 +83,9 @@ int LoadArchive(const QString& dataPath, Archive& archive) {
     DiskFileStore files(dataPath);
     return LoadArchive(files, archive);
 }
+
+int ReadDiskDrawCount(FileStore& files, int& count) {
+    const FileRead read = files.read(DataFileName::SmDates, 2);
+    count = read.bytes.size() >= 2 ? wordAt(read.bytes, 0) : 0;
+    return read.error;
+}

@@ -13,3 +13,8 @@ class FileStore;
 // archive is error 63. Nothing is ever written.
 int LoadArchive(FileStore& files, Archive& archive);
 int LoadArchive(const QString& dataPath, Archive& archive);
+
+// The record count of the full archive's dates file as it is on disk now, for a writer to check
+// that nothing else changed the archive since it was loaded. A missing file, or one too short to
+// hold its count, counts 0. Returns 0, or the error number of a failed read.
+int ReadDiskDrawCount(FileStore& files, int& count);

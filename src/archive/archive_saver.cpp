@@ -27,6 +27,14 @@ bool fitsItsBytes(const EditBuffer& edit, int wheels, bool fullSet) {
     return true;
 }
 
+// An appended record goes after the set's `count` records. A count the loader would refuse once
+// raised is damaged, and so is one lower than the records the file holds: appending there would
+// overwrite stored draws. One record beyond the count is what an interrupted append leaves behind,
+// and is written over.
+bool countTakesOneMore(int count, qint64 records) {
+    return count >= 0 && count < MaxDrawCount && records <= count + 1;
+}
+
 PackedDate packedDate(const EditBuffer& edit) {
     return {quint8(edit.EditDate[1]), quint8(edit.EditDate[2]), quint8(edit.EditDate[3])};
 }
@@ -53,7 +61,7 @@ int SaveArchive(FileStore& files, const QString& suffix, int draw, const EditBuf
     if (dates.error)
         return dates.error;
     const int count = wordAt(dates.bytes, 0);
-    if (append && (count < 0 || count >= MaxDrawCount))
+    if (append && !countTakesOneMore(count, dateRecordsIn(dates.bytes)))
         return ErrorNumber::BadRecordNumber;
     const int record = append ? count + 1 : draw;
     const bool national = fullSet && record >= FirstNationalDraw;

@@ -15,5 +15,6 @@ struct EditBuffer;
 //
 // Returns 0, or the error number of the failure (nothing more is written after it). A value that
 // does not fit its field (day 1..31, month 1..12, year code 0..99, weekday 0..7, numbers 0..90)
-// is error 6 with nothing written; a full or damaged record count is error 63.
+// is error 6 with nothing written; a full or damaged record count (one that is lower than the
+// records the dates file holds, less the one an interrupted save may leave) is error 63.
 int SaveArchive(FileStore& files, const QString& suffix, int draw, const EditBuffer& edit, int drawCount);

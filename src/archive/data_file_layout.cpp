@@ -1,5 +1,7 @@
 #include "archive/data_file_layout.h"
 
+#include <algorithm>
+
 QString DataFileName::dates(const QString& suffix) {
     return QStringLiteral("_data_") + suffix + QStringLiteral(".dtb");
 }
@@ -9,6 +11,10 @@ QString DataFileName::numbers(const QString& suffix) {
 
 qint64 nationalRecordOffset(int draw) {
     return qint64(NationalRecordSize) * (draw - FirstNationalDraw);
+}
+
+qint64 dateRecordsIn(const QByteArray& datesFile) {
+    return std::max<qint64>(datesFile.size() - DatesHeaderSize, 0) / DateRecordSize;
 }
 
 quint8 byteAt(const QByteArray& bytes, qint64 offset) {

@@ -38,6 +38,9 @@ constexpr qint64 weekdayOffset(int draw) {
 // National records start with the first draw that has the national wheel.
 qint64 nationalRecordOffset(int draw);
 
+// How many whole date records a dates file holds, whatever its count word says.
+qint64 dateRecordsIn(const QByteArray& datesFile);
+
 quint8 byteAt(const QByteArray& bytes, qint64 offset);
 qint16 wordAt(const QByteArray& bytes, qint64 offset);
 PackedDate dateAt(const QByteArray& bytes, qint64 offset);

@@ -17,16 +17,18 @@ int failureNumber(const QFileDevice& file) {
 
 DiskFileStore::DiskFileStore(QString folder) : folder_(std::move(folder)) {}
 
+// One rule for every spelling of a name: among the entries equal to it without regard to case,
+// the first in code-unit order, so that the loader and the saver always reach the same file even
+// when a folder holds two spellings of it.
 QString DiskFileStore::resolve(const QString& name) const {
     const QDir dir(folder_);
-    if (QFileInfo::exists(dir.filePath(name)))
-        return dir.filePath(name);
     const QStringList entries = dir.entryList(
-        QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+        QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+    QString chosen;
     for (const QString& entry : entries)
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return dir.filePath(entry);
-    return dir.filePath(name);
+        if (entry.compare(name, Qt::CaseInsensitive) == 0 && (chosen.isEmpty() || entry < chosen))
+            chosen = entry;
+    return dir.filePath(chosen.isEmpty() ? name : chosen);
 }
 
 int DiskFileStore::folderError() const {

@@ -35,8 +35,8 @@ public:
 };
 
 // Data files in a folder of the disk. Names are matched without regard to letter case: an existing
-// file of any case is used, a new file gets the name as asked for. Writes go to a file beside the
-// old one that is renamed over it when complete.
+// file of any case is used (of several, always the same one), a new file gets the name as asked for. Writes
+// go to a file beside the old one that is renamed over it when complete.
 class DiskFileStore final : public FileStore {
 public:
     explicit DiskFileStore(QString folder);

@@ -29,7 +29,9 @@ QString FormatDrawDate(const Archive& archive, int draw) {
 }
 
 DrawWeekdayInfo GetDrawWeekday(const Archive& archive, int draw) {
-    const qint16 code = archive.DrawWeekday(draw);
+    const qint16 stored = archive.DrawWeekday(draw);
+    // A damaged byte names no weekday: the user is asked for it rather than shown a guess.
+    const qint16 code = stored >= 0 && stored <= 7 ? stored : 0;
     return {code, DayAbbrev(code)};
 }
 

@@ -12,6 +12,7 @@ QString FormatDrawDate(int day, int month, int yearCode);
 QString FormatDrawDate(const Archive& archive, int draw);
 
 // Weekday code of a stored draw and its abbreviation; draw may be DrawCount + 1 (the draw being added).
+// A stored code outside 0..7 gives 0, no weekday.
 struct DrawWeekdayInfo {
     qint16 code = 0;
     QString abbrev;

@@ -2,6 +2,8 @@
 
 #include "archive/constant_tables.h"
 
+#include <algorithm>
+
 QString WheelLabelText(int wheel, const std::array<qint16, 6>& numbers) {
     QString text = WheelCode(wheel);
     for (int p = 1; p <= NumbersPerWheel; ++p)
@@ -38,4 +40,22 @@ QString WithoutTrailingBlanks(const QString& text) {
 
 bool ExceedsTwoCharacters(const QString& text) {
     return WithoutTrailingBlanks(text).size() > 2;
+}
+
+bool FieldEditStands(const QString& before, const QString& after) {
+    const qsizetype shorter = std::min(before.size(), after.size());
+    qsizetype prefix = 0;
+    while (prefix < shorter && before[prefix] == after[prefix])
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix &&
+           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
+        ++suffix;
+    const QStringView inserted = QStringView(after).mid(prefix, after.size() - prefix - suffix);
+    if (inserted.isEmpty())
+        return true;
+    for (const QChar c : inserted)
+        if (c < u'0' || c > u'9')
+            return false;
+    return !ExceedsTwoCharacters(after);
 }

@@ -23,3 +23,7 @@ FieldKey FieldKeyOf(char16_t character);
 QString WithoutTrailingBlanks(const QString& text);
 // A field holds at most two characters while typing (trailing blanks not counted).
 bool ExceedsTwoCharacters(const QString& text);
+// Whether a change the user made to a field, by any means (a key, pasting, dropping, undo), stands:
+// it may always remove characters, but what it puts in must be digits and leave at most two
+// characters. What the program itself puts in is never judged by this.
+bool FieldEditStands(const QString& before, const QString& after);

@@ -172,13 +172,19 @@ void frmVorel::buildControls() {
     connect(HScrl, &QScrollBar::valueChanged, this, &frmVorel::HScrl_Change);
     connect(VScrl, &QScrollBar::valueChanged, this, &frmVorel::VScrl_Change);
     connect(Picture1, &PictureBox::keyDown, this, &frmVorel::Picture1_KeyDown);
+    // A user's change is judged first (textEdited comes before textChanged); then the field's
+    // text, whatever it is now, is what the next change is judged against.
     for (int i = 1; i <= 3; ++i) {
-        TBData[std::size_t(i)]->installEventFilter(this);
-        connect(TBData[std::size_t(i)], &QLineEdit::textChanged, this, [this, i] { TBData_Change(i); });
+        QLineEdit* field = TBData[std::size_t(i)];
+        field->installEventFilter(this);
+        connect(field, &QLineEdit::textEdited, this, [this, i] { TBData_Change(i); });
+        connect(field, &QLineEdit::textChanged, this, [this, field] { fieldTexts_[field] = field->text(); });
     }
     for (int j = 1; j <= 5; ++j) {
-        TBNum[std::size_t(j)]->installEventFilter(this);
-        connect(TBNum[std::size_t(j)], &QLineEdit::textChanged, this, [this, j] { TBNum_Change(j); });
+        QLineEdit* field = TBNum[std::size_t(j)];
+        field->installEventFilter(this);
+        connect(field, &QLineEdit::textEdited, this, [this, j] { TBNum_Change(j); });
+        connect(field, &QLineEdit::textChanged, this, [this, field] { fieldTexts_[field] = field->text(); });
     }
 }
 

@@ -4,6 +4,7 @@
 #include "archive/edit_buffer.h"
 #include "window/messages.h"
 
+#include <QHash>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -150,11 +151,12 @@ private:
     MsgAnswer showMessage(const MessageRequest& request);
     FileStore& files();
     bool keyInField(QObject* watched, QKeyEvent* event);
-    void limitToTwoCharacters(QLineEdit* field);
+    void judgeFieldEdit(QLineEdit* field);
     void moveToNextWheel();
     void fillEntryFields(int p);
     void printDrawPanel(int k);
     bool subArchivesPresent();
+    bool archiveUnchangedOnDisk();
     bool saveEditedDraw(bool newDraw);
     void openPastedDraw(const PasteAnalysis& analysis);
 
@@ -162,7 +164,7 @@ private:
     // The stored outer size, applied again once the window frame is known.
     QSize wantedOuterSize_;
     std::unique_ptr<FileStore> diskFiles_;
-    // ScratchText holds the text before an accepted keystroke only while it is being typed:
-    // what the program puts into a field is never undone by the two-character limit.
-    bool typing_ = false;
+    // Each entry field's text as it stands after the last change, the program's or an accepted one
+    // of the user's: a user's change is judged against it.
+    QHash<const QLineEdit*, QString> fieldTexts_;
 };

@@ -1,5 +1,6 @@
 // The commit of the entry screen and the reading of a pasted draw: the two ways a draw reaches
 // the data files.
+#include "archive/archive_loader.h"
 #include "archive/archive_saver.h"
 #include "archive/constant_tables.h"
 #include "archive/file_store.h"
@@ -58,10 +59,27 @@ void frmVorel::CommitEditedDraw() {
     if (showMessage(newDraw ? Messages::confirmNewDraw() : Messages::confirmCorrection()) ==
         MsgAnswer::Cancel)
         return;
-    if (!saveEditedDraw(newDraw))
+    if (!archiveUnchangedOnDisk() || !saveEditedDraw(newDraw))
         return;
     LoadArchiveReporting();
     ShowMainMenu();
+}
+
+// Another copy of the program, or anything else, may have added a draw since the archive was
+// loaded (or the reload after the last commit failed): then DrawCount and the places it gives are
+// stale, so nothing is written, the archive is reloaded and the user starts again from the menu.
+bool frmVorel::archiveUnchangedOnDisk() {
+    int onDisk = 0;
+    if (const int error = ReadDiskDrawCount(files(), onDisk)) {
+        showMessage(Messages::fileError(error));
+        return false;
+    }
+    if (onDisk == archive.DrawCount())
+        return true;
+    showMessage(Messages::archiveChangedOnDisk());
+    LoadArchiveReporting();
+    ShowMainMenu();
+    return false;
 }
 
 // Writes the draw into the full archive and its sub-archive. A failed save is reported and ends
@@ -79,9 +97,10 @@ bool frmVorel::saveEditedDraw(bool newDraw) {
     return true;
 }
 
+// Present when the file is there, readable or not: a sub-archive that cannot be written is a failed
+// save, never one silently left behind.
 bool frmVorel::subArchivesPresent() {
-    const FileRead marker = files().read(SubArchiveMarker, 0);
-    return marker.exists && marker.error == 0;
+    return files().read(SubArchiveMarker, 0).exists;
 }
 
 void frmVorel::Elabora() {

@@ -129,8 +129,6 @@ void frmVorel::TBData_KeyPress(int index, int& keyAscii) {
         keyAscii = 0;
         break;
     case FieldKey::Typed:
-        ScratchText = WithoutTrailingBlanks(TBData[std::size_t(index)]->text());
-        typing_ = true;
         break;
     case FieldKey::Swallowed:
         keyAscii = 0;
@@ -148,8 +146,6 @@ void frmVorel::TBNum_KeyPress(int index, int& keyAscii) {
         keyAscii = 0;
         break;
     case FieldKey::Typed:
-        ScratchText = WithoutTrailingBlanks(TBNum[std::size_t(index)]->text());
-        typing_ = true;
         break;
     case FieldKey::Swallowed:
         keyAscii = 0;
@@ -158,24 +154,26 @@ void frmVorel::TBNum_KeyPress(int index, int& keyAscii) {
 }
 
 void frmVorel::TBData_Change(int index) {
-    limitToTwoCharacters(TBData[std::size_t(index)]);
+    judgeFieldEdit(TBData[std::size_t(index)]);
 }
 void frmVorel::TBNum_Change(int index) {
-    limitToTwoCharacters(TBNum[std::size_t(index)]);
+    judgeFieldEdit(TBNum[std::size_t(index)]);
 }
 
-// A keystroke that leaves more than two characters is undone, the caret one place left.
-void frmVorel::limitToTwoCharacters(QLineEdit* field) {
-    if (typing_ && ExceedsTwoCharacters(field->text())) {
-        const int caret = field->cursorPosition();
-        typing_ = false;
-        field->setText(ScratchText);
-        field->setCursorPosition(std::max(caret - 1, 0));
-    }
-    typing_ = false;
+// Runs for every change the user makes to a field, however it came (a key, Shift+Insert, a
+// middle-click, undo), and never for the program's own values: a change that puts in anything
+// but digits, or leaves more than two characters, is undone, the caret back where it was.
+void frmVorel::judgeFieldEdit(QLineEdit* field) {
+    const QString before = fieldTexts_.value(field);
+    const QString after = field->text();
+    if (FieldEditStands(before, after))
+        return;
+    ScratchText = WithoutTrailingBlanks(before);
+    const int caret = field->cursorPosition() - int(after.size() - before.size());
+    field->setText(ScratchText);
+    field->setCursorPosition(std::clamp(caret, 0, int(ScratchText.size())));
     ScratchText.clear();
 }
-
 void frmVorel::TBNum_KeyUp(int /*index*/, int keyCode, int shift) {
     if (shift != CtrlMask)
         return;

@@ -59,6 +59,12 @@ MessageRequest confirmCorrection() {
     return {QStringLiteral("Salvare i dati corretti?"), SaveTitle, MsgButtons::OkCancel, MsgIcon::Question};
 }
 
+MessageRequest archiveChangedOnDisk() {
+    return {QStringLiteral("L'archivio \u00e8 stato modificato da un altro programma dopo l'apertura. "
+                           "\u00c8 stato ricaricato: ripetere l'operazione."),
+            QStringLiteral("ATTENZIONE"), MsgButtons::Ok, MsgIcon::Warning};
+}
+
 namespace {
 // The question follows two carriage returns, an empty line between sentence and question.
 const QString CorrectionQuestion = QStringLiteral("\r\rCORREZIONE?");

@@ -38,6 +38,8 @@ MessageRequest badDate();
 MessageRequest noWeekday();
 MessageRequest confirmNewDraw();
 MessageRequest confirmCorrection();
+// Something else changed the archive on disk after it was loaded: nothing was saved.
+MessageRequest archiveChangedOnDisk();
 
 // The outcomes of reading a pasted draw; `drawDate` is the date of the archived draw concerned.
 MessageRequest pasteUnreadable();
