@@ -162,10 +162,21 @@ bool PasteAnalysis::opensEntry() const {
            outcome == PasteOutcome::Similar;
 }
 
+// A text pasted into the window reaches the reader as the paste box gives it back: every line break
+// (LF, CR LF, a lone CR, U+2028, U+2029) as one, a no-break space as a blank. A text read from a file
+// goes through the same steps, so that it reads as it would when pasted.
 QString NormalisedPasteText(const QString& text) {
-    QString normal = text;
-    normal.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    normal.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    QString normal;
+    normal.reserve(text.size() + text.size() / 16 + 2);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == LF)
+            continue;
+        if (c == u'\n' || c == u'\r' || c == u'\u2028' || c == u'\u2029')
+            normal += QStringLiteral("\r\n");
+        else
+            normal += c == u'\u00a0' ? QChar(u' ') : QChar(c);
+    }
     if (!normal.isEmpty() && !normal.endsWith(LF))
         normal += QStringLiteral("\r\n");
     return normal;

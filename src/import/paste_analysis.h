@@ -40,5 +40,6 @@ struct PasteAnalysis {
 // Everything Elabora decides, for the text of the paste window and the archive.
 PasteAnalysis AnalysePastedText(const QString& text, const Archive& archive);
 
-// The text with CR LF line breaks (from LF, CR LF), ending with a line break when not empty.
+// The text with CR LF line breaks (from LF, CR LF, a lone CR, U+2028 and U+2029) and no-break
+// spaces as blanks, ending with a line break when not empty.
 QString NormalisedPasteText(const QString& text);

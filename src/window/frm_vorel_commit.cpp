@@ -104,8 +104,13 @@ bool frmVorel::subArchivesPresent() {
 }
 
 void frmVorel::Elabora() {
-    const PasteAnalysis analysis = AnalysePastedText(Text1->toPlainText(), archive);
-    Text1->setPlainText(shownText(analysis.text));
+    const QString pasted = Text1->toPlainText();
+    const PasteAnalysis analysis = AnalysePastedText(pasted, archive);
+    // Rewriting the box loses the caret, the view and undo: only an amended text is put back. The
+    // line break that ends every amended text is no amendment.
+    const QString amended = shownText(analysis.text);
+    if (amended != pasted && amended != pasted + u'\n')
+        Text1->setPlainText(amended);
     edit.EditNumbers = analysis.EditNumbers;
     edit.EditDate = analysis.EditDate;
     if (analysis.namedWeekday != 0) {
