@@ -170,7 +170,7 @@ QString NormalisedPasteText(const QString& text) {
     normal.reserve(text.size() + text.size() / 16 + 2);
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
-        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == LF)
+        if (c == CR.unicode() && i + 1 < text.size() && text[i + 1] == LF)
             continue;
         if (c == u'\n' || c == u'\r' || c == u'\u2028' || c == u'\u2029')
             normal += QStringLiteral("\r\n");
