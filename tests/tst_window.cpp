@@ -73,6 +73,7 @@ private Q_SLOTS:
     void minimisedStoresNothing();
     void badSettingUsesItsDefault();
     void esciStoresOnceAndEnds();
+    void geometryHoldsOverRuns();
     void missingDataFolder();
     void emptyArchive();
     void helpKeywords();
@@ -476,6 +477,30 @@ void TestWindow::esciStoresOnceAndEnds() {
     w.But4->click();
     QCOMPARE(h.endings, QList<int>{0});
     QCOMPARE(h.settings.writes.size(), 4);
+}
+
+// The stored values are the outer size, frame included: they come back as that size run after run,
+// a later show never resizes the window, and closing it ends the program.
+void TestWindow::geometryHoldsOverRuns() {
+    const QMargins frame(4, 24, 4, 4);
+    QMap<QString, QString> stored;
+    for (int run = 1; run <= 3; ++run) {
+        WindowHarness h(&DemoArchive());
+        h.frameMargins = [frame] { return frame; };
+        h.settings.values = stored;
+        frmVorel& w = h.start();
+        const QSize inner = QSize(px(8448), px(5676)).shrunkBy(frame);
+        QCOMPARE(w.size(), inner);
+        w.showMinimized();
+        w.showNormal();
+        QCOMPARE(w.size(), inner);
+        w.close();
+        QCOMPARE(h.endings, QList<int>{0});
+        if (run > 1)
+            QCOMPARE(h.settings.values, stored);
+        stored = h.settings.values;
+    }
+    QCOMPARE(stored.value(u"Settings/MainHeight"_s), QString::number(twips(px(5676))));
 }
 
 void TestWindow::missingDataFolder() {

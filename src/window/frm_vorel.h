@@ -44,6 +44,8 @@ public:
         QString programPath; // the program's folder, ending in "/": the help file lives there
         // Where the data files are read and written; none: the folder DataPath on disk.
         FileStore* files = nullptr;
+        // The window frame's margins; none: as the window system reports them.
+        std::function<QMargins()> frameMargins;
     };
 
     explicit frmVorel(Services services, QWidget* parent = nullptr);
@@ -136,7 +138,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -147,7 +149,9 @@ private:
     void setWheelLabelBold(int wheel, bool bold);
     void hideEntryControls();
     void applyStoredGeometry();
-    void resizeToOuter(int outerWidth, int outerHeight);
+    void fitWantedOuterSize();
+    QMargins frameMargins() const;
+    QRect outerGeometry() const;
     MsgAnswer showMessage(const MessageRequest& request);
     FileStore& files();
     bool keyInField(QObject* watched, QKeyEvent* event);
@@ -161,7 +165,7 @@ private:
     void openPastedDraw(const PasteAnalysis& analysis);
 
     Services services_;
-    // The stored outer size, applied again once the window frame is known.
+    // The stored outer size, until the window frame is first known.
     QSize wantedOuterSize_;
     std::unique_ptr<FileStore> diskFiles_;
     // Each entry field's text as it stands after the last change, the program's or an accepted one

@@ -8,7 +8,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QShowEvent>
 #include <new>
 
 namespace {
@@ -54,22 +53,58 @@ void frmVorel::applyStoredGeometry() {
     const WindowGeometry g = ReadWindowGeometry(*services_.settings);
     move(pixelsWithin(g.left, -16384, 16384), pixelsWithin(g.top, -16384, 16384));
     wantedOuterSize_ = QSize(pixelsWithin(g.width, 1, 16384), pixelsWithin(g.height, 1, 16384));
-    resizeToOuter(wantedOuterSize_.width(), height());
-    resizeToOuter(width(), wantedOuterSize_.height());
+    // Until the window system gives the window its frame, the inner size is all there is.
+    resize(wantedOuterSize_.width(), height());
+    resize(width(), wantedOuterSize_.height());
+    fitWantedOuterSize();
 }
 
-// The stored size includes the frame, which is known only once the window is on the screen.
-void frmVorel::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (wantedOuterSize_.isValid() && frameGeometry().size() != size()) {
-        resizeToOuter(wantedOuterSize_.width(), wantedOuterSize_.height());
+// The stored size is the outer one, frame and caption included. A window manager adds the frame
+// only after the window is first shown, and tells its size some events later: the stored size is
+// applied once, the first time the frame is known, and never again after that first showing.
+bool frmVorel::event(QEvent* event) {
+    const bool result = QWidget::event(event);
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowActivate:
+    case QEvent::UpdateRequest:
+        fitWantedOuterSize();
+        break;
+    case QEvent::Hide:
+    case QEvent::WindowStateChange:
         wantedOuterSize_ = QSize();
+        break;
+    default:
+        break;
     }
+    return result;
 }
 
-void frmVorel::resizeToOuter(int outerWidth, int outerHeight) {
-    const QSize frame = frameGeometry().size() - size();
-    resize(std::max(outerWidth - frame.width(), 1), std::max(outerHeight - frame.height(), 1));
+void frmVorel::fitWantedOuterSize() {
+    const QMargins frame = frameMargins();
+    if (!wantedOuterSize_.isValid() || frame.isNull())
+        return;
+    const QSize outer = wantedOuterSize_;
+    wantedOuterSize_ = QSize();
+    resize(std::max(outer.width() - frame.left() - frame.right(), 1),
+           std::max(outer.height() - frame.top() - frame.bottom(), 1));
+}
+
+QMargins frmVorel::frameMargins() const {
+    if (services_.frameMargins)
+        return services_.frameMargins();
+    const QRect inner = geometry();
+    const QRect outer = frameGeometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+// The window's place and size as a user sees them: the frame's.
+QRect frmVorel::outerGeometry() const {
+    const QMargins frame = frameMargins();
+    return {pos(), size().grownBy(frame)};
 }
 
 void frmVorel::LoadArchiveReporting() {
@@ -80,14 +115,16 @@ void frmVorel::LoadArchiveReporting() {
 void frmVorel::Form_Unload() {
     if (isMinimized())
         return;
-    const QRect outer = frameGeometry();
+    const QRect outer = outerGeometry();
     WriteWindowGeometry(*services_.settings, {float(twips(outer.x())), float(twips(outer.y())),
                                               float(twips(outer.width())), float(twips(outer.height()))});
 }
 
+// Closing the window ends the program, even while the help window is still open.
 void frmVorel::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept();
+    services_.endProgram(0);
 }
 
 void frmVorel::But4_Click() {

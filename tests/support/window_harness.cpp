@@ -33,6 +33,7 @@ frmVorel& WindowHarness::start() {
     services.dataPath = dataPathOverride.isEmpty() ? dataPath() : dataPathOverride;
     services.programPath = programPath;
     services.files = memory;
+    services.frameMargins = frameMargins;
     window_ = std::make_unique<frmVorel>(services);
     window_->Form_Load();
     window_->show();

@@ -33,6 +33,8 @@ public:
     QString dataPathOverride;
     QString programPath;
     MemoryFileStore* memory = nullptr;
+    // The window frame's margins, for a platform that has none; empty: the platform's.
+    std::function<QMargins()> frameMargins;
 
 private:
     QTemporaryDir dir_;
