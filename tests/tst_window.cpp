@@ -19,6 +19,20 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The darkest and the mean lightness of a control as painted.
+std::pair<int, int> lightness(QWidget* control) {
+    const QImage image = control->grab().toImage();
+    int darkest = 255;
+    qint64 sum = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const int l = QColor(image.pixel(x, y)).lightness();
+            darkest = std::min(darkest, l);
+            sum += l;
+        }
+    return {darkest, int(sum / std::max(image.width() * image.height(), 1))};
+}
+
 // Which controls a screen shows: the letters name the groups of the screen table.
 QString visibleGroups(frmVorel& w) {
     QString groups;
@@ -74,6 +88,8 @@ private Q_SLOTS:
     void badSettingUsesItsDefault();
     void esciStoresOnceAndEnds();
     void geometryHoldsOverRuns();
+    void darkThemeKeepsTheWindowLight();
+    void tabOrder();
     void missingDataFolder();
     void emptyArchive();
     void helpKeywords();
@@ -501,6 +517,46 @@ void TestWindow::geometryHoldsOverRuns() {
         stored = h.settings.values;
     }
     QCOMPARE(stored.value(u"Settings/MainHeight"_s), QString::number(twips(px(5676))));
+}
+
+// A dark desktop theme changes nothing that reaches the screen: black text on the teal and in the
+// fields, light controls where the window gives no colour.
+void TestWindow::darkThemeKeepsTheWindowLight() {
+    const QPalette original = QApplication::palette();
+    QPalette dark(QColor(53, 53, 53));
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, Qt::white);
+    dark.setColor(QPalette::Base, QColor(42, 42, 42));
+    QApplication::setPalette(dark);
+    WindowHarness h(&DemoArchive());
+    frmVorel& w = h.start();
+    w.But1->click();
+    QTest::keyClicks(w.TBNum[1], u"88"_s);
+    for (QWidget* text : std::initializer_list<QWidget*>{w.LTG, w.LTE1, w.Lb[1], w.TBNum[1], w.Pic1})
+        QVERIFY2(lightness(text).first < 60, qPrintable(text->objectName() + u" has no black text"_s));
+    for (QWidget* control : std::initializer_list<QWidget*>{w.Combo1, w.VScrl, w.TBData[2]})
+        QVERIFY2(lightness(control).second > 180, qPrintable(control->objectName() + u" is dark"_s));
+    w.But2->click();
+    w.But2->click();
+    QVERIFY(lightness(w.Text1).first < 60);
+    QVERIFY(lightness(w.Text1).second > 180);
+    QApplication::setPalette(original);
+}
+
+// The focus chain follows the control table, the draw panel between the paste box and the weekdays.
+void TestWindow::tabOrder() {
+    WindowHarness h(&DemoArchive());
+    frmVorel& w = h.start();
+    const QList<QWidget*> expected = {w.TBData[1], w.TBData[2], w.TBData[3], w.TBNum[1], w.TBNum[2],
+                                      w.TBNum[3],  w.TBNum[4],  w.TBNum[5],  w.But1,     w.But2,
+                                      w.But3,      w.But4,      w.VScrl,     w.HScrl,    w.Picture1,
+                                      w.butHelp,   w.Text1,     w.Pic1,      w.Combo1};
+    QList<QWidget*> chain;
+    for (QWidget* c = expected.first(); chain.size() < expected.size(); c = c->nextInFocusChain())
+        if (expected.contains(c))
+            chain.append(c);
+    QCOMPARE(chain, expected);
+    QVERIFY(w.Pic1->focusPolicy() & Qt::TabFocus);
 }
 
 void TestWindow::missingDataFolder() {

@@ -9,6 +9,7 @@
 #include "window/click_label.h"
 #include "window/fonts.h"
 #include "window/message_boxes.h"
+#include "window/palettes.h"
 #include "window/twips.h"
 
 #include <QComboBox>
@@ -20,21 +21,9 @@
 
 namespace {
 
-const QColor Teal(0, 192, 192);
-const QColor ButtonTeal(0, 128, 128);
-const QColor PasteBackground(192, 255, 255);
-
 // Places a control at a rectangle given in twips within its container.
 void place(QWidget* control, int left, int top, int width, int height) {
     control->setGeometry(px(left), px(top), px(width), px(height));
-}
-
-void setBackground(QWidget* control, const QColor& color) {
-    QPalette palette = control->palette();
-    palette.setColor(QPalette::Window, color);
-    palette.setColor(QPalette::Base, color);
-    control->setPalette(palette);
-    control->setAutoFillBackground(true);
 }
 
 QPushButton* makeButton(QWidget* parent, const QString& text, int left, int width, const QFont& font) {
@@ -52,10 +41,7 @@ QLineEdit* makeTextBox(QWidget* parent, int left, int top) {
     box->setAcceptDrops(false);
     place(box, left, top, 540, 360);
     box->setFont(MonoFont(10.5));
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Text, Qt::black);
-    box->setPalette(palette);
+    SetLightPalette(box); // black on white
     return box;
 }
 
@@ -68,7 +54,7 @@ void placeInside(QFrame* picture, QWidget* child, int left, int top, int width, 
 // A caption inside the picture; never narrower than its text, so that it is never cut.
 QLabel* makeLabel(QFrame* picture, const QString& text, int left, int top, int width, int height) {
     auto* label = new QLabel(text, picture);
-    setBackground(label, Teal);
+    SetTealBackground(label);
     placeInside(picture, label, left, top, width, height);
     label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
     return label;
@@ -87,7 +73,7 @@ frmVorel::~frmVorel() = default;
 void frmVorel::buildControls() {
     setWindowTitle(WindowCaption);
     setWindowIcon(AppIcon());
-    setBackground(this, Teal);
+    SetTealBackground(this);
     setFont(SansFont(8.25, true));
     resize(px(8835), px(5295));
 
@@ -97,11 +83,9 @@ void frmVorel::buildControls() {
     But3 = makeButton(this, QStringLiteral("Aiuto"), 3260, 1540, buttonFont);
     But4 = makeButton(this, QString(), 4860, 1540, buttonFont);
     butHelp = makeButton(this, QStringLiteral("?"), 7860, 360, SansFont(9.75));
-    for (QPushButton* button : {But1, But2, But3, But4}) {
-        QPalette palette = button->palette();
-        palette.setColor(QPalette::Button, ButtonTeal);
-        button->setPalette(palette);
-    }
+    for (QPushButton* button : {But1, But2, But3, But4})
+        SetLightPalette(button, QPalette::Button, ButtonTeal);
+    SetLightPalette(butHelp);
 
     Picture1 = new PictureBox(this);
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -111,12 +95,12 @@ void frmVorel::buildControls() {
     Picture1->surface().setFont(MonoFont(10.5));
     Picture1->surface().setBackground(Teal);
     Picture1->setFocusPolicy(Qt::StrongFocus);
-    setBackground(Picture1, Teal);
+    SetTealBackground(Picture1);
 
     Text1 = new QPlainTextEdit(QStringLiteral("Text1"), this);
     place(Text1, 0, 480, 972, 372);
     Text1->setFont(MonoFont(10.5));
-    setBackground(Text1, PasteBackground);
+    SetLightPalette(Text1, QPalette::Base, PasteBackground);
 
     const int dateLefts[] = {0, 120, 648, 1188};
     for (int i = 1; i <= 3; ++i)
@@ -136,6 +120,7 @@ void frmVorel::buildControls() {
     VScrl->setSingleStep(1);
     VScrl->setPageStep(52);
     for (QScrollBar* bar : {HScrl, VScrl}) {
+        SetLightPalette(bar);
         bar->setTracking(false); // the grid follows a dragged thumb only when it is let go
         bar->setFocusPolicy(Qt::StrongFocus);
         bar->installEventFilter(this);
@@ -143,12 +128,14 @@ void frmVorel::buildControls() {
 
     Combo1 = new QComboBox(Picture1);
     placeInside(Picture1, Combo1, 120, 600, 855, 315);
+    SetLightPalette(Combo1);
     Pic1 = new PictureBox(Picture1);
     placeInside(Picture1, Pic1, 5860, 0, 2420, 3366);
     Pic1->surface().setFont(MonoFont(10.5, true));
     Pic1->surface().setBackground(Teal);
     Pic1->surface().setColor(palette().color(QPalette::WindowText));
-    setBackground(Pic1, Teal);
+    SetTealBackground(Pic1);
+    Pic1->setFocusPolicy(Qt::TabFocus);
     LTG = makeLabel(Picture1, QStringLiteral("Giorno"), 120, 380, 648, 240);
     LTD = makeLabel(Picture1, QStringLiteral("Data"), 120, 1100, 432, 240);
     LTE = makeLabel(Picture1, QStringLiteral("Estrazione N."), 120, 1800, 1455, 255);
@@ -159,7 +146,7 @@ void frmVorel::buildControls() {
         auto* label = new ClickLabel(QStringLiteral("Label") + QString::number(k), Picture1);
         placeInside(Picture1, label, 3480, k <= 10 ? 540 + 255 * (k - 1) : 3090, k == 5 ? 2175 : 2172, 255);
         label->setFont(MonoFont(10.5));
-        setBackground(label, Teal);
+        SetTealBackground(label);
         connect(label, &ClickLabel::clicked, this, [this, k] { Lb_Click(k); });
         Lb[std::size_t(k)] = label;
     }
@@ -190,9 +177,9 @@ void frmVorel::buildControls() {
 
 // The tab order as built; labels and hidden controls are skipped by the focus chain itself.
 void frmVorel::setTabOrder() {
-    const QList<QWidget*> order = {TBData[1], TBData[2], TBData[3], TBNum[1], TBNum[2], TBNum[3],
-                                   TBNum[4],  TBNum[5],  But1,      But2,     But3,     But4,
-                                   VScrl,     HScrl,     Picture1,  butHelp,  Text1,    Combo1};
+    const QList<QWidget*> order = {TBData[1], TBData[2], TBData[3], TBNum[1], TBNum[2], TBNum[3], TBNum[4],
+                                   TBNum[5],  But1,      But2,      But3,     But4,     VScrl,    HScrl,
+                                   Picture1,  butHelp,   Text1,     Pic1,     Combo1};
     for (int i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order.at(i - 1), order.at(i));
 }
