@@ -63,10 +63,12 @@ int main(int argc, char** argv) {
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const QString programPath = programFolder(argv[0]);
-    QFile out, err;
+    QFile in, out, err;
+    in.open(stdin, QIODevice::ReadOnly);
     out.open(stdout, QIODevice::WriteOnly);
     err.open(stderr, QIODevice::WriteOnly);
-    const CommandLineResult command = RunCommandLine(arguments, programPath, out, err);
+    const CommandLineResult command = RunCommandLine(arguments, programPath, in, out, err);
+    in.close();
     out.close();
     err.close();
     if (!command.openWindow)

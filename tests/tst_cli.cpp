@@ -24,12 +24,15 @@ struct Run {
     QByteArray err;
 };
 
-Run run(const QStringList& arguments, const QString& programFolder = u"/nowhere/"_s) {
-    QBuffer out, err;
+Run run(const QStringList& arguments, const QString& programFolder = u"/nowhere/"_s,
+        const QByteArray& input = {}) {
+    QBuffer in, out, err;
+    in.setData(input);
+    in.open(QIODevice::ReadOnly);
     out.open(QIODevice::WriteOnly);
     err.open(QIODevice::WriteOnly);
     Run r;
-    r.result = RunCommandLine(QStringList{u"vorel"_s} + arguments, programFolder, out, err);
+    r.result = RunCommandLine(QStringList{u"vorel"_s} + arguments, programFolder, in, out, err);
     r.out = out.data();
     r.err = err.data();
     return r;
@@ -334,7 +337,8 @@ void TestCli::usageErrors_data() {
     QTest::newRow("export without file")
         << QStringList{u"--export"_s} << QByteArray("vorel: Missing value after '--export'.\n");
     QTest::newRow("both commands") << QStringList{u"--export"_s, u"-"_s, u"--verify"_s, u"x"_s}
-                                   << QByteArray("vorel: --export and --verify go one at a time.\n");
+                                   << QByteArray(
+                                          "vorel: --export, --verify and --import go one at a time.\n");
     QTest::newRow("bad format") << QStringList{u"--export"_s, u"-"_s, u"--format"_s, u"xml"_s}
                                 << QByteArray("vorel: Unknown format 'xml'.\n");
     QTest::newRow("verify without files")

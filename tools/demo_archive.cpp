@@ -1,5 +1,6 @@
 #include "demo_archive.h"
 
+#include "archive/archive_writer.h"
 #include "archive/data_file_layout.h"
 #include "archive/file_store.h"
 #include "archive/sub_archive.h"
@@ -90,25 +91,7 @@ Archive MakeDemoArchive(QDate lastDay, int maxDraws) {
 }
 
 int WriteArchiveFiles(FileStore& files, const Archive& archive) {
-    std::vector<int> all, weekly, midweek;
-    for (int d = 1; d <= archive.DrawCount(); ++d) {
-        all.push_back(d);
-        (SubArchiveParity(d, archive.LastWeeklyDraw) == 1 ? midweek : weekly).push_back(d);
-    }
-    const std::pair<QString, QByteArray> contents[] = {
-        {DataFileName::SmDates, encodeDatesFile(archive, all)},
-        {DataFileName::SmNumbers, encodeNumbersFile(archive, all)},
-        {DataFileName::Weekdays, encodeWeekdaysFile(archive)},
-        {DataFileName::National, encodeNationalFile(archive)},
-        {DataFileName::dates(QStringLiteral("s")), encodeDatesFile(archive, weekly)},
-        {DataFileName::numbers(QStringLiteral("s")), encodeNumbersFile(archive, weekly)},
-        {DataFileName::dates(QStringLiteral("m")), encodeDatesFile(archive, midweek)},
-        {DataFileName::numbers(QStringLiteral("m")), encodeNumbersFile(archive, midweek)},
-    };
-    for (const auto& [name, bytes] : contents)
-        if (const int error = files.write(name, bytes))
-            return error;
-    return 0;
+    return WriteWholeArchive(files, archive);
 }
 
 bool HoldsArchiveFiles(const QString& folder) {

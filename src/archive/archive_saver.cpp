@@ -39,58 +39,79 @@ PackedDate packedDate(const EditBuffer& edit) {
     return {quint8(edit.EditDate[1]), quint8(edit.EditDate[2]), quint8(edit.EditDate[3])};
 }
 
-// Reads a whole file (a missing one as empty), writes `record` at `offset` and puts it back.
-int putRecord(FileStore& files, const QString& name, qint64 offset, const QByteArray& record) {
+int readInto(FileStore& files, const QString& name, QByteArray& bytes) {
     FileRead file = files.read(name);
-    if (file.error)
-        return file.error;
-    putBytes(file.bytes, offset, record);
-    return files.write(name, file.bytes);
+    bytes = std::move(file.bytes);
+    return file.error;
 }
 
 } // namespace
 
-int SaveArchive(FileStore& files, const QString& suffix, int draw, const EditBuffer& edit, int drawCount) {
-    const bool fullSet = suffix == FullSet;
-    const bool append = draw > drawCount;
-    const QString datesName = DataFileName::dates(suffix);
+int ReadFileSet(FileStore& files, const QString& suffix, FileSetBytes& set) {
+    if (const int error = readInto(files, DataFileName::dates(suffix), set.dates))
+        return error;
+    if (const int error = readInto(files, DataFileName::numbers(suffix), set.numbers))
+        return error;
+    if (suffix != FullSet)
+        return 0;
+    if (const int error = readInto(files, WeekdaysName, set.weekdays))
+        return error;
+    return readInto(files, DataFileName::National, set.national);
+}
+
+int SaveDrawInMemory(FileSetBytes& set, bool fullSet, int draw, const EditBuffer& edit, int drawCount) {
     if (draw < 1)
         return ErrorNumber::BadRecordNumber;
-
-    FileRead dates = files.read(datesName);
-    if (dates.error)
-        return dates.error;
-    const int count = wordAt(dates.bytes, 0);
-    if (append && !countTakesOneMore(count, dateRecordsIn(dates.bytes)))
+    const bool append = draw > drawCount;
+    const int count = wordAt(set.dates, 0);
+    if (append && !countTakesOneMore(count, dateRecordsIn(set.dates)))
         return ErrorNumber::BadRecordNumber;
     const int record = append ? count + 1 : draw;
     const bool national = fullSet && record >= FirstNationalDraw;
     if (!fitsItsBytes(edit, national ? AllWheels : CityWheels, fullSet))
         return ErrorNumber::Overflow;
 
-    if (dates.bytes.size() < DatesHeaderSize) {
+    if (set.dates.size() < DatesHeaderSize) {
         QByteArray header(DatesHeaderSize, '\0');
         putWord(header, 0, qint16(count));
-        dates.bytes = header;
+        set.dates = header;
     }
-    putBytes(dates.bytes, dateRecordOffset(record), dateRecord(packedDate(edit)));
-    if (const int error = files.write(datesName, dates.bytes))
-        return error;
-    if (const int error = putRecord(files, DataFileName::numbers(suffix), numbersRecordOffset(record),
-                                    numbersRecord(edit.EditNumbers)))
-        return error;
-    if (fullSet) {
-        const QByteArray weekday(1, char(edit.CurrentWeekday));
-        if (const int error = putRecord(files, WeekdaysName, weekdayOffset(record), weekday))
-            return error;
-    }
+    putBytes(set.dates, dateRecordOffset(record), dateRecord(packedDate(edit)));
+    putBytes(set.numbers, numbersRecordOffset(record), numbersRecord(edit.EditNumbers));
+    if (fullSet)
+        putBytes(set.weekdays, weekdayOffset(record), QByteArray(1, char(edit.CurrentWeekday)));
     if (national)
-        if (const int error = putRecord(files, DataFileName::National, nationalRecordOffset(record),
-                                        nationalRecord(edit.EditNumbers)))
-            return error;
-    if (!append)
-        return 0;
-    // The new draw's records are all in place: only now does the set count it.
-    putWord(dates.bytes, 0, qint16(count + 1));
-    return files.write(datesName, dates.bytes);
+        putBytes(set.national, nationalRecordOffset(record), nationalRecord(edit.EditNumbers));
+    if (append)
+        putWord(set.dates, 0, qint16(count + 1));
+    return 0;
+}
+
+int SaveArchive(FileStore& files, const QString& suffix, int draw, const EditBuffer& edit, int drawCount) {
+    const bool fullSet = suffix == FullSet;
+    FileSetBytes set;
+    if (const int error = ReadFileSet(files, suffix, set))
+        return error;
+    const FileSetBytes before = set;
+    if (const int error = SaveDrawInMemory(set, fullSet, draw, edit, drawCount))
+        return error;
+
+    // The dates file goes first with the new record under the old count, and again at the end
+    // with the raised count: only then does the set count the new draw.
+    const int oldCount = wordAt(before.dates, 0);
+    const bool countRaised = wordAt(set.dates, 0) != oldCount;
+    QByteArray datesFirst = set.dates;
+    putWord(datesFirst, 0, qint16(oldCount));
+    const std::pair<QString, const QByteArray*> writes[] = {
+        {DataFileName::dates(suffix), &datesFirst},
+        {DataFileName::numbers(suffix), &set.numbers},
+        {fullSet ? WeekdaysName : QString(), &set.weekdays},
+        {set.national != before.national ? DataFileName::National : QString(), &set.national},
+        {countRaised ? DataFileName::dates(suffix) : QString(), &set.dates},
+    };
+    for (const auto& [name, bytes] : writes)
+        if (!name.isEmpty())
+            if (const int error = files.write(name, *bytes))
+                return error;
+    return 0;
 }

@@ -1,5 +1,8 @@
 #include "archive/sub_archive.h"
 
+#include "archive/data_file_layout.h"
+#include "archive/file_store.h"
+
 int SubArchiveParity(int draw, int lastWeeklyDraw) {
     return draw <= lastWeeklyDraw ? 0 : (draw - lastWeeklyDraw) % 2;
 }
@@ -10,4 +13,8 @@ SubArchivePlace SubArchiveOf(int draw, int lastWeeklyDraw) {
     if (draw <= lastWeeklyDraw)
         return {QStringLiteral("S"), draw};
     return {QStringLiteral("S"), lastWeeklyDraw + (draw - lastWeeklyDraw) / 2};
+}
+
+bool SubArchivesPresent(FileStore& files) {
+    return files.read(DataFileName::dates(QStringLiteral("S")), 0).exists;
 }

@@ -12,3 +12,8 @@ struct SubArchivePlace {
 // Parity of `draw`: 1 for the "M" sub-archive, 0 for "S".
 int SubArchiveParity(int draw, int lastWeeklyDraw);
 SubArchivePlace SubArchiveOf(int draw, int lastWeeklyDraw);
+
+class FileStore;
+// The sub-archives are there when the weekly dates file is, readable or not: a sub-archive that
+// cannot be written is a failed save, never one silently left behind.
+bool SubArchivesPresent(FileStore& files);

@@ -2,8 +2,10 @@
 
 #include "archive/archive.h"
 #include "archive/archive_loader.h"
+#include "archive/file_store.h"
 #include "cli/archive_export.h"
 #include "cli/verify_report.h"
+#include "import/archive_import.h"
 #include "import/paste_analysis.h"
 #include "window/error_text.h"
 
@@ -34,11 +36,21 @@ const QCommandLineOption FormatOption(QStringLiteral("format"),
 const QCommandLineOption
     VerifyOption(QStringLiteral("verify"),
                  QStringLiteral("Check each FILE, a published draw text, against the archive."));
+const QCommandLineOption ImportOption(QStringLiteral("import"),
+                                      QStringLiteral("Bring the archive in line with FILE, the official "
+                                                     "results archive (- for standard input)."),
+                                      QStringLiteral("FILE"));
+const QCommandLineOption DryRunOption(QStringLiteral("dry-run"),
+                                      QStringLiteral("With --import: report only, write nothing."));
+const QCommandLineOption
+    CorrectOption(QStringLiteral("correct"),
+                  QStringLiteral("With --import: rewrite the draws whose numbers differ."));
 
 void configure(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral("Vorel keeps the archive of the Italian Lotto draws."));
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
-    parser.addOptions({HelpOption, VersionOption, DataOption, ExportOption, FormatOption, VerifyOption});
+    parser.addOptions({HelpOption, VersionOption, DataOption, ExportOption, FormatOption, VerifyOption,
+                       ImportOption, DryRunOption, CorrectOption});
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("With --verify: the texts to check."),
                                  QStringLiteral("[FILE...]"));
 }
@@ -113,6 +125,29 @@ int verifyFiles(const Archive& archive, const QStringList& files, QIODevice& out
     return status;
 }
 
+int importFile(const QString& dataPath, const QString& file, const ImportOptions& options, QIODevice& in,
+               QIODevice& out, QIODevice& err) {
+    QByteArray bytes;
+    if (file == QStringLiteral("-")) {
+        bytes = in.readAll();
+    } else {
+        QFile input(file);
+        if (!input.open(QIODevice::ReadOnly)) {
+            write(err, QStringLiteral("vorel: cannot read %1: %2\n").arg(file, input.errorString()));
+            return UsageError;
+        }
+        bytes = input.readAll();
+    }
+    DiskFileStore files(dataPath);
+    const ImportReport report = ImportStorico(files, bytes, options);
+    if (report.status == ImportReport::Failed) {
+        write(err, QStringLiteral("vorel: %1: %2\n").arg(file, report.error));
+        return UsageError;
+    }
+    write(out, report.text());
+    return report.status;
+}
+
 } // namespace
 
 QString UsageText() {
@@ -120,17 +155,24 @@ QString UsageText() {
         "Usage: vorel [--data DIR]                      open the window\n"
         "       vorel [--data DIR] --export FILE [--format csv|storico]\n"
         "       vorel [--data DIR] --verify FILE...\n"
+        "       vorel [--data DIR] --import FILE [--dry-run] [--correct]\n"
         "       vorel --help | --version\n"
         "\n"
         "  --data DIR      the folder of the archive (default: the program's folder)\n"
         "  --export FILE   write the archive to FILE (- for standard output)\n"
         "  --format F      csv (the default) or storico, the official results' format\n"
         "  --verify        check each FILE, a published draw text, against the archive;\n"
-        "                  exit status 0 when every file is verified or a new draw, 1 otherwise\n");
+        "                  exit status 0 when every file is verified or a new draw, 1 otherwise\n"
+        "  --import FILE   bring the archive in line with FILE, the official results archive\n"
+        "                  (- for standard input): fills an empty folder, adds the newer draws;\n"
+        "                  exit status 0 when the archive agrees with FILE, 1 for differences\n"
+        "                  or gaps, 2 for errors\n"
+        "  --dry-run       with --import: report only, write nothing\n"
+        "  --correct       with --import: rewrite the draws whose numbers differ\n");
 }
 
-CommandLineResult RunCommandLine(const QStringList& arguments, const QString& programFolder, QIODevice& out,
-                                 QIODevice& err) {
+CommandLineResult RunCommandLine(const QStringList& arguments, const QString& programFolder, QIODevice& in,
+                                 QIODevice& out, QIODevice& err) {
     QCommandLineParser parser;
     configure(parser);
     if (!parser.parse(arguments))
@@ -144,10 +186,14 @@ CommandLineResult RunCommandLine(const QStringList& arguments, const QString& pr
         return {false, 0, {}};
     }
     const QString dataPath = folderPath(parser.isSet(DataOption) ? parser.value(DataOption) : programFolder);
-    const bool exporting = parser.isSet(ExportOption), verifying = parser.isSet(VerifyOption);
+    const bool exporting = parser.isSet(ExportOption), verifying = parser.isSet(VerifyOption),
+               importing = parser.isSet(ImportOption);
     const QString format = parser.value(FormatOption);
-    if (exporting && verifying)
-        return {false, usageError(err, QStringLiteral("--export and --verify go one at a time.")), {}};
+    if (int(exporting) + int(verifying) + int(importing) > 1)
+        return {
+            false, usageError(err, QStringLiteral("--export, --verify and --import go one at a time.")), {}};
+    if (!importing && (parser.isSet(DryRunOption) || parser.isSet(CorrectOption)))
+        return {false, usageError(err, QStringLiteral("--dry-run and --correct go with --import.")), {}};
     if (format != QStringLiteral("csv") && format != QStringLiteral("storico"))
         return {false, usageError(err, QStringLiteral("Unknown format '%1'.").arg(format)), {}};
     if (verifying && parser.positionalArguments().isEmpty())
@@ -158,6 +204,11 @@ CommandLineResult RunCommandLine(const QStringList& arguments, const QString& pr
             usageError(err,
                        QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first())),
             {}};
+    if (importing)
+        return {false,
+                importFile(dataPath, parser.value(ImportOption),
+                           {parser.isSet(CorrectOption), parser.isSet(DryRunOption)}, in, out, err),
+                dataPath};
     if (!exporting && !verifying) {
         if (parser.isSet(FormatOption))
             return {false, usageError(err, QStringLiteral("--format goes with --export.")), {}};

@@ -4,6 +4,7 @@
 #include "archive/archive_saver.h"
 #include "archive/constant_tables.h"
 #include "archive/file_store.h"
+#include "archive/sub_archive.h"
 #include "editor/draw_checks.h"
 #include "import/paste_analysis.h"
 #include "window/frm_vorel.h"
@@ -13,9 +14,6 @@
 #include <QPlainTextEdit>
 
 namespace {
-
-// The sub-archives exist when their weekly dates file does.
-const QString SubArchiveMarker = QStringLiteral("_data_s.dtb");
 
 // A carriage return left alone inside a line (by the national wheel's join) shows as a blank.
 QString shownText(QString text) {
@@ -97,10 +95,8 @@ bool frmVorel::saveEditedDraw(bool newDraw) {
     return true;
 }
 
-// Present when the file is there, readable or not: a sub-archive that cannot be written is a failed
-// save, never one silently left behind.
 bool frmVorel::subArchivesPresent() {
-    return files().read(SubArchiveMarker, 0).exists;
+    return SubArchivesPresent(files());
 }
 
 void frmVorel::Elabora() {

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class FileStore;
+
+// Bringing the archive in line with the official results file (see storico_reader.h).
+//
+// Into a folder without an archive the whole archive is written. Into an existing one the file's
+// draws are matched by date: the same numbers are verified, other numbers are listed (and
+// rewritten only when corrections are asked for), draws after the archive's last one are
+// appended as new draws from the window would be. The archive only grows at its end: a file date
+// the archive lacks before its last draw, or an archived draw in the file's range that the file
+// lacks, is a gap, and then nothing is written. So is a difference that is not corrected.
+
+struct ImportOptions {
+    bool correct = false; // rewrite the draws whose numbers differ
+    bool dryRun = false;  // report only, write nothing
+};
+
+struct ImportReport {
+    enum Status { Agrees = 0, Disagrees = 1, Failed = 2 };
+    Status status = Failed;
+    QString error; // when Failed: what went wrong, in Italian
+
+    bool newArchive = false; // the folder held no archive
+    int read = 0;            // draws of the file from 1947 on
+    QString firstDate;       // their range, dd-mm-yyyy
+    QString lastDate;
+    int skippedBefore1947 = 0;
+    int nationalIgnored = 0; // national-wheel lines of draws before the national wheel
+    int verified = 0;
+    int differing = 0;
+    int added = 0;     // appended (or, with dryRun, to be appended)
+    int corrected = 0; // rewritten (or, with dryRun, to be rewritten)
+    int gaps = 0;
+    QStringList details; // one line per difference, gap and draw without its national wheel
+
+    // The summary line: draws read and their range, skipped, verified, differing, added, corrected.
+    QString summary() const;
+    // The summary and the detail lines, one per line.
+    QString text() const;
+};
+
+// Reads `fileBytes` and brings the archive held by `files` in line with it.
+ImportReport ImportStorico(FileStore& files, const QByteArray& fileBytes, const ImportOptions& options);
