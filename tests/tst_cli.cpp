@@ -146,6 +146,7 @@ private Q_SLOTS:
     void usageErrors();
     void helpVersionAndWindow();
     void loadFailure();
+    void importFromTheCommandLine();
 
 private:
     QTemporaryDir dir_;
@@ -343,6 +344,11 @@ void TestCli::usageErrors_data() {
                                 << QByteArray("vorel: Unknown format 'xml'.\n");
     QTest::newRow("verify without files")
         << QStringList{u"--verify"_s} << QByteArray("vorel: --verify needs at least one FILE.\n");
+    QTest::newRow("import and verify")
+        << QStringList{u"--import"_s, u"-"_s, u"--verify"_s, u"x"_s}
+        << QByteArray("vorel: --export, --verify and --import go one at a time.\n");
+    QTest::newRow("dry run alone") << QStringList{u"--dry-run"_s}
+                                   << QByteArray("vorel: --dry-run and --correct go with --import.\n");
     QTest::newRow("a stray argument")
         << QStringList{u"extra"_s} << QByteArray("vorel: Unexpected argument 'extra'.\n");
 }
@@ -379,6 +385,31 @@ void TestCli::loadFailure() {
     const Run empty = run({u"--data"_s, dir_.path(), u"--verify"_s, u"x"_s});
     QVERIFY(empty.err.startsWith("vorel: File non trovato ("));
     QCOMPARE(empty.result.exitStatus, 2);
+}
+
+// The official file from standard input or a file; a dry run writes nothing, a file error nothing.
+void TestCli::importFromTheCommandLine() {
+    QTemporaryDir folder;
+    const QByteArray storico = ExportStorico(MakeDemoArchive(QDate(1947, 3, 1)));
+    const Run dry = run({u"--data"_s, folder.path(), u"--import"_s, u"-"_s, u"--dry-run"_s}, {}, storico);
+    QCOMPARE(dry.result.exitStatus, 0);
+    QCOMPARE(dry.out, QByteArray("Lette 9 estrazioni dal 04-01-1947 al 01-03-1947; saltate 0 prima del 1947; "
+                                 "verificate 0, diverse 0, aggiunte 9, corrette 0.\n"));
+    QVERIFY(QDir(folder.path()).isEmpty());
+
+    const QString bad = folder.filePath(u"bad.txt"_s);
+    writeText(bad, u"1947/01/04 BA 1 2 3\n"_s);
+    const Run failed = run({u"--data"_s, folder.path(), u"--import"_s, bad});
+    QCOMPARE(failed.result.exitStatus, 2);
+    QCOMPARE(QString::fromUtf8(failed.err), u"vorel: "_s + bad +
+                                                u": riga 1: non è una riga dell'archivio (data AAAA/MM/GG, "
+                                                u"sigla della ruota, cinque numeri)\n"_s);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{u"bad.txt"_s});
+
+    QCOMPARE(run({u"--data"_s, folder.path(), u"--import"_s, u"-"_s}, {}, storico).result.exitStatus, 0);
+    const Run again = run({u"--data"_s, folder.path(), u"--import"_s, u"-"_s}, {}, storico);
+    QCOMPARE(again.result.exitStatus, 0);
+    QVERIFY(again.out.contains("verificate 9, diverse 0, aggiunte 0"));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -1,0 +1,343 @@
+#include "archive/archive_loader.h"
+#include "archive/archive_saver.h"
+#include "archive/constant_tables.h"
+#include "archive/data_file_layout.h"
+#include "archive/edit_buffer.h"
+#include "archive/sub_archive.h"
+#include "calendar/draw_date.h"
+#include "cli/archive_export.h"
+#include "demo_archive.h"
+#include "editor/draw_checks.h"
+#include "import/archive_import.h"
+#include "import/storico_reader.h"
+#include "support/memory_file_store.h"
+#include "support/window_harness.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QStringList AllFiles = {u"_data_sm.dtb"_s, u"_est_sm.dtb"_s, u"_giorni.dtb"_s, u"_rn.dtb"_s,
+                              u"_data_s.dtb"_s,  u"_est_s.dtb"_s,  u"_data_m.dtb"_s, u"_est_m.dtb"_s};
+
+// The lines of one date: each wheel code given, with the numbers first..first+4.
+QByteArray dateLines(const char* date, const QList<const char*>& codes, int first = 1) {
+    QByteArray text;
+    for (const char* code : codes)
+        text += QByteArray(date) + '\t' + code +
+                QByteArray("\t%1\t%2\t%3\t%4\t%5\n")
+                    .replace("%1", QByteArray::number(first))
+                    .replace("%2", QByteArray::number(first + 1))
+                    .replace("%3", QByteArray::number(first + 2))
+                    .replace("%4", QByteArray::number(first + 3))
+                    .replace("%5", QByteArray::number(first + 4));
+    return text;
+}
+
+const QList<const char*> TenWheels = {"BA", "CA", "FI", "GE", "MI", "NA", "PA", "RM", "TO", "VE"};
+
+Archive demoOf(int draws) {
+    return MakeDemoArchive(QDate(2100, 1, 1), draws);
+}
+
+// The draws a commit would add or correct, one at a time: the bytes an import must match.
+void commit(MemoryFileStore& store, const Archive& archive, int d, bool newDraw, const EditBuffer& edit) {
+    const int count = newDraw ? d - 1 : archive.DrawCount();
+    for (const PlannedSave& save : CommitSaves(d, newDraw, archive.LastWeeklyDraw, true))
+        QCOMPARE(SaveArchive(store, save.suffix, save.index, edit, count), 0);
+}
+
+EditBuffer editOfDraw(const Archive& archive, int d) {
+    EditBuffer edit;
+    const PackedDate date = archive.DrawDate(d);
+    edit.EditDate = {0, date.day, date.month, date.yearCode};
+    edit.CurrentWeekday = archive.DrawWeekday(d);
+    edit.EditNumbers = archive.drawWheels(d);
+    return edit;
+}
+
+// dd-mm-yyyy, as the report writes dates.
+QString fullDate(const Archive& archive, int d) {
+    const PackedDate date = archive.DrawDate(d);
+    return QDate(FullYear(date.yearCode), date.month, date.day).toString(u"dd-MM-yyyy"_s);
+}
+
+QString wheelText(const Archive& archive, int d, int wheel) {
+    QStringList list;
+    for (int p = 1; p <= 5; ++p)
+        list.append(QString::number(archive.DrawNumbers(wheel, d, p)));
+    return list.join(u' ');
+}
+
+void compareFiles(const MemoryFileStore& actual, const MemoryFileStore& expected) {
+    for (const QString& name : AllFiles)
+        QVERIFY2(actual.file(name) == expected.file(name), qPrintable(name));
+}
+
+} // namespace
+
+class TestStorico : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void readingRules_data();
+    void readingRules();
+    void demoRoundTrip();
+    void realFile();
+    void intoAnArchive_data();
+    void intoAnArchive();
+    void fullOrDamagedArchive();
+    void failureAtAnyWrite_data();
+    void failureAtAnyWrite();
+};
+
+void TestStorico::readingRules_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("dates"); // the draws read, yyyymmdd joined by blanks
+    QTest::addColumn<QString>("error"); // empty: read
+    const QByteArray plain = dateLines("2005/03/12", TenWheels);
+    QTest::newRow("tabs") << plain << u"20050312"_s << QString();
+    QByteArray odd = "\xef\xbb\xbf\r\n" + dateLines("2005/03/12", {"ba", "Ca", "FI", "GE", "MI"});
+    odd += dateLines("2005/03/12", {"NA", "PA", "RO", "TO", "VE", "nz"})
+               .replace('\t', "   ")
+               .replace("\n", "\r\n");
+    QTest::newRow("BOM, blanks, CR LF, any case, RO and NZ") << odd << u"20050312"_s << QString();
+    QTest::newRow("newest first, lines in any order")
+        << dateLines("2005/03/15", {"VE", "BA", "CA", "FI", "GE", "MI", "NA", "PA", "RM", "TO"}) + plain
+        << u"20050312 20050315"_s << QString();
+    QTest::newRow("before 1947 skipped")
+        << dateLines("1946/12/28", {"BA"}) + plain << u"20050312"_s << QString();
+    QTest::newRow("two dates, one contest, the larger part's date")
+        << dateLines("1962/06/02", {"RM"}) + dateLines("1962/06/04", TenWheels.mid(0, 7) + TenWheels.mid(8))
+        << u"19620604"_s << QString();
+    QTest::newRow("a tie takes the earlier date")
+        << dateLines("1948/04/30", TenWheels.mid(0, 5)) + dateLines("1948/05/01", TenWheels.mid(5))
+        << u"19480430"_s << QString();
+    QTest::newRow("incomplete date") << dateLines("2005/03/12", TenWheels.mid(1)) << QString()
+                                     << u"riga 1: la data 2005/03/12 ha 9 ruote su 10"_s;
+    QTest::newRow("six fields")
+        << plain + "2005/03/15\tBA\t1\t2\t3\t4\n"
+        << QString()
+        << u"riga 11: non è una riga dell'archivio (data AAAA/MM/GG, sigla della ruota, "
+           u"cinque numeri)"_s;
+    QTest::newRow("no such day")
+        << dateLines("2005/02/30", {"BA"}) << QString()
+        << u"riga 1: non è una riga dell'archivio (data AAAA/MM/GG, sigla della ruota, "
+           u"cinque numeri)"_s;
+    QTest::newRow("unknown wheel") << dateLines("2005/03/12", {"XX"}) << QString()
+                                   << u"riga 1: sigla della ruota sconosciuta \"XX\""_s;
+    QTest::newRow("91") << dateLines("2005/03/12", {"BA"}, 87) << QString()
+                        << u"riga 1: sulla ruota BA \"91\" non è un numero da 1 a 90"_s;
+    QTest::newRow("0") << QByteArray("2005/03/12\tPA\t0\t1\t2\t3\t4\n") << QString()
+                       << u"riga 1: sulla ruota PA \"0\" non è un numero da 1 a 90"_s;
+    QTest::newRow("a number twice") << QByteArray("2005/03/12\tRO\t7\t1\t2\t7\t4\n") << QString()
+                                    << u"riga 1: il numero 7 compare due volte sulla ruota RM"_s;
+    QTest::newRow("a wheel twice") << plain + dateLines("2005/03/12", {"RN", "TO"}) << QString()
+                                   << u"riga 12: la ruota TO compare due volte nella data 2005/03/12"_s;
+    QTest::newRow("after 2046")
+        << dateLines("2047/01/05", {"BA"}) << QString()
+        << u"riga 1: la data 2047/01/05 è dopo il 2046, l'ultimo anno dell'archivio"_s;
+}
+
+void TestStorico::readingRules() {
+    QFETCH(QByteArray, text);
+    QFETCH(QString, dates);
+    QFETCH(QString, error);
+    const StoricoFile file = ReadStoricoFile(text);
+    QCOMPARE(file.error, error);
+    QStringList read;
+    for (const StoricoDraw& draw : file.draws) {
+        read.append(QString::number(draw.dateKey()));
+        QCOMPARE(draw.cityWheels(), 10);
+        QCOMPARE(draw.weekday, QDate(draw.year, draw.month, draw.day).dayOfWeek());
+    }
+    QCOMPARE(read.join(u' '), dates);
+}
+
+// The demo archive written out in the official format and read back gives its eight files.
+void TestStorico::demoRoundTrip() {
+    MemoryFileStore expected, imported;
+    QCOMPARE(WriteArchiveFiles(expected, DemoArchive()), 0);
+    const ImportReport report = ImportStorico(imported, ExportStorico(DemoArchive()), {});
+    QCOMPARE(report.status, ImportReport::Agrees);
+    QVERIFY(report.newArchive);
+    QCOMPARE(report.added, DemoArchive().DrawCount());
+    compareFiles(imported, expected);
+}
+
+// The real draws: their counts and constants, and the export agrees with the file line for line
+// but for the five contests drawn over two dates.
+void TestStorico::realFile() {
+    QFile file(qEnvironmentVariable("VOREL_SHARED_DATA") + u"/storico.txt"_s);
+    if (!file.open(QIODevice::ReadOnly))
+        QSKIP("the reference draws are not here");
+    const QByteArray official = file.readAll();
+    MemoryFileStore store;
+    const ImportReport report = ImportStorico(store, official, {});
+    QCOMPARE(report.summary(), u"Lette 6937 estrazioni dal 04-01-1947 al 01-08-2026; saltate 417 prima del "
+                               u"1947; verificate 0, diverse 0, aggiunte 6937, corrette 0."_s);
+    Archive archive;
+    QCOMPARE(LoadArchive(store, archive), 0);
+    QCOMPARE(archive.DrawCount(), 6937);
+    QCOMPARE(archive.LastWeeklyDraw, 2618);
+    QCOMPARE(FormatDrawDate(archive, 3475), u"04-05-05"_s);
+    QCOMPARE(FormatDrawDate(archive, 2618), u"08-03-97"_s);
+    for (const QString& name : {u"_data_s.dtb"_s, u"_data_m.dtb"_s})
+        QCOMPARE(wordAt(store.file(name), 2), 2618);
+
+    QList<QByteArray> ours = ExportStorico(archive).split('\n');
+    ours.removeAll(QByteArray());
+    QList<QByteArray> theirs;
+    for (const QByteArray& line : official.split('\n'))
+        if (line >= "1947")
+            theirs.append(line);
+    std::sort(ours.begin(), ours.end());
+    std::sort(theirs.begin(), theirs.end());
+    QList<QByteArray> differing;
+    std::set_symmetric_difference(ours.begin(), ours.end(), theirs.begin(), theirs.end(),
+                                  std::back_inserter(differing));
+    QCOMPARE(differing.size(), 10); // each two-date contest's moved wheels, under both dates
+    const ImportReport again = ImportStorico(store, official, {});
+    QCOMPARE(again.verified, 6937);
+    QCOMPARE(again.status, ImportReport::Agrees);
+}
+
+void TestStorico::intoAnArchive_data() {
+    QTest::addColumn<int>("draws");      // the archive: the first draws of the demo
+    QTest::addColumn<int>("change");     // BA's first number of draw 3000 differs in the file
+    QTest::addColumn<int>("removed");    // a draw the file lacks (0: none)
+    QTest::addColumn<bool>("extraDate"); // the file has a date between two archived draws
+    QTest::addColumn<bool>("correct");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QList<int>>("counts"); // verified, differing, added, corrected
+    QTest::addColumn<QString>("detail");    // the first detail line
+    QTest::newRow("all verified") << 3500 << 0 << 0 << false << false << 0 << QList<int>{3500, 0, 0, 0}
+                                  << QString();
+    QTest::newRow("appended around the national wheel")
+        << 3472 << 0 << 0 << false << false << 0 << QList<int>{3472, 0, 28, 0} << QString();
+    QTest::newRow("differs") << 3500 << 1 << 0 << false << false << 1 << QList<int>{3499, 1, 0, 0}
+                             << u"Diversa: %1, estrazione 3000, ruota BA: archivio %2, file %3"_s;
+    QTest::newRow("differs, corrected and appended")
+        << 3480 << 1 << 0 << false << true << 0 << QList<int>{3479, 1, 20, 1}
+        << u"Diversa: %1, estrazione 3000, ruota BA: archivio %2, file %3"_s;
+    QTest::newRow("the file lacks a draw")
+        << 3500 << 0 << 2000 << false << false << 1 << QList<int>{3499, 0, 0, 0}
+        << u"Manca nel file: %4, estrazione 2000"_s;
+    QTest::newRow("the archive lacks a date")
+        << 3480 << 0 << 0 << true << false << 1 << QList<int>{3480, 0, 0, 0}
+        << u"Manca nell'archivio: 01-01-1990"_s;
+}
+
+// Matching by date against an archive; what is written is what the same commits would write.
+void TestStorico::intoAnArchive() {
+    QFETCH(int, draws);
+    QFETCH(int, change);
+    QFETCH(int, removed);
+    QFETCH(bool, extraDate);
+    QFETCH(bool, correct);
+    QFETCH(int, status);
+    QFETCH(QList<int>, counts);
+    QFETCH(QString, detail);
+    const Archive full = demoOf(3500);
+    const Archive archive = demoOf(draws);
+    Archive inFile = full;
+    if (change) {
+        const auto ba = full.drawWheels(3000)[1];
+        qint16 other = ba[1];
+        do
+            other = qint16(other % 90 + 1);
+        while (std::find(ba.begin() + 1, ba.end(), other) != ba.end());
+        inFile.setDrawNumber(1, 3000, 1, other);
+    }
+    QByteArray text = ExportStorico(inFile);
+    if (removed)
+        text.replace(ExportStorico(demoOf(removed)).mid(ExportStorico(demoOf(removed - 1)).size()), "");
+    if (extraDate)
+        text += dateLines("1990/01/01", TenWheels);
+    MemoryFileStore store, expected;
+    WriteArchiveFiles(store, archive);
+    WriteArchiveFiles(expected, archive);
+    const int writes = store.writeCount();
+
+    const ImportReport report = ImportStorico(store, text, {correct, false});
+    QCOMPARE(int(report.status), status);
+    QCOMPARE((QList<int>{report.verified, report.differing, report.added, report.corrected}), counts);
+    if (!detail.isEmpty())
+        QCOMPARE(report.details.value(0),
+                 detail.arg(fullDate(full, removed ? removed : 3000), wheelText(archive, 3000, 1),
+                            wheelText(inFile, 3000, 1)));
+    if (status != 0 || report.added + report.corrected == 0) {
+        QCOMPARE(store.writeCount(), writes); // nothing written
+        return;
+    }
+    if (correct)
+        commit(expected, archive, 3000, false, editOfDraw(inFile, 3000));
+    for (int d = draws + 1; d <= 3500; ++d)
+        commit(expected, full, d, true, editOfDraw(full, d));
+    compareFiles(store, expected);
+    QVERIFY(store.writeCount() - writes <= 8); // each file once
+}
+
+void TestStorico::fullOrDamagedArchive() {
+    // A full archive takes no more draws: the file is refused whole.
+    Archive full(MaxDrawCount);
+    for (int d = 1; d <= MaxDrawCount; ++d)
+        full.setDrawDate(d, {1, 1, 47});
+    full.setDrawDate(MaxDrawCount, {1, 1, 0});
+    MemoryFileStore store;
+    WriteArchiveFiles(store, full);
+    const int writes = store.writeCount();
+    const ImportReport refused = ImportStorico(store, dateLines("2001/01/02", TenWheels), {});
+    QCOMPARE(refused.status, ImportReport::Failed);
+    QCOMPARE(refused.error,
+             u"L'archivio conterrebbe 32767 estrazioni: il massimo è 32766. Nulla è stato scritto."_s);
+    QCOMPARE(store.writeCount(), writes);
+
+    // A damaged archive is not imported into.
+    QByteArray dates = store.file(u"_data_sm.dtb"_s);
+    putWord(dates, 0, 0);
+    store.setFile(u"_data_sm.dtb"_s, dates);
+    const ImportReport damaged = ImportStorico(store, dateLines("2001/01/02", TenWheels), {});
+    QCOMPARE(damaged.error, u"Numero del record errato"_s);
+    QCOMPARE(store.writeCount(), writes);
+}
+
+void TestStorico::failureAtAnyWrite_data() {
+    QTest::addColumn<int>("draws"); // 0: a folder without an archive
+    QTest::addColumn<int>("failing");
+    for (int write = 1; write <= 8; ++write) {
+        QTest::addRow("new archive, write %d fails", write) << 0 << write;
+        QTest::addRow("appending, write %d fails", write) << 3470 << write;
+    }
+}
+
+// A failed write leaves an archive that loads with its old draws, or its old and all new ones.
+void TestStorico::failureAtAnyWrite() {
+    QFETCH(int, draws);
+    QFETCH(int, failing);
+    const Archive full = demoOf(3500);
+    MemoryFileStore store;
+    if (draws)
+        WriteArchiveFiles(store, demoOf(draws));
+    store.failWrite(store.writeCount() + failing, 61);
+    const ImportReport report = ImportStorico(store, ExportStorico(full), {});
+    QCOMPARE(report.status, ImportReport::Failed);
+    QCOMPARE(report.error, u"Disco pieno"_s);
+    Archive loaded;
+    const int error = LoadArchive(store, loaded);
+    if (draws == 0) {
+        QCOMPARE(error, 53); // still no archive: the dates file is written last
+        return;
+    }
+    // The full archive's files go first, its dates file with the new count last of them.
+    QCOMPARE(error, 0);
+    QCOMPARE(loaded.DrawCount(), failing <= 4 ? draws : 3500);
+    QCOMPARE(loaded.drawWheels(loaded.DrawCount()), full.drawWheels(loaded.DrawCount()));
+    if (loaded.DrawCount() == draws) // what was left behind does not stand in the way of a new try
+        QCOMPARE(ImportStorico(store, ExportStorico(full), {}).added, 3500 - draws);
+}
+
+QTEST_GUILESS_MAIN(TestStorico)
+#include "tst_storico.moc"
