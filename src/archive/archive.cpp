@@ -78,8 +78,18 @@ void Archive::setNationalWheel(int draw, const char* record) {
 
 WheelNumbers Archive::drawWheels(int draw) const {
     WheelNumbers wheels{};
+    if (!isValidDraw(draw))
+        return wheels;
+    const qint16* numbers = numbersOfDraw(draw);
     for (int w = 1; w <= AllWheels; ++w)
-        for (int p = 1; p <= NumbersPerWheel; ++p)
-            wheels[std::size_t(w)][std::size_t(p)] = DrawNumbers(w, draw, p);
+        std::copy_n(numbers + (w - 1) * NumbersPerWheel, NumbersPerWheel, wheels[std::size_t(w)].begin() + 1);
     return wheels;
+}
+
+void Archive::setDrawWheels(int draw, const WheelNumbers& wheels) {
+    if (!isValidDraw(draw))
+        return;
+    qint16* numbers = &numbers_[numberIndex(1, draw, 1)];
+    for (int w = 1; w <= AllWheels; ++w)
+        std::copy_n(wheels[std::size_t(w)].begin() + 1, NumbersPerWheel, numbers + (w - 1) * NumbersPerWheel);
 }

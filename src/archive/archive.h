@@ -59,6 +59,8 @@ public:
     // 5-byte national record (byte values, as the files hold them).
     void setCityWheels(int draw, const char* record);
     void setNationalWheel(int draw, const char* record);
+    // All eleven wheels of one draw at once.
+    void setDrawWheels(int draw, const WheelNumbers& wheels);
 
     bool isValidDraw(int draw) const { return draw >= 1 && draw <= DrawCount(); }
 

@@ -76,16 +76,32 @@ QByteArray encodeDatesFile(const Archive& archive, const std::vector<int>& draws
     QByteArray file(DatesHeaderSize, '\0');
     putWord(file, 0, qint16(draws.size()));
     putWord(file, 2, archive.LastWeeklyDraw);
-    for (int d : draws)
-        file.append(dateRecord(archive.DrawDate(d)));
+    file.reserve(DatesHeaderSize + qsizetype(draws.size()) * DateRecordSize);
+    for (int d : draws) {
+        const PackedDate date = archive.DrawDate(d);
+        file.append(char(date.day)).append(char(date.month)).append(char(date.yearCode));
+    }
     return file;
 }
+
+namespace {
+
+// Appends numbers as bytes; every number of a valid archive fits its byte.
+void appendNumbers(QByteArray& file, const qint16* numbers, int count) {
+    const qsizetype at = file.size();
+    file.resize(at + count);
+    char* out = file.data() + at;
+    for (int i = 0; i < count; ++i)
+        out[i] = char(quint8(numbers[i]));
+}
+
+} // namespace
 
 QByteArray encodeNumbersFile(const Archive& archive, const std::vector<int>& draws) {
     QByteArray file;
     file.reserve(qsizetype(draws.size()) * NumbersRecordSize);
     for (int d : draws)
-        file.append(numbersRecord(archive.drawWheels(d)));
+        appendNumbers(file, archive.numbersOfDraw(d), CityWheels * NumbersPerWheel);
     return file;
 }
 
@@ -99,6 +115,6 @@ QByteArray encodeWeekdaysFile(const Archive& archive) {
 QByteArray encodeNationalFile(const Archive& archive) {
     QByteArray file;
     for (int d = FirstNationalDraw; d <= archive.DrawCount(); ++d)
-        file.append(nationalRecord(archive.drawWheels(d)));
+        appendNumbers(file, archive.numbersOfDraw(d) + CityWheels * NumbersPerWheel, NumbersPerWheel);
     return file;
 }

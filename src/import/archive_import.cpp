@@ -107,9 +107,10 @@ private:
                 archive.LastWeeklyDraw = qint16(d);
             archive.setDrawDate(d, {quint8(draw.day), quint8(draw.month), quint8(draw.year % 100)});
             archive.setDrawWeekday(d, qint16(draw.weekday));
-            for (int w = 1; w <= WheelCountOfDraw(d); ++w)
-                for (int p = 1; p <= NumbersPerWheel; ++p)
-                    archive.setDrawNumber(w, d, p, draw.numbers[std::size_t(w)][std::size_t(p)]);
+            WheelNumbers numbers = draw.numbers;
+            if (d < FirstNationalDraw)
+                numbers[std::size_t(NationalWheel)] = {};
+            archive.setDrawWheels(d, numbers);
         }
         report_.added = report_.read;
         report_.status = ImportReport::Agrees;

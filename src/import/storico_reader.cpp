@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <algorithm>
+#include <cstring>
 #include <unordered_map>
 
 namespace {
@@ -84,7 +85,7 @@ struct Reader {
     StoricoFile file;
     std::vector<StoricoDraw> dates; // every date met, in the order met
     std::unordered_map<int, std::size_t> placeOfDate;
-    int lastKey = -1;
+    QByteArrayView lastToken;
     std::size_t lastPlace = 0;
 
     bool fail(int line, const QString& what) {
@@ -93,10 +94,68 @@ struct Reader {
         return false;
     }
 
-    StoricoDraw& drawOf(int year, int month, int day, int line) {
+    bool readLine(const char* begin, const char* end, int line) {
+        std::array<std::pair<const char*, const char*>, 8> fields;
+        const int count = splitFields(begin, end, fields);
+        if (count == 0)
+            return true;
+        if (count != 7)
+            return notAWheelLine(line);
+        StoricoDraw* draw = drawOfToken(fields[0].first, fields[0].second, line);
+        if (!draw)
+            return false;
+        const auto [codeBegin, codeEnd] = fields[1];
+        const int wheel =
+            codeEnd - codeBegin == 2 ? wheelOfCode(upper(codeBegin[0]), upper(codeBegin[1])) : 0;
+        if (wheel == 0)
+            return fail(line, QStringLiteral("sigla della ruota sconosciuta \"%1\"")
+                                  .arg(QString::fromUtf8(codeBegin, codeEnd - codeBegin)));
+        const auto code = [wheel] { return WheelCodeText(wheel); };
+        if (draw->wheels[std::size_t(wheel)])
+            return fail(line, QStringLiteral("la ruota %1 compare due volte nella data %2")
+                                  .arg(code(), dateText(draw->year, draw->month, draw->day)));
+        auto& numbers = draw->numbers[std::size_t(wheel)];
+        for (int p = 1; p <= NumbersPerWheel; ++p) {
+            const auto [numberBegin, numberEnd] = fields[std::size_t(p + 1)];
+            const int n = numberOf(numberBegin, numberEnd);
+            if (n < 1 || n > 90)
+                return fail(line, QStringLiteral("sulla ruota %1 \"%2\" non \u00e8 un numero da 1 a 90")
+                                      .arg(code(), QString::fromUtf8(numberBegin, numberEnd - numberBegin)));
+            for (int q = 1; q < p; ++q)
+                if (numbers[std::size_t(q)] == n)
+                    return fail(
+                        line,
+                        QStringLiteral("il numero %1 compare due volte sulla ruota %2").arg(n).arg(code()));
+            numbers[std::size_t(p)] = qint16(n);
+        }
+        draw->wheels[std::size_t(wheel)] = true;
+        ++file.lines;
+        return true;
+    }
+
+    bool notAWheelLine(int line) {
+        return fail(line, QStringLiteral("non \u00e8 una riga dell'archivio "
+                                         "(data AAAA/MM/GG, sigla della ruota, cinque numeri)"));
+    }
+
+    // The draw of a date field. The lines of one date mostly follow each other: the same text as
+    // the line before reaches the same draw without reading the date again.
+    StoricoDraw* drawOfToken(const char* begin, const char* end, int line) {
+        const QByteArrayView token(begin, end - begin);
+        if (!dates.empty() && token == lastToken)
+            return &dates[lastPlace];
+        int year = 0, month = 0, day = 0;
+        if (!dateOf(begin, end, year, month, day)) {
+            notAWheelLine(line);
+            return nullptr;
+        }
+        if (year > LastArchiveYear) {
+            fail(line, QStringLiteral("la data %1 \u00e8 dopo il %2, l'ultimo anno dell'archivio")
+                           .arg(dateText(year, month, day))
+                           .arg(LastArchiveYear));
+            return nullptr;
+        }
         const int key = year * 10000 + month * 100 + day;
-        if (key == lastKey)
-            return dates[lastPlace];
         auto [it, added] = placeOfDate.try_emplace(key, dates.size());
         if (added) {
             StoricoDraw draw;
@@ -106,52 +165,9 @@ struct Reader {
             draw.firstLine = line;
             dates.push_back(draw);
         }
-        lastKey = key;
+        lastToken = token;
         lastPlace = it->second;
-        return dates[lastPlace];
-    }
-
-    bool readLine(const char* begin, const char* end, int line) {
-        std::array<std::pair<const char*, const char*>, 8> fields;
-        const int count = splitFields(begin, end, fields);
-        if (count == 0)
-            return true;
-        const QString notAWheelLine = QStringLiteral("non \u00e8 una riga dell'archivio "
-                                                     "(data AAAA/MM/GG, sigla della ruota, cinque numeri)");
-        int year = 0, month = 0, day = 0;
-        if (count != 7 || !dateOf(fields[0].first, fields[0].second, year, month, day))
-            return fail(line, notAWheelLine);
-        const auto [codeBegin, codeEnd] = fields[1];
-        const int wheel =
-            codeEnd - codeBegin == 2 ? wheelOfCode(upper(codeBegin[0]), upper(codeBegin[1])) : 0;
-        if (wheel == 0)
-            return fail(line, QStringLiteral("sigla della ruota sconosciuta \"%1\"")
-                                  .arg(QString::fromUtf8(codeBegin, codeEnd - codeBegin)));
-        if (year > LastArchiveYear)
-            return fail(line, QStringLiteral("la data %1 \u00e8 dopo il %2, l'ultimo anno dell'archivio")
-                                  .arg(dateText(year, month, day))
-                                  .arg(LastArchiveYear));
-        StoricoDraw& draw = drawOf(year, month, day, line);
-        const auto code = [wheel] { return WheelCodeText(wheel); };
-        if (draw.wheels[std::size_t(wheel)])
-            return fail(line, QStringLiteral("la ruota %1 compare due volte nella data %2")
-                                  .arg(code(), dateText(year, month, day)));
-        auto& numbers = draw.numbers[std::size_t(wheel)];
-        for (int p = 1; p <= NumbersPerWheel; ++p) {
-            const int n = numberOf(fields[std::size_t(p + 1)].first, fields[std::size_t(p + 1)].second);
-            if (n < 1 || n > 90)
-                return fail(line, QStringLiteral("sulla ruota %1 \"%2\" non \u00e8 un numero da 1 a 90")
-                                      .arg(code(), QString::fromUtf8(fields[std::size_t(p + 1)].first,
-                                                                     fields[std::size_t(p + 1)].second -
-                                                                         fields[std::size_t(p + 1)].first)));
-            if (std::find(numbers.begin() + 1, numbers.begin() + p, qint16(n)) != numbers.begin() + p)
-                return fail(
-                    line, QStringLiteral("il numero %1 compare due volte sulla ruota %2").arg(n).arg(code()));
-            numbers[std::size_t(p)] = qint16(n);
-        }
-        draw.wheels[std::size_t(wheel)] = true;
-        ++file.lines;
-        return true;
+        return &dates[lastPlace];
     }
 
     bool readAll(const QByteArray& bytes) {
@@ -160,7 +176,8 @@ struct Reader {
         if (bytes.startsWith("\xef\xbb\xbf"))
             p += 3;
         for (int line = 1; p < end; ++line) {
-            const char* eol = std::find(p, end, '\n');
+            const char* eol = static_cast<const char*>(std::memchr(p, '\n', std::size_t(end - p)));
+            eol = eol ? eol : end;
             const char* last = eol > p && eol[-1] == '\r' ? eol - 1 : eol;
             if (!readLine(p, last, line))
                 return false;
