@@ -44,6 +44,29 @@ void TestMessages::boxes_data() {
         << MessageRequest{u"L'archivio è stato modificato da un altro programma dopo l'apertura. "
                           u"È stato ricaricato: ripetere l'operazione."_s,
                           u"ATTENZIONE"_s, MsgButtons::Ok, MsgIcon::Warning};
+    QTest::newRow("import question")
+        << Messages::importQuestion(u"Lette 3 estrazioni."_s, 3)
+        << MessageRequest{u"Lette 3 estrazioni.\r\rAggiungere le 3 nuove estrazioni all'archivio?"_s,
+                          u"Importazione archivio"_s, MsgButtons::OkCancel, MsgIcon::Question};
+    QTest::newRow("import question, one draw")
+        << Messages::importQuestion(u"Lette 1 estrazioni."_s, 1)
+        << MessageRequest{u"Lette 1 estrazioni.\r\rAggiungere la nuova estrazione all'archivio?"_s,
+                          u"Importazione archivio"_s, MsgButtons::OkCancel, MsgIcon::Question};
+    QTest::newRow("import, nothing new")
+        << Messages::importNothingNew(u"Lette 3 estrazioni."_s)
+        << MessageRequest{
+               u"Lette 3 estrazioni.\r\rL'archivio è già aggiornato: nessuna estrazione da aggiungere."_s,
+               u"Importazione archivio"_s, MsgButtons::Ok, MsgIcon::Information};
+    QTest::newRow("import disagrees")
+        << Messages::importDisagrees(u"Diversa."_s)
+        << MessageRequest{
+               u"Diversa.\r\rL'archivio e il file non concordano: nulla è stato scritto. Le estrazioni "
+               u"diverse si correggono dalla schermata Visualizza/Correggi."_s,
+               u"Importazione archivio"_s, MsgButtons::Ok, MsgIcon::Warning};
+    QTest::newRow("import failed") << Messages::importFailed(u"riga 1: ..."_s)
+                                   << MessageRequest{u"Impossibile importare il file: riga 1: ..."_s,
+                                                     u"Importazione archivio"_s, MsgButtons::Ok,
+                                                     MsgIcon::Error};
     QTest::newRow("help failure") << Messages::helpFailure(u"manca"_s)
                                   << MessageRequest{u"manca"_s, u"Vorel"_s, MsgButtons::Ok, MsgIcon::None};
 }

@@ -1,4 +1,7 @@
 #include "archive/archive.h"
+#include "archive/archive_loader.h"
+#include "cli/archive_export.h"
+#include "demo_archive.h"
 #include "support/window_harness.h"
 #include "views/picture_box.h"
 #include "window/click_label.h"
@@ -7,8 +10,11 @@
 #include "window/twips.h"
 
 #include <QComboBox>
+#include <QDropEvent>
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -89,6 +95,8 @@ private Q_SLOTS:
     void esciStoresOnceAndEnds();
     void geometryHoldsOverRuns();
     void darkThemeKeepsTheWindowLight();
+    void dropImportsTheOfficialFile_data();
+    void dropImportsTheOfficialFile();
     void tabOrder();
     void missingDataFolder();
     void emptyArchive();
@@ -557,6 +565,57 @@ void TestWindow::tabOrder() {
             chain.append(c);
     QCOMPARE(chain, expected);
     QVERIFY(w.Pic1->focusPolicy() & Qt::TabFocus);
+}
+
+void TestWindow::dropImportsTheOfficialFile_data() {
+    QTest::addColumn<int>("screen");    // 0 main menu, 2 archive view
+    QTest::addColumn<bool>("differs");  // the file has other numbers for one draw
+    QTest::addColumn<int>("answer");    // to the question: 0 OK, 1 Cancel
+    QTest::addColumn<QString>("box");   // the title of the box shown, empty: none
+    QTest::addColumn<int>("drawCount"); // after the drop
+    QTest::newRow("new draws, OK") << 0 << false << 0 << u"Importazione archivio"_s << 3500;
+    QTest::newRow("new draws, Cancel") << 0 << false << 1 << u"Importazione archivio"_s << 3480;
+    QTest::newRow("a draw differs") << 0 << true << 0 << u"Importazione archivio"_s << 3480;
+    QTest::newRow("on the archive view") << 2 << false << 0 << QString() << 3480;
+}
+
+// A file dropped on the main menu is the official results archive: a question, then the new draws.
+void TestWindow::dropImportsTheOfficialFile() {
+    QFETCH(int, screen);
+    QFETCH(bool, differs);
+    QFETCH(int, answer);
+    QFETCH(QString, box);
+    QFETCH(int, drawCount);
+    const Archive archive = MakeDemoArchive(QDate(2100, 1, 1), 3480);
+    Archive official = MakeDemoArchive(QDate(2100, 1, 1), 3500);
+    if (differs)
+        official.setDrawNumber(2, 100, 5, qint16(official.DrawNumbers(2, 100, 5) % 90 + 1));
+    WindowHarness h(&archive);
+    QFile file(h.dataPath() + u"storico.txt"_s);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(ExportStorico(official));
+    file.close();
+    frmVorel& w = h.start();
+    if (screen == 2)
+        w.But3->click();
+    h.boxes.answers = {answer == 0 ? MsgAnswer::Ok : MsgAnswer::Cancel};
+
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(file.fileName())});
+    QDragEnterEvent enter(QPoint(20, 200), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &enter);
+    QCOMPARE(enter.isAccepted(), screen == 0);
+    QDropEvent drop(QPointF(20, 200), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &drop);
+
+    QCOMPARE(h.boxes.shown.isEmpty() ? QString() : h.boxes.shown.first().title, box);
+    QCOMPARE(w.ScreenMode, screen);
+    QCOMPARE(w.archive.DrawCount(), drawCount);
+    Archive onDisk;
+    QCOMPARE(LoadArchive(h.dataPath(), onDisk), 0);
+    QCOMPARE(onDisk.DrawCount(), drawCount);
+    if (!box.isEmpty())
+        QCOMPARE(h.boxes.shown.first().icon, differs ? MsgIcon::Warning : MsgIcon::Question);
 }
 
 void TestWindow::missingDataFolder() {

@@ -73,6 +73,7 @@ frmVorel::~frmVorel() = default;
 void frmVorel::buildControls() {
     setWindowTitle(WindowCaption);
     setWindowIcon(AppIcon());
+    setAcceptDrops(true); // the official results file, dropped on the main menu
     SetTealBackground(this);
     setFont(SansFont(8.25, true));
     resize(px(8835), px(5295));

@@ -92,6 +92,9 @@ public:
     void CommitEditedDraw();
     void Elabora();
 
+    // A file dropped on the main menu: the official results archive, imported after a question.
+    void ImportDroppedFile(const QString& path);
+
     // Loads the archive from DataPath, reporting a failure in its "Errore" box.
     void LoadArchiveReporting();
 
@@ -140,6 +143,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

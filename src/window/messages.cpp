@@ -66,6 +66,34 @@ MessageRequest archiveChangedOnDisk() {
 }
 
 namespace {
+const QString ImportTitle = QStringLiteral("Importazione archivio");
+} // namespace
+
+MessageRequest importQuestion(const QString& report, int newDraws) {
+    const QString question =
+        newDraws == 1 ? QStringLiteral("Aggiungere la nuova estrazione all'archivio?")
+                      : QStringLiteral("Aggiungere le %1 nuove estrazioni all'archivio?").arg(newDraws);
+    return {report + QStringLiteral("\r\r") + question, ImportTitle, MsgButtons::OkCancel, MsgIcon::Question};
+}
+
+MessageRequest importNothingNew(const QString& report) {
+    return {report + QStringLiteral(
+                         "\r\rL'archivio \u00e8 gi\u00e0 aggiornato: nessuna estrazione da aggiungere."),
+            ImportTitle, MsgButtons::Ok, MsgIcon::Information};
+}
+
+MessageRequest importDisagrees(const QString& report) {
+    return {report + QStringLiteral("\r\rL'archivio e il file non concordano: nulla \u00e8 stato scritto. Le "
+                                    "estrazioni diverse si correggono dalla schermata Visualizza/Correggi."),
+            ImportTitle, MsgButtons::Ok, MsgIcon::Warning};
+}
+
+MessageRequest importFailed(const QString& error) {
+    return {QStringLiteral("Impossibile importare il file: ") + error, ImportTitle, MsgButtons::Ok,
+            MsgIcon::Error};
+}
+
+namespace {
 // The question follows two carriage returns, an empty line between sentence and question.
 const QString CorrectionQuestion = QStringLiteral("\r\rCORREZIONE?");
 const QString Attention = QStringLiteral("ATTENZIONE");

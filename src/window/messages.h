@@ -41,6 +41,13 @@ MessageRequest confirmCorrection();
 // Something else changed the archive on disk after it was loaded: nothing was saved.
 MessageRequest archiveChangedOnDisk();
 
+// A file dropped on the main menu, read as the official results archive. `report` is the import's
+// summary (and its detail lines, where there are any).
+MessageRequest importQuestion(const QString& report, int newDraws);
+MessageRequest importNothingNew(const QString& report);
+MessageRequest importDisagrees(const QString& report);
+MessageRequest importFailed(const QString& error);
+
 // The outcomes of reading a pasted draw; `drawDate` is the date of the archived draw concerned.
 MessageRequest pasteUnreadable();
 MessageRequest pasteVerified(const QString& drawDate);
