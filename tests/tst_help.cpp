@@ -114,15 +114,22 @@ void TestHelp::readFailures() {
 
 void TestHelp::shippedFileHasATopicPerScreen_data() {
     QTest::addColumn<QString>("keyword");
-    for (const char* keyword : {"Iniziale", "Aggiorna", "Visualizza", "Aggiornamento automatico"})
-        QTest::newRow(keyword) << QString::fromLatin1(keyword);
+    QTest::addColumn<QString>("mentions"); // a phrase the topic must hold
+    QTest::newRow("Iniziale") << u"Iniziale"_s << u"Aggiorna"_s;
+    QTest::newRow("Aggiorna") << u"Aggiorna"_s << u"Ctrl+Su"_s;
+    QTest::newRow("Visualizza") << u"Visualizza"_s << u"Ordina"_s;
+    QTest::newRow("Aggiornamento automatico") << u"Aggiornamento automatico"_s << u"come 12/11/2020"_s;
+    QTest::newRow("Importazione") << u"Importazione"_s << u"si trascina il file sulla finestra"_s;
 }
 
 void TestHelp::shippedFileHasATopicPerScreen() {
     QFETCH(QString, keyword);
+    QFETCH(QString, mentions);
     const HelpFileRead read = ReadHelpFile(shippedHelp());
     QVERIFY2(read.error.isEmpty(), qPrintable(read.error));
-    QCOMPARE(LookUpHelp(read.help, keyword).kind, HelpLookup::Topic);
+    const HelpLookup found = LookUpHelp(read.help, keyword);
+    QCOMPARE(found.kind, HelpLookup::Topic);
+    QVERIFY(read.help.topics[std::size_t(found.topics.front())].body.join(u'\n').contains(mentions));
 }
 
 QTEST_GUILESS_MAIN(TestHelp)
