@@ -68,12 +68,7 @@ void BM_CommitCorrection(benchmark::State& state) {
     Archive archive;
     LoadArchive(folder.path(), archive);
     DiskFileStore files(folder.path());
-    EditBuffer edit;
-    edit.EditDate = {0, 9, 10, 4};
-    edit.CurrentWeekday = 3;
-    for (int w = 1; w <= AllWheels; ++w)
-        for (int p = 1; p <= NumbersPerWheel; ++p)
-            edit.EditNumbers[std::size_t(w)][std::size_t(p)] = qint16(w * 5 + p);
+    const EditBuffer edit = SampleDraw();
     const int d = archive.DrawCount() - 1;
     const SubArchivePlace place = SubArchiveOf(d, archive.LastWeeklyDraw);
     for (auto _ : state) {

@@ -7,6 +7,7 @@
 #include "archive/archive_saver.h"
 #include "archive/data_file_layout.h"
 #include "archive/edit_buffer.h"
+#include "demo_archive.h"
 #include "support/memory_file_store.h"
 
 #include <cstddef>
@@ -36,16 +37,6 @@ MemoryFileStore storeOf(const uint8_t* data, size_t size) {
     return store;
 }
 
-EditBuffer newDraw() {
-    EditBuffer edit;
-    edit.EditDate = {0, 9, 10, 4};
-    edit.CurrentWeekday = 3;
-    for (int w = 1; w <= AllWheels; ++w)
-        for (int p = 1; p <= NumbersPerWheel; ++p)
-            edit.EditNumbers[std::size_t(w)][std::size_t(p)] = qint16(w * 5 + p);
-    return edit;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -57,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (ReadDiskDrawCount(store, onDisk) != 0 || onDisk != archive.DrawCount())
         return 0; // the commit writes nothing here
     const int count = archive.DrawCount();
-    if (SaveArchive(store, QStringLiteral("SM"), count + 1, newDraw(), count) != 0)
+    if (SaveArchive(store, QStringLiteral("SM"), count + 1, SampleDraw(), count) != 0)
         return 0;
     Archive reloaded;
     if (LoadArchive(store, reloaded) != 0 || reloaded.DrawCount() != count + 1)

@@ -2,6 +2,7 @@
 
 #include "archive/archive_writer.h"
 #include "archive/data_file_layout.h"
+#include "archive/edit_buffer.h"
 #include "archive/file_store.h"
 #include "archive/sub_archive.h"
 #include "archive/super_enalotto.h"
@@ -92,6 +93,16 @@ Archive MakeDemoArchive(QDate lastDay, int maxDraws) {
 
 int WriteArchiveFiles(FileStore& files, const Archive& archive) {
     return WriteWholeArchive(files, archive);
+}
+
+EditBuffer SampleDraw() {
+    EditBuffer edit;
+    edit.EditDate = {0, 9, 10, 4};
+    edit.CurrentWeekday = 3;
+    for (int w = 1; w <= AllWheels; ++w)
+        for (int p = 1; p <= NumbersPerWheel; ++p)
+            edit.EditNumbers[std::size_t(w)][std::size_t(p)] = qint16(w * 5 + p);
+    return edit;
 }
 
 bool HoldsArchiveFiles(const QString& folder) {

@@ -5,6 +5,7 @@
 #include <QDate>
 
 class FileStore;
+struct EditBuffer;
 
 // A synthetic archive on the real calendar of the draws: Saturdays from 4 January 1947;
 // Wednesdays and Saturdays from 12 March 1997 (so LastWeeklyDraw is the Saturday before);
@@ -17,6 +18,10 @@ Archive MakeDemoArchive(QDate lastDay = QDate(2026, 12, 5), int maxDraws = MaxDr
 // Writes a whole archive: the "SM" set with its weekdays and national-wheel files, and the "S" and
 // "M" sub-archives. Returns 0 or the error number of the first failed write.
 int WriteArchiveFiles(FileStore& files, const Archive& archive);
+
+// A valid draw to save in tests, benchmarks and fuzzing: 09-10-04, a Wednesday, wheel w holding
+// 5w + 1 .. 5w + 5 (RN 56..60).
+EditBuffer SampleDraw();
 
 // Whether `folder` already holds any archive file (".dtb", any letter case).
 bool HoldsArchiveFiles(const QString& folder);
