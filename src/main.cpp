@@ -27,7 +27,7 @@ bool hasDisplay() {
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-int runWindow(int argc, char** argv, const QString& dataPath, const QString& programPath) {
+int runWindow(int argc, char** argv, const CommandLineResult& command, const QString& programPath) {
     if (!hasDisplay()) {
         std::fprintf(stderr,
                      "vorel: no display found. Vorel is a desktop program: run it in a graphical session,\n"
@@ -35,7 +35,6 @@ int runWindow(int argc, char** argv, const QString& dataPath, const QString& pro
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vorel"));
     QApplication::setApplicationVersion(QStringLiteral("2.0.0"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
@@ -47,7 +46,8 @@ int runWindow(int argc, char** argv, const QString& dataPath, const QString& pro
     services.help = &help;
     services.settings = &settings;
     services.endProgram = [](int status) { QCoreApplication::exit(status); };
-    services.dataPath = dataPath;
+    services.dataPath = command.dataPath;
+    services.archiveExpected = command.archiveExpected;
     services.programPath = programPath;
     frmVorel window(services);
     if (!window.Form_Load())
@@ -59,6 +59,8 @@ int runWindow(int argc, char** argv, const QString& dataPath, const QString& pro
 } // namespace
 
 int main(int argc, char** argv) {
+    // Settings and the per-user data folder are named after the program, window or not.
+    QCoreApplication::setApplicationName(QStringLiteral("Vorel"));
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
@@ -73,5 +75,5 @@ int main(int argc, char** argv) {
     err.close();
     if (!command.openWindow)
         return command.exitStatus;
-    return runWindow(argc, argv, command.dataPath, programPath);
+    return runWindow(argc, argv, command, programPath);
 }

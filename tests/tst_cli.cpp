@@ -4,6 +4,7 @@
 #include "calendar/draw_date.h"
 #include "cli/archive_export.h"
 #include "cli/command_line.h"
+#include "cli/data_folder.h"
 #include "demo_archive.h"
 #include "support/archive_builders.h"
 
@@ -147,6 +148,8 @@ private Q_SLOTS:
     void helpVersionAndWindow();
     void loadFailure();
     void importFromTheCommandLine();
+    void dataFolderRules_data();
+    void dataFolderRules();
 
 private:
     QTemporaryDir dir_;
@@ -369,12 +372,53 @@ void TestCli::helpVersionAndWindow() {
     QCOMPARE(r.out, UsageText().toUtf8());
     r = run({u"--version"_s});
     QCOMPARE(r.out, QByteArray("vorel 2.0.0\n"));
-    r = run({}, u"/opt/vorel"_s);
+    r = run({}, u"/opt/vorel"_s); // installed: no archive beside the program
     QVERIFY(r.result.openWindow);
-    QCOMPARE(r.result.dataPath, u"/opt/vorel/"_s);
+    QCOMPARE(r.result.dataPath, UserDataFolder());
+    QVERIFY(r.result.dataPath.startsWith(qEnvironmentVariable("XDG_DATA_HOME")));
+    QVERIFY(!r.result.archiveExpected);
     r = run({u"--data"_s, u"/srv/lotto/"_s});
     QVERIFY(r.result.openWindow);
     QCOMPARE(r.result.dataPath, u"/srv/lotto/"_s);
+    QVERIFY(r.result.archiveExpected);
+}
+
+void TestCli::dataFolderRules_data() {
+    QTest::addColumn<bool>("dataOption");
+    QTest::addColumn<QString>("inProgramFolder"); // a file there, empty: none
+    QTest::addColumn<QString>("inUserFolder");
+    QTest::addColumn<QString>("chosen"); // data, program or user
+    QTest::addColumn<bool>("expected");  // whether a missing archive is an error
+    QTest::newRow("--data wins") << true << u"_data_sm.dtb"_s << QString() << u"data"_s << true;
+    QTest::newRow("a portable copy") << false << u"_EST_SM.DTB"_s << u"_data_sm.dtb"_s << u"program"_s
+                                     << true;
+    QTest::newRow("a portable copy that lost its dates")
+        << false << u"_rn.dtb"_s << QString() << u"program"_s << true;
+    QTest::newRow("other files are no archive") << false << u"notes.dtb"_s << QString() << u"user"_s << false;
+    QTest::newRow("installed, first start") << false << QString() << QString() << u"user"_s << false;
+    QTest::newRow("installed, later starts") << false << QString() << u"_giorni.dtb"_s << u"user"_s << true;
+}
+
+void TestCli::dataFolderRules() {
+    QFETCH(bool, dataOption);
+    QFETCH(QString, inProgramFolder);
+    QFETCH(QString, inUserFolder);
+    QFETCH(QString, chosen);
+    QFETCH(bool, expected);
+    QTemporaryDir root;
+    QDir(root.path()).mkpath(u"data"_s);
+    QDir(root.path()).mkpath(u"program"_s);
+    const QString user = root.filePath(u"user"_s); // made only when the archive is written
+    if (!inProgramFolder.isEmpty())
+        writeText(root.filePath(u"program/"_s + inProgramFolder), u"x"_s);
+    if (!inUserFolder.isEmpty()) {
+        QDir(root.path()).mkpath(u"user"_s);
+        writeText(root.filePath(u"user/"_s + inUserFolder), u"x"_s);
+    }
+    const DataFolder folder = ChooseDataFolder(dataOption ? root.filePath(u"data"_s) : QString(),
+                                               root.filePath(u"program"_s), user);
+    QCOMPARE(folder.path, root.filePath(chosen) + u'/');
+    QCOMPARE(folder.archiveExpected, expected);
 }
 
 void TestCli::loadFailure() {

@@ -103,6 +103,7 @@ private Q_SLOTS:
     void unreadableSubArchiveIsStillWritten();
     void damagedWeekdayAsksForTheWeekday();
     void firstDrawOfAnEmptyArchive();
+    void firstStartInThePerUserFolder();
     void pasteFlow_data();
     void pasteFlow();
     void pastedCorrectionShowsWhiteNumbers();
@@ -492,6 +493,28 @@ void TestEditor::firstDrawOfAnEmptyArchive() {
     QCOMPARE(store.file(u"_data_sm.dtb"_s), QByteArray::fromHex("0100000000000000000000000401"
                                                                 "2f"));
     QVERIFY(!store.contains(u"_data_s.dtb"_s));
+}
+
+// An installed program's first start: no box, an empty archive; the first draw saved makes the
+// folder, and the next start finds it there.
+void TestEditor::firstStartInThePerUserFolder() {
+    WindowHarness h(nullptr);
+    h.dataPathOverride = h.dataPath() + u"share/Vorel/"_s;
+    h.archiveExpected = false;
+    frmVorel& w = h.start();
+    QVERIFY(h.boxes.shown.isEmpty());
+    QCOMPARE(w.ScreenMode, 0);
+    QCOMPARE(w.archive.DrawCount(), 0);
+    w.But1->click();
+    fillDraw(w, typedNumbers(), 10, {4, 1, 47}, 6);
+    w.But1->click();
+    QCOMPARE(w.archive.DrawCount(), 1);
+
+    WindowHarness next(nullptr);
+    next.dataPathOverride = h.dataPathOverride;
+    frmVorel& again = next.start();
+    QVERIFY(next.boxes.shown.isEmpty());
+    QCOMPARE(FormatDrawDate(again.archive, 1), u"04-01-47"_s);
 }
 
 void TestEditor::pasteFlow_data() {

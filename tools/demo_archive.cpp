@@ -104,10 +104,3 @@ EditBuffer SampleDraw() {
             edit.EditNumbers[std::size_t(w)][std::size_t(p)] = qint16(w * 5 + p);
     return edit;
 }
-
-bool HoldsArchiveFiles(const QString& folder) {
-    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
-    return std::any_of(entries.begin(), entries.end(), [](const QString& name) {
-        return name.endsWith(QStringLiteral(".dtb"), Qt::CaseInsensitive);
-    });
-}

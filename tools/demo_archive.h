@@ -22,6 +22,3 @@ int WriteArchiveFiles(FileStore& files, const Archive& archive);
 // A valid draw to save in tests, benchmarks and fuzzing: 09-10-04, a Wednesday, wheel w holding
 // 5w + 1 .. 5w + 5 (RN 56..60).
 EditBuffer SampleDraw();
-
-// Whether `folder` already holds any archive file (".dtb", any letter case).
-bool HoldsArchiveFiles(const QString& folder);

@@ -1,5 +1,6 @@
 // Writes the demo archive into a folder that holds no archive yet; never overwrites one.
 #include "archive/file_store.h"
+#include "cli/data_folder.h"
 #include "demo_archive.h"
 
 #include <QCoreApplication>

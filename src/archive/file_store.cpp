@@ -15,7 +15,8 @@ int failureNumber(const QFileDevice& file) {
 
 } // namespace
 
-DiskFileStore::DiskFileStore(QString folder) : folder_(std::move(folder)) {}
+DiskFileStore::DiskFileStore(QString folder, bool createFolder)
+    : folder_(std::move(folder)), createFolder_(createFolder) {}
 
 // One rule for every spelling of a name: among the entries equal to it without regard to case,
 // the first in code-unit order, so that the loader and the saver always reach the same file even
@@ -31,9 +32,10 @@ QString DiskFileStore::resolve(const QString& name) const {
     return dir.filePath(chosen.isEmpty() ? name : chosen);
 }
 
+// A folder to be made on the first write reads as an empty one until then.
 int DiskFileStore::folderError() const {
     const QFileInfo info(folder_);
-    return info.isDir() ? 0 : ErrorNumber::PathNotFound;
+    return info.isDir() || (createFolder_ && !info.exists()) ? 0 : ErrorNumber::PathNotFound;
 }
 
 FileRead DiskFileStore::read(const QString& name, qint64 maxBytes) {
@@ -51,6 +53,8 @@ FileRead DiskFileStore::read(const QString& name, qint64 maxBytes) {
 }
 
 int DiskFileStore::write(const QString& name, const QByteArray& bytes) {
+    if (createFolder_ && !QFileInfo(folder_).exists())
+        QDir().mkpath(folder_);
     if (const int error = folderError())
         return error;
     QSaveFile file(resolve(name));

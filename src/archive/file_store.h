@@ -39,7 +39,9 @@ public:
 // go to a file beside the old one that is renamed over it when complete.
 class DiskFileStore final : public FileStore {
 public:
-    explicit DiskFileStore(QString folder);
+    // With `createFolder` a write first makes the folder when it is missing (the per-user data
+    // folder of a first start); otherwise a missing folder is error 76.
+    explicit DiskFileStore(QString folder, bool createFolder = false);
 
     FileRead read(const QString& name, qint64 maxBytes = -1) override;
     int write(const QString& name, const QByteArray& bytes) override;
@@ -51,6 +53,7 @@ private:
     int folderError() const;
 
     QString folder_;
+    bool createFolder_ = false;
 };
 
 // Maps a failed file operation onto the program's error numbers.

@@ -4,6 +4,7 @@
 #include "archive/archive_loader.h"
 #include "archive/file_store.h"
 #include "cli/archive_export.h"
+#include "cli/data_folder.h"
 #include "cli/verify_report.h"
 #include "import/archive_import.h"
 #include "import/paste_analysis.h"
@@ -25,7 +26,8 @@ const QCommandLineOption VersionOption({QStringLiteral("v"), QStringLiteral("ver
                                        QStringLiteral("Show the program's version."));
 const QCommandLineOption
     DataOption(QStringLiteral("data"),
-               QStringLiteral("The folder of the archive (default: the program's folder)."),
+               QStringLiteral("The folder of the archive (default: the program's folder when it holds one, "
+                              "else the per-user data folder)."),
                QStringLiteral("DIR"));
 const QCommandLineOption ExportOption(QStringLiteral("export"),
                                       QStringLiteral("Write the archive to FILE (- for standard output)."),
@@ -62,11 +64,6 @@ void write(QIODevice& device, const QString& text) {
 int usageError(QIODevice& err, const QString& problem) {
     write(err, QStringLiteral("vorel: ") + problem + u'\n' + UsageText());
     return UsageError;
-}
-
-QString folderPath(const QString& folder) {
-    const QString path = QDir::cleanPath(QDir(folder).absolutePath());
-    return path.endsWith(u'/') ? path : path + u'/';
 }
 
 // The archive for a command; a failed load is reported in the loader's own words.
@@ -125,7 +122,7 @@ int verifyFiles(const Archive& archive, const QStringList& files, QIODevice& out
     return status;
 }
 
-int importFile(const QString& dataPath, const QString& file, const ImportOptions& options, QIODevice& in,
+int importFile(const DataFolder& folder, const QString& file, const ImportOptions& options, QIODevice& in,
                QIODevice& out, QIODevice& err) {
     QByteArray bytes;
     if (file == QStringLiteral("-")) {
@@ -138,7 +135,7 @@ int importFile(const QString& dataPath, const QString& file, const ImportOptions
         }
         bytes = input.readAll();
     }
-    DiskFileStore files(dataPath);
+    DiskFileStore files(folder.path, !folder.archiveExpected);
     const ImportReport report = ImportStorico(files, bytes, options);
     if (report.status == ImportReport::Failed) {
         write(err, QStringLiteral("vorel: %1: %2\n").arg(file, report.error));
@@ -158,7 +155,8 @@ QString UsageText() {
         "       vorel [--data DIR] --import FILE [--dry-run] [--correct]\n"
         "       vorel --help | --version\n"
         "\n"
-        "  --data DIR      the folder of the archive (default: the program's folder)\n"
+        "  --data DIR      the folder of the archive (default: the program's folder when it\n"
+        "                  holds one, otherwise the per-user data folder)\n"
         "  --export FILE   write the archive to FILE (- for standard output)\n"
         "  --format F      csv (the default) or storico, the official results' format\n"
         "  --verify        check each FILE, a published draw text, against the archive;\n"
@@ -185,7 +183,9 @@ CommandLineResult RunCommandLine(const QStringList& arguments, const QString& pr
         write(out, QStringLiteral("vorel 2.0.0\n"));
         return {false, 0, {}};
     }
-    const QString dataPath = folderPath(parser.isSet(DataOption) ? parser.value(DataOption) : programFolder);
+    const DataFolder folder = ChooseDataFolder(
+        parser.isSet(DataOption) ? parser.value(DataOption) : QString(), programFolder, UserDataFolder());
+    const QString& dataPath = folder.path;
     const bool exporting = parser.isSet(ExportOption), verifying = parser.isSet(VerifyOption),
                importing = parser.isSet(ImportOption);
     const QString format = parser.value(FormatOption);
@@ -206,13 +206,13 @@ CommandLineResult RunCommandLine(const QStringList& arguments, const QString& pr
             {}};
     if (importing)
         return {false,
-                importFile(dataPath, parser.value(ImportOption),
+                importFile(folder, parser.value(ImportOption),
                            {parser.isSet(CorrectOption), parser.isSet(DryRunOption)}, in, out, err),
                 dataPath};
     if (!exporting && !verifying) {
         if (parser.isSet(FormatOption))
             return {false, usageError(err, QStringLiteral("--format goes with --export.")), {}};
-        return {true, 0, dataPath};
+        return {true, 0, dataPath, folder.archiveExpected};
     }
     Archive archive;
     if (!loadFor(dataPath, archive, err))

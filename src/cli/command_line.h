@@ -9,13 +9,14 @@ class QIODevice;
 // it works on the archive without a window (and without a display) and never writes to it; with
 // --import it brings the archive in line with the official results file.
 struct CommandLineResult {
-    bool openWindow = false; // no command: open the window on `dataPath`
-    int exitStatus = 0;      // otherwise the program ends with this status
-    QString dataPath;        // the archive's folder, ending in "/"
+    bool openWindow = false;     // no command: open the window on `dataPath`
+    int exitStatus = 0;          // otherwise the program ends with this status
+    QString dataPath;            // the archive's folder, ending in "/"
+    bool archiveExpected = true; // false: the per-user folder of a first start, no archive yet
 };
 
 // `arguments` as the program got them (the program's name first); `programFolder` is where the
-// program lives, the archive's folder unless --data names another. `in` is read for "--import -";
+// program lives. The archive's folder is chosen by ChooseDataFolder. `in` is read for "--import -";
 // output goes to `out`, errors and usage to `err`.
 CommandLineResult RunCommandLine(const QStringList& arguments, const QString& programFolder, QIODevice& in,
                                  QIODevice& out, QIODevice& err);

@@ -1,22 +1,22 @@
 #include "window/app_icon.h"
 
-#include "window/fonts.h"
+#include "app_icon_svg.h"
 
 #include <QPainter>
 #include <QPixmap>
+#include <QSvgRenderer>
 
+// The same picture as the desktop's icon theme shows, at the sizes a window uses.
 QIcon AppIcon() {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(QColor(0, 128, 128));
-    painter.setPen(QPen(Qt::black, 1));
-    painter.drawEllipse(1, 1, 30, 30);
-    painter.setPen(Qt::white);
-    QFont font = SansFont(15, true);
-    painter.setFont(font);
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, QStringLiteral("V"));
-    painter.end();
-    return QIcon(pixmap);
+    QSvgRenderer renderer(QByteArray::fromRawData(AppIconSvg, int(sizeof AppIconSvg - 1)));
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }

@@ -2,5 +2,5 @@
 
 #include <QIcon>
 
-// The window's icon: a small ball with a "V", drawn at start-up.
+// The window's icon: the program's icon of the desktop theme, a teal ball with a "V".
 QIcon AppIcon();

@@ -256,6 +256,6 @@ FileStore& frmVorel::files() {
     if (services_.files)
         return *services_.files;
     if (!diskFiles_)
-        diskFiles_ = std::make_unique<DiskFileStore>(DataPath);
+        diskFiles_ = std::make_unique<DiskFileStore>(DataPath, !services_.archiveExpected);
     return *diskFiles_;
 }

@@ -40,7 +40,10 @@ public:
         SettingsStore* settings = nullptr;
         // Ends the program at once with the given status (Esci, failed start-up, failed save).
         std::function<void(int)> endProgram;
-        QString dataPath;    // the folder of the data files, ending in "/"
+        QString dataPath; // the folder of the data files, ending in "/"
+        // False on a first start in the per-user folder: no archive yet is no error, and the
+        // folder is made when the first draw is saved.
+        bool archiveExpected = true;
         QString programPath; // the program's folder, ending in "/": the help file lives there
         // Where the data files are read and written; none: the folder DataPath on disk.
         FileStore* files = nullptr;
@@ -154,6 +157,7 @@ private:
     void setWheelLabelBold(int wheel, bool bold);
     void hideEntryControls();
     void applyStoredGeometry();
+    void loadAtStartUp();
     void fitWantedOuterSize();
     QMargins frameMargins() const;
     QRect outerGeometry() const;

@@ -1,6 +1,7 @@
 // Start-up, shut-down and the remembered window geometry.
 #include "archive/archive_loader.h"
 #include "archive/constant_tables.h"
+#include "archive/file_store.h"
 #include "window/frm_vorel.h"
 #include "window/settings_store.h"
 #include "window/twips.h"
@@ -37,7 +38,7 @@ bool frmVorel::Form_Load() {
         if (!DataPath.endsWith(u'/'))
             DataPath += u'/';
         Form_Resize();
-        LoadArchiveReporting();
+        loadAtStartUp();
         ShowMainMenu();
         return true;
     } catch (const std::bad_alloc&) {
@@ -105,6 +106,15 @@ QMargins frmVorel::frameMargins() const {
 QRect frmVorel::outerGeometry() const {
     const QMargins frame = frameMargins();
     return {pos(), size().grownBy(frame)};
+}
+
+// On a first start nothing is there yet: the main menu opens on an empty archive, without a box.
+void frmVorel::loadAtStartUp() {
+    const int error = LoadArchive(files(), archive);
+    const bool firstStart = !services_.archiveExpected &&
+                            (error == ErrorNumber::FileNotFound || error == ErrorNumber::PathNotFound);
+    if (error && !firstStart)
+        showMessage(Messages::fileError(error));
 }
 
 void frmVorel::LoadArchiveReporting() {

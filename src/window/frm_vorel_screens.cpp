@@ -1,6 +1,7 @@
 // The four screens, the change from one to another, and what each button does on each screen.
 #include "archive/constant_tables.h"
 #include "calendar/draw_date.h"
+#include "cli/data_folder.h"
 #include "views/picture_box.h"
 #include "window/click_label.h"
 #include "window/fonts.h"
@@ -222,8 +223,8 @@ void frmVorel::But3_Click() {
 }
 
 void frmVorel::butHelp_Click() {
-    const QString failure = services_.help->showHelp(services_.programPath + QStringLiteral("Help/vorel.hlp"),
-                                                     helpKeyword(ScreenMode));
+    const QString failure =
+        services_.help->showHelp(HelpFilePath(services_.programPath), helpKeyword(ScreenMode));
     if (!failure.isEmpty())
         showMessage(Messages::helpFailure(failure));
 }

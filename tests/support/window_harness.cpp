@@ -32,6 +32,7 @@ frmVorel& WindowHarness::start() {
     services.endProgram = [this](int status) { endings.append(status); };
     services.dataPath = dataPathOverride.isEmpty() ? dataPath() : dataPathOverride;
     services.programPath = programPath;
+    services.archiveExpected = archiveExpected;
     services.files = memory;
     services.frameMargins = frameMargins;
     window_ = std::make_unique<frmVorel>(services);

@@ -31,6 +31,7 @@ public:
     MemorySettingsStore settings;
     QList<int> endings;
     QString dataPathOverride;
+    bool archiveExpected = true;
     QString programPath;
     MemoryFileStore* memory = nullptr;
     // The window frame's margins, for a platform that has none; empty: the platform's.
