@@ -7,12 +7,22 @@ packages=(
     build-essential
     cmake
     qt6-base-dev
+    qt6-svg-dev
     libgl-dev
     libglx-dev
     libopengl-dev
     libbenchmark-dev
     fonts-liberation2
     xvfb
+    xauth
+    # Installing and packaging, and their checks: the desktop entry, the AppStream metadata, the
+    # manual page, the Debian package's computed dependencies, a first start under a virtual screen.
+    desktop-file-utils
+    appstream
+    man-db
+    dpkg-dev
+    file
+    xdotool
 )
 
 missing=()

@@ -115,7 +115,7 @@ void TestHelp::readFailures() {
 void TestHelp::shippedFileHasATopicPerScreen_data() {
     QTest::addColumn<QString>("keyword");
     QTest::addColumn<QString>("mentions"); // a phrase the topic must hold
-    QTest::newRow("Iniziale") << u"Iniziale"_s << u"Aggiorna"_s;
+    QTest::newRow("Iniziale") << u"Iniziale"_s << u"si trascina sulla finestra il file ufficiale"_s;
     QTest::newRow("Aggiorna") << u"Aggiorna"_s << u"Ctrl+Su"_s;
     QTest::newRow("Visualizza") << u"Visualizza"_s << u"Ordina"_s;
     QTest::newRow("Aggiornamento automatico") << u"Aggiornamento automatico"_s << u"come 12/11/2020"_s;

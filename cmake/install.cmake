@@ -1,0 +1,32 @@
+# Installing like a desktop program: `cmake --install` under any prefix, and `cpack -G DEB`.
+include(GNUInstallDirs)
+
+install(TARGETS vorel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The program looks for its help beside itself, then in share/vorel beside its bin folder.
+install(FILES ${PROJECT_SOURCE_DIR}/Help/vorel.hlp DESTINATION ${CMAKE_INSTALL_DATADIR}/vorel/Help)
+install(FILES ${PROJECT_SOURCE_DIR}/desktop/vorel.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/desktop/io.github.vorel.Vorel.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${PROJECT_SOURCE_DIR}/desktop/vorel.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+foreach(size ${VOREL_ICON_SIZES})
+    install(FILES ${VOREL_ICON_DIR}/${size}x${size}/apps/vorel.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/desktop/vorel.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# The Debian package: under /usr, its dependencies computed from the program's libraries.
+set(CPACK_PACKAGE_NAME vorel)
+set(CPACK_PACKAGE_VENDOR "The Vorel developers")
+set(CPACK_PACKAGE_CONTACT "The Vorel developers <vorel@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "archive of the Italian Lotto draws")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Vorel keeps the archive of the Italian Lotto draws on the local disk: browse every draw in a
+ruled grid, type in the next draw, correct a stored one, paste the published text of a draw to check
+it against the archive, and fill the archive from the official results file.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
+set(CPACK_STRIP_FILES ON)
+include(CPack)

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Installs the program into a temporary prefix and checks it as a desktop would find it; builds the
+# Debian package and checks its contents without installing it.
+#   install_check.sh BUILD_DIR
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix=$work/prefix
+fail() { echo "install_check: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+files=(bin/vorel share/applications/vorel.desktop share/metainfo/io.github.vorel.Vorel.metainfo.xml
+       share/icons/hicolor/scalable/apps/vorel.svg share/man/man1/vorel.1 share/vorel/Help/vorel.hlp)
+for size in 16 24 32 48 64 128 256; do files+=("share/icons/hicolor/${size}x${size}/apps/vorel.png"); done
+for file in "${files[@]}"; do [[ -f $prefix/$file ]] || fail "missing $file"; done
+[[ -x $prefix/bin/vorel ]] || fail "bin/vorel is not executable"
+[[ -z $(find "$prefix" -iname '*.dtb') ]] || fail "an archive was installed"
+
+desktop-file-validate "$prefix/share/applications/vorel.desktop"
+appstreamcli validate-tree --no-net "$prefix" >/dev/null || appstreamcli validate-tree --no-net "$prefix"
+warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$prefix/share/man/man1/vorel.1" 2>&1 >/dev/null)
+[[ -z $warnings ]] || fail "the manual page renders with warnings: $warnings"
+
+# Installed, with a fresh home and no --data: the archive goes to the per-user data folder.
+home=$work/home
+mkdir -p "$home"
+run() { env -i PATH="$PATH" HOME="$home" LC_ALL=C.UTF-8 "$prefix/bin/vorel" "$@"; }
+"$build/bin/vorel" --data "$build/bin" --export "$work/all.txt" --format storico
+head -n 50 "$work/all.txt" > "$work/storico.txt"
+run --import "$work/storico.txt" >/dev/null
+[[ -f $home/.local/share/Vorel/_data_sm.dtb ]] || fail "the import did not reach the per-user folder"
+cmp -s <(run --export - --format storico) "$work/storico.txt" || fail "the per-user archive does not read back"
+
+# The window of a first start opens on the main menu with no box: one window, the program's own.
+rm -rf "$home"/.local/share/Vorel
+shown=$(HOME=$home xvfb-run -a bash -c '
+    "$0" & pid=$!
+    for i in $(seq 100); do xdotool search --onlyvisible --name "^Vorel, v" >/dev/null && break; sleep 0.1; done
+    sleep 1
+    xdotool search --onlyvisible --name "." getwindowname %@ 2>/dev/null | sort
+    kill $pid' "$prefix/bin/vorel")
+[[ $shown == "Vorel, v 2.0.0" ]] || fail "a first start shows: $shown"
+
+# The Debian package, listed and checked, not installed.
+(cd "$build" && cpack -G DEB -B "$work/deb" >/dev/null)
+deb=$(ls "$work"/deb/vorel_*.deb)
+contents=$(dpkg-deb --contents "$deb" | awk '{print $6}')
+for file in "${files[@]}"; do grep -qx "./usr/$file" <<<"$contents" || fail "the package lacks /usr/$file"; done
+depends=$(dpkg-deb --field "$deb" Depends)
+for library in libqt6widgets6 libqt6svg6 libc6; do
+    grep -q "$library" <<<"$depends" || fail "the package does not depend on $library: $depends"
+done
+echo "install_check: ${#files[@]} files installed and packaged, validators and first start passed"
