@@ -1,5 +1,6 @@
 // Vorel: keeps the archive of the Italian Lotto draws.
 #include "cli/command_line.h"
+#include "window/app_icon.h"
 #include "window/frm_vorel.h"
 #include "window/help_viewer.h"
 #include "window/message_boxes.h"
@@ -37,6 +38,8 @@ int runWindow(int argc, char** argv, const CommandLineResult& command, const QSt
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral("2.0.0"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setWindowIcon(AppIcon()); // the message boxes and the help carry it too
+    QGuiApplication::setDesktopFileName(QStringLiteral("vorel"));
 
     HelpWindowViewer help;
     QtSettingsStore settings;

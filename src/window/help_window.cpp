@@ -1,11 +1,14 @@
 #include "window/help_window.h"
 
+#include "window/app_icon.h"
+
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
     setWindowTitle(QStringLiteral("Guida di Vorel"));
+    setWindowIcon(AppIcon());
     browser_->setOpenLinks(false);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
