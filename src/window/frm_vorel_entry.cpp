@@ -122,35 +122,23 @@ void frmVorel::LoadWheelFields() {
     setWheelLabelBold(EditWheel, true);
 }
 
+// Enter moves on; digits, Backspace and 127 are typed; every other key is thrown away.
 void frmVorel::TBData_KeyPress(int index, int& keyAscii) {
-    switch (FieldKeyOf(char16_t(keyAscii))) {
-    case FieldKey::Enter:
+    const FieldKey key = FieldKeyOf(char16_t(keyAscii));
+    if (key == FieldKey::Enter)
         (index < 3 ? TBData[std::size_t(index + 1)] : TBNum[1])->setFocus();
+    if (key != FieldKey::Typed)
         keyAscii = 0;
-        break;
-    case FieldKey::Typed:
-        break;
-    case FieldKey::Swallowed:
-        keyAscii = 0;
-        break;
-    }
 }
 
 void frmVorel::TBNum_KeyPress(int index, int& keyAscii) {
-    switch (FieldKeyOf(char16_t(keyAscii))) {
-    case FieldKey::Enter:
-        if (index < 5)
-            TBNum[std::size_t(index + 1)]->setFocus();
-        else
-            moveToNextWheel();
+    const FieldKey key = FieldKeyOf(char16_t(keyAscii));
+    if (key == FieldKey::Enter && index < 5)
+        TBNum[std::size_t(index + 1)]->setFocus();
+    else if (key == FieldKey::Enter)
+        moveToNextWheel();
+    if (key != FieldKey::Typed)
         keyAscii = 0;
-        break;
-    case FieldKey::Typed:
-        break;
-    case FieldKey::Swallowed:
-        keyAscii = 0;
-        break;
-    }
 }
 
 void frmVorel::TBData_Change(int index) {
