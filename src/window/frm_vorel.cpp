@@ -162,17 +162,18 @@ void frmVorel::buildControls() {
     connect(Picture1, &PictureBox::keyDown, this, &frmVorel::Picture1_KeyDown);
     // A user's change is judged first (textEdited comes before textChanged); then the field's
     // text, whatever it is now, is what the next change is judged against.
-    for (int i = 1; i <= 3; ++i) {
-        QLineEdit* field = TBData[std::size_t(i)];
-        field->installEventFilter(this);
-        connect(field, &QLineEdit::textEdited, this, [this, i] { TBData_Change(i); });
-        connect(field, &QLineEdit::textChanged, this, [this, field] { fieldTexts_[field] = field->text(); });
-    }
-    for (int j = 1; j <= 5; ++j) {
-        QLineEdit* field = TBNum[std::size_t(j)];
-        field->installEventFilter(this);
-        connect(field, &QLineEdit::textEdited, this, [this, j] { TBNum_Change(j); });
-        connect(field, &QLineEdit::textChanged, this, [this, field] { fieldTexts_[field] = field->text(); });
+    for (int i = 1; i <= 5; ++i) {
+        QLineEdit* number = TBNum[std::size_t(i)];
+        QLineEdit* date = i <= 3 ? TBData[std::size_t(i)] : nullptr;
+        connect(number, &QLineEdit::textEdited, this, [this, i] { TBNum_Change(i); });
+        if (date)
+            connect(date, &QLineEdit::textEdited, this, [this, i] { TBData_Change(i); });
+        for (QLineEdit* field : {number, date})
+            if (field) {
+                field->installEventFilter(this);
+                connect(field, &QLineEdit::textChanged, this,
+                        [this, field] { fieldTexts_[field] = field->text(); });
+            }
     }
 }
 
