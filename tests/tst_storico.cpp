@@ -72,6 +72,23 @@ QString wheelText(const Archive& archive, int d, int wheel) {
     return list.join(u' ');
 }
 
+// A store on which another program appends a draw between the import's reading and its writing:
+// the count the writer checks is one more than the one the loader read.
+class AppendedMeanwhile final : public FileStore {
+public:
+    explicit AppendedMeanwhile(MemoryFileStore& files) : files_(files) {}
+    FileRead read(const QString& name, qint64 maxBytes) override {
+        FileRead read = files_.read(name, maxBytes);
+        if (maxBytes == 2 && name == u"_data_sm.dtb"_s)
+            putWord(read.bytes, 0, qint16(wordAt(read.bytes, 0) + 1));
+        return read;
+    }
+    int write(const QString& name, const QByteArray& bytes) override { return files_.write(name, bytes); }
+
+private:
+    MemoryFileStore& files_;
+};
+
 void compareFiles(const MemoryFileStore& actual, const MemoryFileStore& expected) {
     for (const QString& name : AllFiles)
         QVERIFY2(actual.file(name) == expected.file(name), qPrintable(name));
@@ -88,7 +105,7 @@ private Q_SLOTS:
     void realFile();
     void intoAnArchive_data();
     void intoAnArchive();
-    void fullOrDamagedArchive();
+    void fullChangedOrDamagedArchive();
     void failureAtAnyWrite_data();
     void failureAtAnyWrite();
 };
@@ -280,7 +297,7 @@ void TestStorico::intoAnArchive() {
     QVERIFY(store.writeCount() - writes <= 8); // each file once
 }
 
-void TestStorico::fullOrDamagedArchive() {
+void TestStorico::fullChangedOrDamagedArchive() {
     // A full archive takes no more draws: the file is refused whole.
     Archive full(MaxDrawCount);
     for (int d = 1; d <= MaxDrawCount; ++d)
@@ -294,6 +311,17 @@ void TestStorico::fullOrDamagedArchive() {
     QCOMPARE(refused.error,
              u"L'archivio conterrebbe 32767 estrazioni: il massimo è 32766. Nulla è stato scritto."_s);
     QCOMPARE(store.writeCount(), writes);
+
+    // Another program changed the archive after the import read it: nothing is written.
+    MemoryFileStore shared;
+    WriteArchiveFiles(shared, demoOf(100));
+    const int before = shared.writeCount();
+    AppendedMeanwhile meanwhile(shared);
+    const ImportReport changed = ImportStorico(meanwhile, ExportStorico(demoOf(110)), {});
+    QCOMPARE(
+        changed.error,
+        u"L'archivio è stato modificato da un altro programma durante l'importazione: nulla è stato scritto."_s);
+    QCOMPARE(shared.writeCount(), before);
 
     // A damaged archive is not imported into.
     QByteArray dates = store.file(u"_data_sm.dtb"_s);
