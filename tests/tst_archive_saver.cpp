@@ -17,15 +17,9 @@ const QString SmNumbers = u"_est_sm.dtb"_s;
 const QString Weekdays = u"_giorni.dtb"_s;
 const QString National = u"_rn.dtb"_s;
 
-// A valid draw whose wheel w, position p holds (7w + p) % 90 + 1.
+// The sample draw of the demo tools: 09-10-04, a Wednesday.
 EditBuffer sampleEdit() {
-    EditBuffer edit;
-    edit.EditDate = {0, 9, 10, 4};
-    edit.CurrentWeekday = 3;
-    for (int w = 1; w <= AllWheels; ++w)
-        for (int p = 1; p <= NumbersPerWheel; ++p)
-            edit.EditNumbers[std::size_t(w)][std::size_t(p)] = qint16((7 * w + p) % 90 + 1);
-    return edit;
+    return SampleDraw();
 }
 
 Archive demoOf(int draws) {
