@@ -1,7 +1,7 @@
 // Reading and matching pasted text: a published draw padded with other text up to a size.
 #include "archive/constant_tables.h"
 #include "demo_archive.h"
-#include "import/paste_analysis.h"
+#include "paste/paste_analysis.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,7 +4,7 @@
 #include "archive/file_store.h"
 #include "cli/archive_export.h"
 #include "demo_archive.h"
-#include "import/archive_import.h"
+#include "storico/storico_import.h"
 
 #include <QDir>
 #include <QFile>

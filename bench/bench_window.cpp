@@ -1,10 +1,10 @@
 // The window: one full repaint of the archive grid at 1920x1080, and start-up to the main menu.
 #include "archive/file_store.h"
 #include "demo_archive.h"
+#include "settings/settings_store.h"
 #include "window/frm_vorel.h"
 #include "window/help_viewer.h"
 #include "window/message_boxes.h"
-#include "window/settings_store.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // libFuzzer target: any bytes, read as a pasted draw text against the demo archive, must give an
 // outcome without a crash or a sanitizer report.
 #include "demo_archive.h"
-#include "import/paste_analysis.h"
+#include "paste/paste_analysis.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "editor/draw_checks.h"
 #include "editor/entry_text.h"
-#include "views/panel_text.h"
-#include "window/messages.h"
+#include "grid/panel_text.h"
+#include "text/messages.h"
 
 #include <QTest>
 

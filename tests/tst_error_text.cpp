@@ -1,4 +1,4 @@
-#include "window/error_text.h"
+#include "text/error_text.h"
 
 #include <QTest>
 

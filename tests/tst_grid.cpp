@@ -1,8 +1,8 @@
 #include "archive/archive.h"
+#include "grid/grid_keys.h"
+#include "grid/grid_metrics.h"
+#include "grid/grid_text.h"
 #include "support/archive_builders.h"
-#include "views/grid_keys.h"
-#include "views/grid_metrics.h"
-#include "views/grid_text.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "window/help_file.h"
+#include "text/help_file.h"
 
 #include <QDir>
 #include <QFile>

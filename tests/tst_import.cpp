@@ -1,8 +1,8 @@
 #include "archive/constant_tables.h"
 #include "calendar/draw_date.h"
 #include "demo_archive.h"
-#include "import/paste_analysis.h"
-#include "import/scanners.h"
+#include "paste/paste_analysis.h"
+#include "paste/scanners.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -1,7 +1,7 @@
+#include "settings/settings_store.h"
+#include "settings/window_geometry.h"
 #include "support/window_fakes.h"
-#include "window/messages.h"
-#include "window/settings_store.h"
-#include "window/window_geometry.h"
+#include "text/messages.h"
 
 #include <QSettings>
 #include <QStandardPaths>

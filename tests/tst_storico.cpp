@@ -8,8 +8,8 @@
 #include "cli/archive_export.h"
 #include "demo_archive.h"
 #include "editor/draw_checks.h"
-#include "import/archive_import.h"
-#include "import/storico_reader.h"
+#include "storico/storico_import.h"
+#include "storico/storico_reader.h"
 #include "support/memory_file_store.h"
 #include "support/window_harness.h"
 

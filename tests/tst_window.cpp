@@ -2,12 +2,12 @@
 #include "archive/archive_loader.h"
 #include "cli/archive_export.h"
 #include "demo_archive.h"
+#include "grid/twips.h"
 #include "support/window_harness.h"
 #include "views/picture_box.h"
 #include "window/click_label.h"
 #include "window/help_window.h"
 #include "window/message_boxes.h"
-#include "window/twips.h"
 
 #include <QComboBox>
 #include <QDropEvent>

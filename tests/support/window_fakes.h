@@ -1,8 +1,8 @@
 #pragma once
 
+#include "settings/settings_store.h"
 #include "window/help_viewer.h"
 #include "window/message_boxes.h"
-#include "window/settings_store.h"
 
 #include <QList>
 #include <QMap>

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "archive/archive.h"
+#include "archive/packed_date.h"
+
+#include <QByteArray>
+#include <QString>
+
+// Byte layouts of the archive's data files. Words are 16-bit signed little-endian; every other
+// value is one byte. Reads beyond the end of a short file give 0.
+
+// File names as the loader asks for them; lookups ignore letter case.
+namespace DataFileName {
+inline const QString SmDates = QStringLiteral("_data_sm.dtb");
+inline const QString SmNumbers = QStringLiteral("_est_sm.dtb");
+inline const QString Weekdays = QStringLiteral("_GIORNI.DTB");
+inline const QString National = QStringLiteral("_rn.dtb");
+// The dates and numbers files of a set: "SM", "S" or "M".
+QString dates(const QString& suffix);
+QString numbers(const QString& suffix);
+} // namespace DataFileName
+
+inline constexpr int DatesHeaderSize = 12;
+inline constexpr int DateRecordSize = 3;
+inline constexpr int NumbersRecordSize = 50;
+inline constexpr int NationalRecordSize = 5;
+
+// Offsets of record `index` (1-based) in each kind of file.
+constexpr qint64 dateRecordOffset(int index) {
+    return DatesHeaderSize + qint64(DateRecordSize) * (index - 1);
+}
+constexpr qint64 numbersRecordOffset(int index) {
+    return qint64(NumbersRecordSize) * (index - 1);
+}
+constexpr qint64 weekdayOffset(int draw) {
+    return draw - 1;
+}
+// National records start with the first draw that has the national wheel.
+qint64 nationalRecordOffset(int draw);
+
+// How many whole date records a dates file holds, whatever its count word says.
+qint64 dateRecordsIn(const QByteArray& datesFile);
+
+quint8 byteAt(const QByteArray& bytes, qint64 offset);
+qint16 wordAt(const QByteArray& bytes, qint64 offset);
+PackedDate dateAt(const QByteArray& bytes, qint64 offset);
+
+// Writes `data` at `offset`, first growing the file with zero bytes when it is shorter.
+void putBytes(QByteArray& file, qint64 offset, const QByteArray& data);
+void putWord(QByteArray& file, qint64 offset, qint16 value);
+
+QByteArray dateRecord(PackedDate date);
+// Wheels 1..10, five numbers each, wheel by wheel.
+QByteArray numbersRecord(const WheelNumbers& numbers);
+// Wheel 11's five numbers.
+QByteArray nationalRecord(const WheelNumbers& numbers);
+
+// Whole files of an archive, used to write a complete archive in one go (demo archive, tests).
+QByteArray encodeDatesFile(const Archive& archive, const std::vector<int>& draws);
+QByteArray encodeNumbersFile(const Archive& archive, const std::vector<int>& draws);
+QByteArray encodeWeekdaysFile(const Archive& archive);
+QByteArray encodeNationalFile(const Archive& archive);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "archive/packed_date.h"
+
+#include <QString>
+
+class Archive;
+
+// "dd-mm-yy": each part with at least two digits (a value of 100 or more keeps all its digits).
+QString FormatDrawDate(const PackedDate& date);
+QString FormatDrawDate(int day, int month, int yearCode);
+QString FormatDrawDate(const Archive& archive, int draw);
+
+// Weekday code of a stored draw and its abbreviation; draw may be DrawCount + 1 (the draw being added).
+// A stored code outside 0..7 gives 0, no weekday.
+struct DrawWeekdayInfo {
+    qint16 code = 0;
+    QString abbrev;
+};
+DrawWeekdayInfo GetDrawWeekday(const Archive& archive, int draw);
+
+// Weekday code 1 (Monday) .. 7 (Sunday) of day `id`, month `jd`, year code `kd`;
+// 0 when the year lies before 1996. Leap years are those divisible by 4, exact for 1996..2046.
+qint16 Day_From_Date(qint16 id, qint16 jd, qint16 kd);

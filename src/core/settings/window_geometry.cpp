@@ -1,0 +1,35 @@
+#include "settings/window_geometry.h"
+
+#include "settings/settings_store.h"
+
+#include <cmath>
+
+namespace {
+
+float readTwips(SettingsStore& settings, const QString& key, float fallback) {
+    bool ok = false;
+    const float value = settings.read(SettingsSection, key, QString::number(fallback)).trimmed().toFloat(&ok);
+    return ok && std::isfinite(value) ? value : fallback;
+}
+
+// Plain decimal digits, never an exponent.
+QString decimalText(float value) {
+    return QString::number(double(value), 'f', 0);
+}
+
+} // namespace
+
+WindowGeometry ReadWindowGeometry(SettingsStore& settings) {
+    const WindowGeometry defaults;
+    return {readTwips(settings, QStringLiteral("MainLeft"), defaults.left),
+            readTwips(settings, QStringLiteral("MainTop"), defaults.top),
+            readTwips(settings, QStringLiteral("MainWidth"), defaults.width),
+            readTwips(settings, QStringLiteral("MainHeight"), defaults.height)};
+}
+
+void WriteWindowGeometry(SettingsStore& settings, const WindowGeometry& geometry) {
+    settings.write(SettingsSection, QStringLiteral("MainLeft"), decimalText(geometry.left));
+    settings.write(SettingsSection, QStringLiteral("MainTop"), decimalText(geometry.top));
+    settings.write(SettingsSection, QStringLiteral("MainWidth"), decimalText(geometry.width));
+    settings.write(SettingsSection, QStringLiteral("MainHeight"), decimalText(geometry.height));
+}

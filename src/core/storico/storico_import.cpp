@@ -1,0 +1,325 @@
+#include "storico/storico_import.h"
+
+#include "archive/archive.h"
+#include "archive/archive_loader.h"
+#include "archive/archive_saver.h"
+#include "archive/archive_writer.h"
+#include "archive/constant_tables.h"
+#include "archive/data_file_layout.h"
+#include "archive/edit_buffer.h"
+#include "archive/file_store.h"
+#include "archive/sub_archive.h"
+#include "editor/draw_checks.h"
+#include "storico/storico_reader.h"
+#include "text/error_text.h"
+
+#include <QDate>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace {
+
+// The Wednesday draws began on 12 March 1997: the draws before it are the once-a-week period.
+constexpr int FirstTwiceWeeklyKey = 19970312;
+
+QString dateText(int year, int month, int day) {
+    return QStringLiteral("%1-%2-%3")
+        .arg(day, 2, 10, QChar(u'0'))
+        .arg(month, 2, 10, QChar(u'0'))
+        .arg(year, 4, 10, QChar(u'0'));
+}
+
+QString dateText(const StoricoDraw& draw) {
+    return dateText(draw.year, draw.month, draw.day);
+}
+
+int dateKey(PackedDate date) {
+    return FullYear(date.yearCode) * 10000 + date.month * 100 + date.day;
+}
+
+QString numbersText(const std::array<qint16, 6>& numbers) {
+    QStringList list;
+    for (int p = 1; p <= NumbersPerWheel; ++p)
+        list.append(QString::number(numbers[std::size_t(p)]));
+    return list.join(u' ');
+}
+
+EditBuffer editOf(const StoricoDraw& draw) {
+    EditBuffer edit;
+    edit.EditDate = {0, qint16(draw.day), qint16(draw.month), qint16(draw.year % 100)};
+    edit.CurrentWeekday = qint16(draw.weekday);
+    edit.EditNumbers = draw.numbers;
+    return edit;
+}
+
+// What the import does to an existing archive, worked out before anything is written.
+struct Plan {
+    std::vector<std::pair<int, EditBuffer>> corrections; // draw index, the draw as it will be
+    std::vector<EditBuffer> appends;                     // in date order
+};
+
+class Importer {
+public:
+    Importer(FileStore& files, const ImportOptions& options) : files_(files), options_(options) {}
+
+    ImportReport run(const QByteArray& fileBytes) {
+        const StoricoFile file = ReadStoricoFile(fileBytes);
+        if (!file.ok())
+            return failed(file.error);
+        report_.read = int(file.draws.size());
+        report_.skippedBefore1947 = file.skippedBefore1947;
+        if (!file.draws.empty()) {
+            report_.firstDate = dateText(file.draws.front());
+            report_.lastDate = dateText(file.draws.back());
+        }
+        const FileRead dates = files_.read(DataFileName::SmDates, 0);
+        if (dates.error)
+            return failed(ErrorMessageText(dates.error));
+        report_.newArchive = !dates.exists;
+        return report_.newArchive ? intoNewArchive(file) : intoArchive(file);
+    }
+
+private:
+    ImportReport failed(const QString& error) {
+        report_.status = ImportReport::Failed;
+        report_.error = error;
+        return report_;
+    }
+
+    // The national wheel is kept from its first draw on; the lines of earlier draws are counted,
+    // and a later draw without them is listed.
+    void noteNationalWheel(const StoricoDraw& draw, int index) {
+        if (index < FirstNationalDraw && draw.hasNationalWheel())
+            ++report_.nationalIgnored;
+        if (index >= FirstNationalDraw && !draw.hasNationalWheel())
+            report_.details.append(
+                QStringLiteral("Senza ruota nazionale: %1, estrazione %2").arg(dateText(draw)).arg(index));
+    }
+
+    ImportReport intoNewArchive(const StoricoFile& file) {
+        if (report_.read > MaxDrawCount)
+            return failed(tooMany(report_.read));
+        Archive archive(report_.read);
+        for (int d = 1; d <= archive.DrawCount(); ++d) {
+            const StoricoDraw& draw = file.draws[std::size_t(d - 1)];
+            noteNationalWheel(draw, d);
+            if (draw.dateKey() < FirstTwiceWeeklyKey)
+                archive.LastWeeklyDraw = qint16(d);
+            archive.setDrawDate(d, {quint8(draw.day), quint8(draw.month), quint8(draw.year % 100)});
+            archive.setDrawWeekday(d, qint16(draw.weekday));
+            WheelNumbers numbers = draw.numbers;
+            if (d < FirstNationalDraw)
+                numbers[std::size_t(NationalWheel)] = {};
+            archive.setDrawWheels(d, numbers);
+        }
+        report_.added = report_.read;
+        report_.status = ImportReport::Agrees;
+        if (options_.dryRun || report_.read == 0)
+            return report_;
+        if (const QString changed = changedOnDisk(0); !changed.isEmpty())
+            return failed(changed);
+        if (const int error = WriteWholeArchive(files_, archive))
+            return failed(ErrorMessageText(error));
+        return report_;
+    }
+
+    ImportReport intoArchive(const StoricoFile& file) {
+        Archive archive;
+        if (const int error = LoadArchive(files_, archive))
+            return failed(ErrorMessageText(error));
+        const Plan plan = planFor(archive, file);
+        if (archive.DrawCount() + int(plan.appends.size()) > MaxDrawCount)
+            return failed(tooMany(archive.DrawCount() + int(plan.appends.size())));
+        const bool uncorrected = report_.differing > 0 && !options_.correct;
+        report_.status = report_.gaps > 0 || uncorrected ? ImportReport::Disagrees : ImportReport::Agrees;
+        if (report_.status == ImportReport::Disagrees)
+            return report_;
+        report_.added = int(plan.appends.size());
+        report_.corrected = int(plan.corrections.size());
+        if (options_.dryRun || (plan.appends.empty() && plan.corrections.empty()))
+            return report_;
+        if (const QString changed = changedOnDisk(archive.DrawCount()); !changed.isEmpty())
+            return failed(changed);
+        if (const int error = write(archive, plan))
+            return failed(ErrorMessageText(error));
+        return report_;
+    }
+
+    Plan planFor(const Archive& archive, const StoricoFile& file) {
+        std::unordered_map<int, int> indexOfDate;
+        indexOfDate.reserve(std::size_t(archive.DrawCount()));
+        for (int d = 1; d <= archive.DrawCount(); ++d)
+            indexOfDate.try_emplace(dateKey(archive.DrawDate(d)), d);
+        const int lastKey = archive.DrawCount() > 0 ? dateKey(archive.DrawDate(archive.DrawCount())) : 0;
+        Plan plan;
+        std::unordered_set<int> fileDates;
+        fileDates.reserve(file.draws.size());
+        for (const StoricoDraw& draw : file.draws) {
+            fileDates.insert(draw.dateKey());
+            const auto found = indexOfDate.find(draw.dateKey());
+            if (found != indexOfDate.end()) {
+                compare(archive, found->second, draw, plan);
+            } else if (draw.dateKey() > lastKey) {
+                const int index = archive.DrawCount() + int(plan.appends.size()) + 1;
+                noteNationalWheel(draw, index);
+                plan.appends.push_back(editOf(draw));
+            } else {
+                ++report_.gaps;
+                report_.details.append(QStringLiteral("Manca nell'archivio: %1").arg(dateText(draw)));
+            }
+        }
+        listDrawsTheFileLacks(archive, file, fileDates);
+        return plan;
+    }
+
+    void compare(const Archive& archive, int d, const StoricoDraw& draw, Plan& plan) {
+        noteNationalWheel(draw, d);
+        const WheelNumbers stored = archive.drawWheels(d);
+        bool same = true;
+        for (int w = 1; w <= WheelCountOfDraw(d); ++w) {
+            if (!draw.wheels[std::size_t(w)] || stored[std::size_t(w)] == draw.numbers[std::size_t(w)])
+                continue;
+            same = false;
+            report_.details.append(
+                QStringLiteral("Diversa: %1, estrazione %2, ruota %3: archivio %4, file %5")
+                    .arg(dateText(draw))
+                    .arg(d)
+                    .arg(WheelCode(w), numbersText(stored[std::size_t(w)]),
+                         numbersText(draw.numbers[std::size_t(w)])));
+        }
+        if (same) {
+            ++report_.verified;
+            return;
+        }
+        ++report_.differing;
+        EditBuffer edit = editOf(draw);
+        if (!draw.hasNationalWheel())
+            edit.EditNumbers[std::size_t(NationalWheel)] = stored[std::size_t(NationalWheel)];
+        const qint16 weekday = archive.DrawWeekday(d);
+        if (weekday >= 1 && weekday <= 7)
+            edit.CurrentWeekday = weekday;
+        plan.corrections.emplace_back(d, edit);
+    }
+
+    void listDrawsTheFileLacks(const Archive& archive, const StoricoFile& file,
+                               const std::unordered_set<int>& fileDates) {
+        if (file.draws.empty())
+            return;
+        const int first = file.draws.front().dateKey(), last = file.draws.back().dateKey();
+        for (int d = 1; d <= archive.DrawCount(); ++d) {
+            const int key = dateKey(archive.DrawDate(d));
+            if (key < first || key > last || fileDates.count(key) != 0)
+                continue;
+            ++report_.gaps;
+            report_.details.append(QStringLiteral("Manca nel file: %1, estrazione %2")
+                                       .arg(dateText(key / 10000, key / 100 % 100, key % 100))
+                                       .arg(d));
+        }
+    }
+
+    // Every save goes through the commit's own steps, on the files held in memory; then each file
+    // that changed is written once: the full archive's records, its dates file with the new
+    // count, then each sub-archive's numbers and dates.
+    int write(const Archive& archive, const Plan& plan) {
+        const bool subArchives = SubArchivesPresent(files_);
+        std::vector<std::pair<QString, FileSetBytes>> sets = {{QStringLiteral("SM"), {}}};
+        if (subArchives)
+            sets.insert(sets.end(), {{QStringLiteral("S"), {}}, {QStringLiteral("M"), {}}});
+        for (auto& [suffix, bytes] : sets)
+            if (const int error = ReadFileSet(files_, suffix, bytes))
+                return error;
+        const auto before = sets;
+        auto setOf = [&sets](const QString& suffix) -> FileSetBytes& {
+            return std::find_if(sets.begin(), sets.end(), [&](const auto& s) { return s.first == suffix; })
+                ->second;
+        };
+        const auto save = [&](int d, bool newDraw, const EditBuffer& edit, int drawCount) {
+            for (const PlannedSave& planned : CommitSaves(d, newDraw, archive.LastWeeklyDraw, subArchives))
+                if (const int error =
+                        SaveDrawInMemory(setOf(planned.suffix), planned.suffix == QStringLiteral("SM"),
+                                         planned.index, edit, drawCount))
+                    return error;
+            return 0;
+        };
+        for (const auto& [d, edit] : plan.corrections)
+            if (const int error = save(d, false, edit, archive.DrawCount()))
+                return error;
+        int count = archive.DrawCount();
+        for (const EditBuffer& edit : plan.appends) {
+            if (const int error = save(count + 1, true, edit, count))
+                return error;
+            ++count;
+        }
+        for (std::size_t i = 0; i < sets.size(); ++i)
+            if (const int error = writeChanged(sets[i].first, before[i].second, sets[i].second))
+                return error;
+        return 0;
+    }
+
+    int writeChanged(const QString& suffix, const FileSetBytes& before, const FileSetBytes& after) {
+        const std::pair<QString, QByteArray FileSetBytes::*> files[] = {
+            {DataFileName::numbers(suffix), &FileSetBytes::numbers},
+            {DataFileName::Weekdays, &FileSetBytes::weekdays},
+            {DataFileName::National, &FileSetBytes::national},
+            {DataFileName::dates(suffix), &FileSetBytes::dates},
+        };
+        for (const auto& [name, member] : files)
+            if (after.*member != before.*member)
+                if (const int error = files_.write(name, after.*member))
+                    return error;
+        return 0;
+    }
+
+    // Anything else may have changed the archive since it was read: then nothing is written.
+    QString changedOnDisk(int loaded) {
+        int onDisk = 0;
+        if (const int error = ReadDiskDrawCount(files_, onDisk))
+            return ErrorMessageText(error);
+        if (onDisk == loaded)
+            return {};
+        return QStringLiteral("L'archivio \u00e8 stato modificato da un altro programma durante "
+                              "l'importazione: nulla \u00e8 stato scritto.");
+    }
+
+    static QString tooMany(int draws) {
+        return QStringLiteral(
+                   "L'archivio conterrebbe %1 estrazioni: il massimo \u00e8 %2. Nulla \u00e8 stato "
+                   "scritto.")
+            .arg(draws)
+            .arg(MaxDrawCount);
+    }
+
+    FileStore& files_;
+    ImportOptions options_;
+    ImportReport report_;
+};
+
+} // namespace
+
+QString ImportReport::summary() const {
+    const QString range = read > 0 ? QStringLiteral(" dal %1 al %2").arg(firstDate, lastDate) : QString();
+    return QStringLiteral("Lette %1 estrazioni%2; saltate %3 prima del 1947; verificate %4, diverse %5, "
+                          "aggiunte %6, corrette %7.")
+        .arg(read)
+        .arg(range)
+        .arg(skippedBefore1947)
+        .arg(verified)
+        .arg(differing)
+        .arg(added)
+        .arg(corrected);
+}
+
+QString ImportReport::text() const {
+    QString text = summary() + u'\n';
+    if (nationalIgnored > 0)
+        text += QStringLiteral("Ignorate %1 righe della ruota nazionale prima dell'estrazione %2.\n")
+                    .arg(nationalIgnored)
+                    .arg(FirstNationalDraw);
+    for (const QString& line : details)
+        text += line + u'\n';
+    return text;
+}
+
+ImportReport ImportStorico(FileStore& files, const QByteArray& fileBytes, const ImportOptions& options) {
+    return Importer(files, options).run(fileBytes);
+}

@@ -1,0 +1,263 @@
+#include "storico/storico_reader.h"
+
+#include <QDate>
+#include <algorithm>
+#include <cstring>
+#include <unordered_map>
+
+namespace {
+
+constexpr int FirstArchiveYear = 1947;
+constexpr int LastArchiveYear = 2046;
+
+// The wheel of a two-letter code in upper case, 0 for none.
+int wheelOfCode(char a, char b) {
+    static constexpr struct {
+        char code[3];
+        int wheel;
+    } codes[] = {{"BA", 1}, {"CA", 2}, {"FI", 3}, {"GE", 4},  {"MI", 5},  {"NA", 6}, {"PA", 7},
+                 {"RM", 8}, {"RO", 8}, {"TO", 9}, {"VE", 10}, {"RN", 11}, {"NZ", 11}};
+    for (const auto& c : codes)
+        if (c.code[0] == a && c.code[1] == b)
+            return c.wheel;
+    return 0;
+}
+
+char upper(char c) {
+    return c >= 'a' && c <= 'z' ? char(c - 32) : c;
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// The fields of a line, split at runs of blanks and tabs; at most `max` + 1 of them are kept.
+int splitFields(const char* begin, const char* end,
+                std::array<std::pair<const char*, const char*>, 8>& fields) {
+    int count = 0;
+    const char* p = begin;
+    while (p < end && count < int(fields.size())) {
+        while (p < end && isBlank(*p))
+            ++p;
+        if (p == end)
+            break;
+        const char* start = p;
+        while (p < end && !isBlank(*p))
+            ++p;
+        fields[std::size_t(count++)] = {start, p};
+    }
+    return count;
+}
+
+// Digits only, at most four of them; -1 otherwise.
+int numberOf(const char* begin, const char* end) {
+    if (begin == end || end - begin > 4)
+        return -1;
+    int value = 0;
+    for (const char* p = begin; p < end; ++p) {
+        if (*p < '0' || *p > '9')
+            return -1;
+        value = value * 10 + (*p - '0');
+    }
+    return value;
+}
+
+// "YYYY/MM/DD" (month and day with one or two digits) of a real calendar day.
+bool dateOf(const char* begin, const char* end, int& year, int& month, int& day) {
+    const char* slash1 = std::find(begin, end, '/');
+    const char* slash2 = slash1 == end ? end : std::find(slash1 + 1, end, '/');
+    if (slash2 == end || slash1 - begin != 4 || slash2 - slash1 > 3 || end - slash2 > 3)
+        return false;
+    year = numberOf(begin, slash1);
+    month = numberOf(slash1 + 1, slash2);
+    day = numberOf(slash2 + 1, end);
+    return year >= 0 && month >= 0 && day >= 0 && QDate::isValid(year, month, day);
+}
+
+QString dateText(int year, int month, int day) {
+    return QStringLiteral("%1/%2/%3")
+        .arg(year, 4, 10, QChar(u'0'))
+        .arg(month, 2, 10, QChar(u'0'))
+        .arg(day, 2, 10, QChar(u'0'));
+}
+
+struct Reader {
+    StoricoFile file;
+    std::vector<StoricoDraw> dates; // every date met, in the order met
+    std::unordered_map<int, std::size_t> placeOfDate;
+    QByteArrayView lastToken;
+    std::size_t lastPlace = 0;
+
+    bool fail(int line, const QString& what) {
+        file.errorLine = line;
+        file.error = QStringLiteral("riga %1: %2").arg(line).arg(what);
+        return false;
+    }
+
+    bool readLine(const char* begin, const char* end, int line) {
+        std::array<std::pair<const char*, const char*>, 8> fields;
+        const int count = splitFields(begin, end, fields);
+        if (count == 0)
+            return true;
+        if (count != 7)
+            return notAWheelLine(line);
+        StoricoDraw* draw = drawOfToken(fields[0].first, fields[0].second, line);
+        if (!draw)
+            return false;
+        const auto [codeBegin, codeEnd] = fields[1];
+        const int wheel =
+            codeEnd - codeBegin == 2 ? wheelOfCode(upper(codeBegin[0]), upper(codeBegin[1])) : 0;
+        if (wheel == 0)
+            return fail(line, QStringLiteral("sigla della ruota sconosciuta \"%1\"")
+                                  .arg(QString::fromUtf8(codeBegin, codeEnd - codeBegin)));
+        const auto code = [wheel] { return WheelCodeText(wheel); };
+        if (draw->wheels[std::size_t(wheel)])
+            return fail(line, QStringLiteral("la ruota %1 compare due volte nella data %2")
+                                  .arg(code(), dateText(draw->year, draw->month, draw->day)));
+        auto& numbers = draw->numbers[std::size_t(wheel)];
+        for (int p = 1; p <= NumbersPerWheel; ++p) {
+            const auto [numberBegin, numberEnd] = fields[std::size_t(p + 1)];
+            const int n = numberOf(numberBegin, numberEnd);
+            if (n < 1 || n > 90)
+                return fail(line, QStringLiteral("sulla ruota %1 \"%2\" non \u00e8 un numero da 1 a 90")
+                                      .arg(code(), QString::fromUtf8(numberBegin, numberEnd - numberBegin)));
+            for (int q = 1; q < p; ++q)
+                if (numbers[std::size_t(q)] == n)
+                    return fail(
+                        line,
+                        QStringLiteral("il numero %1 compare due volte sulla ruota %2").arg(n).arg(code()));
+            numbers[std::size_t(p)] = qint16(n);
+        }
+        draw->wheels[std::size_t(wheel)] = true;
+        ++file.lines;
+        return true;
+    }
+
+    bool notAWheelLine(int line) {
+        return fail(line, QStringLiteral("non \u00e8 una riga dell'archivio "
+                                         "(data AAAA/MM/GG, sigla della ruota, cinque numeri)"));
+    }
+
+    // The draw of a date field. The lines of one date mostly follow each other: the same text as
+    // the line before reaches the same draw without reading the date again.
+    StoricoDraw* drawOfToken(const char* begin, const char* end, int line) {
+        const QByteArrayView token(begin, end - begin);
+        if (!dates.empty() && token == lastToken)
+            return &dates[lastPlace];
+        int year = 0, month = 0, day = 0;
+        if (!dateOf(begin, end, year, month, day)) {
+            notAWheelLine(line);
+            return nullptr;
+        }
+        if (year > LastArchiveYear) {
+            fail(line, QStringLiteral("la data %1 \u00e8 dopo il %2, l'ultimo anno dell'archivio")
+                           .arg(dateText(year, month, day))
+                           .arg(LastArchiveYear));
+            return nullptr;
+        }
+        const int key = year * 10000 + month * 100 + day;
+        auto [it, added] = placeOfDate.try_emplace(key, dates.size());
+        if (added) {
+            StoricoDraw draw;
+            draw.year = year;
+            draw.month = month;
+            draw.day = day;
+            draw.firstLine = line;
+            dates.push_back(draw);
+        }
+        lastToken = token;
+        lastPlace = it->second;
+        return &dates[lastPlace];
+    }
+
+    bool readAll(const QByteArray& bytes) {
+        const char* p = bytes.constData();
+        const char* end = p + bytes.size();
+        if (bytes.startsWith("\xef\xbb\xbf"))
+            p += 3;
+        for (int line = 1; p < end; ++line) {
+            const char* eol = static_cast<const char*>(std::memchr(p, '\n', std::size_t(end - p)));
+            eol = eol ? eol : end;
+            const char* last = eol > p && eol[-1] == '\r' ? eol - 1 : eol;
+            if (!readLine(p, last, line))
+                return false;
+            p = eol == end ? end : eol + 1;
+        }
+        return true;
+    }
+
+    // Two adjacent dates that share no wheel, one of them short of the ten city wheels, are one
+    // contest drawn over two days: it keeps the date of the part with more wheels (the earlier on
+    // a tie). Any other date short of a city wheel is incomplete.
+    bool joinTwoDateContests(std::vector<StoricoDraw>& draws) {
+        std::vector<StoricoDraw> joined;
+        joined.reserve(draws.size());
+        for (std::size_t i = 0; i < draws.size(); ++i) {
+            StoricoDraw draw = draws[i];
+            if (i + 1 < draws.size() && isHalfContest(draw, draws[i + 1])) {
+                const StoricoDraw& other = draws[++i];
+                const bool keepFirst = draw.cityWheels() >= other.cityWheels();
+                StoricoDraw whole = keepFirst ? draw : other;
+                const StoricoDraw& part = keepFirst ? other : draw;
+                for (int w = 1; w <= AllWheels; ++w)
+                    if (part.wheels[std::size_t(w)]) {
+                        whole.wheels[std::size_t(w)] = true;
+                        whole.numbers[std::size_t(w)] = part.numbers[std::size_t(w)];
+                    }
+                whole.firstLine = std::min(draw.firstLine, other.firstLine);
+                draw = whole;
+            }
+            if (draw.cityWheels() < CityWheels)
+                return fail(draw.firstLine, QStringLiteral("la data %1 ha %2 ruote su %3")
+                                                .arg(dateText(draw.year, draw.month, draw.day))
+                                                .arg(draw.cityWheels())
+                                                .arg(CityWheels));
+            joined.push_back(draw);
+        }
+        draws = std::move(joined);
+        return true;
+    }
+
+    static bool isHalfContest(const StoricoDraw& a, const StoricoDraw& b) {
+        if (a.cityWheels() >= CityWheels && b.cityWheels() >= CityWheels)
+            return false;
+        for (int w = 1; w <= AllWheels; ++w)
+            if (a.wheels[std::size_t(w)] && b.wheels[std::size_t(w)])
+                return false;
+        return true;
+    }
+
+    static QString WheelCodeText(int wheel) {
+        static const char* const codes[] = {"",   "BA", "CA", "FI", "GE", "MI",
+                                            "NA", "PA", "RM", "TO", "VE", "RN"};
+        return QString::fromLatin1(codes[wheel]);
+    }
+};
+
+} // namespace
+
+int StoricoDraw::cityWheels() const {
+    return int(std::count(wheels.begin() + 1, wheels.begin() + 1 + CityWheels, true));
+}
+
+StoricoFile ReadStoricoFile(const QByteArray& bytes) {
+    Reader reader;
+    if (!reader.readAll(bytes))
+        return std::move(reader.file);
+    std::vector<StoricoDraw> draws;
+    draws.reserve(reader.dates.size());
+    for (StoricoDraw& draw : reader.dates) {
+        if (draw.year < FirstArchiveYear) {
+            ++reader.file.skippedBefore1947;
+            continue;
+        }
+        draw.weekday = QDate(draw.year, draw.month, draw.day).dayOfWeek();
+        draws.push_back(draw);
+    }
+    std::sort(draws.begin(), draws.end(),
+              [](const StoricoDraw& a, const StoricoDraw& b) { return a.dateKey() < b.dateKey(); });
+    if (!reader.joinTwoDateContests(draws))
+        return std::move(reader.file);
+    reader.file.draws = std::move(draws);
+    return std::move(reader.file);
+}

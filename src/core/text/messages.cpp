@@ -1,0 +1,135 @@
+#include "text/messages.h"
+
+#include "text/error_text.h"
+
+namespace Messages {
+
+MessageRequest fileError(int errorNumber) {
+    return {ErrorMessageText(errorNumber), QStringLiteral("Errore"), MsgButtons::Ok, MsgIcon::None};
+}
+
+MessageRequest startupError(int errorNumber) {
+    return {ErrorMessageText(errorNumber), QStringLiteral("Errore iniziale"), MsgButtons::Ok, MsgIcon::None};
+}
+
+MessageRequest correctionQuestion(const QString& drawDate) {
+    return {QStringLiteral("Vuoi correggiere i dati dell'estrazione del ") + drawDate + u'?',
+            QStringLiteral("CORREZIONE"), MsgButtons::OkCancel, MsgIcon::Question};
+}
+
+MessageRequest helpFailure(const QString& description) {
+    return {description, ProgramTitle, MsgButtons::Ok, MsgIcon::None};
+}
+
+namespace {
+const QString ErrorTitle = QStringLiteral("ERRORE");
+const QString SaveTitle = QStringLiteral("Salvataggio dati");
+} // namespace
+
+MessageRequest zerosOnWheel(const QString& wheelCode) {
+    return {QStringLiteral("Ci sono degli 0 sulla ruota di ") + wheelCode + u'.',
+            QStringLiteral("ATTENZIONE"), MsgButtons::OkCancel, MsgIcon::Warning};
+}
+
+MessageRequest duplicatesOnWheel(const QString& wheelCode) {
+    return {QStringLiteral("Ci sono i doppi numeri sulla ruota di ") + wheelCode + u'.', ErrorTitle,
+            MsgButtons::Ok, MsgIcon::Error};
+}
+
+// Titled like the duplicates box that comes before it.
+MessageRequest above90OnWheel(const QString& wheelCode) {
+    return {QStringLiteral("Numeri maggiori di 90 sulla ruota di ") + wheelCode + u'.', ErrorTitle,
+            MsgButtons::Ok, MsgIcon::Error};
+}
+
+MessageRequest badDate() {
+    return {QStringLiteral("La data \u00e8 errata."), ErrorTitle, MsgButtons::Ok, MsgIcon::Error};
+}
+
+MessageRequest noWeekday() {
+    return {QStringLiteral("Occorre specificare il giorno"), QStringLiteral("Error"), MsgButtons::OkCancel,
+            MsgIcon::Question};
+}
+
+MessageRequest confirmNewDraw() {
+    return {QStringLiteral("Salvare i dati aggiornati?"), SaveTitle, MsgButtons::OkCancel, MsgIcon::Question};
+}
+
+MessageRequest confirmCorrection() {
+    return {QStringLiteral("Salvare i dati corretti?"), SaveTitle, MsgButtons::OkCancel, MsgIcon::Question};
+}
+
+MessageRequest archiveChangedOnDisk() {
+    return {QStringLiteral("L'archivio \u00e8 stato modificato da un altro programma dopo l'apertura. "
+                           "\u00c8 stato ricaricato: ripetere l'operazione."),
+            QStringLiteral("ATTENZIONE"), MsgButtons::Ok, MsgIcon::Warning};
+}
+
+namespace {
+const QString ImportTitle = QStringLiteral("Importazione archivio");
+} // namespace
+
+MessageRequest importQuestion(const QString& report, int newDraws) {
+    const QString question =
+        newDraws == 1 ? QStringLiteral("Aggiungere la nuova estrazione all'archivio?")
+                      : QStringLiteral("Aggiungere le %1 nuove estrazioni all'archivio?").arg(newDraws);
+    return {report + QStringLiteral("\r\r") + question, ImportTitle, MsgButtons::OkCancel, MsgIcon::Question};
+}
+
+MessageRequest importNothingNew(const QString& report) {
+    return {report + QStringLiteral(
+                         "\r\rL'archivio \u00e8 gi\u00e0 aggiornato: nessuna estrazione da aggiungere."),
+            ImportTitle, MsgButtons::Ok, MsgIcon::Information};
+}
+
+MessageRequest importDisagrees(const QString& report) {
+    return {report + QStringLiteral("\r\rL'archivio e il file non concordano: nulla \u00e8 stato scritto. Le "
+                                    "estrazioni diverse si correggono dalla schermata Visualizza/Correggi."),
+            ImportTitle, MsgButtons::Ok, MsgIcon::Warning};
+}
+
+MessageRequest importFailed(const QString& error) {
+    return {QStringLiteral("Impossibile importare il file: ") + error, ImportTitle, MsgButtons::Ok,
+            MsgIcon::Error};
+}
+
+namespace {
+// The question follows two carriage returns, an empty line between sentence and question.
+const QString CorrectionQuestion = QStringLiteral("\r\rCORREZIONE?");
+const QString Attention = QStringLiteral("ATTENZIONE");
+} // namespace
+
+MessageRequest pasteUnreadable() {
+    return {QStringLiteral("Impossibile rilevare i dati!"), ProgramTitle, MsgButtons::Ok, MsgIcon::Error};
+}
+
+MessageRequest pasteVerified(const QString& drawDate) {
+    return {QStringLiteral("L'estrazione del ") + drawDate +
+                QStringLiteral(" corrisponde a quella trovata nel database."),
+            QStringLiteral("VERIFICATO"), MsgButtons::Ok, MsgIcon::None};
+}
+
+MessageRequest pasteDiffers(const QString& drawDate) {
+    return {QStringLiteral("L'estrazione del ") + drawDate +
+                QStringLiteral(" non corrisponde a quella trovata nel database.") + CorrectionQuestion,
+            Attention, MsgButtons::OkCancel, MsgIcon::Warning};
+}
+
+MessageRequest pasteSameNumbers(const QString& drawDate) {
+    return {QStringLiteral("I dati corrispondono all'estrazione del ") + drawDate +
+                QStringLiteral(", ma la data \u00e8 diversa.") + CorrectionQuestion,
+            Attention, MsgButtons::OkCancel, MsgIcon::Warning};
+}
+
+MessageRequest pasteSimilarNumbers(const QString& drawDate) {
+    return {QStringLiteral("I dati sono simili all'estrazione del ") + drawDate +
+                QStringLiteral(", e anche la data \u00e8 diversa.") + CorrectionQuestion,
+            Attention, MsgButtons::OkCancel, MsgIcon::Warning};
+}
+
+MessageRequest pasteNotFound() {
+    return {QStringLiteral("Impossibile rintracciare un'estrazione corrispondente nell'archivio!"),
+            ProgramTitle, MsgButtons::Ok, MsgIcon::Error};
+}
+
+} // namespace Messages

@@ -1,0 +1,139 @@
+// The commit of the entry screen and the reading of a pasted draw: the two ways a draw reaches
+// the data files.
+#include "archive/archive_loader.h"
+#include "archive/archive_saver.h"
+#include "archive/constant_tables.h"
+#include "archive/file_store.h"
+#include "archive/sub_archive.h"
+#include "editor/draw_checks.h"
+#include "paste/paste_analysis.h"
+#include "window/frm_vorel.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace {
+
+// A carriage return left alone inside a line (by the national wheel's join) shows as a blank.
+QString shownText(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u' ');
+    return text;
+}
+
+} // namespace
+
+void frmVorel::CommitEditedDraw() {
+    StoreWheelFields();
+    const int d = CurrentDraw + 1;
+    const int wheels = WheelCountOfDraw(d);
+    if (const int w = FirstWheelWithZero(edit.EditNumbers, wheels))
+        if (showMessage(Messages::zerosOnWheel(WheelCode(w))) == MsgAnswer::Cancel)
+            return;
+    if (const int w = FirstWheelWithDuplicates(edit.EditNumbers, wheels)) {
+        showMessage(Messages::duplicatesOnWheel(WheelCode(w)));
+        return;
+    }
+    if (const int w = FirstWheelAbove90(edit.EditNumbers, wheels)) {
+        showMessage(Messages::above90OnWheel(WheelCode(w)));
+        return;
+    }
+    const int day = FieldValue(TBData[1]->text());
+    const int month = FieldValue(TBData[2]->text());
+    const int yearCode = FieldValue(TBData[3]->text());
+    if (IsBadDate(day, month, yearCode)) {
+        showMessage(Messages::badDate());
+        TBData[1]->setFocus();
+        return;
+    }
+    edit.EditDate = {0, qint16(day), qint16(month), qint16(yearCode)};
+    edit.CurrentWeekday = qint16(std::max(Combo1->currentIndex(), 0));
+    if (edit.CurrentWeekday == 0) {
+        showMessage(Messages::noWeekday());
+        return;
+    }
+    const bool newDraw = ScreenSubMode == 0;
+    if (showMessage(newDraw ? Messages::confirmNewDraw() : Messages::confirmCorrection()) ==
+        MsgAnswer::Cancel)
+        return;
+    if (!archiveUnchangedOnDisk() || !saveEditedDraw(newDraw))
+        return;
+    LoadArchiveReporting();
+    ShowMainMenu();
+}
+
+// Another copy of the program, or anything else, may have added a draw since the archive was
+// loaded (or the reload after the last commit failed): then DrawCount and the places it gives are
+// stale, so nothing is written, the archive is reloaded and the user starts again from the menu.
+bool frmVorel::archiveUnchangedOnDisk() {
+    int onDisk = 0;
+    if (const int error = ReadDiskDrawCount(files(), onDisk)) {
+        showMessage(Messages::fileError(error));
+        return false;
+    }
+    if (onDisk == archive.DrawCount())
+        return true;
+    showMessage(Messages::archiveChangedOnDisk());
+    LoadArchiveReporting();
+    ShowMainMenu();
+    return false;
+}
+
+// Writes the draw into the full archive and its sub-archive. A failed save is reported and ends
+// the program at once: the files already written are whole, and the archive on disk still loads.
+bool frmVorel::saveEditedDraw(bool newDraw) {
+    const int d = CurrentDraw + 1;
+    for (const PlannedSave& save : CommitSaves(d, newDraw, archive.LastWeeklyDraw, subArchivesPresent())) {
+        ScratchText = save.suffix;
+        if (const int error = SaveArchive(files(), save.suffix, save.index, edit, archive.DrawCount())) {
+            showMessage(Messages::fileError(error));
+            services_.endProgram(1);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool frmVorel::subArchivesPresent() {
+    return SubArchivesPresent(files());
+}
+
+void frmVorel::Elabora() {
+    const QString pasted = Text1->toPlainText();
+    const PasteAnalysis analysis = AnalysePastedText(pasted, archive);
+    // Rewriting the box loses the caret, the view and undo: only an amended text is put back. The
+    // line break that ends every amended text is no amendment.
+    const QString amended = shownText(analysis.text);
+    if (amended != pasted && amended != pasted + u'\n')
+        Text1->setPlainText(amended);
+    edit.EditNumbers = analysis.EditNumbers;
+    edit.EditDate = analysis.EditDate;
+    if (analysis.namedWeekday != 0) {
+        edit.CurrentWeekday = qint16(analysis.namedWeekday);
+        CurrentDayName = DayAbbrev(analysis.namedWeekday);
+        archive.setDrawWeekday(archive.DrawCount() + 1, edit.CurrentWeekday);
+    }
+    if (analysis.hasMessage && showMessage(analysis.message) == MsgAnswer::Cancel)
+        return;
+    if (analysis.opensEntry())
+        openPastedDraw(analysis);
+}
+
+// Differs and Similar open the correction of the archived draw; a new draw opens as the next one.
+void frmVorel::openPastedDraw(const PasteAnalysis& analysis) {
+    ImportState = 1;
+    if (analysis.outcome != PasteOutcome::NewDraw) {
+        ScreenSubMode = 1;
+        ScreenMode = 2;
+        CurrentDraw = analysis.draw;
+        ShowDrawPanel(analysis.draw - 1);
+        return;
+    }
+    ScreenSubMode = 0;
+    ScreenMode = 1;
+    edit.CurrentWeekday = qint16(analysis.newDrawWeekday);
+    CurrentDayName = DayAbbrev(analysis.newDrawWeekday);
+    archive.setDrawWeekday(archive.DrawCount() + 1, edit.CurrentWeekday);
+    ShowDrawPanel(archive.DrawCount());
+}

@@ -1,0 +1,75 @@
+// A file dropped on the main menu: the official results archive, read as `vorel --import` reads it.
+#include "storico/storico_import.h"
+#include "window/frm_vorel.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+
+namespace {
+
+// The detail lines a box lists; the rest are counted.
+constexpr int ShownDetails = 12;
+
+QString boxText(const ImportReport& report) {
+    QString text = report.summary();
+    for (int i = 0; i < std::min<int>(ShownDetails, int(report.details.size())); ++i)
+        text += u'\r' + report.details.at(i);
+    if (report.details.size() > ShownDetails)
+        text += QStringLiteral("\r... e altre %1 righe.").arg(report.details.size() - ShownDetails);
+    return text;
+}
+
+// The one local file a drag carries, or nothing.
+QString droppedFile(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().first().isLocalFile())
+        return {};
+    return data->urls().first().toLocalFile();
+}
+
+} // namespace
+
+void frmVorel::dragEnterEvent(QDragEnterEvent* event) {
+    if (ScreenMode == 0 && !droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmVorel::dropEvent(QDropEvent* event) {
+    const QString path = droppedFile(event->mimeData());
+    if (ScreenMode != 0 || path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    ImportDroppedFile(path);
+}
+
+// The file is read once and planned without writing; only after OK are the new draws added.
+// Differences and gaps are shown and nothing is written: corrections stay with the correction screen.
+void frmVorel::ImportDroppedFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        showMessage(Messages::importFailed(file.errorString()));
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    const ImportReport plan = ImportStorico(files(), bytes, {false, true});
+    if (plan.status == ImportReport::Failed) {
+        showMessage(Messages::importFailed(plan.error));
+        return;
+    }
+    if (plan.status == ImportReport::Disagrees) {
+        showMessage(Messages::importDisagrees(boxText(plan)));
+        return;
+    }
+    if (plan.added == 0) {
+        showMessage(Messages::importNothingNew(boxText(plan)));
+        return;
+    }
+    if (showMessage(Messages::importQuestion(boxText(plan), plan.added)) == MsgAnswer::Cancel)
+        return;
+    const ImportReport done = ImportStorico(files(), bytes, {});
+    if (done.status == ImportReport::Failed)
+        showMessage(Messages::importFailed(done.error));
+    LoadArchiveReporting();
+    ShowMainMenu();
+}

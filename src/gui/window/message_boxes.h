@@ -1,0 +1,22 @@
+#pragma once
+
+#include "text/messages.h"
+
+class QWidget;
+
+// Shows a modal message box and returns the button pressed. Tests queue answers instead.
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    virtual MsgAnswer show(const MessageRequest& request) = 0;
+};
+
+// The real thing: a modal QMessageBox over `parent`, or over the active window when none is given.
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    explicit QtMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
+    MsgAnswer show(const MessageRequest& request) override;
+
+private:
+    QWidget* parent_;
+};
