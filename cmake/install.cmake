@@ -1,18 +1,16 @@
 # Installing like a desktop program: `cmake --install` under any prefix, and `cpack -G DEB`.
-include(GNUInstallDirs)
-
 install(TARGETS vorel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# The program looks for its help beside itself, then in share/vorel beside its bin folder.
-install(FILES ${PROJECT_SOURCE_DIR}/Help/vorel.hlp DESTINATION ${CMAKE_INSTALL_DATADIR}/vorel/Help)
+# The program looks for its help beside itself, then in VOREL_HELP_DIR beside its bin folder.
+install(FILES ${PROJECT_SOURCE_DIR}/Help/vorel.hlp DESTINATION ${VOREL_HELP_DIR})
 install(FILES ${PROJECT_SOURCE_DIR}/desktop/vorel.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${PROJECT_SOURCE_DIR}/desktop/io.github.vorel.Vorel.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/desktop/vorel.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-foreach(size ${VOREL_ICON_SIZES})
-    install(FILES ${VOREL_ICON_DIR}/${size}x${size}/apps/vorel.png
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+
+# The manual page and the AppStream metadata carry the project's version.
+foreach(file vorel.1 io.github.vorel.Vorel.metainfo.xml)
+    configure_file(${PROJECT_SOURCE_DIR}/desktop/${file}.in ${CMAKE_BINARY_DIR}/desktop/${file} @ONLY)
 endforeach()
-install(FILES ${PROJECT_SOURCE_DIR}/desktop/vorel.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_BINARY_DIR}/desktop/io.github.vorel.Vorel.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${CMAKE_BINARY_DIR}/desktop/vorel.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The Debian package: under /usr, its dependencies computed from the program's libraries.
 set(CPACK_PACKAGE_NAME vorel)

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the program into a temporary prefix and checks it as a desktop would find it; builds the
 # Debian package and checks its contents without installing it.
-#   install_check.sh BUILD_DIR
+#   install_check.sh BUILD_DIR VERSION
 set -euo pipefail
 build=$1
+version=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 prefix=$work/prefix
@@ -40,7 +41,7 @@ shown=$(HOME=$home xvfb-run -a bash -c '
     sleep 1
     xdotool search --onlyvisible --name "." getwindowname %@ 2>/dev/null | sort
     kill $pid' "$prefix/bin/vorel")
-[[ $shown == "Vorel, v 2.0.0" ]] || fail "a first start shows: $shown"
+[[ $shown == "Vorel, v $version" ]] || fail "a first start shows: $shown"
 
 # The Debian package, listed and checked, not installed.
 (cd "$build" && cpack -G DEB -B "$work/deb" >/dev/null)

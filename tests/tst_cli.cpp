@@ -371,7 +371,7 @@ void TestCli::helpVersionAndWindow() {
     QCOMPARE(r.result.exitStatus, 0);
     QCOMPARE(r.out, UsageText().toUtf8());
     r = run({u"--version"_s});
-    QCOMPARE(r.out, QByteArray("vorel 2.0.0\n"));
+    QCOMPARE(r.out, QByteArray("vorel " VOREL_VERSION "\n"));
     r = run({}, u"/opt/vorel"_s); // installed: no archive beside the program
     QVERIFY(r.result.openWindow);
     QCOMPARE(r.result.dataPath, UserDataFolder());

@@ -10,8 +10,8 @@
 #include "editor/draw_checks.h"
 #include "storico/storico_import.h"
 #include "storico/storico_reader.h"
+#include "support/archive_builders.h"
 #include "support/memory_file_store.h"
-#include "support/window_harness.h"
 
 #include <QFile>
 #include <QTest>

@@ -115,7 +115,7 @@ void TestWindow::startUpShowsTheMainMenu() {
     QVERIFY(h.boxes.shown.isEmpty());
     QCOMPARE(w.ScreenMode, 0);
     QCOMPARE(w.archive.DrawCount(), DemoArchive().DrawCount());
-    QCOMPARE(w.windowTitle(), u"Vorel, v 2.0.0"_s);
+    QCOMPARE(w.windowTitle(), QStringLiteral("Vorel, v " VOREL_VERSION));
     // First run: the default place and size in twips.
     QCOMPARE(w.frameGeometry().topLeft(), QPoint(px(480), px(480)));
     QCOMPARE(w.frameGeometry().size(), QSize(px(8448), px(5676)));

@@ -1,6 +1,5 @@
 // Writes the demo archive into a folder that holds no archive yet; never overwrites one.
 #include "archive/file_store.h"
-#include "cli/data_folder.h"
 #include "demo_archive.h"
 
 #include <QCoreApplication>

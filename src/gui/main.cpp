@@ -1,5 +1,6 @@
 // Vorel: keeps the archive of the Italian Lotto draws.
 #include "cli/command_line.h"
+#include "program_info.h"
 #include "settings/settings_store.h"
 #include "window/app_icon.h"
 #include "window/frm_vorel.h"
@@ -36,7 +37,7 @@ int runWindow(int argc, char** argv, const CommandLineResult& command, const QSt
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationVersion(QStringLiteral("2.0.0"));
+    QApplication::setApplicationVersion(ProgramVersion);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(AppIcon()); // the message boxes and the help carry it too
     QGuiApplication::setDesktopFileName(QStringLiteral("vorel"));
@@ -63,7 +64,7 @@ int runWindow(int argc, char** argv, const CommandLineResult& command, const QSt
 
 int main(int argc, char** argv) {
     // Settings and the per-user data folder are named after the program, window or not.
-    QCoreApplication::setApplicationName(QStringLiteral("Vorel"));
+    QCoreApplication::setApplicationName(ProgramName);
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));

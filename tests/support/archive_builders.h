@@ -4,6 +4,9 @@
 
 #include <initializer_list>
 
+// The demo archive, made once.
+const Archive& DemoArchive();
+
 // Puts the numbers of one wheel of one draw into a hand-made archive, positions from 1 on.
 inline void SetWheel(Archive& archive, int draw, int wheel, std::initializer_list<int> numbers) {
     int p = 1;

@@ -7,11 +7,6 @@
 #include <QDir>
 #include <QTest>
 
-const Archive& DemoArchive() {
-    static const Archive demo = MakeDemoArchive();
-    return demo;
-}
-
 WindowHarness::WindowHarness(const Archive* archive, MemoryFileStore* memoryStore) : memory(memoryStore) {
     if (archive) {
         DiskFileStore disk(dataPath());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/archive_builders.h"
 #include "support/window_fakes.h"
 #include "window/frm_vorel.h"
 
@@ -41,6 +42,3 @@ private:
     QTemporaryDir dir_;
     std::unique_ptr<frmVorel> window_;
 };
-
-// The demo archive, made once.
-const Archive& DemoArchive();

@@ -9,6 +9,21 @@ QString DataFileName::numbers(const QString& suffix) {
     return QStringLiteral("_est_") + suffix + QStringLiteral(".dtb");
 }
 
+QStringList DataFileName::all() {
+    return {SmDates,
+            SmNumbers,
+            Weekdays,
+            National,
+            dates(FileSet::Weekly),
+            numbers(FileSet::Weekly),
+            dates(FileSet::Midweek),
+            numbers(FileSet::Midweek)};
+}
+
+bool DataFileName::same(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
 qint64 nationalRecordOffset(int draw) {
     return qint64(NationalRecordSize) * (draw - FirstNationalDraw);
 }

@@ -5,19 +5,32 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // Byte layouts of the archive's data files. Words are 16-bit signed little-endian; every other
 // value is one byte. Reads beyond the end of a short file give 0.
 
-// File names as the loader asks for them; lookups ignore letter case.
+// The archive's file sets: the full archive and its two sub-archives, the once-a-week draws
+// followed by every second later draw in "S", the others in "M".
+namespace FileSet {
+inline const QString Full = QStringLiteral("SM");
+inline const QString Weekly = QStringLiteral("S");
+inline const QString Midweek = QStringLiteral("M");
+} // namespace FileSet
+
+// File names as the program asks for them; a new file gets this spelling.
 namespace DataFileName {
 inline const QString SmDates = QStringLiteral("_data_sm.dtb");
 inline const QString SmNumbers = QStringLiteral("_est_sm.dtb");
 inline const QString Weekdays = QStringLiteral("_GIORNI.DTB");
 inline const QString National = QStringLiteral("_rn.dtb");
-// The dates and numbers files of a set: "SM", "S" or "M".
+// The dates and numbers files of a set: FileSet::Full, Weekly or Midweek.
 QString dates(const QString& suffix);
 QString numbers(const QString& suffix);
+// The eight files of an archive.
+QStringList all();
+// Whether two names reach the same file: names are compared without regard to letter case.
+bool same(const QString& a, const QString& b);
 } // namespace DataFileName
 
 inline constexpr int DatesHeaderSize = 12;

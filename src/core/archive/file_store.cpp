@@ -1,9 +1,12 @@
 #include "archive/file_store.h"
 
+#include "archive/data_file_layout.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace {
 
@@ -27,7 +30,7 @@ QString DiskFileStore::resolve(const QString& name) const {
         QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
     QString chosen;
     for (const QString& entry : entries)
-        if (entry.compare(name, Qt::CaseInsensitive) == 0 && (chosen.isEmpty() || entry < chosen))
+        if (DataFileName::same(entry, name) && (chosen.isEmpty() || entry < chosen))
             chosen = entry;
     return dir.filePath(chosen.isEmpty() ? name : chosen);
 }
@@ -82,4 +85,13 @@ int errorNumberOf(QFileDevice::FileError error) {
     default:
         return ErrorNumber::PathFileAccess;
     }
+}
+
+bool HoldsArchiveFiles(const QString& folder) {
+    const QStringList names = DataFileName::all();
+    const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    return std::any_of(entries.begin(), entries.end(), [&names](const QString& entry) {
+        return std::any_of(names.begin(), names.end(),
+                           [&entry](const QString& name) { return DataFileName::same(entry, name); });
+    });
 }

@@ -56,5 +56,8 @@ private:
     bool createFolder_ = false;
 };
 
+// Whether `folder` holds any of the archive's data files (names in any letter case).
+bool HoldsArchiveFiles(const QString& folder);
+
 // Maps a failed file operation onto the program's error numbers.
 int errorNumberOf(QFileDevice::FileError error);

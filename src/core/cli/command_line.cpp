@@ -7,6 +7,7 @@
 #include "cli/data_folder.h"
 #include "cli/verify_report.h"
 #include "paste/paste_analysis.h"
+#include "program_info.h"
 #include "storico/storico_import.h"
 #include "text/error_text.h"
 
@@ -180,7 +181,7 @@ CommandLineResult RunCommandLine(const QStringList& arguments, const QString& pr
         return {false, 0, {}};
     }
     if (parser.isSet(VersionOption)) {
-        write(out, QStringLiteral("vorel 2.0.0\n"));
+        write(out, QStringLiteral("vorel ") + ProgramVersion + u'\n');
         return {false, 0, {}};
     }
     const DataFolder folder = ChooseDataFolder(

@@ -1,10 +1,10 @@
 #include "cli/data_folder.h"
 
-#include "archive/data_file_layout.h"
+#include "archive/file_store.h"
+#include "program_info.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace {
@@ -27,30 +27,6 @@ DataFolder ChooseDataFolder(const QString& dataOption, const QString& programFol
 
 QString UserDataFolder() {
     if (QCoreApplication::applicationName().isEmpty())
-        QCoreApplication::setApplicationName(QStringLiteral("Vorel"));
+        QCoreApplication::setApplicationName(ProgramName);
     return folderPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-}
-
-bool HoldsArchiveFiles(const QString& folder) {
-    const QStringList names = {DataFileName::SmDates,
-                               DataFileName::SmNumbers,
-                               DataFileName::Weekdays,
-                               DataFileName::National,
-                               DataFileName::dates(QStringLiteral("s")),
-                               DataFileName::numbers(QStringLiteral("s")),
-                               DataFileName::dates(QStringLiteral("m")),
-                               DataFileName::numbers(QStringLiteral("m"))};
-    const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& entry : entries)
-        for (const QString& name : names)
-            if (entry.compare(name, Qt::CaseInsensitive) == 0)
-                return true;
-    return false;
-}
-
-QString HelpFilePath(const QString& programFolder) {
-    const QString beside = programFolder + QStringLiteral("Help/vorel.hlp");
-    const QString installed =
-        QDir::cleanPath(programFolder + QStringLiteral("../share/vorel/Help/vorel.hlp"));
-    return !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? installed : beside;
 }

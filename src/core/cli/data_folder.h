@@ -16,10 +16,3 @@ DataFolder ChooseDataFolder(const QString& dataOption, const QString& programFol
 
 // The per-user data folder for the application, ending in "/" (on Linux ~/.local/share/Vorel/).
 QString UserDataFolder();
-
-// Whether `folder` holds any of the archive's data files (names in any letter case).
-bool HoldsArchiveFiles(const QString& folder);
-
-// The help file: beside the program, or where an install put it (share/vorel beside bin). When
-// neither is there, the one beside the program, so that a failure names where it was looked for.
-QString HelpFilePath(const QString& programFolder);

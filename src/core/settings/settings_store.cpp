@@ -1,6 +1,6 @@
 #include "settings/settings_store.h"
 
-#include "text/messages.h"
+#include "program_info.h"
 
 #include <QSettings>
 
@@ -13,12 +13,12 @@ QString settingsKey(const QString& section, const QString& key) {
 } // namespace
 
 QString QtSettingsStore::read(const QString& section, const QString& key, const QString& fallback) {
-    QSettings settings(ProgramTitle, ProgramTitle);
+    QSettings settings(ProgramName, ProgramName);
     return settings.value(settingsKey(section, key), fallback).toString();
 }
 
 void QtSettingsStore::write(const QString& section, const QString& key, const QString& value) {
-    QSettings settings(ProgramTitle, ProgramTitle);
+    QSettings settings(ProgramName, ProgramName);
     settings.setValue(settingsKey(section, key), value);
     settings.sync();
 }

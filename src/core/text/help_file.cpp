@@ -1,7 +1,10 @@
 #include "text/help_file.h"
 
+#include "program_info.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <functional>
 #include <map>
@@ -148,4 +151,11 @@ HelpFileRead ReadHelpFile(const QString& path) {
                 QStringLiteral("Il file della guida non contiene argomenti:\n") +
                     QDir::toNativeSeparators(path)};
     return {std::move(help), {}};
+}
+
+QString HelpFilePath(const QString& programFolder) {
+    const QString beside = programFolder + QStringLiteral("Help/vorel.hlp");
+    const QString installed =
+        QDir::cleanPath(programFolder + InstalledHelpFolder + QStringLiteral("/vorel.hlp"));
+    return !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? installed : beside;
 }

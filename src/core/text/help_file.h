@@ -41,3 +41,7 @@ struct HelpFileRead {
     QString error;
 };
 HelpFileRead ReadHelpFile(const QString& path);
+
+// The help file: beside the program, or where an install put it (share/vorel beside bin). When
+// neither is there, the one beside the program, so that a failure names where it was looked for.
+QString HelpFilePath(const QString& programFolder);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "program_info.h"
+
 #include <QString>
 
 // Every message box the program shows is described by one of these: text, title, buttons, icon.
@@ -17,8 +19,8 @@ struct MessageRequest {
 };
 
 // The program's title, also the title of boxes that have none of their own.
-inline const QString ProgramTitle = QStringLiteral("Vorel");
-inline const QString WindowCaption = QStringLiteral("Vorel, v 2.0.0");
+inline const QString ProgramTitle = ProgramName;
+inline const QString WindowCaption = ProgramName + QStringLiteral(", v ") + ProgramVersion;
 
 namespace Messages {
 // A data file could not be loaded or saved.

@@ -1,8 +1,8 @@
 // The four screens, the change from one to another, and what each button does on each screen.
 #include "archive/constant_tables.h"
 #include "calendar/draw_date.h"
-#include "cli/data_folder.h"
 #include "grid/twips.h"
+#include "text/help_file.h"
 #include "views/picture_box.h"
 #include "window/click_label.h"
 #include "window/fonts.h"
