@@ -4,8 +4,8 @@
 // earlier draw as it was and the new one last.
 #include "archive/archive.h"
 #include "archive/archive_loader.h"
-#include "archive/archive_saver.h"
 #include "archive/data_file_layout.h"
+#include "archive/draw_save.h"
 #include "archive/edit_buffer.h"
 #include "demo_archive.h"
 #include "support/memory_file_store.h"
@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (ReadDiskDrawCount(store, onDisk) != 0 || onDisk != archive.DrawCount())
         return 0; // the commit writes nothing here
     const int count = archive.DrawCount();
-    if (SaveArchive(store, QStringLiteral("SM"), count + 1, SampleDraw(), count) != 0)
+    if (SaveDraw(store, archive, count + 1, true, SampleDraw()) != 0)
         return 0;
     Archive reloaded;
     if (LoadArchive(store, reloaded) != 0 || reloaded.DrawCount() != count + 1)

@@ -123,14 +123,13 @@ void TestArchiveSaver::overwriteRewritesOnlyTheDrawsRecords() {
 void TestArchiveSaver::appendAroundTheNationalWheel_data() {
     QTest::addColumn<int>("drawCount");
     QTest::addColumn<QStringList>("writes");
-    QTest::newRow("draw 3474 has no national record")
-        << 3473 << QStringList{SmDates, SmNumbers, Weekdays, SmDates};
+    QTest::newRow("draw 3474 has no national record") << 3473 << QStringList{SmNumbers, Weekdays, SmDates};
     QTest::newRow("draw 3475 starts the national file")
-        << 3474 << QStringList{SmDates, SmNumbers, Weekdays, National, SmDates};
-    QTest::newRow("draw 3476") << 3475 << QStringList{SmDates, SmNumbers, Weekdays, National, SmDates};
+        << 3474 << QStringList{SmNumbers, Weekdays, National, SmDates};
+    QTest::newRow("draw 3476") << 3475 << QStringList{SmNumbers, Weekdays, National, SmDates};
 }
 
-// The records go in first, the raised count last.
+// The records go in first, the dates file with the raised count last, each file once.
 void TestArchiveSaver::appendAroundTheNationalWheel() {
     QFETCH(int, drawCount);
     QFETCH(QStringList, writes);
@@ -181,7 +180,7 @@ void TestArchiveSaver::subArchiveSavesDatesAndNumbersOnly() {
     QCOMPARE(wordAt(store.file(u"_data_m.dtb"_s), 0), mCount + 1);
     QCOMPARE(store.file(u"_est_m.dtb"_s), before.file(u"_est_m.dtb"_s) + numbersRecord(edit.EditNumbers));
     QCOMPARE(lowered(store.writtenNames().mid(before.writeCount())),
-             (QStringList{u"_data_m.dtb"_s, u"_est_m.dtb"_s, u"_data_m.dtb"_s}));
+             (QStringList{u"_est_m.dtb"_s, u"_data_m.dtb"_s}));
 
     // In place: record 2 of "S".
     QCOMPARE(SaveArchive(store, u"S"_s, 2, edit, 3500), 0);
@@ -194,7 +193,7 @@ void TestArchiveSaver::subArchiveSavesDatesAndNumbersOnly() {
 void TestArchiveSaver::failureAtAnyWriteLeavesALoadableArchive_data() {
     QTest::addColumn<int>("failingWrite");
     QTest::addColumn<int>("drawCount");
-    for (int write = 1; write <= 5; ++write)
+    for (int write = 1; write <= 4; ++write)
         QTest::addRow("append 3476, write %d fails", write) << write << 3475;
     for (int write = 1; write <= 4; ++write)
         QTest::addRow("overwrite 3475, write %d fails", write) << write << 3476;

@@ -1,3 +1,4 @@
+#include "archive/draw_save.h"
 #include "editor/draw_checks.h"
 #include "editor/entry_text.h"
 #include "grid/panel_text.h"

@@ -6,10 +6,6 @@
 
 namespace {
 
-const QString FullSet = QStringLiteral("SM");
-// The saver's spelling of the weekdays file; a new file gets this name.
-const QString WeekdaysName = QStringLiteral("_giorni.dtb");
-
 bool inRange(int value, int low, int high) {
     return value >= low && value <= high;
 }
@@ -52,9 +48,9 @@ int ReadFileSet(FileStore& files, const QString& suffix, FileSetBytes& set) {
         return error;
     if (const int error = readInto(files, DataFileName::numbers(suffix), set.numbers))
         return error;
-    if (suffix != FullSet)
+    if (suffix != FileSet::Full)
         return 0;
-    if (const int error = readInto(files, WeekdaysName, set.weekdays))
+    if (const int error = readInto(files, DataFileName::Weekdays, set.weekdays))
         return error;
     return readInto(files, DataFileName::National, set.national);
 }
@@ -87,31 +83,27 @@ int SaveDrawInMemory(FileSetBytes& set, bool fullSet, int draw, const EditBuffer
     return 0;
 }
 
+int WriteFileSet(FileStore& files, const QString& suffix, const FileSetBytes& before,
+                 const FileSetBytes& after) {
+    const std::pair<QString, QByteArray FileSetBytes::*> order[] = {
+        {DataFileName::numbers(suffix), &FileSetBytes::numbers},
+        {DataFileName::Weekdays, &FileSetBytes::weekdays},
+        {DataFileName::National, &FileSetBytes::national},
+        {DataFileName::dates(suffix), &FileSetBytes::dates},
+    };
+    for (const auto& [name, member] : order)
+        if (after.*member != before.*member)
+            if (const int error = files.write(name, after.*member))
+                return error;
+    return 0;
+}
+
 int SaveArchive(FileStore& files, const QString& suffix, int draw, const EditBuffer& edit, int drawCount) {
-    const bool fullSet = suffix == FullSet;
     FileSetBytes set;
     if (const int error = ReadFileSet(files, suffix, set))
         return error;
     const FileSetBytes before = set;
-    if (const int error = SaveDrawInMemory(set, fullSet, draw, edit, drawCount))
+    if (const int error = SaveDrawInMemory(set, suffix == FileSet::Full, draw, edit, drawCount))
         return error;
-
-    // The dates file goes first with the new record under the old count, and again at the end
-    // with the raised count: only then does the set count the new draw.
-    const int oldCount = wordAt(before.dates, 0);
-    const bool countRaised = wordAt(set.dates, 0) != oldCount;
-    QByteArray datesFirst = set.dates;
-    putWord(datesFirst, 0, qint16(oldCount));
-    const std::pair<QString, const QByteArray*> writes[] = {
-        {DataFileName::dates(suffix), &datesFirst},
-        {DataFileName::numbers(suffix), &set.numbers},
-        {fullSet ? WeekdaysName : QString(), &set.weekdays},
-        {set.national != before.national ? DataFileName::National : QString(), &set.national},
-        {countRaised ? DataFileName::dates(suffix) : QString(), &set.dates},
-    };
-    for (const auto& [name, bytes] : writes)
-        if (!name.isEmpty())
-            if (const int error = files.write(name, *bytes))
-                return error;
-    return 0;
+    return WriteFileSet(files, suffix, before, set);
 }

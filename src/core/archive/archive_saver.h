@@ -19,6 +19,13 @@ struct FileSetBytes {
 // Reads the files of set `suffix` (a missing file as empty). Returns 0 or the error number.
 int ReadFileSet(FileStore& files, const QString& suffix, FileSetBytes& set);
 
+// Writes the files of set `suffix` that differ between `before` and `after`, each once and whole:
+// the records first (numbers, weekdays, national wheel), the dates file with its count last, so a
+// write that fails part-way leaves a set whose count names only whole records. Returns 0, or the
+// error number of the failed write (nothing more is written after it).
+int WriteFileSet(FileStore& files, const QString& suffix, const FileSetBytes& before,
+                 const FileSetBytes& after);
+
 // Puts the draw in `edit` into the set's bytes at record `draw` of that set: appended when
 // draw > drawCount (the loaded archive's DrawCount), in place otherwise. An appended draw goes
 // where the set's own record count says, and the count is raised.
@@ -29,8 +36,6 @@ int ReadFileSet(FileStore& files, const QString& suffix, FileSetBytes& set);
 // interrupted save may leave) is error 63.
 int SaveDrawInMemory(FileSetBytes& set, bool fullSet, int draw, const EditBuffer& edit, int drawCount);
 
-// Writes the draw in `edit` into the file set `suffix` on `files`, as SaveDrawInMemory puts it.
-// The new draw's records are written first and a raised count last, so a save that fails part-way
-// leaves an archive that loads as before. Each file is replaced whole and atomically. Returns 0, or
-// the error number of the failure (nothing more is written after it).
+// Writes the draw in `edit` into the file set `suffix` on `files`, as SaveDrawInMemory puts it,
+// through WriteFileSet. Returns 0, or the error number of the failure.
 int SaveArchive(FileStore& files, const QString& suffix, int draw, const EditBuffer& edit, int drawCount);

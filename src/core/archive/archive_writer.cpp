@@ -16,10 +16,10 @@ int WriteWholeArchive(FileStore& files, const Archive& archive) {
         {DataFileName::SmNumbers, encodeNumbersFile(archive, all)},
         {DataFileName::Weekdays, encodeWeekdaysFile(archive)},
         {DataFileName::National, encodeNationalFile(archive)},
-        {DataFileName::numbers(QStringLiteral("s")), encodeNumbersFile(archive, weekly)},
-        {DataFileName::dates(QStringLiteral("s")), encodeDatesFile(archive, weekly)},
-        {DataFileName::numbers(QStringLiteral("m")), encodeNumbersFile(archive, midweek)},
-        {DataFileName::dates(QStringLiteral("m")), encodeDatesFile(archive, midweek)},
+        {DataFileName::numbers(FileSet::Weekly), encodeNumbersFile(archive, weekly)},
+        {DataFileName::dates(FileSet::Weekly), encodeDatesFile(archive, weekly)},
+        {DataFileName::numbers(FileSet::Midweek), encodeNumbersFile(archive, midweek)},
+        {DataFileName::dates(FileSet::Midweek), encodeDatesFile(archive, midweek)},
         {DataFileName::SmDates, encodeDatesFile(archive, all)},
     };
     for (const auto& [name, bytes] : contents)

@@ -3,10 +3,10 @@
 #include <algorithm>
 
 QString DataFileName::dates(const QString& suffix) {
-    return QStringLiteral("_data_") + suffix + QStringLiteral(".dtb");
+    return QStringLiteral("_data_") + suffix.toLower() + QStringLiteral(".dtb");
 }
 QString DataFileName::numbers(const QString& suffix) {
-    return QStringLiteral("_est_") + suffix + QStringLiteral(".dtb");
+    return QStringLiteral("_est_") + suffix.toLower() + QStringLiteral(".dtb");
 }
 
 QStringList DataFileName::all() {

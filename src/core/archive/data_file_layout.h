@@ -24,7 +24,8 @@ inline const QString SmDates = QStringLiteral("_data_sm.dtb");
 inline const QString SmNumbers = QStringLiteral("_est_sm.dtb");
 inline const QString Weekdays = QStringLiteral("_GIORNI.DTB");
 inline const QString National = QStringLiteral("_rn.dtb");
-// The dates and numbers files of a set: FileSet::Full, Weekly or Midweek.
+// The dates and numbers files of a set: FileSet::Full, Weekly or Midweek (in lower case, as
+// every name of the archive is written).
 QString dates(const QString& suffix);
 QString numbers(const QString& suffix);
 // The eight files of an archive.

@@ -9,12 +9,12 @@ int SubArchiveParity(int draw, int lastWeeklyDraw) {
 
 SubArchivePlace SubArchiveOf(int draw, int lastWeeklyDraw) {
     if (SubArchiveParity(draw, lastWeeklyDraw) == 1)
-        return {QStringLiteral("M"), (draw - lastWeeklyDraw + 1) / 2};
+        return {FileSet::Midweek, (draw - lastWeeklyDraw + 1) / 2};
     if (draw <= lastWeeklyDraw)
-        return {QStringLiteral("S"), draw};
-    return {QStringLiteral("S"), lastWeeklyDraw + (draw - lastWeeklyDraw) / 2};
+        return {FileSet::Weekly, draw};
+    return {FileSet::Weekly, lastWeeklyDraw + (draw - lastWeeklyDraw) / 2};
 }
 
 bool SubArchivesPresent(FileStore& files) {
-    return files.read(DataFileName::dates(QStringLiteral("S")), 0).exists;
+    return files.read(DataFileName::dates(FileSet::Weekly), 0).exists;
 }

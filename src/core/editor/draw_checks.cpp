@@ -1,7 +1,5 @@
 #include "editor/draw_checks.h"
 
-#include "archive/sub_archive.h"
-
 #include <algorithm>
 
 int FieldValue(const QString& text) {
@@ -55,14 +53,4 @@ bool IsBadDate(int day, int month, int yearCode) {
     if ((month == 4 || month == 6 || month == 9 || month == 11) && day > 30)
         return true;
     return month == 2 && day > (yearCode % 4 == 0 ? 29 : 28);
-}
-
-std::vector<PlannedSave> CommitSaves(int draw, bool newDraw, int lastWeeklyDraw, bool subArchivesPresent) {
-    std::vector<PlannedSave> saves{{QStringLiteral("SM"), draw}};
-    if (!subArchivesPresent)
-        return saves;
-    const SubArchivePlace place = SubArchiveOf(draw, lastWeeklyDraw);
-    // A new draw lies past the end of every set, so the saver appends it to the sub-archive.
-    saves.push_back({place.suffix, newDraw ? draw : place.index});
-    return saves;
 }

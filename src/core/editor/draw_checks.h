@@ -3,9 +3,8 @@
 #include "archive/archive.h"
 
 #include <QString>
-#include <vector>
 
-// The checks a typed draw passes before it is saved, and where it is saved.
+// The checks a typed draw passes before it is saved.
 
 // The numeric value of a date or number field: its leading digits, blanks ignored; empty is 0.
 int FieldValue(const QString& text);
@@ -20,14 +19,3 @@ int FirstWheelAbove90(const WheelNumbers& numbers, int wheels);
 // 29 days when the year code is a multiple of 4 and 28 otherwise, and a year code 0..99 so that
 // the date fits its bytes in the data files.
 bool IsBadDate(int day, int month, int yearCode);
-
-// One save of a commit: the file set and the draw's index in it.
-struct PlannedSave {
-    QString suffix;
-    int index = 0;
-    friend bool operator==(const PlannedSave&, const PlannedSave&) = default;
-};
-
-// The saves of draw `draw`: always the full archive "SM" first, then, when the sub-archives are
-// present, the "S" or "M" one it belongs to (a new draw goes to its end, a correction to its index).
-std::vector<PlannedSave> CommitSaves(int draw, bool newDraw, int lastWeeklyDraw, bool subArchivesPresent);

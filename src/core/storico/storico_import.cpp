@@ -2,14 +2,12 @@
 
 #include "archive/archive.h"
 #include "archive/archive_loader.h"
-#include "archive/archive_saver.h"
 #include "archive/archive_writer.h"
 #include "archive/constant_tables.h"
 #include "archive/data_file_layout.h"
+#include "archive/draw_save.h"
 #include "archive/edit_buffer.h"
 #include "archive/file_store.h"
-#include "archive/sub_archive.h"
-#include "editor/draw_checks.h"
 #include "storico/storico_reader.h"
 #include "text/error_text.h"
 
@@ -217,57 +215,24 @@ private:
         }
     }
 
-    // Every save goes through the commit's own steps, on the files held in memory; then each file
-    // that changed is written once: the full archive's records, its dates file with the new
-    // count, then each sub-archive's numbers and dates.
+    // Every draw is saved as the commit saves it, into the files held in memory; then each file
+    // that changed is written once, the full archive first.
     int write(const Archive& archive, const Plan& plan) {
-        const bool subArchives = SubArchivesPresent(files_);
-        std::vector<std::pair<QString, FileSetBytes>> sets = {{QStringLiteral("SM"), {}}};
-        if (subArchives)
-            sets.insert(sets.end(), {{QStringLiteral("S"), {}}, {QStringLiteral("M"), {}}});
-        for (auto& [suffix, bytes] : sets)
-            if (const int error = ReadFileSet(files_, suffix, bytes))
-                return error;
-        const auto before = sets;
-        auto setOf = [&sets](const QString& suffix) -> FileSetBytes& {
-            return std::find_if(sets.begin(), sets.end(), [&](const auto& s) { return s.first == suffix; })
-                ->second;
-        };
-        const auto save = [&](int d, bool newDraw, const EditBuffer& edit, int drawCount) {
-            for (const PlannedSave& planned : CommitSaves(d, newDraw, archive.LastWeeklyDraw, subArchives))
-                if (const int error =
-                        SaveDrawInMemory(setOf(planned.suffix), planned.suffix == QStringLiteral("SM"),
-                                         planned.index, edit, drawCount))
-                    return error;
-            return 0;
-        };
+        ArchiveSets sets;
+        if (const int error = ReadArchiveSets(files_, sets))
+            return error;
+        const ArchiveSets before = sets;
+        const int lastWeekly = archive.LastWeeklyDraw;
         for (const auto& [d, edit] : plan.corrections)
-            if (const int error = save(d, false, edit, archive.DrawCount()))
+            if (const int error = SaveDrawInSets(sets, d, false, edit, lastWeekly, archive.DrawCount()))
                 return error;
         int count = archive.DrawCount();
         for (const EditBuffer& edit : plan.appends) {
-            if (const int error = save(count + 1, true, edit, count))
+            if (const int error = SaveDrawInSets(sets, count + 1, true, edit, lastWeekly, count))
                 return error;
             ++count;
         }
-        for (std::size_t i = 0; i < sets.size(); ++i)
-            if (const int error = writeChanged(sets[i].first, before[i].second, sets[i].second))
-                return error;
-        return 0;
-    }
-
-    int writeChanged(const QString& suffix, const FileSetBytes& before, const FileSetBytes& after) {
-        const std::pair<QString, QByteArray FileSetBytes::*> files[] = {
-            {DataFileName::numbers(suffix), &FileSetBytes::numbers},
-            {DataFileName::Weekdays, &FileSetBytes::weekdays},
-            {DataFileName::National, &FileSetBytes::national},
-            {DataFileName::dates(suffix), &FileSetBytes::dates},
-        };
-        for (const auto& [name, member] : files)
-            if (after.*member != before.*member)
-                if (const int error = files_.write(name, after.*member))
-                    return error;
-        return 0;
+        return WriteArchiveSets(files_, before, sets);
     }
 
     // Anything else may have changed the archive since it was read: then nothing is written.

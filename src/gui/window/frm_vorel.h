@@ -168,7 +168,6 @@ private:
     void moveToNextWheel();
     void fillEntryFields(int p);
     void printDrawPanel(int k);
-    bool subArchivesPresent();
     bool archiveUnchangedOnDisk();
     bool saveEditedDraw(bool newDraw);
     void openPastedDraw(const PasteAnalysis& analysis);

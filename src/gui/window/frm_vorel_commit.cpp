@@ -1,10 +1,9 @@
 // The commit of the entry screen and the reading of a pasted draw: the two ways a draw reaches
 // the data files.
 #include "archive/archive_loader.h"
-#include "archive/archive_saver.h"
 #include "archive/constant_tables.h"
+#include "archive/draw_save.h"
 #include "archive/file_store.h"
-#include "archive/sub_archive.h"
 #include "editor/draw_checks.h"
 #include "paste/paste_analysis.h"
 #include "window/frm_vorel.h"
@@ -83,20 +82,12 @@ bool frmVorel::archiveUnchangedOnDisk() {
 // Writes the draw into the full archive and its sub-archive. A failed save is reported and ends
 // the program at once: the files already written are whole, and the archive on disk still loads.
 bool frmVorel::saveEditedDraw(bool newDraw) {
-    const int d = CurrentDraw + 1;
-    for (const PlannedSave& save : CommitSaves(d, newDraw, archive.LastWeeklyDraw, subArchivesPresent())) {
-        ScratchText = save.suffix;
-        if (const int error = SaveArchive(files(), save.suffix, save.index, edit, archive.DrawCount())) {
-            showMessage(Messages::fileError(error));
-            services_.endProgram(1);
-            return false;
-        }
+    if (const int error = SaveDraw(files(), archive, CurrentDraw + 1, newDraw, edit)) {
+        showMessage(Messages::fileError(error));
+        services_.endProgram(1);
+        return false;
     }
     return true;
-}
-
-bool frmVorel::subArchivesPresent() {
-    return SubArchivesPresent(files());
 }
 
 void frmVorel::Elabora() {
