@@ -4,8 +4,9 @@
 #include "archive/edit_buffer.h"
 #include "archive/file_store.h"
 #include "archive/super_enalotto.h"
-#include "cli/archive_export.h"
+#include "cli/csv_export.h"
 #include "demo_archive.h"
+#include "storico/storico_writer.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>

@@ -2,9 +2,10 @@
 // draw verified, nothing written). The real file is used when the reference data is beside the
 // sources; otherwise the demo archive in the same format, about as large.
 #include "archive/file_store.h"
-#include "cli/archive_export.h"
+#include "cli/csv_export.h"
 #include "demo_archive.h"
 #include "storico/storico_import.h"
+#include "storico/storico_writer.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,10 +2,11 @@
 #include "archive/constant_tables.h"
 #include "archive/file_store.h"
 #include "calendar/draw_date.h"
-#include "cli/archive_export.h"
 #include "cli/command_line.h"
+#include "cli/csv_export.h"
 #include "cli/data_folder.h"
 #include "demo_archive.h"
+#include "storico/storico_writer.h"
 #include "support/archive_builders.h"
 
 #include <QBuffer>

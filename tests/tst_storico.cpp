@@ -6,10 +6,11 @@
 #include "archive/edit_buffer.h"
 #include "archive/sub_archive.h"
 #include "calendar/draw_date.h"
-#include "cli/archive_export.h"
+#include "cli/csv_export.h"
 #include "demo_archive.h"
 #include "storico/storico_import.h"
 #include "storico/storico_reader.h"
+#include "storico/storico_writer.h"
 #include "support/archive_builders.h"
 #include "support/memory_file_store.h"
 
@@ -224,25 +225,29 @@ void TestStorico::realFile() {
 
 void TestStorico::intoAnArchive_data() {
     QTest::addColumn<int>("draws");      // the archive: the first draws of the demo
-    QTest::addColumn<int>("change");     // BA's first number of draw 3000 differs in the file
+    QTest::addColumn<int>("change");     // the first number of this wheel of draw 3000 differs in the file
     QTest::addColumn<int>("removed");    // a draw the file lacks (0: none)
     QTest::addColumn<bool>("extraDate"); // the file has a date between two archived draws
     QTest::addColumn<bool>("correct");
     QTest::addColumn<int>("status");
     QTest::addColumn<QList<int>>("counts"); // verified, differing, added, corrected
-    QTest::addColumn<QString>("detail");    // the first detail line
+    QTest::addColumn<QString>("detail");    // the first detail line, {date}, {archived} and {file} filled in
     QTest::newRow("all verified") << 3500 << 0 << 0 << false << false << 0 << QList<int>{3500, 0, 0, 0}
                                   << QString();
     QTest::newRow("appended around the national wheel")
         << 3472 << 0 << 0 << false << false << 0 << QList<int>{3472, 0, 28, 0} << QString();
-    QTest::newRow("differs") << 3500 << 1 << 0 << false << false << 1 << QList<int>{3499, 1, 0, 0}
-                             << u"Diversa: %1, estrazione 3000, ruota BA: archivio %2, file %3"_s;
+    QTest::newRow("differs")
+        << 3500 << 1 << 0 << false << false << 1 << QList<int>{3499, 1, 0, 0}
+        << u"Diversa: {date}, estrazione 3000, ruota BA: archivio {archived}, file {file}"_s;
+    QTest::newRow("Rome differs, named as the file names it")
+        << 3500 << 8 << 0 << false << false << 1 << QList<int>{3499, 1, 0, 0}
+        << u"Diversa: {date}, estrazione 3000, ruota RM: archivio {archived}, file {file}"_s;
     QTest::newRow("differs, corrected and appended")
         << 3480 << 1 << 0 << false << true << 0 << QList<int>{3479, 1, 20, 1}
-        << u"Diversa: %1, estrazione 3000, ruota BA: archivio %2, file %3"_s;
+        << u"Diversa: {date}, estrazione 3000, ruota BA: archivio {archived}, file {file}"_s;
     QTest::newRow("the file lacks a draw")
         << 3500 << 0 << 2000 << false << false << 1 << QList<int>{3499, 0, 0, 0}
-        << u"Manca nel file: %4, estrazione 2000"_s;
+        << u"Manca nel file: {date}, estrazione 2000"_s;
     QTest::newRow("the archive lacks a date")
         << 3480 << 0 << 0 << true << false << 1 << QList<int>{3480, 0, 0, 0}
         << u"Manca nell'archivio: 01-01-1990"_s;
@@ -262,12 +267,12 @@ void TestStorico::intoAnArchive() {
     const Archive archive = demoOf(draws);
     Archive inFile = full;
     if (change) {
-        const auto ba = full.drawWheels(3000)[1];
-        qint16 other = ba[1];
+        const auto wheel = full.drawWheels(3000)[std::size_t(change)];
+        qint16 other = wheel[1];
         do
             other = qint16(other % 90 + 1);
-        while (std::find(ba.begin() + 1, ba.end(), other) != ba.end());
-        inFile.setDrawNumber(1, 3000, 1, other);
+        while (std::find(wheel.begin() + 1, wheel.end(), other) != wheel.end());
+        inFile.setDrawNumber(change, 3000, 1, other);
     }
     QByteArray text = ExportStorico(inFile);
     if (removed)
@@ -283,9 +288,10 @@ void TestStorico::intoAnArchive() {
     QCOMPARE(int(report.status), status);
     QCOMPARE((QList<int>{report.verified, report.differing, report.added, report.corrected}), counts);
     if (!detail.isEmpty())
-        QCOMPARE(report.details.value(0),
-                 detail.arg(fullDate(full, removed ? removed : 3000), wheelText(archive, 3000, 1),
-                            wheelText(inFile, 3000, 1)));
+        QCOMPARE(report.details.value(0), QString(detail)
+                                              .replace(u"{date}"_s, fullDate(full, removed ? removed : 3000))
+                                              .replace(u"{archived}"_s, wheelText(archive, 3000, change))
+                                              .replace(u"{file}"_s, wheelText(inFile, 3000, change)));
     if (status != 0 || report.added + report.corrected == 0) {
         QCOMPARE(store.writeCount(), writes); // nothing written
         return;

@@ -13,7 +13,8 @@
 namespace {
 
 const QDate FirstDraw(1947, 1, 4);
-const QDate FirstTwiceWeekly(1997, 3, 12);
+const QDate FirstTwiceWeekly(FullYear(FirstTwiceWeeklyDate.yearCode), FirstTwiceWeeklyDate.month,
+                             FirstTwiceWeeklyDate.day);
 const QDate FirstThriceWeekly(2005, 6, 21);
 const QDate FirstFourTimesWeekly(2023, 7, 7);
 
@@ -80,13 +81,12 @@ Archive MakeDemoArchive(QDate lastDay, int maxDraws) {
     DemoRandom random(19470104);
     for (int d = 1; d <= archive.DrawCount(); ++d) {
         const QDate& day = days[std::size_t(d - 1)];
-        if (day < FirstTwiceWeekly)
-            archive.LastWeeklyDraw = qint16(d);
-        archive.setDrawDate(d, {quint8(day.day()), quint8(day.month()), quint8(day.year() % 100)});
+        archive.setDrawDate(d, PackDate(day.year(), day.month(), day.day()));
         archive.setDrawWeekday(d, qint16(day.dayOfWeek()));
         for (int w = 1; w <= WheelCountOfDraw(d); ++w)
             drawWheel(archive, random, w, d);
     }
+    archive.LastWeeklyDraw = qint16(LastWeeklyDrawOf(archive));
     DeriveSuperNumbers(archive);
     return archive;
 }

@@ -24,3 +24,28 @@ constexpr int YearRank(int yearCode) {
 constexpr int FullYear(int yearCode) {
     return yearCode < YearCodePivot ? yearCode + 2000 : yearCode + 1900;
 }
+
+// The years the archive's year codes can hold: 1947 (code 47) .. 2046 (code 46).
+inline constexpr int FirstArchiveYear = 1947;
+inline constexpr int LastArchiveYear = 2046;
+
+// The year code of a calendar year of the archive.
+constexpr int YearCode(int year) {
+    return year % 100;
+}
+
+// yyyymmdd: calendar dates order and match by this key.
+constexpr int DateKey(int year, int month, int day) {
+    return year * 10000 + month * 100 + day;
+}
+// The key of a date as the archive or the edit buffer holds it (day, month, year code).
+constexpr int DrawDateKey(int day, int month, int yearCode) {
+    return DateKey(FullYear(yearCode), month, day);
+}
+constexpr int DrawDateKey(PackedDate date) {
+    return DrawDateKey(date.day, date.month, date.yearCode);
+}
+
+constexpr PackedDate PackDate(int year, int month, int day) {
+    return {quint8(day), quint8(month), quint8(YearCode(year))};
+}

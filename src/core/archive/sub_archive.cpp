@@ -1,7 +1,17 @@
 #include "archive/sub_archive.h"
 
+#include "archive/archive.h"
 #include "archive/data_file_layout.h"
 #include "archive/file_store.h"
+
+int LastWeeklyDrawOf(const Archive& archive) {
+    const int firstTwiceWeekly = DrawDateKey(FirstTwiceWeeklyDate);
+    int last = 0;
+    for (int d = 1; d <= archive.DrawCount(); ++d)
+        if (DrawDateKey(archive.DrawDate(d)) < firstTwiceWeekly)
+            last = d;
+    return last;
+}
 
 int SubArchiveParity(int draw, int lastWeeklyDraw) {
     return draw <= lastWeeklyDraw ? 0 : (draw - lastWeeklyDraw) % 2;

@@ -1,6 +1,18 @@
 #pragma once
 
+#include "archive/packed_date.h"
+
 #include <QString>
+
+class Archive;
+
+// The Wednesday draws began on 12 March 1997: the draws before it are the once-a-week period,
+// and LastWeeklyDraw is the last of them.
+inline constexpr PackedDate FirstTwiceWeeklyDate = PackDate(1997, 3, 12);
+
+// The LastWeeklyDraw of an archive by its dates: its last draw dated before FirstTwiceWeeklyDate
+// (0 when there is none).
+int LastWeeklyDrawOf(const Archive& archive);
 
 // Which sub-archive a draw belongs to, and its index there. Draws 1..LastWeeklyDraw are all in
 // "S"; after them the draws alternate: odd distance from LastWeeklyDraw in "M", even in "S".

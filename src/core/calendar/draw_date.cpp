@@ -28,6 +28,39 @@ QString FormatDrawDate(const Archive& archive, int draw) {
     return FormatDrawDate(archive.DrawDate(draw));
 }
 
+QString FullDateText(int year, int month, int day) {
+    return QStringLiteral("%1-%2-%3")
+        .arg(day, 2, 10, QChar(u'0'))
+        .arg(month, 2, 10, QChar(u'0'))
+        .arg(year, 4, 10, QChar(u'0'));
+}
+
+QString OfficialDateText(int year, int month, int day) {
+    return QStringLiteral("%1/%2/%3")
+        .arg(year, 4, 10, QChar(u'0'))
+        .arg(month, 2, 10, QChar(u'0'))
+        .arg(day, 2, 10, QChar(u'0'));
+}
+
+void AppendNumber(QByteArray& text, int value, int width) {
+    char digits[12];
+    int length = 0;
+    do {
+        digits[length++] = char('0' + value % 10);
+        value /= 10;
+    } while (value > 0 || length < width);
+    while (length > 0)
+        text += digits[--length];
+}
+
+void AppendDate(QByteArray& text, PackedDate date, char separator) {
+    AppendNumber(text, FullYear(date.yearCode), 4);
+    text += separator;
+    AppendNumber(text, date.month, 2);
+    text += separator;
+    AppendNumber(text, date.day, 2);
+}
+
 DrawWeekdayInfo GetDrawWeekday(const Archive& archive, int draw) {
     const qint16 stored = archive.DrawWeekday(draw);
     // A damaged byte names no weekday: the user is asked for it rather than shown a guess.

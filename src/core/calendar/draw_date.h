@@ -2,6 +2,7 @@
 
 #include "archive/packed_date.h"
 
+#include <QByteArray>
 #include <QString>
 
 class Archive;
@@ -10,6 +11,14 @@ class Archive;
 QString FormatDrawDate(const PackedDate& date);
 QString FormatDrawDate(int day, int month, int yearCode);
 QString FormatDrawDate(const Archive& archive, int draw);
+// "dd-mm-yyyy", as the import reports dates.
+QString FullDateText(int year, int month, int day);
+// "yyyy/mm/dd", as the official results file writes dates.
+QString OfficialDateText(int year, int month, int day);
+// Appends "yyyy", the separator, "mm", the separator, "dd" (the export's fast path).
+void AppendDate(QByteArray& text, PackedDate date, char separator);
+// Appends the decimal digits of a value that is not negative, at least `width` of them.
+void AppendNumber(QByteArray& text, int value, int width = 1);
 
 // Weekday code of a stored draw and its abbreviation; draw may be DrawCount + 1 (the draw being added).
 // A stored code outside 0..7 gives 0, no weekday.

@@ -3,12 +3,13 @@
 #include "archive/archive.h"
 #include "archive/archive_loader.h"
 #include "archive/file_store.h"
-#include "cli/archive_export.h"
+#include "cli/csv_export.h"
 #include "cli/data_folder.h"
 #include "cli/verify_report.h"
 #include "paste/paste_analysis.h"
 #include "program_info.h"
 #include "storico/storico_import.h"
+#include "storico/storico_writer.h"
 #include "text/error_text.h"
 
 #include <QCommandLineParser>

@@ -4,8 +4,6 @@
 #include "archive/constant_tables.h"
 #include "archive/packed_date.h"
 
-#include <tuple>
-
 namespace {
 
 bool isDigit(QChar c) {
@@ -14,11 +12,6 @@ bool isDigit(QChar c) {
 
 constexpr int MaxNumbersPerLine = 10;
 constexpr int LargestNumber = 32767;
-
-// Dates compare by year rank, then month, then day.
-std::tuple<int, int, int> dateKey(int day, int month, int yearCode) {
-    return {YearRank(yearCode), month, day};
-}
 
 } // namespace
 
@@ -95,11 +88,11 @@ int NadjiIzvlacenje(const QString& u, ImportNumbersArray& ImportNumbers) {
 }
 
 int NadjiEst(const Archive& archive, const std::array<qint16, 4>& EditDate) {
-    const auto target = dateKey(EditDate[1], EditDate[2], EditDate[3]);
+    const int target = DrawDateKey(EditDate[1], EditDate[2], EditDate[3]);
     const int count = archive.DrawCount();
     for (int d = 1; d <= count; ++d) {
         const PackedDate date = archive.DrawDate(d);
-        const auto key = dateKey(date.day, date.month, date.yearCode);
+        const int key = DrawDateKey(date);
         if (key < target)
             continue;
         return key == target ? -d : d;

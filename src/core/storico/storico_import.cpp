@@ -3,13 +3,16 @@
 #include "archive/archive.h"
 #include "archive/archive_loader.h"
 #include "archive/archive_writer.h"
-#include "archive/constant_tables.h"
 #include "archive/data_file_layout.h"
 #include "archive/draw_save.h"
 #include "archive/edit_buffer.h"
 #include "archive/file_store.h"
+#include "archive/sub_archive.h"
+#include "calendar/draw_date.h"
+#include "storico/official_wheels.h"
 #include "storico/storico_reader.h"
 #include "text/error_text.h"
+#include "text/storico_texts.h"
 
 #include <QDate>
 #include <unordered_map>
@@ -17,22 +20,12 @@
 
 namespace {
 
-// The Wednesday draws began on 12 March 1997: the draws before it are the once-a-week period.
-constexpr int FirstTwiceWeeklyKey = 19970312;
-
-QString dateText(int year, int month, int day) {
-    return QStringLiteral("%1-%2-%3")
-        .arg(day, 2, 10, QChar(u'0'))
-        .arg(month, 2, 10, QChar(u'0'))
-        .arg(year, 4, 10, QChar(u'0'));
-}
-
 QString dateText(const StoricoDraw& draw) {
-    return dateText(draw.year, draw.month, draw.day);
+    return FullDateText(draw.year, draw.month, draw.day);
 }
 
-int dateKey(PackedDate date) {
-    return FullYear(date.yearCode) * 10000 + date.month * 100 + date.day;
+QString dateText(PackedDate date) {
+    return FullDateText(FullYear(date.yearCode), date.month, date.day);
 }
 
 QString numbersText(const std::array<qint16, 6>& numbers) {
@@ -44,7 +37,7 @@ QString numbersText(const std::array<qint16, 6>& numbers) {
 
 EditBuffer editOf(const StoricoDraw& draw) {
     EditBuffer edit;
-    edit.EditDate = {0, qint16(draw.day), qint16(draw.month), qint16(draw.year % 100)};
+    edit.EditDate = {0, qint16(draw.day), qint16(draw.month), qint16(YearCode(draw.year))};
     edit.CurrentWeekday = qint16(draw.weekday);
     edit.EditNumbers = draw.numbers;
     return edit;
@@ -90,26 +83,24 @@ private:
         if (index < FirstNationalDraw && draw.hasNationalWheel())
             ++report_.nationalIgnored;
         if (index >= FirstNationalDraw && !draw.hasNationalWheel())
-            report_.details.append(
-                QStringLiteral("Senza ruota nazionale: %1, estrazione %2").arg(dateText(draw)).arg(index));
+            report_.details.append(StoricoText::withoutNationalWheel(dateText(draw), index));
     }
 
     ImportReport intoNewArchive(const StoricoFile& file) {
         if (report_.read > MaxDrawCount)
-            return failed(tooMany(report_.read));
+            return failed(StoricoText::tooManyDraws(report_.read, MaxDrawCount));
         Archive archive(report_.read);
         for (int d = 1; d <= archive.DrawCount(); ++d) {
             const StoricoDraw& draw = file.draws[std::size_t(d - 1)];
             noteNationalWheel(draw, d);
-            if (draw.dateKey() < FirstTwiceWeeklyKey)
-                archive.LastWeeklyDraw = qint16(d);
-            archive.setDrawDate(d, {quint8(draw.day), quint8(draw.month), quint8(draw.year % 100)});
+            archive.setDrawDate(d, PackDate(draw.year, draw.month, draw.day));
             archive.setDrawWeekday(d, qint16(draw.weekday));
             WheelNumbers numbers = draw.numbers;
             if (d < FirstNationalDraw)
                 numbers[std::size_t(NationalWheel)] = {};
             archive.setDrawWheels(d, numbers);
         }
+        archive.LastWeeklyDraw = qint16(LastWeeklyDrawOf(archive));
         report_.added = report_.read;
         report_.status = ImportReport::Agrees;
         if (options_.dryRun || report_.read == 0)
@@ -127,7 +118,8 @@ private:
             return failed(ErrorMessageText(error));
         const Plan plan = planFor(archive, file);
         if (archive.DrawCount() + int(plan.appends.size()) > MaxDrawCount)
-            return failed(tooMany(archive.DrawCount() + int(plan.appends.size())));
+            return failed(
+                StoricoText::tooManyDraws(archive.DrawCount() + int(plan.appends.size()), MaxDrawCount));
         const bool uncorrected = report_.differing > 0 && !options_.correct;
         report_.status = report_.gaps > 0 || uncorrected ? ImportReport::Disagrees : ImportReport::Agrees;
         if (report_.status == ImportReport::Disagrees)
@@ -147,8 +139,8 @@ private:
         std::unordered_map<int, int> indexOfDate;
         indexOfDate.reserve(std::size_t(archive.DrawCount()));
         for (int d = 1; d <= archive.DrawCount(); ++d)
-            indexOfDate.try_emplace(dateKey(archive.DrawDate(d)), d);
-        const int lastKey = archive.DrawCount() > 0 ? dateKey(archive.DrawDate(archive.DrawCount())) : 0;
+            indexOfDate.try_emplace(DrawDateKey(archive.DrawDate(d)), d);
+        const int lastKey = archive.DrawCount() > 0 ? DrawDateKey(archive.DrawDate(archive.DrawCount())) : 0;
         Plan plan;
         std::unordered_set<int> fileDates;
         fileDates.reserve(file.draws.size());
@@ -163,7 +155,7 @@ private:
                 plan.appends.push_back(editOf(draw));
             } else {
                 ++report_.gaps;
-                report_.details.append(QStringLiteral("Manca nell'archivio: %1").arg(dateText(draw)));
+                report_.details.append(StoricoText::missingFromArchive(dateText(draw)));
             }
         }
         listDrawsTheFileLacks(archive, file, fileDates);
@@ -178,12 +170,9 @@ private:
             if (!draw.wheels[std::size_t(w)] || stored[std::size_t(w)] == draw.numbers[std::size_t(w)])
                 continue;
             same = false;
-            report_.details.append(
-                QStringLiteral("Diversa: %1, estrazione %2, ruota %3: archivio %4, file %5")
-                    .arg(dateText(draw))
-                    .arg(d)
-                    .arg(WheelCode(w), numbersText(stored[std::size_t(w)]),
-                         numbersText(draw.numbers[std::size_t(w)])));
+            report_.details.append(StoricoText::differs(dateText(draw), d, OfficialWheelCode(w),
+                                                        numbersText(stored[std::size_t(w)]),
+                                                        numbersText(draw.numbers[std::size_t(w)])));
         }
         if (same) {
             ++report_.verified;
@@ -205,13 +194,11 @@ private:
             return;
         const int first = file.draws.front().dateKey(), last = file.draws.back().dateKey();
         for (int d = 1; d <= archive.DrawCount(); ++d) {
-            const int key = dateKey(archive.DrawDate(d));
+            const int key = DrawDateKey(archive.DrawDate(d));
             if (key < first || key > last || fileDates.count(key) != 0)
                 continue;
             ++report_.gaps;
-            report_.details.append(QStringLiteral("Manca nel file: %1, estrazione %2")
-                                       .arg(dateText(key / 10000, key / 100 % 100, key % 100))
-                                       .arg(d));
+            report_.details.append(StoricoText::missingFromFile(dateText(archive.DrawDate(d)), d));
         }
     }
 
@@ -242,16 +229,7 @@ private:
             return ErrorMessageText(error);
         if (onDisk == loaded)
             return {};
-        return QStringLiteral("L'archivio \u00e8 stato modificato da un altro programma durante "
-                              "l'importazione: nulla \u00e8 stato scritto.");
-    }
-
-    static QString tooMany(int draws) {
-        return QStringLiteral(
-                   "L'archivio conterrebbe %1 estrazioni: il massimo \u00e8 %2. Nulla \u00e8 stato "
-                   "scritto.")
-            .arg(draws)
-            .arg(MaxDrawCount);
+        return StoricoText::changedDuringImport();
     }
 
     FileStore& files_;
@@ -262,24 +240,14 @@ private:
 } // namespace
 
 QString ImportReport::summary() const {
-    const QString range = read > 0 ? QStringLiteral(" dal %1 al %2").arg(firstDate, lastDate) : QString();
-    return QStringLiteral("Lette %1 estrazioni%2; saltate %3 prima del 1947; verificate %4, diverse %5, "
-                          "aggiunte %6, corrette %7.")
-        .arg(read)
-        .arg(range)
-        .arg(skippedBefore1947)
-        .arg(verified)
-        .arg(differing)
-        .arg(added)
-        .arg(corrected);
+    return StoricoText::summary(read, firstDate, lastDate, skippedBefore1947, verified, differing, added,
+                                corrected);
 }
 
 QString ImportReport::text() const {
     QString text = summary() + u'\n';
     if (nationalIgnored > 0)
-        text += QStringLiteral("Ignorate %1 righe della ruota nazionale prima dell'estrazione %2.\n")
-                    .arg(nationalIgnored)
-                    .arg(FirstNationalDraw);
+        text += StoricoText::nationalIgnored(nationalIgnored, FirstNationalDraw) + u'\n';
     for (const QString& line : details)
         text += line + u'\n';
     return text;

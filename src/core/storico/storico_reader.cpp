@@ -1,27 +1,15 @@
 #include "storico/storico_reader.h"
 
+#include "calendar/draw_date.h"
+#include "storico/official_wheels.h"
+#include "text/storico_texts.h"
+
 #include <QDate>
 #include <algorithm>
 #include <cstring>
 #include <unordered_map>
 
 namespace {
-
-constexpr int FirstArchiveYear = 1947;
-constexpr int LastArchiveYear = 2046;
-
-// The wheel of a two-letter code in upper case, 0 for none.
-int wheelOfCode(char a, char b) {
-    static constexpr struct {
-        char code[3];
-        int wheel;
-    } codes[] = {{"BA", 1}, {"CA", 2}, {"FI", 3}, {"GE", 4},  {"MI", 5},  {"NA", 6}, {"PA", 7},
-                 {"RM", 8}, {"RO", 8}, {"TO", 9}, {"VE", 10}, {"RN", 11}, {"NZ", 11}};
-    for (const auto& c : codes)
-        if (c.code[0] == a && c.code[1] == b)
-            return c.wheel;
-    return 0;
-}
 
 char upper(char c) {
     return c >= 'a' && c <= 'z' ? char(c - 32) : c;
@@ -74,13 +62,6 @@ bool dateOf(const char* begin, const char* end, int& year, int& month, int& day)
     return year >= 0 && month >= 0 && day >= 0 && QDate::isValid(year, month, day);
 }
 
-QString dateText(int year, int month, int day) {
-    return QStringLiteral("%1/%2/%3")
-        .arg(year, 4, 10, QChar(u'0'))
-        .arg(month, 2, 10, QChar(u'0'))
-        .arg(day, 2, 10, QChar(u'0'));
-}
-
 struct Reader {
     StoricoFile file;
     std::vector<StoricoDraw> dates; // every date met, in the order met
@@ -90,7 +71,7 @@ struct Reader {
 
     bool fail(int line, const QString& what) {
         file.errorLine = line;
-        file.error = QStringLiteral("riga %1: %2").arg(line).arg(what);
+        file.error = StoricoText::atLine(line, what);
         return false;
     }
 
@@ -106,26 +87,23 @@ struct Reader {
             return false;
         const auto [codeBegin, codeEnd] = fields[1];
         const int wheel =
-            codeEnd - codeBegin == 2 ? wheelOfCode(upper(codeBegin[0]), upper(codeBegin[1])) : 0;
+            codeEnd - codeBegin == 2 ? OfficialWheelOf(upper(codeBegin[0]), upper(codeBegin[1])) : 0;
         if (wheel == 0)
-            return fail(line, QStringLiteral("sigla della ruota sconosciuta \"%1\"")
-                                  .arg(QString::fromUtf8(codeBegin, codeEnd - codeBegin)));
-        const auto code = [wheel] { return WheelCodeText(wheel); };
+            return fail(line,
+                        StoricoText::unknownWheelCode(QString::fromUtf8(codeBegin, codeEnd - codeBegin)));
+        const auto code = [wheel] { return OfficialWheelCode(wheel); };
         if (draw->wheels[std::size_t(wheel)])
-            return fail(line, QStringLiteral("la ruota %1 compare due volte nella data %2")
-                                  .arg(code(), dateText(draw->year, draw->month, draw->day)));
+            return fail(line, StoricoText::wheelTwiceOnDate(code(), draw->dateText()));
         auto& numbers = draw->numbers[std::size_t(wheel)];
         for (int p = 1; p <= NumbersPerWheel; ++p) {
             const auto [numberBegin, numberEnd] = fields[std::size_t(p + 1)];
             const int n = numberOf(numberBegin, numberEnd);
             if (n < 1 || n > 90)
-                return fail(line, QStringLiteral("sulla ruota %1 \"%2\" non \u00e8 un numero da 1 a 90")
-                                      .arg(code(), QString::fromUtf8(numberBegin, numberEnd - numberBegin)));
+                return fail(line, StoricoText::notANumber(
+                                      code(), QString::fromUtf8(numberBegin, numberEnd - numberBegin)));
             for (int q = 1; q < p; ++q)
                 if (numbers[std::size_t(q)] == n)
-                    return fail(
-                        line,
-                        QStringLiteral("il numero %1 compare due volte sulla ruota %2").arg(n).arg(code()));
+                    return fail(line, StoricoText::numberTwiceOnWheel(n, code()));
             numbers[std::size_t(p)] = qint16(n);
         }
         draw->wheels[std::size_t(wheel)] = true;
@@ -133,10 +111,7 @@ struct Reader {
         return true;
     }
 
-    bool notAWheelLine(int line) {
-        return fail(line, QStringLiteral("non \u00e8 una riga dell'archivio "
-                                         "(data AAAA/MM/GG, sigla della ruota, cinque numeri)"));
-    }
+    bool notAWheelLine(int line) { return fail(line, StoricoText::notAWheelLine()); }
 
     // The draw of a date field. The lines of one date mostly follow each other: the same text as
     // the line before reaches the same draw without reading the date again.
@@ -150,12 +125,10 @@ struct Reader {
             return nullptr;
         }
         if (year > LastArchiveYear) {
-            fail(line, QStringLiteral("la data %1 \u00e8 dopo il %2, l'ultimo anno dell'archivio")
-                           .arg(dateText(year, month, day))
-                           .arg(LastArchiveYear));
+            fail(line, StoricoText::afterLastYear(OfficialDateText(year, month, day), LastArchiveYear));
             return nullptr;
         }
-        const int key = year * 10000 + month * 100 + day;
+        const int key = DateKey(year, month, day);
         auto [it, added] = placeOfDate.try_emplace(key, dates.size());
         if (added) {
             StoricoDraw draw;
@@ -208,10 +181,8 @@ struct Reader {
                 draw = whole;
             }
             if (draw.cityWheels() < CityWheels)
-                return fail(draw.firstLine, QStringLiteral("la data %1 ha %2 ruote su %3")
-                                                .arg(dateText(draw.year, draw.month, draw.day))
-                                                .arg(draw.cityWheels())
-                                                .arg(CityWheels));
+                return fail(draw.firstLine,
+                            StoricoText::missingWheels(draw.dateText(), draw.cityWheels(), CityWheels));
             joined.push_back(draw);
         }
         draws = std::move(joined);
@@ -226,15 +197,13 @@ struct Reader {
                 return false;
         return true;
     }
-
-    static QString WheelCodeText(int wheel) {
-        static const char* const codes[] = {"",   "BA", "CA", "FI", "GE", "MI",
-                                            "NA", "PA", "RM", "TO", "VE", "RN"};
-        return QString::fromLatin1(codes[wheel]);
-    }
 };
 
 } // namespace
+
+QString StoricoDraw::dateText() const {
+    return OfficialDateText(year, month, day);
+}
 
 int StoricoDraw::cityWheels() const {
     return int(std::count(wheels.begin() + 1, wheels.begin() + 1 + CityWheels, true));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/archive.h"
+#include "archive/packed_date.h"
 
 #include <QByteArray>
 #include <QString>
@@ -23,7 +24,9 @@ struct StoricoDraw {
     int cityWheels() const;
     bool hasNationalWheel() const { return wheels[std::size_t(NationalWheel)]; }
     // yyyymmdd, for ordering and matching.
-    int dateKey() const { return year * 10000 + month * 100 + day; }
+    int dateKey() const { return DateKey(year, month, day); }
+    // The date as the file writes it, yyyy/mm/dd.
+    QString dateText() const;
 };
 
 struct StoricoFile {
@@ -39,6 +42,6 @@ struct StoricoFile {
 // Reads the whole file: UTF-8 with or without a byte-order mark, LF or CR LF, blank lines, draws in
 // either order and the lines of one date in any order. Wheel codes in any case; RM or RO is Roma,
 // RN or NZ the national wheel. A line that is not a wheel line, a number outside 1..90 or twice on
-// a wheel, a wheel twice on a date, a date after 2046, or a date with fewer than ten city wheels
+// a wheel, a wheel twice on a date, a date after LastArchiveYear, or a date with fewer than ten city wheels
 // that is not half of a two-date contest, is an error, and then no draw is returned.
 StoricoFile ReadStoricoFile(const QByteArray& bytes);

@@ -2,6 +2,10 @@
 
 #include "text/error_text.h"
 
+QString ArchiveChangedByAnotherProgram() {
+    return QStringLiteral("L'archivio \u00e8 stato modificato da un altro programma");
+}
+
 namespace Messages {
 
 MessageRequest fileError(int errorNumber) {
@@ -60,8 +64,8 @@ MessageRequest confirmCorrection() {
 }
 
 MessageRequest archiveChangedOnDisk() {
-    return {QStringLiteral("L'archivio \u00e8 stato modificato da un altro programma dopo l'apertura. "
-                           "\u00c8 stato ricaricato: ripetere l'operazione."),
+    return {ArchiveChangedByAnotherProgram() +
+                QStringLiteral(" dopo l'apertura. \u00c8 stato ricaricato: ripetere l'operazione."),
             QStringLiteral("ATTENZIONE"), MsgButtons::Ok, MsgIcon::Warning};
 }
 

@@ -22,6 +22,9 @@ struct MessageRequest {
 inline const QString ProgramTitle = ProgramName;
 inline const QString WindowCaption = ProgramName + QStringLiteral(", v ") + ProgramVersion;
 
+// How every sentence about an archive that changed on disk under the program begins.
+QString ArchiveChangedByAnotherProgram();
+
 namespace Messages {
 // A data file could not be loaded or saved.
 MessageRequest fileError(int errorNumber);
