@@ -284,7 +284,7 @@ void TestStorico::intoAnArchive() {
     WriteArchiveFiles(expected, archive);
     const int writes = store.writeCount();
 
-    const ImportReport report = ImportStorico(store, text, {correct, false});
+    const ImportReport report = ImportStorico(store, text, {.correct = correct});
     QCOMPARE(int(report.status), status);
     QCOMPARE((QList<int>{report.verified, report.differing, report.added, report.corrected}), counts);
     if (!detail.isEmpty())

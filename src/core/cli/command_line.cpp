@@ -20,8 +20,6 @@
 
 namespace {
 
-constexpr int UsageError = 2;
-
 const QCommandLineOption HelpOption({QStringLiteral("h"), QStringLiteral("help")},
                                     QStringLiteral("Show this help."));
 const QCommandLineOption VersionOption({QStringLiteral("v"), QStringLiteral("version")},
@@ -65,7 +63,7 @@ void write(QIODevice& device, const QString& text) {
 
 int usageError(QIODevice& err, const QString& problem) {
     write(err, QStringLiteral("vorel: ") + problem + u'\n' + UsageText());
-    return UsageError;
+    return ExitStatus::Failed;
 }
 
 // The archive for a command; a failed load is reported in the loader's own words.
@@ -83,13 +81,13 @@ int exportArchive(const Archive& archive, const QString& file, const QString& fo
     const QByteArray bytes =
         format == QStringLiteral("storico") ? ExportStorico(archive) : ExportCsv(archive);
     if (file == QStringLiteral("-"))
-        return out.write(bytes) == bytes.size() ? 0 : UsageError;
+        return out.write(bytes) == bytes.size() ? ExitStatus::Ok : ExitStatus::Failed;
     QSaveFile target(file);
     if (!target.open(QIODevice::WriteOnly) || target.write(bytes) != bytes.size() || !target.commit()) {
         write(err, QStringLiteral("vorel: cannot write %1: %2\n").arg(file, target.errorString()));
-        return UsageError;
+        return ExitStatus::Failed;
     }
-    return 0;
+    return ExitStatus::Ok;
 }
 
 // A text file as the paste window would receive it: UTF-8, or Latin-1 when it is not UTF-8.
@@ -108,18 +106,18 @@ bool readText(const QString& file, QString& text, QString& problem) {
 }
 
 int verifyFiles(const Archive& archive, const QStringList& files, QIODevice& out, QIODevice& err) {
-    int status = 0;
+    int status = ExitStatus::Ok;
     for (const QString& file : files) {
         QString text, problem;
         if (!readText(file, text, problem)) {
             write(err, QStringLiteral("vorel: cannot read %1: %2\n").arg(file, problem));
-            status = UsageError;
+            status = ExitStatus::Failed;
             continue;
         }
         const PasteAnalysis analysis = AnalysePastedText(text, archive);
         write(out, VerifyLine(file, analysis, archive) + u'\n');
-        if (!VerifyPassed(analysis) && status == 0)
-            status = 1;
+        if (!VerifyPassed(analysis) && status == ExitStatus::Ok)
+            status = ExitStatus::Mismatch;
     }
     return status;
 }
@@ -133,7 +131,7 @@ int importFile(const DataFolder& folder, const QString& file, const ImportOption
         QFile input(file);
         if (!input.open(QIODevice::ReadOnly)) {
             write(err, QStringLiteral("vorel: cannot read %1: %2\n").arg(file, input.errorString()));
-            return UsageError;
+            return ExitStatus::Failed;
         }
         bytes = input.readAll();
     }
@@ -141,10 +139,10 @@ int importFile(const DataFolder& folder, const QString& file, const ImportOption
     const ImportReport report = ImportStorico(files, bytes, options);
     if (report.status == ImportReport::Failed) {
         write(err, QStringLiteral("vorel: %1: %2\n").arg(file, report.error));
-        return UsageError;
+        return ExitStatus::Failed;
     }
     write(out, report.text());
-    return report.status;
+    return report.status == ImportReport::Agrees ? ExitStatus::Ok : ExitStatus::Mismatch;
 }
 
 } // namespace
@@ -179,11 +177,11 @@ CommandLineResult RunCommandLine(const QStringList& arguments, const QString& pr
         return {false, usageError(err, parser.errorText()), {}};
     if (parser.isSet(HelpOption)) {
         write(out, UsageText());
-        return {false, 0, {}};
+        return {false, ExitStatus::Ok, {}};
     }
     if (parser.isSet(VersionOption)) {
         write(out, QStringLiteral("vorel ") + ProgramVersion + u'\n');
-        return {false, 0, {}};
+        return {false, ExitStatus::Ok, {}};
     }
     const DataFolder folder = ChooseDataFolder(
         parser.isSet(DataOption) ? parser.value(DataOption) : QString(), programFolder, UserDataFolder());
@@ -209,16 +207,17 @@ CommandLineResult RunCommandLine(const QStringList& arguments, const QString& pr
     if (importing)
         return {false,
                 importFile(folder, parser.value(ImportOption),
-                           {parser.isSet(CorrectOption), parser.isSet(DryRunOption)}, in, out, err),
+                           {.correct = parser.isSet(CorrectOption), .dryRun = parser.isSet(DryRunOption)}, in,
+                           out, err),
                 dataPath};
     if (!exporting && !verifying) {
         if (parser.isSet(FormatOption))
             return {false, usageError(err, QStringLiteral("--format goes with --export.")), {}};
-        return {true, 0, dataPath, folder.archiveExpected};
+        return {true, ExitStatus::Ok, dataPath, folder.archiveExpected};
     }
     Archive archive;
     if (!loadFor(dataPath, archive, err))
-        return {false, UsageError, dataPath};
+        return {false, ExitStatus::Failed, dataPath};
     const int status = exporting ? exportArchive(archive, parser.value(ExportOption), format, out, err)
                                  : verifyFiles(archive, parser.positionalArguments(), out, err);
     return {false, status, dataPath};

@@ -5,6 +5,13 @@
 
 class QIODevice;
 
+// What the program's exit status says about a command.
+namespace ExitStatus {
+inline constexpr int Ok = 0;       // done: the archive agrees, every text verified
+inline constexpr int Mismatch = 1; // done, and differences or gaps were found
+inline constexpr int Failed = 2;   // not done: bad usage, or a file that could not be read or written
+} // namespace ExitStatus
+
 // The program's command line. Without a command it opens the window; with --export or --verify
 // it works on the archive without a window (and without a display) and never writes to it; with
 // --import it brings the archive in line with the official results file.

@@ -1,5 +1,9 @@
 #include "grid/panel_text.h"
 
+int WheelLabelTop(int wheel) {
+    return wheel <= 10 ? 540 + 255 * (wheel - 1) : 3090;
+}
+
 QString PanelTitle(bool correction) {
     return correction ? QStringLiteral("Estr. nel database") : QStringLiteral("Estraz. precedente");
 }

@@ -7,6 +7,10 @@
 
 // Texts of the draw panel beside the wheel labels of the entry screen.
 
+// The top of wheel `wheel`'s label and panel line within the entry screen's picture, in twips:
+// wheels 1..10 one under the other, the national wheel below them.
+int WheelLabelTop(int wheel);
+
 // "Estraz. precedente" beside a new draw, "Estr. nel database" beside a correction.
 QString PanelTitle(bool correction);
 // Two blanks, the weekday abbreviation, a blank and the date.

@@ -4,6 +4,7 @@
 
 #include "archive/file_store.h"
 #include "grid/grid_keys.h"
+#include "grid/panel_text.h"
 #include "grid/twips.h"
 #include "views/picture_box.h"
 #include "window/app_icon.h"
@@ -77,7 +78,15 @@ void frmVorel::buildControls() {
     SetTealBackground(this);
     setFont(SansFont(8.25, true));
     resize(px(8835), px(5295));
+    buildButtons();
+    buildPictureAndPasteBox();
+    buildEntryFields();
+    buildScrollBars();
+    buildEntryScreenParts();
+    connectControls();
+}
 
+void frmVorel::buildButtons() {
     const QFont buttonFont = SansFont(8.25);
     But1 = makeButton(this, QStringLiteral("OK"), 60, 1540, buttonFont);
     But2 = makeButton(this, QStringLiteral("Cancella"), 1660, 1540, buttonFont);
@@ -87,7 +96,10 @@ void frmVorel::buildControls() {
     for (QPushButton* button : {But1, But2, But3, But4})
         SetLightPalette(button, QPalette::Button, ButtonTeal);
     SetLightPalette(butHelp);
+}
 
+// The picture that every screen but the paste window draws on, and the paste box in its place.
+void frmVorel::buildPictureAndPasteBox() {
     Picture1 = new PictureBox(this);
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1->setLineWidth(2); // the inner size is 60 twips less than the outer
@@ -102,14 +114,18 @@ void frmVorel::buildControls() {
     place(Text1, 0, 480, 972, 372);
     Text1->setFont(MonoFont(10.5));
     SetLightPalette(Text1, QPalette::Base, PasteBackground);
+}
 
+void frmVorel::buildEntryFields() {
     const int dateLefts[] = {0, 120, 648, 1188};
     for (int i = 1; i <= 3; ++i)
         TBData[std::size_t(i)] = makeTextBox(this, dateLefts[i], 1820);
     const int numberLefts[] = {0, 106, 648, 1188, 1728, 2268};
     for (int j = 1; j <= 5; ++j)
         TBNum[std::size_t(j)] = makeTextBox(this, numberLefts[j], 3120);
+}
 
+void frmVorel::buildScrollBars() {
     HScrl = new QScrollBar(Qt::Horizontal, this);
     place(HScrl, 120, 4080, 8100, 240);
     HScrl->setRange(1, 11);
@@ -126,7 +142,10 @@ void frmVorel::buildControls() {
         bar->setFocusPolicy(Qt::StrongFocus);
         bar->installEventFilter(this);
     }
+}
 
+// Inside the picture: the weekday list, the draw panel, the captions and the wheel labels.
+void frmVorel::buildEntryScreenParts() {
     Combo1 = new QComboBox(Picture1);
     placeInside(Picture1, Combo1, 120, 600, 855, 315);
     SetLightPalette(Combo1);
@@ -145,13 +164,14 @@ void frmVorel::buildControls() {
     LTR = makeLabel(Picture1, QStringLiteral("Ruota BA"), 120, 2400, 870, 240);
     for (int k = 1; k <= 11; ++k) {
         auto* label = new ClickLabel(QStringLiteral("Label") + QString::number(k), Picture1);
-        placeInside(Picture1, label, 3480, k <= 10 ? 540 + 255 * (k - 1) : 3090, k == 5 ? 2175 : 2172, 255);
+        placeInside(Picture1, label, 3480, WheelLabelTop(k), k == 5 ? 2175 : 2172, 255);
         label->setFont(MonoFont(10.5));
         SetTealBackground(label);
-        connect(label, &ClickLabel::clicked, this, [this, k] { Lb_Click(k); });
         Lb[std::size_t(k)] = label;
     }
+}
 
+void frmVorel::connectControls() {
     connect(But1, &QPushButton::clicked, this, &frmVorel::But1_Click);
     connect(But2, &QPushButton::clicked, this, &frmVorel::But2_Click);
     connect(But3, &QPushButton::clicked, this, &frmVorel::But3_Click);
@@ -160,6 +180,8 @@ void frmVorel::buildControls() {
     connect(HScrl, &QScrollBar::valueChanged, this, &frmVorel::HScrl_Change);
     connect(VScrl, &QScrollBar::valueChanged, this, &frmVorel::VScrl_Change);
     connect(Picture1, &PictureBox::keyDown, this, &frmVorel::Picture1_KeyDown);
+    for (int k = 1; k <= 11; ++k)
+        connect(Lb[std::size_t(k)], &ClickLabel::clicked, this, [this, k] { Lb_Click(k); });
     // A user's change is judged first (textEdited comes before textChanged); then the field's
     // text, whatever it is now, is what the next change is judged against.
     for (int i = 1; i <= 5; ++i) {
@@ -194,9 +216,9 @@ void frmVorel::Form_Resize() {
     const int x1 = 4860 + 1540 + 60;
     const int x2 = std::max(w - 360 - 60, x1); // never over "Esci"
     place(butHelp, x2, 60, 360, 360);
-    if (ScreenMode == 0) {
+    if (ScreenMode == Screen::MainMenu) {
         ShowMainMenu();
-    } else if (ScreenMode == 2) {
+    } else if (ScreenMode == Screen::ArchiveView) {
         PostaviPregled1();
         DrawGrid();
     }

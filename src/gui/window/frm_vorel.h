@@ -24,9 +24,17 @@ class QPushButton;
 class QScrollBar;
 class SettingsStore;
 
+// The screens of the window, as ScreenMode holds them.
+namespace Screen {
+inline constexpr int MainMenu = 0;
+inline constexpr int Entry = 1;
+inline constexpr int ArchiveView = 2;
+inline constexpr int Paste = 3;
+} // namespace Screen
+
 // The one window of the program. It owns the whole state: the archive, the edit buffer, the
-// screen state and its controls, and shows four screens by showing, hiding and re-captioning
-// them: 0 main menu, 1 entry screen, 2 archive view, 3 paste window.
+// screen state and its controls, and shows the four Screen modes by showing, hiding and
+// re-captioning them.
 //
 // Member and control names follow the program's own vocabulary (ScreenMode, DrawGrid, But1,
 // Picture1, ...); control arrays are indexed from 1, slot 0 is unused.
@@ -107,7 +115,7 @@ public:
     QString DataPath;
     QString ScratchText;
     QString CurrentDayName;
-    int ScreenMode = 0;
+    int ScreenMode = Screen::MainMenu;
     int ScreenSubMode = 0;
     int ImportState = 0;
     int GridSorted = 0;
@@ -152,6 +160,12 @@ protected:
 
 private:
     void buildControls();
+    void buildButtons();
+    void buildPictureAndPasteBox();
+    void buildEntryFields();
+    void buildScrollBars();
+    void buildEntryScreenParts();
+    void connectControls();
     void setTabOrder();
     void setDefaultAndCancel(bool enterPressesBut1, bool escapePressesBut2);
     void setWheelLabelBold(int wheel, bool bold);

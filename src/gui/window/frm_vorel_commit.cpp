@@ -116,13 +116,13 @@ void frmVorel::openPastedDraw(const PasteAnalysis& analysis) {
     ImportState = 1;
     if (analysis.outcome != PasteOutcome::NewDraw) {
         ScreenSubMode = 1;
-        ScreenMode = 2;
+        ScreenMode = Screen::ArchiveView;
         CurrentDraw = analysis.draw;
         ShowDrawPanel(analysis.draw - 1);
         return;
     }
     ScreenSubMode = 0;
-    ScreenMode = 1;
+    ScreenMode = Screen::Entry;
     edit.CurrentWeekday = qint16(analysis.newDrawWeekday);
     CurrentDayName = DayAbbrev(analysis.newDrawWeekday);
     archive.setDrawWeekday(archive.DrawCount() + 1, edit.CurrentWeekday);

@@ -25,11 +25,6 @@ void setFieldText(QLineEdit* field, const QString& text) {
     field->setCursorPosition(0);
 }
 
-// The top of wheel label `wheel` within the picture, in twips: the panel's line of that wheel.
-int labelTop(int wheel) {
-    return wheel <= 10 ? 540 + 255 * (wheel - 1) : 3090;
-}
-
 } // namespace
 
 void frmVorel::ShowDrawPanel(int p) {
@@ -67,7 +62,7 @@ void frmVorel::printDrawPanel(int k) {
     const WheelNumbers stored = archive.drawWheels(k);
     for (int i = 1; i <= WheelCountOfDraw(k); ++i) {
         panel.currentX = 0;
-        panel.currentY = labelTop(i);
+        panel.currentY = WheelLabelTop(i);
         for (const PanelPiece& piece :
              PanelWheelLine(stored[std::size_t(i)], edit.EditNumbers[std::size_t(i)], highlight)) {
             panel.setColor(piece.white ? White : text);

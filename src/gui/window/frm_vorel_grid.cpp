@@ -51,7 +51,7 @@ void frmVorel::HScrl_Change() {
 }
 
 void frmVorel::VScrl_Change() {
-    if (ScreenMode == 1) {
+    if (ScreenMode == Screen::Entry) {
         if (VScrl->isHidden())
             return;
         StoreWheelFields(); // EditWheel still names the wheel being left
@@ -64,7 +64,7 @@ void frmVorel::VScrl_Change() {
 }
 
 void frmVorel::Picture1_KeyDown(int& keyCode, int& shift) {
-    if (ScreenMode != 2)
+    if (ScreenMode != Screen::ArchiveView)
         return;
     const GridBars before{VScrl->value(), HScrl->value()};
     const GridBars after = GridKeyEffect(keyCode, shift, before, archive.DrawCount());
@@ -80,7 +80,7 @@ void frmVorel::HScrl_KeyDown(int& keyCode, int& shift) {
 }
 
 void frmVorel::VScrl_KeyDown(int& keyCode, int& shift) {
-    if (ScreenMode == 1)
+    if (ScreenMode == Screen::Entry)
         return; // on the entry screen the bar steps through the wheels by itself
     Picture1_KeyDown(keyCode, shift);
 }

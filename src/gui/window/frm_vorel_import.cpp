@@ -31,13 +31,13 @@ QString droppedFile(const QMimeData* data) {
 } // namespace
 
 void frmVorel::dragEnterEvent(QDragEnterEvent* event) {
-    if (ScreenMode == 0 && !droppedFile(event->mimeData()).isEmpty())
+    if (ScreenMode == Screen::MainMenu && !droppedFile(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void frmVorel::dropEvent(QDropEvent* event) {
     const QString path = droppedFile(event->mimeData());
-    if (ScreenMode != 0 || path.isEmpty())
+    if (ScreenMode != Screen::MainMenu || path.isEmpty())
         return;
     event->acceptProposedAction();
     ImportDroppedFile(path);
@@ -52,7 +52,7 @@ void frmVorel::ImportDroppedFile(const QString& path) {
         return;
     }
     const QByteArray bytes = file.readAll();
-    const ImportReport plan = ImportStorico(files(), bytes, {false, true});
+    const ImportReport plan = ImportStorico(files(), bytes, {.dryRun = true});
     if (plan.status == ImportReport::Failed) {
         showMessage(Messages::importFailed(plan.error));
         return;

@@ -27,7 +27,7 @@ int pixelsWithin(float twipsValue, int low, int high) {
 bool frmVorel::Form_Load() {
     try {
         ScreenSubMode = 0;
-        ScreenMode = 0;
+        ScreenMode = Screen::MainMenu;
         ImportState = 0;
         Combo1->clear();
         for (int code = 0; code < DayAbbrevCount; ++code)
@@ -138,7 +138,7 @@ void frmVorel::closeEvent(QCloseEvent* event) {
 }
 
 void frmVorel::But4_Click() {
-    if (ScreenMode != 0)
+    if (ScreenMode != Screen::MainMenu)
         return;
     Form_Unload();
     services_.endProgram(0);

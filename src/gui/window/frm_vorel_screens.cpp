@@ -22,11 +22,11 @@ const QString PasteInstruction = QStringLiteral("Incolla l'estrazione nello spaz
 // The help keyword of each screen.
 QString helpKeyword(int screenMode) {
     switch (screenMode) {
-    case 1:
+    case Screen::Entry:
         return QStringLiteral("Aggiorna");
-    case 2:
+    case Screen::ArchiveView:
         return QStringLiteral("Visualizza");
-    case 3:
+    case Screen::Paste:
         return QStringLiteral("Aggiornamento automatico");
     default:
         return QStringLiteral("Iniziale");
@@ -60,7 +60,7 @@ void frmVorel::setWheelLabelBold(int wheel, bool bold) {
 }
 
 void frmVorel::ShowMainMenu() {
-    ScreenMode = 0;
+    ScreenMode = Screen::MainMenu;
     ScreenSubMode = 0;
     ImportState = 0;
     Picture1->hide();
@@ -77,7 +77,7 @@ void frmVorel::ShowMainMenu() {
 }
 
 void frmVorel::ShowEntryScreen() {
-    ScreenMode = 1;
+    ScreenMode = Screen::Entry;
     Picture1->show();
     Text1->hide();
     Picture1->surface().clear();
@@ -118,7 +118,7 @@ void frmVorel::ShowEntryScreen() {
 void frmVorel::ShowArchiveView() {
     Picture1->show();
     Text1->hide();
-    ScreenMode = 2;
+    ScreenMode = Screen::ArchiveView;
     ScreenSubMode = 0;
     ShowCorrectionScreen();
     GridFirstColumn = 1;
@@ -149,7 +149,7 @@ void frmVorel::ShowCorrectionScreen() {
 }
 
 void frmVorel::AgDalFile() {
-    ScreenMode = 3;
+    ScreenMode = Screen::Paste;
     ScreenSubMode = 1;
     ImportState = 1;
     Combo1->hide();
@@ -168,13 +168,13 @@ void frmVorel::AgDalFile() {
 }
 
 void frmVorel::But1_Click() {
-    if (ScreenMode == 0) {
-        ScreenMode = 1;
+    if (ScreenMode == Screen::MainMenu) {
+        ScreenMode = Screen::Entry;
         archive.setDrawWeekday(archive.DrawCount() + 1, 0);
         ShowDrawPanel(archive.DrawCount());
-    } else if (ScreenMode == 1) {
+    } else if (ScreenMode == Screen::Entry) {
         CommitEditedDraw();
-    } else if (ScreenMode == 2) {
+    } else if (ScreenMode == Screen::ArchiveView) {
         if (archive.DrawCount() == 0)
             return; // an empty archive has no draw to correct
         if (showMessage(Messages::correctionQuestion(FormatDrawDate(archive, CurrentDraw))) ==
@@ -186,16 +186,16 @@ void frmVorel::But1_Click() {
         ShowDrawPanel(CurrentDraw - 1);
     }
     // Tested after the archive view's branch, on the value ScreenMode has now.
-    if (ScreenMode == 3)
+    if (ScreenMode == Screen::Paste)
         Elabora();
 }
 
 void frmVorel::But2_Click() {
     switch (ScreenMode) {
-    case 0:
+    case Screen::MainMenu:
         AgDalFile();
         break;
-    case 1:
+    case Screen::Entry:
         // Nothing typed is stored. A correction from the archive view returns to it.
         if (ScreenSubMode == 1 && ImportState == 0) {
             ShowArchiveView();
@@ -204,8 +204,8 @@ void frmVorel::But2_Click() {
             ShowMainMenu();
         }
         break;
-    case 2:
-    case 3:
+    case Screen::ArchiveView:
+    case Screen::Paste:
         ShowMainMenu();
         break;
     default:
@@ -214,9 +214,9 @@ void frmVorel::But2_Click() {
 }
 
 void frmVorel::But3_Click() {
-    if (ScreenMode == 0) {
+    if (ScreenMode == Screen::MainMenu) {
         ShowArchiveView();
-    } else if (ScreenMode == 2) {
+    } else if (ScreenMode == Screen::ArchiveView) {
         GridSorted = ~GridSorted;
         DrawGrid();
     }
