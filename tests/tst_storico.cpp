@@ -165,7 +165,7 @@ void TestStorico::readingRules() {
     QFETCH(QString, dates);
     QFETCH(QString, error);
     const StoricoFile file = ReadStoricoFile(text);
-    QCOMPARE(file.error, error);
+    QCOMPARE(ImportProblemText(file.problem), error);
     QStringList read;
     for (const StoricoDraw& draw : file.draws) {
         read.append(QString::number(draw.dateKey()));
@@ -315,7 +315,7 @@ void TestStorico::fullChangedOrDamagedArchive() {
     const int writes = store.writeCount();
     const ImportReport refused = ImportStorico(store, dateLines("2001/01/02", TenWheels), {});
     QCOMPARE(refused.status, ImportReport::Failed);
-    QCOMPARE(refused.error,
+    QCOMPARE(refused.errorText(),
              u"L'archivio conterrebbe 32767 estrazioni: il massimo è 32766. Nulla è stato scritto."_s);
     QCOMPARE(store.writeCount(), writes);
 
@@ -326,7 +326,7 @@ void TestStorico::fullChangedOrDamagedArchive() {
     AppendedMeanwhile meanwhile(shared);
     const ImportReport changed = ImportStorico(meanwhile, ExportStorico(demoOf(110)), {});
     QCOMPARE(
-        changed.error,
+        changed.errorText(),
         u"L'archivio è stato modificato da un altro programma durante l'importazione: nulla è stato scritto."_s);
     QCOMPARE(shared.writeCount(), before);
 
@@ -335,7 +335,7 @@ void TestStorico::fullChangedOrDamagedArchive() {
     putWord(dates, 0, 0);
     store.setFile(u"_data_sm.dtb"_s, dates);
     const ImportReport damaged = ImportStorico(store, dateLines("2001/01/02", TenWheels), {});
-    QCOMPARE(damaged.error, u"Numero del record errato"_s);
+    QCOMPARE(damaged.errorText(), u"Numero del record errato"_s);
     QCOMPARE(store.writeCount(), writes);
 }
 
@@ -359,7 +359,7 @@ void TestStorico::failureAtAnyWrite() {
     store.failWrite(store.writeCount() + failing, 61);
     const ImportReport report = ImportStorico(store, ExportStorico(full), {});
     QCOMPARE(report.status, ImportReport::Failed);
-    QCOMPARE(report.error, u"Disco pieno"_s);
+    QCOMPARE(report.errorText(), u"Disco pieno"_s);
     Archive loaded;
     const int error = LoadArchive(store, loaded);
     if (draws == 0) {

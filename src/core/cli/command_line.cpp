@@ -138,7 +138,7 @@ int importFile(const DataFolder& folder, const QString& file, const ImportOption
     DiskFileStore files(folder.path, !folder.archiveExpected);
     const ImportReport report = ImportStorico(files, bytes, options);
     if (report.status == ImportReport::Failed) {
-        write(err, QStringLiteral("vorel: %1: %2\n").arg(file, report.error));
+        write(err, QStringLiteral("vorel: %1: %2\n").arg(file, report.errorText()));
         return ExitStatus::Failed;
     }
     write(out, report.text());

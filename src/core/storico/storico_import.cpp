@@ -11,7 +11,6 @@
 #include "calendar/draw_date.h"
 #include "storico/official_wheels.h"
 #include "storico/storico_reader.h"
-#include "text/error_text.h"
 #include "text/storico_texts.h"
 
 #include <QDate>
@@ -56,7 +55,7 @@ public:
     ImportReport run(const QByteArray& fileBytes) {
         const StoricoFile file = ReadStoricoFile(fileBytes);
         if (!file.ok())
-            return failed(file.error);
+            return failed(file.problem);
         report_.read = int(file.draws.size());
         report_.skippedBefore1947 = file.skippedBefore1947;
         if (!file.draws.empty()) {
@@ -65,15 +64,15 @@ public:
         }
         const FileRead dates = files_.read(DataFileName::SmDates, 0);
         if (dates.error)
-            return failed(ErrorMessageText(dates.error));
+            return failed({.kind = ImportProblem::ArchiveError, .number = dates.error});
         report_.newArchive = !dates.exists;
         return report_.newArchive ? intoNewArchive(file) : intoArchive(file);
     }
 
 private:
-    ImportReport failed(const QString& error) {
+    ImportReport failed(const ImportProblem& problem) {
         report_.status = ImportReport::Failed;
-        report_.error = error;
+        report_.problem = problem;
         return report_;
     }
 
@@ -88,7 +87,7 @@ private:
 
     ImportReport intoNewArchive(const StoricoFile& file) {
         if (report_.read > MaxDrawCount)
-            return failed(StoricoText::tooManyDraws(report_.read, MaxDrawCount));
+            return failed({.kind = ImportProblem::TooManyDraws, .number = report_.read});
         Archive archive(report_.read);
         for (int d = 1; d <= archive.DrawCount(); ++d) {
             const StoricoDraw& draw = file.draws[std::size_t(d - 1)];
@@ -105,21 +104,21 @@ private:
         report_.status = ImportReport::Agrees;
         if (options_.dryRun || report_.read == 0)
             return report_;
-        if (const QString changed = changedOnDisk(0); !changed.isEmpty())
+        if (const ImportProblem changed = changedOnDisk(0))
             return failed(changed);
         if (const int error = WriteWholeArchive(files_, archive))
-            return failed(ErrorMessageText(error));
+            return failed({.kind = ImportProblem::ArchiveError, .number = error});
         return report_;
     }
 
     ImportReport intoArchive(const StoricoFile& file) {
         Archive archive;
         if (const int error = LoadArchive(files_, archive))
-            return failed(ErrorMessageText(error));
+            return failed({.kind = ImportProblem::ArchiveError, .number = error});
         const Plan plan = planFor(archive, file);
         if (archive.DrawCount() + int(plan.appends.size()) > MaxDrawCount)
-            return failed(
-                StoricoText::tooManyDraws(archive.DrawCount() + int(plan.appends.size()), MaxDrawCount));
+            return failed({.kind = ImportProblem::TooManyDraws,
+                           .number = archive.DrawCount() + int(plan.appends.size())});
         const bool uncorrected = report_.differing > 0 && !options_.correct;
         report_.status = report_.gaps > 0 || uncorrected ? ImportReport::Disagrees : ImportReport::Agrees;
         if (report_.status == ImportReport::Disagrees)
@@ -128,10 +127,10 @@ private:
         report_.corrected = int(plan.corrections.size());
         if (options_.dryRun || (plan.appends.empty() && plan.corrections.empty()))
             return report_;
-        if (const QString changed = changedOnDisk(archive.DrawCount()); !changed.isEmpty())
+        if (const ImportProblem changed = changedOnDisk(archive.DrawCount()))
             return failed(changed);
         if (const int error = write(archive, plan))
-            return failed(ErrorMessageText(error));
+            return failed({.kind = ImportProblem::ArchiveError, .number = error});
         return report_;
     }
 
@@ -223,13 +222,13 @@ private:
     }
 
     // Anything else may have changed the archive since it was read: then nothing is written.
-    QString changedOnDisk(int loaded) {
+    ImportProblem changedOnDisk(int loaded) {
         int onDisk = 0;
         if (const int error = ReadDiskDrawCount(files_, onDisk))
-            return ErrorMessageText(error);
+            return {.kind = ImportProblem::ArchiveError, .number = error};
         if (onDisk == loaded)
             return {};
-        return StoricoText::changedDuringImport();
+        return {.kind = ImportProblem::ChangedMeanwhile};
     }
 
     FileStore& files_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/storico_texts.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -23,7 +25,8 @@ struct ImportOptions {
 struct ImportReport {
     enum Status { Agrees = 0, Disagrees = 1, Failed = 2 };
     Status status = Failed;
-    QString error; // when Failed: what went wrong, in Italian
+    ImportProblem problem; // when Failed: what went wrong
+    QString errorText() const { return ImportProblemText(problem); }
 
     bool newArchive = false; // the folder held no archive
     int read = 0;            // draws of the file from 1947 on

@@ -69,9 +69,9 @@ struct Reader {
     QByteArrayView lastToken;
     std::size_t lastPlace = 0;
 
-    bool fail(int line, const QString& what) {
-        file.errorLine = line;
-        file.error = StoricoText::atLine(line, what);
+    bool fail(int line, ImportProblem::Kind kind, const QString& field = {}, const QString& wheelCode = {},
+              int number = 0) {
+        file.problem = {.kind = kind, .line = line, .number = number, .wheelCode = wheelCode, .field = field};
         return false;
     }
 
@@ -89,21 +89,21 @@ struct Reader {
         const int wheel =
             codeEnd - codeBegin == 2 ? OfficialWheelOf(upper(codeBegin[0]), upper(codeBegin[1])) : 0;
         if (wheel == 0)
-            return fail(line,
-                        StoricoText::unknownWheelCode(QString::fromUtf8(codeBegin, codeEnd - codeBegin)));
+            return fail(line, ImportProblem::UnknownWheelCode,
+                        QString::fromUtf8(codeBegin, codeEnd - codeBegin));
         const auto code = [wheel] { return OfficialWheelCode(wheel); };
         if (draw->wheels[std::size_t(wheel)])
-            return fail(line, StoricoText::wheelTwiceOnDate(code(), draw->dateText()));
+            return fail(line, ImportProblem::WheelTwiceOnDate, draw->dateText(), code());
         auto& numbers = draw->numbers[std::size_t(wheel)];
         for (int p = 1; p <= NumbersPerWheel; ++p) {
             const auto [numberBegin, numberEnd] = fields[std::size_t(p + 1)];
             const int n = numberOf(numberBegin, numberEnd);
             if (n < 1 || n > 90)
-                return fail(line, StoricoText::notANumber(
-                                      code(), QString::fromUtf8(numberBegin, numberEnd - numberBegin)));
+                return fail(line, ImportProblem::NotANumber,
+                            QString::fromUtf8(numberBegin, numberEnd - numberBegin), code());
             for (int q = 1; q < p; ++q)
                 if (numbers[std::size_t(q)] == n)
-                    return fail(line, StoricoText::numberTwiceOnWheel(n, code()));
+                    return fail(line, ImportProblem::NumberTwiceOnWheel, {}, code(), n);
             numbers[std::size_t(p)] = qint16(n);
         }
         draw->wheels[std::size_t(wheel)] = true;
@@ -111,7 +111,7 @@ struct Reader {
         return true;
     }
 
-    bool notAWheelLine(int line) { return fail(line, StoricoText::notAWheelLine()); }
+    bool notAWheelLine(int line) { return fail(line, ImportProblem::NotAWheelLine); }
 
     // The draw of a date field. The lines of one date mostly follow each other: the same text as
     // the line before reaches the same draw without reading the date again.
@@ -125,7 +125,7 @@ struct Reader {
             return nullptr;
         }
         if (year > LastArchiveYear) {
-            fail(line, StoricoText::afterLastYear(OfficialDateText(year, month, day), LastArchiveYear));
+            fail(line, ImportProblem::AfterLastYear, OfficialDateText(year, month, day));
             return nullptr;
         }
         const int key = DateKey(year, month, day);
@@ -181,8 +181,8 @@ struct Reader {
                 draw = whole;
             }
             if (draw.cityWheels() < CityWheels)
-                return fail(draw.firstLine,
-                            StoricoText::missingWheels(draw.dateText(), draw.cityWheels(), CityWheels));
+                return fail(draw.firstLine, ImportProblem::MissingWheels, draw.dateText(), {},
+                            draw.cityWheels());
             joined.push_back(draw);
         }
         draws = std::move(joined);

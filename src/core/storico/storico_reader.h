@@ -2,6 +2,7 @@
 
 #include "archive/archive.h"
 #include "archive/packed_date.h"
+#include "text/storico_texts.h"
 
 #include <QByteArray>
 #include <QString>
@@ -33,10 +34,9 @@ struct StoricoFile {
     std::vector<StoricoDraw> draws; // from 1947 on, oldest first, two-date contests joined
     int lines = 0;                  // wheel lines read
     int skippedBefore1947 = 0;      // draws dated before the archive's first year
-    int errorLine = 0;              // a file error: its line (0 when the file was read)
-    QString error;                  // and what is wrong there, in Italian
+    ImportProblem problem;          // a file error: its line and what is wrong there
 
-    bool ok() const { return error.isEmpty(); }
+    bool ok() const { return !problem; }
 };
 
 // Reads the whole file: UTF-8 with or without a byte-order mark, LF or CR LF, blank lines, draws in

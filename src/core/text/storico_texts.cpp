@@ -1,44 +1,66 @@
 #include "text/storico_texts.h"
 
+#include "archive/archive.h"
 #include "archive/packed_date.h"
+#include "text/error_text.h"
 #include "text/messages.h"
 
+namespace {
+
+QString fileProblemText(const ImportProblem& problem) {
+    switch (problem.kind) {
+    case ImportProblem::NotAWheelLine:
+        return QStringLiteral(
+            "non \u00e8 una riga dell'archivio (data AAAA/MM/GG, sigla della ruota, cinque numeri)");
+    case ImportProblem::UnknownWheelCode:
+        return QStringLiteral("sigla della ruota sconosciuta \"%1\"").arg(problem.field);
+    case ImportProblem::WheelTwiceOnDate:
+        return QStringLiteral("la ruota %1 compare due volte nella data %2")
+            .arg(problem.wheelCode, problem.field);
+    case ImportProblem::NotANumber:
+        return QStringLiteral("sulla ruota %1 \"%2\" non \u00e8 un numero da 1 a 90")
+            .arg(problem.wheelCode, problem.field);
+    case ImportProblem::NumberTwiceOnWheel:
+        return QStringLiteral("il numero %1 compare due volte sulla ruota %2")
+            .arg(problem.number)
+            .arg(problem.wheelCode);
+    case ImportProblem::AfterLastYear:
+        return QStringLiteral("la data %1 \u00e8 dopo il %2, l'ultimo anno dell'archivio")
+            .arg(problem.field)
+            .arg(LastArchiveYear);
+    case ImportProblem::MissingWheels:
+        return QStringLiteral("la data %1 ha %2 ruote su %3")
+            .arg(problem.field)
+            .arg(problem.number)
+            .arg(CityWheels);
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+QString ImportProblemText(const ImportProblem& problem) {
+    switch (problem.kind) {
+    case ImportProblem::None:
+        return {};
+    case ImportProblem::ArchiveError:
+        return ErrorMessageText(problem.number);
+    case ImportProblem::ChangedMeanwhile:
+        return ArchiveChangedByAnotherProgram() +
+               QStringLiteral(" durante l'importazione: nulla \u00e8 stato scritto.");
+    case ImportProblem::TooManyDraws:
+        return QStringLiteral(
+                   "L'archivio conterrebbe %1 estrazioni: il massimo \u00e8 %2. Nulla \u00e8 stato "
+                   "scritto.")
+            .arg(problem.number)
+            .arg(MaxDrawCount);
+    default:
+        return QStringLiteral("riga %1: %2").arg(problem.line).arg(fileProblemText(problem));
+    }
+}
+
 namespace StoricoText {
-
-QString atLine(int line, const QString& problem) {
-    return QStringLiteral("riga %1: %2").arg(line).arg(problem);
-}
-
-QString notAWheelLine() {
-    return QStringLiteral(
-        "non \u00e8 una riga dell'archivio (data AAAA/MM/GG, sigla della ruota, cinque numeri)");
-}
-
-QString unknownWheelCode(const QString& code) {
-    return QStringLiteral("sigla della ruota sconosciuta \"%1\"").arg(code);
-}
-
-QString wheelTwiceOnDate(const QString& wheelCode, const QString& date) {
-    return QStringLiteral("la ruota %1 compare due volte nella data %2").arg(wheelCode, date);
-}
-
-QString notANumber(const QString& wheelCode, const QString& field) {
-    return QStringLiteral("sulla ruota %1 \"%2\" non \u00e8 un numero da 1 a 90").arg(wheelCode, field);
-}
-
-QString numberTwiceOnWheel(int number, const QString& wheelCode) {
-    return QStringLiteral("il numero %1 compare due volte sulla ruota %2").arg(number).arg(wheelCode);
-}
-
-QString afterLastYear(const QString& date, int lastYear) {
-    return QStringLiteral("la data %1 \u00e8 dopo il %2, l'ultimo anno dell'archivio")
-        .arg(date)
-        .arg(lastYear);
-}
-
-QString missingWheels(const QString& date, int wheels, int of) {
-    return QStringLiteral("la data %1 ha %2 ruote su %3").arg(date).arg(wheels).arg(of);
-}
 
 QString withoutNationalWheel(const QString& date, int draw) {
     return QStringLiteral("Senza ruota nazionale: %1, estrazione %2").arg(date).arg(draw);
@@ -64,18 +86,6 @@ QString nationalIgnored(int lines, int firstNationalDraw) {
     return QStringLiteral("Ignorate %1 righe della ruota nazionale prima dell'estrazione %2.")
         .arg(lines)
         .arg(firstNationalDraw);
-}
-
-QString changedDuringImport() {
-    return ArchiveChangedByAnotherProgram() +
-           QStringLiteral(" durante l'importazione: nulla \u00e8 stato scritto.");
-}
-
-QString tooManyDraws(int draws, int maxDraws) {
-    return QStringLiteral(
-               "L'archivio conterrebbe %1 estrazioni: il massimo \u00e8 %2. Nulla \u00e8 stato scritto.")
-        .arg(draws)
-        .arg(maxDraws);
 }
 
 QString summary(int read, const QString& firstDate, const QString& lastDate, int skipped, int verified,

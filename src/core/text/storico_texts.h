@@ -2,19 +2,38 @@
 
 #include <QString>
 
-// The texts of the official results file's reading and import, in Italian. Dates come as the
-// caller writes them (the reader yyyy/mm/dd, the import dd-mm-yyyy).
-namespace StoricoText {
+// Why reading the official results file, or importing it, stopped: a value that travels up to
+// where it is shown, and ImportProblemText, which says it in Italian.
+struct ImportProblem {
+    enum Kind {
+        None,
+        NotAWheelLine,      // line
+        UnknownWheelCode,   // line; field: the code
+        WheelTwiceOnDate,   // line, wheelCode; field: the date
+        NotANumber,         // line, wheelCode; field: what stands there
+        NumberTwiceOnWheel, // line, number, wheelCode
+        AfterLastYear,      // line; field: the date
+        MissingWheels,      // line, number: the city wheels found; field: the date
+        ArchiveError,       // number: the error number of a failed read or write of the archive
+        ChangedMeanwhile,   // the archive changed on disk while the import ran
+        TooManyDraws,       // number: the draws the archive would hold
+    };
+    Kind kind = None;
+    int line = 0; // the file's line, for the problems of the file
+    int number = 0;
+    QString wheelCode{};
+    QString field{}; // dates as the file writes them, yyyy/mm/dd
 
-// A file error: "riga N: " and what is wrong there.
-QString atLine(int line, const QString& problem);
-QString notAWheelLine();
-QString unknownWheelCode(const QString& code);
-QString wheelTwiceOnDate(const QString& wheelCode, const QString& date);
-QString notANumber(const QString& wheelCode, const QString& field);
-QString numberTwiceOnWheel(int number, const QString& wheelCode);
-QString afterLastYear(const QString& date, int lastYear);
-QString missingWheels(const QString& date, int wheels, int of);
+    explicit operator bool() const { return kind != None; }
+    friend bool operator==(const ImportProblem&, const ImportProblem&) = default;
+};
+
+// "riga N: " and what is wrong there, for the problems of the file; the sentence for the others.
+QString ImportProblemText(const ImportProblem& problem);
+
+// The texts of the official results file's import, in Italian. Dates come as the import writes
+// them, dd-mm-yyyy.
+namespace StoricoText {
 
 // The import's detail lines.
 QString withoutNationalWheel(const QString& date, int draw);
@@ -23,10 +42,6 @@ QString missingFromFile(const QString& date, int draw);
 QString differs(const QString& date, int draw, const QString& wheelCode, const QString& archived,
                 const QString& inFile);
 QString nationalIgnored(int lines, int firstNationalDraw);
-
-// Why the import wrote nothing.
-QString changedDuringImport();
-QString tooManyDraws(int draws, int maxDraws);
 
 // The summary line. `range` is empty when no draw was read.
 QString summary(int read, const QString& firstDate, const QString& lastDate, int skipped, int verified,

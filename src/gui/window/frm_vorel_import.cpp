@@ -54,7 +54,7 @@ void frmVorel::ImportDroppedFile(const QString& path) {
     const QByteArray bytes = file.readAll();
     const ImportReport plan = ImportStorico(files(), bytes, {.dryRun = true});
     if (plan.status == ImportReport::Failed) {
-        showMessage(Messages::importFailed(plan.error));
+        showMessage(Messages::importFailed(plan.errorText()));
         return;
     }
     if (plan.status == ImportReport::Disagrees) {
@@ -69,7 +69,7 @@ void frmVorel::ImportDroppedFile(const QString& path) {
         return;
     const ImportReport done = ImportStorico(files(), bytes, {});
     if (done.status == ImportReport::Failed)
-        showMessage(Messages::importFailed(done.error));
+        showMessage(Messages::importFailed(done.errorText()));
     LoadArchiveReporting();
     ShowMainMenu();
 }
