@@ -1,6 +1,6 @@
 // Loading the archive from disk: the demo archive and the largest one the files can hold.
 #include "archive/archive_loader.h"
-#include "archive/draw_save.h"
+#include "archive/archive_update.h"
 #include "archive/edit_buffer.h"
 #include "archive/file_store.h"
 #include "archive/super_enalotto.h"
@@ -74,7 +74,7 @@ void BM_CommitCorrection(benchmark::State& state) {
     const int d = archive.DrawCount() - 1;
     std::size_t turn = 0;
     for (auto _ : state) {
-        if (SaveDraw(files, archive, d, false, edits[turn++ % 2]) != 0 || LoadArchive(files, archive) != 0)
+        if (SaveArchive(files, archive, d, edits[turn++ % 2]).error != 0 || LoadArchive(files, archive) != 0)
             state.SkipWithError("commit failed");
     }
 }

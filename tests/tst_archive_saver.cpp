@@ -1,9 +1,12 @@
+// The archive's one write path: what a commit writes, in what order, and what it refuses.
 #include "archive/archive_loader.h"
-#include "archive/archive_saver.h"
+#include "archive/archive_update.h"
 #include "archive/data_file_layout.h"
 #include "archive/edit_buffer.h"
+#include "archive/file_store.h"
 #include "archive/sub_archive.h"
 #include "demo_archive.h"
+#include "support/archive_builders.h"
 #include "support/memory_file_store.h"
 
 #include <QTest>
@@ -17,47 +20,15 @@ const QString SmNumbers = u"_est_sm.dtb"_s;
 const QString Weekdays = u"_giorni.dtb"_s;
 const QString National = u"_rn.dtb"_s;
 
-// The sample draw of the demo tools: 09-10-04, a Wednesday.
-EditBuffer sampleEdit() {
-    return SampleDraw();
-}
-
-Archive demoOf(int draws) {
-    return MakeDemoArchive(QDate(2100, 1, 1), draws);
-}
-
-MemoryFileStore storeOf(const Archive& archive) {
-    MemoryFileStore store;
-    WriteArchiveFiles(store, archive);
-    return store;
-}
-
-Archive load(MemoryFileStore& store) {
-    Archive archive;
-    const int error = LoadArchive(store, archive);
-    if (error != 0)
-        qWarning("load failed with %d", error);
-    return archive;
-}
-
 QStringList lowered(QStringList names) {
     for (QString& name : names)
         name = name.toLower();
     return names;
 }
 
-// Every byte outside [from, from + length) is the same in both files.
-bool sameOutside(const QByteArray& before, const QByteArray& after, qint64 from, qint64 length) {
-    return before.left(from) == after.left(from) && before.mid(from + length) == after.mid(from + length);
-}
-
-void verifyDrawIs(const Archive& archive, int d, const EditBuffer& edit, bool weekday = true) {
-    QCOMPARE(archive.DrawDate(d), (PackedDate{9, 10, 4}));
-    if (weekday)
-        QCOMPARE(archive.DrawWeekday(d), edit.CurrentWeekday);
-    for (int w = 1; w <= WheelCountOfDraw(d); ++w)
-        for (int p = 1; p <= NumbersPerWheel; ++p)
-            QCOMPARE(archive.DrawNumbers(w, d, p), edit.EditNumbers[std::size_t(w)][std::size_t(p)]);
+// The commit of the window, with the archive as it loads from `store`.
+ArchiveUpdateResult commit(MemoryFileStore& store, int draw, const EditBuffer& edit) {
+    return SaveArchive(store, Load(store), draw, edit);
 }
 
 } // namespace
@@ -65,256 +36,256 @@ void verifyDrawIs(const Archive& archive, int d, const EditBuffer& edit, bool we
 class TestArchiveSaver : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void overwriteRewritesOnlyTheDrawsRecords_data();
-    void overwriteRewritesOnlyTheDrawsRecords();
-    void appendAroundTheNationalWheel_data();
-    void appendAroundTheNationalWheel();
-    void appendGoesWhereTheCountSays();
-    void subArchiveSavesDatesAndNumbersOnly();
-    void failureAtAnyWriteLeavesALoadableArchive_data();
-    void failureAtAnyWriteLeavesALoadableArchive();
+    void commitWritesTheArchiveWithTheDraw_data();
+    void commitWritesTheArchiveWithTheDraw();
+    void failureAtAnyWriteThenARetry_data();
+    void failureAtAnyWriteThenARetry();
     void valuesThatDoNotFitWriteNothing_data();
     void valuesThatDoNotFitWriteNothing();
-    void fullOrDamagedCountIsRefused_data();
-    void fullOrDamagedCountIsRefused();
-    void firstDrawOfANewArchive();
-    void damagedFilesKeepTheNewDrawReadable();
+    void damagedOrFullArchiveIsRefused_data();
+    void damagedOrFullArchiveIsRefused();
+    void changedSinceLoadedWritesNothing_data();
+    void changedSinceLoadedWritesNothing();
+    void anotherWriterHoldsTheLock();
+    void subArchivesFollowTheFullArchive_data();
+    void subArchivesFollowTheFullArchive();
+    void weeklyPeriodGrowsWithItsDraws();
+    void backupsBeforeStoredDrawsChange();
     void subArchivePlaces_data();
     void subArchivePlaces();
 };
 
-void TestArchiveSaver::overwriteRewritesOnlyTheDrawsRecords_data() {
+void TestArchiveSaver::commitWritesTheArchiveWithTheDraw_data() {
+    QTest::addColumn<int>("draws"); // negative: an archive of that many draws without "S" and "M"
     QTest::addColumn<int>("draw");
-    QTest::addColumn<int>("nationalOffset"); // -1: "_rn.dtb" untouched
-    QTest::newRow("draw 1") << 1 << -1;
-    QTest::newRow("draw 3474") << 3474 << -1;
-    QTest::newRow("draw 3475") << 3475 << 0;
-    QTest::newRow("draw 3476") << 3476 << 5;
-    QTest::newRow("last draw") << 3480 << 25;
+    QTest::addColumn<QStringList>("writes"); // in order, each changed file once
+    const QStringList toS = {u"_est_s.dtb"_s, u"_data_s.dtb"_s}, toM = {u"_est_m.dtb"_s, u"_data_m.dtb"_s};
+    QTest::newRow("correct draw 1") << 3480 << 1 << QStringList{SmNumbers, Weekdays, SmDates} + toS;
+    QTest::newRow("correct draw 3475")
+        << 3480 << 3475 << QStringList{SmNumbers, Weekdays, National, SmDates} + toS;
+    QTest::newRow("append 3474, no national record")
+        << 3473 << 3474 << QStringList{SmNumbers, Weekdays, SmDates} + toM;
+    QTest::newRow("append 3475 starts the national file")
+        << 3474 << 3475 << QStringList{SmNumbers, Weekdays, National, SmDates} + toS;
+    QTest::newRow("append 3476") << 3475 << 3476 << QStringList{SmNumbers, Weekdays, National, SmDates} + toM;
+    QTest::newRow("append to an archive without sub-archives")
+        << -100 << 101 << QStringList{SmNumbers, Weekdays, SmDates};
 }
 
-void TestArchiveSaver::overwriteRewritesOnlyTheDrawsRecords() {
+// The files afterwards are exactly those of the archive with the draw, sub-archives included; the
+// records go first, the full archive's dates file with its count after them, the sub-archive last.
+void TestArchiveSaver::commitWritesTheArchiveWithTheDraw() {
+    QFETCH(int, draws);
     QFETCH(int, draw);
-    QFETCH(int, nationalOffset);
-    const Archive demo = demoOf(3480);
-    MemoryFileStore store = storeOf(demo);
-    const MemoryFileStore before = store;
-    const EditBuffer edit = sampleEdit();
-
-    QCOMPARE(SaveArchive(store, u"SM"_s, draw, edit, demo.DrawCount()), 0);
-
-    const qint64 dateAt = 12 + 3 * (draw - 1);
-    QCOMPARE(store.file(SmDates).mid(dateAt, 3), QByteArray::fromHex("090a04"));
-    QVERIFY(sameOutside(before.file(SmDates), store.file(SmDates), dateAt, 3));
-    QCOMPARE(store.file(SmNumbers).mid(50 * (draw - 1), 50), numbersRecord(edit.EditNumbers));
-    QVERIFY(sameOutside(before.file(SmNumbers), store.file(SmNumbers), 50 * (draw - 1), 50));
-    QCOMPARE(store.file(Weekdays).at(draw - 1), char(3));
-    QVERIFY(sameOutside(before.file(Weekdays), store.file(Weekdays), draw - 1, 1));
-    if (nationalOffset < 0) {
-        QCOMPARE(store.file(National), before.file(National));
-    } else {
-        QCOMPARE(store.file(National).mid(nationalOffset, 5), nationalRecord(edit.EditNumbers));
-        QVERIFY(sameOutside(before.file(National), store.file(National), nationalOffset, 5));
-    }
-    QCOMPARE(store.file(u"_data_s.dtb"_s), before.file(u"_data_s.dtb"_s));
-    verifyDrawIs(load(store), draw, edit);
-}
-
-void TestArchiveSaver::appendAroundTheNationalWheel_data() {
-    QTest::addColumn<int>("drawCount");
-    QTest::addColumn<QStringList>("writes");
-    QTest::newRow("draw 3474 has no national record") << 3473 << QStringList{SmNumbers, Weekdays, SmDates};
-    QTest::newRow("draw 3475 starts the national file")
-        << 3474 << QStringList{SmNumbers, Weekdays, National, SmDates};
-    QTest::newRow("draw 3476") << 3475 << QStringList{SmNumbers, Weekdays, National, SmDates};
-}
-
-// The records go in first, the dates file with the raised count last, each file once.
-void TestArchiveSaver::appendAroundTheNationalWheel() {
-    QFETCH(int, drawCount);
     QFETCH(QStringList, writes);
-    const Archive demo = demoOf(drawCount);
-    MemoryFileStore store = storeOf(demo);
-    const MemoryFileStore before = store;
-    const int d = drawCount + 1;
-    const EditBuffer edit = sampleEdit();
-    QCOMPARE(SaveArchive(store, u"SM"_s, d, edit, drawCount), 0);
-
-    QCOMPARE(lowered(store.writtenNames().mid(before.writeCount())), writes);
-    QByteArray dates = before.file(SmDates) + QByteArray::fromHex("090a04");
-    putWord(dates, 0, qint16(d));
-    QCOMPARE(store.file(SmDates), dates);
-    QCOMPARE(store.file(SmNumbers), before.file(SmNumbers) + numbersRecord(edit.EditNumbers));
-    QCOMPARE(store.file(Weekdays), before.file(Weekdays) + QByteArray(1, char(3)));
-    const QByteArray national = d >= FirstNationalDraw ? nationalRecord(edit.EditNumbers) : QByteArray();
-    QCOMPARE(store.file(National), before.file(National) + national);
-
-    const Archive loaded = load(store);
-    QCOMPARE(loaded.DrawCount(), d);
-    verifyDrawIs(loaded, d, edit);
+    const Archive demo = DemoOf(std::abs(draws));
+    MemoryFileStore store = StoreOf(demo), expected = StoreOf(WithDraw(demo, draw, SampleDraw()));
+    if (draws < 0)
+        for (const QString& name : DataFileName::all().mid(4)) {
+            store.remove(name);
+            expected.remove(name);
+        }
+    const int before = store.writeCount();
+    const ArchiveUpdateResult result = commit(store, draw, SampleDraw());
+    QCOMPARE(result.error, 0);
+    QVERIFY(!result.subArchivesRebuilt);
+    QCOMPARE(lowered(store.writtenNames().mid(before)), lowered(writes));
+    QCOMPARE(DifferingFiles(store, expected), QStringList());
 }
 
-void TestArchiveSaver::appendGoesWhereTheCountSays() {
-    const Archive demo = demoOf(200);
-    MemoryFileStore store = storeOf(demo);
-    QByteArray dates = store.file(SmDates).left(12 + 3 * 120);
-    putWord(dates, 0, 120);
-    store.setFile(SmDates, dates);
-    QCOMPARE(SaveArchive(store, u"SM"_s, 201, sampleEdit(), 200), 0);
-    QCOMPARE(wordAt(store.file(SmDates), 0), 121);
-    QCOMPARE(store.file(SmDates).size(), 12 + 3 * 121);
-    QCOMPARE(store.file(SmDates).right(3), QByteArray::fromHex("090a04"));
-    QCOMPARE(store.file(SmNumbers).mid(50 * 120, 50), numbersRecord(sampleEdit().EditNumbers));
-    verifyDrawIs(load(store), 121, sampleEdit());
+void TestArchiveSaver::failureAtAnyWriteThenARetry_data() {
+    QTest::addColumn<int>("failing");
+    QTest::addColumn<int>("draws");
+    QTest::addColumn<int>("draw");
+    for (int write = 1; write <= 6; ++write) {
+        QTest::addRow("append 3476, write %d fails", write) << write << 3475 << 3476;
+        QTest::addRow("correct 3475, write %d fails", write) << write << 3476 << 3475;
+    }
 }
 
-void TestArchiveSaver::subArchiveSavesDatesAndNumbersOnly() {
-    const Archive demo = demoOf(3500);
-    MemoryFileStore store = storeOf(demo);
-    const MemoryFileStore before = store;
-    const EditBuffer edit = sampleEdit();
-    const int mCount = wordAt(before.file(u"_data_m.dtb"_s), 0);
+// Nothing runs after the failing write, as after a kill. The archive still loads, and the same
+// commit tried again on it ends with the bytes of the archive with the draw.
+void TestArchiveSaver::failureAtAnyWriteThenARetry() {
+    QFETCH(int, failing);
+    QFETCH(int, draws);
+    QFETCH(int, draw);
+    const Archive demo = DemoOf(draws);
+    MemoryFileStore store = StoreOf(demo);
+    store.failWrite(store.writeCount() + failing, 61);
+    QCOMPARE(commit(store, draw, SampleDraw()).error, 61);
+    QCOMPARE(store.writeCount(), StoreOf(demo).writeCount() + failing);
 
-    // Appended: the set's own count is raised, whatever DrawCount is.
-    QCOMPARE(SaveArchive(store, u"M"_s, 3501, edit, 3500), 0);
-    QCOMPARE(wordAt(store.file(u"_data_m.dtb"_s), 0), mCount + 1);
-    QCOMPARE(store.file(u"_est_m.dtb"_s), before.file(u"_est_m.dtb"_s) + numbersRecord(edit.EditNumbers));
-    QCOMPARE(lowered(store.writtenNames().mid(before.writeCount())),
-             (QStringList{u"_est_m.dtb"_s, u"_data_m.dtb"_s}));
-
-    // In place: record 2 of "S".
-    QCOMPARE(SaveArchive(store, u"S"_s, 2, edit, 3500), 0);
-    QCOMPARE(store.file(u"_data_s.dtb"_s).mid(12 + 3, 3), QByteArray::fromHex("090a04"));
-    QCOMPARE(store.file(u"_est_s.dtb"_s).mid(50, 50), numbersRecord(edit.EditNumbers));
-    for (const QString& name : {SmDates, SmNumbers, Weekdays, National})
-        QCOMPARE(store.file(name), before.file(name));
-}
-
-void TestArchiveSaver::failureAtAnyWriteLeavesALoadableArchive_data() {
-    QTest::addColumn<int>("failingWrite");
-    QTest::addColumn<int>("drawCount");
-    for (int write = 1; write <= 4; ++write)
-        QTest::addRow("append 3476, write %d fails", write) << write << 3475;
-    for (int write = 1; write <= 4; ++write)
-        QTest::addRow("overwrite 3475, write %d fails", write) << write << 3476;
-}
-
-void TestArchiveSaver::failureAtAnyWriteLeavesALoadableArchive() {
-    QFETCH(int, failingWrite);
-    QFETCH(int, drawCount);
-    const Archive demo = demoOf(drawCount);
-    MemoryFileStore store = storeOf(demo);
-    store.failWrite(store.writeCount() + failingWrite, 61);
-    const int draw = drawCount == 3475 ? 3476 : 3475;
-
-    QCOMPARE(SaveArchive(store, u"SM"_s, draw, sampleEdit(), drawCount), 61);
-    QCOMPARE(store.writeCount(), 8 + failingWrite); // nothing is written after the failure
-
-    Archive loaded;
-    QCOMPARE(LoadArchive(store, loaded), 0);
-    QCOMPARE(loaded.DrawCount(), drawCount);
-    for (int d = 1; d < FirstNationalDraw; ++d)
-        QCOMPARE(loaded.DrawDate(d), demo.DrawDate(d));
+    const Archive loaded = Load(store);
+    QVERIFY(loaded.DrawCount() == draws || loaded.DrawCount() == draw);
+    for (int d = 1; d < draw; ++d)
+        QVERIFY(loaded.DrawDate(d) == demo.DrawDate(d));
+    QCOMPARE(SaveArchive(store, loaded, draw, SampleDraw()).error, 0);
+    QCOMPARE(DifferingFiles(store, StoreOf(WithDraw(demo, draw, SampleDraw()))), QStringList());
 }
 
 void TestArchiveSaver::valuesThatDoNotFitWriteNothing_data() {
     QTest::addColumn<int>("field"); // 1..3 date, 4 weekday, 5 a number
     QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("suffix");
-    QTest::newRow("year code 100") << 3 << 100 << u"SM"_s;
-    QTest::newRow("year code 205") << 3 << 205 << u"S"_s;
-    QTest::newRow("year code -1") << 3 << -1 << u"SM"_s;
-    QTest::newRow("day 0") << 1 << 0 << u"SM"_s;
-    QTest::newRow("day 32") << 1 << 32 << u"M"_s;
-    QTest::newRow("month 13") << 2 << 13 << u"SM"_s;
-    QTest::newRow("weekday 8") << 4 << 8 << u"SM"_s;
-    QTest::newRow("weekday -1") << 4 << -1 << u"SM"_s;
-    QTest::newRow("number 91") << 5 << 91 << u"SM"_s;
-    QTest::newRow("number 256") << 5 << 256 << u"S"_s;
-    QTest::newRow("number -1") << 5 << -1 << u"SM"_s;
+    QTest::newRow("year code 100") << 3 << 100;
+    QTest::newRow("year code -1") << 3 << -1;
+    QTest::newRow("day 0") << 1 << 0;
+    QTest::newRow("day 32") << 1 << 32;
+    QTest::newRow("month 13") << 2 << 13;
+    QTest::newRow("weekday 8") << 4 << 8;
+    QTest::newRow("weekday -1") << 4 << -1;
+    QTest::newRow("number 91") << 5 << 91;
+    QTest::newRow("number 256") << 5 << 256;
+    QTest::newRow("number -1") << 5 << -1;
 }
 
 void TestArchiveSaver::valuesThatDoNotFitWriteNothing() {
     QFETCH(int, field);
     QFETCH(int, value);
-    QFETCH(QString, suffix);
-    MemoryFileStore store = storeOf(demoOf(30));
+    MemoryFileStore store = StoreOf(DemoOf(30));
     const int writes = store.writeCount();
-    EditBuffer edit = sampleEdit();
+    EditBuffer edit = SampleDraw();
     if (field <= 3)
         edit.EditDate[std::size_t(field)] = qint16(value);
     else if (field == 4)
         edit.CurrentWeekday = qint16(value);
     else
         edit.EditNumbers[6][4] = qint16(value);
-    QCOMPARE(SaveArchive(store, suffix, 31, edit, 30), 6);
-    QCOMPARE(SaveArchive(store, suffix, 3, edit, 30), 6);
+    QCOMPARE(commit(store, 31, edit).error, 6);
+    QCOMPARE(commit(store, 3, edit).error, 6);
     QCOMPARE(store.writeCount(), writes);
 }
 
-void TestArchiveSaver::fullOrDamagedCountIsRefused_data() {
-    QTest::addColumn<int>("count"); // of a dates file that holds 10 records
+void TestArchiveSaver::damagedOrFullArchiveIsRefused_data() {
+    QTest::addColumn<int>("count"); // of a dates file that holds 3010 records
     QTest::addColumn<int>("error");
     QTest::newRow("32767") << 32767 << 63;
-    QTest::newRow("32766, a full archive") << 32766 << 63;
+    QTest::newRow("3011, one more than its records") << 3011 << 63;
+    QTest::newRow("0") << 0 << 63;
     QTest::newRow("-1") << -1 << 63;
-    QTest::newRow("0 would overwrite draw 1") << 0 << 63;
-    QTest::newRow("8 would overwrite draw 9") << 8 << 63;
-    QTest::newRow("9, one record left by an interrupted save") << 9 << 0;
-    QTest::newRow("32765 takes one more") << 32765 << 0;
+    QTest::newRow("3009, a record left behind") << 3009 << 0;
 }
 
-void TestArchiveSaver::fullOrDamagedCountIsRefused() {
+// A dates file that counts records it does not hold is damaged: nothing is appended to it.
+void TestArchiveSaver::damagedOrFullArchiveIsRefused() {
     QFETCH(int, count);
     QFETCH(int, error);
-    MemoryFileStore store = storeOf(demoOf(10));
+    MemoryFileStore store = StoreOf(DemoOf(3010));
     QByteArray dates = store.file(SmDates);
     putWord(dates, 0, qint16(count));
     store.setFile(SmDates, dates);
     const int writes = store.writeCount();
-    QCOMPARE(SaveArchive(store, u"SM"_s, 11, sampleEdit(), 10), error);
+    Archive loaded;
+    QCOMPARE(LoadArchive(store, loaded), error);
+    QCOMPARE(SaveArchive(store, loaded, loaded.DrawCount() + 1, SampleDraw()).error, error);
     if (error != 0)
         QCOMPARE(store.writeCount(), writes);
     else
-        QCOMPARE(wordAt(store.file(SmDates), 0), count + 1);
+        QCOMPARE(DifferingFiles(store, StoreOf(WithDraw(DemoOf(3009), 3010, SampleDraw()))), QStringList());
+
+    // A full archive takes no more draws.
+    Archive full(MaxDrawCount);
+    MemoryFileStore fullStore = StoreOf(full);
+    QCOMPARE(SaveArchive(fullStore, full, MaxDrawCount + 1, SampleDraw()).error, 63);
 }
 
-// A folder with no archive: the first draw creates every file with a full header.
-void TestArchiveSaver::firstDrawOfANewArchive() {
-    MemoryFileStore store;
-    store.setFile(SmDates, QByteArray::fromHex("0000ff")); // shorter than its header
-    const EditBuffer edit = sampleEdit();
-    QCOMPARE(SaveArchive(store, u"SM"_s, 1, edit, 0), 0);
-    QCOMPARE(store.file(SmDates), QByteArray::fromHex("0100"
-                                                      "0000"
-                                                      "0000000000000000"
-                                                      "090a04"));
-    QCOMPARE(store.file(SmNumbers), numbersRecord(edit.EditNumbers));
-    QCOMPARE(store.file(Weekdays), QByteArray(1, char(3)));
-    QVERIFY(!store.contains(National));
-
-    store.remove(SmDates);
-    store.remove(SmNumbers);
-    QCOMPARE(SaveArchive(store, u"SM"_s, 1, edit, 0), 0);
-    const Archive loaded = load(store);
-    QCOMPARE(loaded.DrawCount(), 1);
-    verifyDrawIs(loaded, 1, edit);
+void TestArchiveSaver::changedSinceLoadedWritesNothing_data() {
+    QTest::addColumn<int>("change"); // 0 a draw added, 1 a number corrected, 2 LastWeeklyDraw, 3 removed
+    QTest::newRow("a draw added by another copy") << 0;
+    QTest::newRow("a draw corrected by another copy") << 1;
+    QTest::newRow("another LastWeeklyDraw") << 2;
+    QTest::newRow("the archive removed") << 3;
 }
 
-// Extra bytes left behind by an earlier failed save are overwritten, not appended after.
-void TestArchiveSaver::damagedFilesKeepTheNewDrawReadable() {
-    const Archive demo = demoOf(3480);
-    MemoryFileStore store = storeOf(demo);
-    // At most one date record beyond the count; the other files may hold anything after theirs.
-    store.setFile(SmDates, store.file(SmDates) + QByteArray(3, '\x55'));
-    for (const QString& name : {SmNumbers, Weekdays, National})
-        store.setFile(name, store.file(name) + QByteArray(13, '\x55'));
-    const EditBuffer edit = sampleEdit();
-    QCOMPARE(SaveArchive(store, u"SM"_s, 3481, edit, 3480), 0);
-    const Archive loaded = load(store);
-    QCOMPARE(loaded.DrawCount(), 3481);
-    verifyDrawIs(loaded, 3481, edit);
-    QCOMPARE(loaded.DrawDate(3480), demo.DrawDate(3480));
+// Another copy of the program saved since this one loaded: its work is never undone.
+void TestArchiveSaver::changedSinceLoadedWritesNothing() {
+    QFETCH(int, change);
+    const Archive loaded = DemoOf(3000);
+    Archive other = change == 0 ? DemoOf(3001) : loaded;
+    if (change == 1)
+        other.setDrawNumber(4, 2999, 2, qint16(other.DrawNumbers(4, 2999, 2) % 90 + 1));
+    if (change == 2)
+        other.LastWeeklyDraw = 2617;
+    MemoryFileStore store = change == 3 ? MemoryFileStore() : StoreOf(other);
+    const MemoryFileStore before = store;
+    QCOMPARE(SaveArchive(store, loaded, 2999, SampleDraw()).error, ErrorNumber::ArchiveChanged);
+    QCOMPARE(SaveArchive(store, loaded, 3001, SampleDraw()).error, ErrorNumber::ArchiveChanged);
+    QCOMPARE(store.writeCount(), before.writeCount());
+}
+
+void TestArchiveSaver::anotherWriterHoldsTheLock() {
+    const Archive demo = DemoOf(100);
+    MemoryFileStore store = StoreOf(demo);
+    std::unique_ptr<StoreLock> held;
+    QCOMPARE(store.lock(held, 0), 0);
+    QCOMPARE(SaveArchive(store, demo, 101, SampleDraw()).error, ErrorNumber::ArchiveInUse);
+    QCOMPARE(store.writeCount(), StoreOf(demo).writeCount());
+    held.reset();
+    QCOMPARE(SaveArchive(store, demo, 101, SampleDraw()).error, 0);
+    QVERIFY(!store.locked());
+}
+
+void TestArchiveSaver::subArchivesFollowTheFullArchive_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("damage"); // 0 left five draws behind, 1 count raised, 2 removed
+    QTest::newRow("S left behind") << u"_data_s.dtb"_s << 0;
+    QTest::newRow("M left behind") << u"_data_m.dtb"_s << 0;
+    QTest::newRow("M count damaged") << u"_data_m.dtb"_s << 1;
+    QTest::newRow("S numbers missing") << u"_est_s.dtb"_s << 2;
+}
+
+// Whatever the sub-archives hold, a commit leaves them as the full archive implies, and says so.
+void TestArchiveSaver::subArchivesFollowTheFullArchive() {
+    QFETCH(QString, file);
+    QFETCH(int, damage);
+    const Archive demo = DemoOf(3000);
+    MemoryFileStore store = StoreOf(demo);
+    if (damage == 0)
+        store.setFile(file, StoreOf(DemoOf(2990)).file(file));
+    if (damage == 1) {
+        QByteArray dates = store.file(file);
+        putWord(dates, 0, qint16(wordAt(dates, 0) + 3));
+        store.setFile(file, dates);
+    }
+    if (damage == 2)
+        store.remove(file);
+    const ArchiveUpdateResult result = commit(store, 3001, SampleDraw());
+    QCOMPARE(result.error, 0);
+    QVERIFY(result.subArchivesRebuilt);
+    QCOMPARE(DifferingFiles(store, StoreOf(WithDraw(demo, 3001, SampleDraw()))), QStringList());
+}
+
+// An archive of once-a-week draws extended by later once-a-week draws ends as one written at once.
+void TestArchiveSaver::weeklyPeriodGrowsWithItsDraws() {
+    const Archive whole = DemoOf(2625);
+    MemoryFileStore store = StoreOf(DemoOf(2600));
+    for (int d = 2601; d <= 2625; ++d) {
+        EditBuffer edit;
+        const PackedDate date = whole.DrawDate(d);
+        edit.EditDate = {0, date.day, date.month, date.yearCode};
+        edit.CurrentWeekday = whole.DrawWeekday(d);
+        edit.EditNumbers = whole.drawWheels(d);
+        QCOMPARE(commit(store, d, edit).error, 0);
+    }
+    QCOMPARE(Load(store).LastWeeklyDraw, whole.LastWeeklyDraw);
+    QCOMPARE(DifferingFiles(store, StoreOf(whole)), QStringList());
+}
+
+// A correction copies the files first, an append does not.
+void TestArchiveSaver::backupsBeforeStoredDrawsChange() {
+    const Archive demo = DemoOf(100);
+    MemoryFileStore store = StoreOf(demo);
+    EditBuffer edit = SampleDraw();
+    {
+        ArchiveUpdate update(store);
+        QCOMPARE(update.open(), 0);
+        update.now = [] { return QDateTime(QDate(2026, 12, 7), QTime(14, 30, 5)); };
+        QCOMPARE(update.write({.corrections = {{50, edit}}}).backup, u"backup/20261207-143005"_s);
+    }
+    QCOMPARE(store.backups.value(u"20261207-143005"_s).value(SmNumbers), StoreOf(demo).file(SmNumbers));
+    QCOMPARE(store.backups.value(u"20261207-143005"_s).size(), 8);
+
+    QVERIFY(commit(store, 101, edit).backup.isEmpty());
+    QCOMPARE(store.backups.size(), 1);
 }
 
 void TestArchiveSaver::subArchivePlaces_data() {

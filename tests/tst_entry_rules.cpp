@@ -1,4 +1,3 @@
-#include "archive/draw_save.h"
 #include "editor/draw_checks.h"
 #include "editor/entry_text.h"
 #include "grid/panel_text.h"
@@ -30,8 +29,6 @@ private Q_SLOTS:
     void wheelChecks();
     void dates_data();
     void dates();
-    void commitSaves_data();
-    void commitSaves();
     void labels();
     void keys();
     void twoCharacters();
@@ -108,33 +105,6 @@ void TestEntryRules::dates() {
     QFETCH(int, yearCode);
     QFETCH(bool, bad);
     QCOMPARE(IsBadDate(day, month, yearCode), bad);
-}
-
-void TestEntryRules::commitSaves_data() {
-    QTest::addColumn<int>("draw");
-    QTest::addColumn<bool>("newDraw");
-    QTest::addColumn<bool>("present");
-    QTest::addColumn<QString>("suffix");
-    QTest::addColumn<int>("index");
-    QTest::newRow("new 101") << 101 << true << true << u"M"_s << 101;
-    QTest::newRow("new 102") << 102 << true << true << u"S"_s << 102;
-    QTest::newRow("new 100, still weekly") << 100 << true << true << u"S"_s << 100;
-    QTest::newRow("correction of 104") << 104 << false << true << u"S"_s << 102;
-    QTest::newRow("correction of 103") << 103 << false << true << u"M"_s << 2;
-    QTest::newRow("correction of 50") << 50 << false << true << u"S"_s << 50;
-    QTest::newRow("no sub-archives") << 104 << false << false << QString() << 0;
-}
-
-void TestEntryRules::commitSaves() {
-    QFETCH(int, draw);
-    QFETCH(bool, newDraw);
-    QFETCH(bool, present);
-    QFETCH(QString, suffix);
-    QFETCH(int, index);
-    std::vector<PlannedSave> expected{{u"SM"_s, draw}};
-    if (present)
-        expected.push_back({suffix, index});
-    QCOMPARE(CommitSaves(draw, newDraw, 100, present), expected);
 }
 
 void TestEntryRules::labels() {

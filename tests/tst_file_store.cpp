@@ -1,11 +1,12 @@
 #include "archive/archive_loader.h"
-#include "archive/archive_saver.h"
+#include "archive/archive_update.h"
 #include "archive/edit_buffer.h"
 #include "archive/file_store.h"
 #include "demo_archive.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -43,6 +44,7 @@ private Q_SLOTS:
     void errorNumbers_data();
     void errorNumbers();
     void loadAndSaveOnDisk();
+    void lockAndBackupsOnDisk();
 };
 
 void TestFileStore::namesIgnoreLetterCase() {
@@ -79,7 +81,7 @@ void TestFileStore::twoSpellingsReachOneFile() {
     EditBuffer edit;
     edit.EditDate = {0, 2, 1, 60};
     edit.CurrentWeekday = 6;
-    QCOMPARE(SaveArchive(files, u"SM"_s, demo.DrawCount() + 1, edit, demo.DrawCount()), 0);
+    QCOMPARE(SaveArchive(files, demo, demo.DrawCount() + 1, edit).error, 0);
     Archive loaded;
     QCOMPARE(LoadArchive(folder, loaded), 0);
     QCOMPARE(loaded.DrawWeekday(loaded.DrawCount()), 6);
@@ -168,7 +170,7 @@ void TestFileStore::loadAndSaveOnDisk() {
     edit.CurrentWeekday = 6;
     for (int p = 1; p <= 5; ++p)
         edit.EditNumbers[1][std::size_t(p)] = qint16(p);
-    QCOMPARE(SaveArchive(files, u"SM"_s, demo.DrawCount() + 1, edit, demo.DrawCount()), 0);
+    QCOMPARE(SaveArchive(files, demo, demo.DrawCount() + 1, edit).error, 0);
 
     Archive loaded;
     QCOMPARE(LoadArchive(folder, loaded), 0);
@@ -176,6 +178,37 @@ void TestFileStore::loadAndSaveOnDisk() {
     QCOMPARE(loaded.DrawDate(loaded.DrawCount()), (PackedDate{2, 1, 60}));
     QCOMPARE(loaded.DrawNumbers(1, loaded.DrawCount(), 5), 5);
     QCOMPARE(entries(dir.path()).size(), 8); // no temporary files left behind
+}
+
+// One writer at a time, a lock left by a program that ended is taken over, and the ten newest
+// backups stay.
+void TestFileStore::lockAndBackupsOnDisk() {
+    QTemporaryDir dir;
+    DiskFileStore first(dir.path()), second(dir.path());
+    std::unique_ptr<StoreLock> held, other;
+    QCOMPARE(first.lock(held, 0), 0);
+    QCOMPARE(second.lock(other, 50), ErrorNumber::ArchiveInUse);
+    held.reset();
+    QCOMPARE(second.lock(other, 0), 0);
+    other.reset();
+    QVERIFY(!QFile::exists(dir.filePath(u"vorel.lock"_s)));
+
+    writeFile(dir.filePath(u"vorel.lock"_s),
+              "2147480000\nvorel\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    QCOMPARE(first.lock(held, 0), 0);
+    held.reset();
+
+    QString where;
+    for (int i = 1; i <= 12; ++i)
+        QCOMPARE(
+            first.backup(u"20261207-1200%1"_s.arg(i, 2, 10, QChar(u'0')), {{u"_rn.dtb"_s, "x"}}, 10, where),
+            0);
+    QCOMPARE(first.backup(u"20261207-120012"_s, {{u"_rn.dtb"_s, "y"}}, 10, where), 0);
+    QCOMPARE(where, QDir::toNativeSeparators(dir.filePath(u"backup/20261207-120012-2"_s)));
+    const QStringList kept = entries(dir.filePath(u"backup"_s));
+    QCOMPARE(kept.size(), 10);
+    QCOMPARE(kept.first(), u"20261207-120004"_s);
+    QCOMPARE(readFile(dir.filePath(u"backup/20261207-120012-2/_rn.dtb"_s)), QByteArray("y"));
 }
 
 QTEST_GUILESS_MAIN(TestFileStore)

@@ -1,8 +1,7 @@
 #include "archive/archive_loader.h"
-#include "archive/archive_saver.h"
+#include "archive/archive_update.h"
 #include "archive/constant_tables.h"
 #include "archive/data_file_layout.h"
-#include "archive/draw_save.h"
 #include "archive/edit_buffer.h"
 #include "archive/sub_archive.h"
 #include "calendar/draw_date.h"
@@ -21,9 +20,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QStringList AllFiles = {u"_data_sm.dtb"_s, u"_est_sm.dtb"_s, u"_giorni.dtb"_s, u"_rn.dtb"_s,
-                              u"_data_s.dtb"_s,  u"_est_s.dtb"_s,  u"_data_m.dtb"_s, u"_est_m.dtb"_s};
-
 // The lines of one date: each wheel code given, with the numbers first..first+4.
 QByteArray dateLines(const char* date, const QList<const char*>& codes, int first = 1) {
     QByteArray text;
@@ -40,16 +36,10 @@ QByteArray dateLines(const char* date, const QList<const char*>& codes, int firs
 
 const QList<const char*> TenWheels = {"BA", "CA", "FI", "GE", "MI", "NA", "PA", "RM", "TO", "VE"};
 
-Archive demoOf(int draws) {
-    return MakeDemoArchive(QDate(2100, 1, 1), draws);
-}
-
 // The draws the window's commit would add or correct, one at a time, each on the archive as loaded
 // after the one before: the bytes an import must match.
-void commit(MemoryFileStore& store, int d, bool newDraw, const EditBuffer& edit) {
-    Archive loaded;
-    QCOMPARE(LoadArchive(store, loaded), 0);
-    QCOMPARE(SaveDraw(store, loaded, d, newDraw, edit), 0);
+void commit(MemoryFileStore& store, int d, const EditBuffer& edit) {
+    QCOMPARE(SaveArchive(store, Load(store), d, edit).error, 0);
 }
 
 EditBuffer editOfDraw(const Archive& archive, int d) {
@@ -74,28 +64,6 @@ QString wheelText(const Archive& archive, int d, int wheel) {
     return list.join(u' ');
 }
 
-// A store on which another program appends a draw between the import's reading and its writing:
-// the count the writer checks is one more than the one the loader read.
-class AppendedMeanwhile final : public FileStore {
-public:
-    explicit AppendedMeanwhile(MemoryFileStore& files) : files_(files) {}
-    FileRead read(const QString& name, qint64 maxBytes) override {
-        FileRead read = files_.read(name, maxBytes);
-        if (maxBytes == 2 && name == u"_data_sm.dtb"_s)
-            putWord(read.bytes, 0, qint16(wordAt(read.bytes, 0) + 1));
-        return read;
-    }
-    int write(const QString& name, const QByteArray& bytes) override { return files_.write(name, bytes); }
-
-private:
-    MemoryFileStore& files_;
-};
-
-void compareFiles(const MemoryFileStore& actual, const MemoryFileStore& expected) {
-    for (const QString& name : AllFiles)
-        QVERIFY2(actual.file(name) == expected.file(name), qPrintable(name));
-}
-
 } // namespace
 
 class TestStorico : public QObject {
@@ -110,6 +78,8 @@ private Q_SLOTS:
     void fullChangedOrDamagedArchive();
     void failureAtAnyWrite_data();
     void failureAtAnyWrite();
+    void archiveEndingIn1996();
+    void rebuild();
 };
 
 void TestStorico::readingRules_data() {
@@ -183,7 +153,7 @@ void TestStorico::demoRoundTrip() {
     QCOMPARE(report.status, ImportReport::Agrees);
     QVERIFY(report.newArchive);
     QCOMPARE(report.added, DemoArchive().DrawCount());
-    compareFiles(imported, expected);
+    QCOMPARE(DifferingFiles(imported, expected), QStringList());
 }
 
 // The real draws: their counts and constants, and the export agrees with the file line for line
@@ -263,8 +233,8 @@ void TestStorico::intoAnArchive() {
     QFETCH(int, status);
     QFETCH(QList<int>, counts);
     QFETCH(QString, detail);
-    const Archive full = demoOf(3500);
-    const Archive archive = demoOf(draws);
+    const Archive full = DemoOf(3500);
+    const Archive archive = DemoOf(draws);
     Archive inFile = full;
     if (change) {
         const auto wheel = full.drawWheels(3000)[std::size_t(change)];
@@ -276,7 +246,7 @@ void TestStorico::intoAnArchive() {
     }
     QByteArray text = ExportStorico(inFile);
     if (removed)
-        text.replace(ExportStorico(demoOf(removed)).mid(ExportStorico(demoOf(removed - 1)).size()), "");
+        text.replace(ExportStorico(DemoOf(removed)).mid(ExportStorico(DemoOf(removed - 1)).size()), "");
     if (extraDate)
         text += dateLines("1990/01/01", TenWheels);
     MemoryFileStore store, expected;
@@ -297,10 +267,10 @@ void TestStorico::intoAnArchive() {
         return;
     }
     if (correct)
-        commit(expected, 3000, false, editOfDraw(inFile, 3000));
+        commit(expected, 3000, editOfDraw(inFile, 3000));
     for (int d = draws + 1; d <= 3500; ++d)
-        commit(expected, d, true, editOfDraw(full, d));
-    compareFiles(store, expected);
+        commit(expected, d, editOfDraw(full, d));
+    QCOMPARE(DifferingFiles(store, expected), QStringList());
     QVERIFY(store.writeCount() - writes <= 8); // each file once
 }
 
@@ -319,15 +289,13 @@ void TestStorico::fullChangedOrDamagedArchive() {
              u"L'archivio conterrebbe 32767 estrazioni: il massimo è 32766. Nulla è stato scritto."_s);
     QCOMPARE(store.writeCount(), writes);
 
-    // Another program changed the archive after the import read it: nothing is written.
-    MemoryFileStore shared;
-    WriteArchiveFiles(shared, demoOf(100));
+    // Another program is writing the archive: nothing is written.
+    MemoryFileStore shared = StoreOf(DemoOf(100));
     const int before = shared.writeCount();
-    AppendedMeanwhile meanwhile(shared);
-    const ImportReport changed = ImportStorico(meanwhile, ExportStorico(demoOf(110)), {});
-    QCOMPARE(
-        changed.errorText(),
-        u"L'archivio è stato modificato da un altro programma durante l'importazione: nulla è stato scritto."_s);
+    std::unique_ptr<StoreLock> held;
+    QCOMPARE(shared.lock(held, 0), 0);
+    const ImportReport busy = ImportStorico(shared, ExportStorico(DemoOf(110)), {});
+    QCOMPARE(busy.errorText(), u"L'archivio è in uso da un altro programma: riprovare più tardi."_s);
     QCOMPARE(shared.writeCount(), before);
 
     // A damaged archive is not imported into.
@@ -348,14 +316,16 @@ void TestStorico::failureAtAnyWrite_data() {
     }
 }
 
-// A failed write leaves an archive that loads with its old draws, or its old and all new ones.
+// A failed write, with nothing run after it as after a kill, leaves an archive that loads with its
+// old draws, or its old and all new ones; the same import tried again ends with the bytes of the
+// whole archive, sub-archives included.
 void TestStorico::failureAtAnyWrite() {
     QFETCH(int, draws);
     QFETCH(int, failing);
-    const Archive full = demoOf(3500);
+    const Archive full = DemoOf(3500);
     MemoryFileStore store;
     if (draws)
-        WriteArchiveFiles(store, demoOf(draws));
+        WriteArchiveFiles(store, DemoOf(draws));
     store.failWrite(store.writeCount() + failing, 61);
     const ImportReport report = ImportStorico(store, ExportStorico(full), {});
     QCOMPARE(report.status, ImportReport::Failed);
@@ -364,14 +334,47 @@ void TestStorico::failureAtAnyWrite() {
     const int error = LoadArchive(store, loaded);
     if (draws == 0) {
         QCOMPARE(error, 53); // still no archive: the dates file is written last
-        return;
+    } else {
+        // The full archive's files go first, its dates file with the new count last of them.
+        QCOMPARE(error, 0);
+        QCOMPARE(loaded.DrawCount(), failing <= 4 ? draws : 3500);
+        QCOMPARE(loaded.drawWheels(loaded.DrawCount()), full.drawWheels(loaded.DrawCount()));
     }
-    // The full archive's files go first, its dates file with the new count last of them.
-    QCOMPARE(error, 0);
-    QCOMPARE(loaded.DrawCount(), failing <= 4 ? draws : 3500);
-    QCOMPARE(loaded.drawWheels(loaded.DrawCount()), full.drawWheels(loaded.DrawCount()));
-    if (loaded.DrawCount() == draws) // what was left behind does not stand in the way of a new try
-        QCOMPARE(ImportStorico(store, ExportStorico(full), {}).added, 3500 - draws);
+    const ImportReport retry = ImportStorico(store, ExportStorico(full), {});
+    QCOMPARE(retry.status, ImportReport::Agrees);
+    QCOMPARE(retry.subArchivesRebuilt, draws != 0 && failing > 4);
+    QCOMPARE(DifferingFiles(store, StoreOf(full)), QStringList());
+}
+
+// An archive that ends before the twice-weekly draws, brought up to date, gets the bytes of one
+// written at once: LastWeeklyDraw grows with the once-a-week draws appended.
+void TestStorico::archiveEndingIn1996() {
+    const Archive full = DemoOf(3000);
+    MemoryFileStore store = StoreOf(MakeDemoArchive(QDate(1996, 12, 31)));
+    QCOMPARE(ImportStorico(store, ExportStorico(full), {}).status, ImportReport::Agrees);
+    QCOMPARE(Load(store).LastWeeklyDraw, full.LastWeeklyDraw);
+    QCOMPARE(DifferingFiles(store, StoreOf(full)), QStringList());
+}
+
+// The way out of a gap: the archive written whole from a file of the whole history, after a backup.
+void TestStorico::rebuild() {
+    const Archive full = DemoOf(3000);
+    QByteArray gap = ExportStorico(full);
+    gap.replace(ExportStorico(DemoOf(2000)).mid(ExportStorico(DemoOf(1999)).size()), "");
+    MemoryFileStore store;
+    QCOMPARE(ImportStorico(store, gap, {}).status, ImportReport::Agrees);
+    QCOMPARE(ImportStorico(store, ExportStorico(full), {}).status, ImportReport::Disagrees);
+
+    const ImportReport rebuilt = ImportStorico(store, ExportStorico(full), {.rebuild = true});
+    QCOMPARE(rebuilt.status, ImportReport::Agrees);
+    QCOMPARE(DifferingFiles(store, StoreOf(full)), QStringList());
+    QCOMPARE(store.backups.size(), 1);
+    QVERIFY(rebuilt.text().contains(u"Archivio precedente salvato in backup/"_s));
+
+    const ImportReport partial =
+        ImportStorico(store, ExportStorico(full).mid(ExportStorico(DemoOf(1)).size()), {.rebuild = true});
+    QCOMPARE(partial.errorText(), u"per ricostruire l'archivio il file deve cominciare con l'estrazione del "
+                                  u"04-01-1947: nulla è stato scritto."_s);
 }
 
 QTEST_GUILESS_MAIN(TestStorico)

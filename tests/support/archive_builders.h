@@ -1,11 +1,12 @@
 #pragma once
 
 #include "archive/archive.h"
+#include "support/memory_file_store.h"
 
+#include <QStringList>
 #include <initializer_list>
 
-// The demo archive, made once.
-const Archive& DemoArchive();
+struct EditBuffer;
 
 // Puts the numbers of one wheel of one draw into a hand-made archive, positions from 1 on.
 inline void SetWheel(Archive& archive, int draw, int wheel, std::initializer_list<int> numbers) {
@@ -13,3 +14,16 @@ inline void SetWheel(Archive& archive, int draw, int wheel, std::initializer_lis
     for (int n : numbers)
         archive.setDrawNumber(wheel, draw, p++, qint16(n));
 }
+
+// The demo archive, made once.
+const Archive& DemoArchive();
+// The first `draws` draws of the demo calendar.
+Archive DemoOf(int draws);
+// A store holding every file of `archive`, as a whole import writes them.
+MemoryFileStore StoreOf(const Archive& archive);
+// The archive in `store`; an empty one, with a warning, when it does not load.
+Archive Load(FileStore& store);
+// `archive` with draw `draw` as `edit` says (DrawCount + 1: appended); LastWeeklyDraw kept.
+Archive WithDraw(const Archive& archive, int draw, const EditBuffer& edit);
+// The names of the archive's files whose bytes differ between two stores.
+QStringList DifferingFiles(const MemoryFileStore& actual, const MemoryFileStore& expected);

@@ -1,5 +1,7 @@
 #include "support/memory_file_store.h"
 
+using namespace Qt::StringLiterals;
+
 FileRead MemoryFileStore::read(const QString& name, qint64 maxBytes) {
     if (readFailures_.contains(key(name)))
         return {readFailures_.value(key(name)), true, {}};
@@ -38,4 +40,33 @@ void MemoryFileStore::failWrite(int writeNumber, int error) {
 
 void MemoryFileStore::failRead(const QString& name, int error) {
     readFailures_[key(name)] = error;
+}
+
+namespace {
+
+class MemoryLock final : public StoreLock {
+public:
+    explicit MemoryLock(std::shared_ptr<bool> locked) : locked_(std::move(locked)) { *locked_ = true; }
+    ~MemoryLock() override { *locked_ = false; }
+
+private:
+    std::shared_ptr<bool> locked_;
+};
+
+} // namespace
+
+int MemoryFileStore::lock(std::unique_ptr<StoreLock>& held, int) {
+    if (*locked_)
+        return ErrorNumber::ArchiveInUse;
+    held = std::make_unique<MemoryLock>(locked_);
+    return 0;
+}
+
+int MemoryFileStore::backup(const QString& name, const NamedFiles& files, int keep, QString& where) {
+    where = u"backup/"_s + name;
+    for (const auto& [file, bytes] : files)
+        backups[name][key(file)] = bytes;
+    while (backups.size() > keep)
+        backups.erase(backups.begin());
+    return 0;
 }

@@ -93,3 +93,24 @@ void Archive::setDrawWheels(int draw, const WheelNumbers& wheels) {
     for (int w = 1; w <= AllWheels; ++w)
         std::copy_n(wheels[std::size_t(w)].begin() + 1, NumbersPerWheel, numbers + (w - 1) * NumbersPerWheel);
 }
+
+Archive Archive::resized(int drawCount) const {
+    const auto count = std::size_t(std::clamp(drawCount, 0, MaxDrawCount));
+    const std::size_t kept = std::min(count, dates_.size());
+    Archive copy = *this;
+    copy.dates_.resize(count);
+    copy.weekdays_.resize(count + 2);
+    // Nothing is kept of the slot of a draw being added.
+    std::fill(copy.weekdays_.begin() + std::ptrdiff_t(kept) + 1, copy.weekdays_.end(), qint16(0));
+    copy.numbers_.resize(count * AllWheels * NumbersPerWheel);
+    copy.superLines_.resize(count * SuperLineLength);
+    return copy;
+}
+
+bool Archive::sameDraws(const Archive& other) const {
+    const std::size_t count = dates_.size();
+    return count == other.dates_.size() && LastWeeklyDraw == other.LastWeeklyDraw && dates_ == other.dates_ &&
+           std::equal(weekdays_.begin(), weekdays_.begin() + std::ptrdiff_t(count) + 1,
+                      other.weekdays_.begin()) &&
+           numbers_ == other.numbers_;
+}

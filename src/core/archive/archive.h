@@ -64,6 +64,12 @@ public:
 
     bool isValidDraw(int draw) const { return draw >= 1 && draw <= DrawCount(); }
 
+    // A copy with `drawCount` draws: the draws both have are kept, new ones are zero.
+    Archive resized(int drawCount) const;
+    // Whether both hold the same stored draws: count, LastWeeklyDraw, and each draw's date, weekday
+    // and numbers (the slot of a draw being added and the derived lines aside).
+    bool sameDraws(const Archive& other) const;
+
     friend bool operator==(const Archive&, const Archive&) = default;
 
 private:

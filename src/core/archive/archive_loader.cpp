@@ -2,6 +2,7 @@
 
 #include "archive/archive.h"
 #include "archive/data_file_layout.h"
+#include "archive/file_sets.h"
 #include "archive/file_store.h"
 #include "archive/super_enalotto.h"
 
@@ -9,83 +10,94 @@
 
 namespace {
 
-// Reads the first `size` bytes of an optional file; what a missing or short file lacks reads as zeros.
-int readPadded(FileStore& files, const QString& name, qint64 size, QByteArray& bytes) {
-    FileRead read = files.read(name, size);
-    bytes = std::move(read.bytes);
+// The bytes of an optional file from `offset` on, `size` of them; what it lacks reads as zeros.
+QByteArray padded(const QByteArray& file, qint64 size) {
+    QByteArray bytes = file.left(size);
     if (bytes.size() < size)
         bytes.append(QByteArray(size - bytes.size(), '\0'));
-    return read.error;
+    return bytes;
 }
 
-int readDates(FileStore& files, std::optional<Archive>& loaded) {
-    FileRead read = files.read(DataFileName::SmDates, dateRecordOffset(MaxDrawCount + 1));
-    if (read.error)
-        return read.error;
-    if (!read.exists)
-        return ErrorNumber::FileNotFound;
-    const int count = wordAt(read.bytes, 0);
-    if (count < 1 || count > MaxDrawCount)
-        return ErrorNumber::BadRecordNumber;
-    loaded.emplace(count);
-    loaded->LastWeeklyDraw = wordAt(read.bytes, 2);
-    for (int d = 1; d <= count; ++d)
-        loaded->setDrawDate(d, dateAt(read.bytes, dateRecordOffset(d)));
-    return 0;
+std::optional<Archive> datesOf(const QByteArray& dates) {
+    std::optional<Archive> loaded;
+    loaded.emplace(DatesFileCount(dates));
+    loaded->LastWeeklyDraw = wordAt(dates, 2);
+    for (int d = 1; d <= loaded->DrawCount(); ++d)
+        loaded->setDrawDate(d, dateAt(dates, dateRecordOffset(d)));
+    return loaded;
 }
 
-int readWeekdays(FileStore& files, Archive& archive) {
-    const int count = archive.DrawCount();
-    QByteArray bytes;
-    if (const int error = readPadded(files, DataFileName::Weekdays, count, bytes))
-        return error;
-    for (int d = 1; d <= count; ++d)
+void readWeekdays(const QByteArray& file, Archive& archive) {
+    const QByteArray bytes = padded(file, archive.DrawCount());
+    for (int d = 1; d <= archive.DrawCount(); ++d)
         archive.setDrawWeekday(d, byteAt(bytes, weekdayOffset(d)));
-    return 0;
 }
 
-int readCityWheels(FileStore& files, Archive& archive) {
-    const int count = archive.DrawCount();
-    QByteArray bytes;
-    if (const int error = readPadded(files, DataFileName::SmNumbers, numbersRecordOffset(count + 1), bytes))
-        return error;
-    for (int d = 1; d <= count; ++d)
+void readCityWheels(const QByteArray& file, Archive& archive) {
+    const QByteArray bytes = padded(file, numbersRecordOffset(archive.DrawCount() + 1));
+    for (int d = 1; d <= archive.DrawCount(); ++d)
         archive.setCityWheels(d, bytes.constData() + numbersRecordOffset(d));
-    return 0;
 }
 
-int readNationalWheel(FileStore& files, Archive& archive) {
+void readNationalWheel(const QByteArray& file, Archive& archive) {
     const int count = archive.DrawCount();
-    const qint64 wanted = count >= FirstNationalDraw ? nationalRecordOffset(count + 1) : 0;
-    QByteArray bytes;
-    if (const int error = readPadded(files, DataFileName::National, wanted, bytes))
-        return error;
+    const QByteArray bytes = padded(file, count >= FirstNationalDraw ? nationalRecordOffset(count + 1) : 0);
     for (int d = FirstNationalDraw; d <= count; ++d)
         archive.setNationalWheel(d, bytes.constData() + nationalRecordOffset(d));
-    return 0;
+}
+
+int readOptional(FileStore& files, const QString& name, QByteArray& bytes) {
+    FileRead read = files.read(name);
+    bytes = std::move(read.bytes);
+    return read.error;
 }
 
 } // namespace
 
-int LoadArchive(FileStore& files, Archive& archive) {
-    std::optional<Archive> loaded;
-    if (const int error = readDates(files, loaded))
+int DatesFileCount(const QByteArray& dates) {
+    return dates.size() >= 2 ? wordAt(dates, 0) : 0;
+}
+
+int CheckDatesFile(const QByteArray& dates) {
+    const int count = DatesFileCount(dates);
+    if (count < 1 || count > MaxDrawCount || dateRecordsIn(dates) < count)
+        return ErrorNumber::BadRecordNumber;
+    return 0;
+}
+
+int DecodeArchive(const FileSetBytes& set, Archive& archive) {
+    if (const int error = CheckDatesFile(set.dates))
         return error;
-    for (auto step : {readWeekdays, readCityWheels, readNationalWheel})
-        if (const int error = step(files, *loaded))
-            return error;
+    std::optional<Archive> loaded = datesOf(set.dates);
+    readWeekdays(set.weekdays, *loaded);
+    readCityWheels(set.numbers, *loaded);
+    readNationalWheel(set.national, *loaded);
     DeriveSuperNumbers(*loaded);
     archive = std::move(*loaded);
     return 0;
 }
 
+int LoadArchive(FileStore& files, Archive& archive) {
+    FileSetBytes set;
+    FileRead dates = files.read(DataFileName::SmDates);
+    if (dates.error)
+        return dates.error;
+    if (!dates.exists)
+        return ErrorNumber::FileNotFound;
+    set.dates = std::move(dates.bytes);
+    // A damaged count stops the load before any other file is read.
+    if (const int error = CheckDatesFile(set.dates))
+        return error;
+    const std::pair<QString, QByteArray*> others[] = {{DataFileName::Weekdays, &set.weekdays},
+                                                      {DataFileName::SmNumbers, &set.numbers},
+                                                      {DataFileName::National, &set.national}};
+    for (const auto& [name, bytes] : others)
+        if (const int error = readOptional(files, name, *bytes))
+            return error;
+    return DecodeArchive(set, archive);
+}
+
 int LoadArchive(const QString& dataPath, Archive& archive) {
     DiskFileStore files(dataPath);
     return LoadArchive(files, archive);
-}
-
-int ReadDiskDrawCount(FileStore& files, int& count) {
-    const FileRead read = files.read(DataFileName::SmDates, 2);
-    count = read.bytes.size() >= 2 ? wordAt(read.bytes, 0) : 0;
-    return read.error;
 }

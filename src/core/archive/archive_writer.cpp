@@ -5,25 +5,56 @@
 #include "archive/file_store.h"
 #include "archive/sub_archive.h"
 
-int WriteWholeArchive(FileStore& files, const Archive& archive) {
+ArchiveFiles EncodeArchive(const Archive& archive) {
     std::vector<int> all, weekly, midweek;
     all.reserve(std::size_t(archive.DrawCount()));
     for (int d = 1; d <= archive.DrawCount(); ++d) {
         all.push_back(d);
         (SubArchiveParity(d, archive.LastWeeklyDraw) == 1 ? midweek : weekly).push_back(d);
     }
-    const std::pair<QString, QByteArray> contents[] = {
-        {DataFileName::SmNumbers, encodeNumbersFile(archive, all)},
-        {DataFileName::Weekdays, encodeWeekdaysFile(archive)},
-        {DataFileName::National, encodeNationalFile(archive)},
-        {DataFileName::numbers(FileSet::Weekly), encodeNumbersFile(archive, weekly)},
-        {DataFileName::dates(FileSet::Weekly), encodeDatesFile(archive, weekly)},
-        {DataFileName::numbers(FileSet::Midweek), encodeNumbersFile(archive, midweek)},
-        {DataFileName::dates(FileSet::Midweek), encodeDatesFile(archive, midweek)},
-        {DataFileName::SmDates, encodeDatesFile(archive, all)},
+    ArchiveFiles files;
+    files.full = {encodeDatesFile(archive, all), encodeNumbersFile(archive, all), encodeWeekdaysFile(archive),
+                  encodeNationalFile(archive)};
+    files.weekly = {encodeDatesFile(archive, weekly), encodeNumbersFile(archive, weekly), {}, {}};
+    files.midweek = {encodeDatesFile(archive, midweek), encodeNumbersFile(archive, midweek), {}, {}};
+    return files;
+}
+
+namespace {
+
+void keepReservedBytes(QByteArray& encoded, const QByteArray& onDisk) {
+    if (onDisk.size() >= DatesHeaderSize && encoded.size() >= DatesHeaderSize)
+        encoded.replace(4, DatesHeaderSize - 4, onDisk.mid(4, DatesHeaderSize - 4));
+}
+
+} // namespace
+
+void KeepReservedBytes(ArchiveFiles& encoded, const ArchiveFiles& onDisk) {
+    keepReservedBytes(encoded.full.dates, onDisk.full.dates);
+    keepReservedBytes(encoded.weekly.dates, onDisk.weekly.dates);
+    keepReservedBytes(encoded.midweek.dates, onDisk.midweek.dates);
+}
+
+bool SubArchivesAgree(const Archive& archive, const ArchiveFiles& onDisk) {
+    ArchiveFiles implied = EncodeArchive(archive);
+    KeepReservedBytes(implied, onDisk);
+    return implied.weekly == onDisk.weekly && implied.midweek == onDisk.midweek;
+}
+
+int WriteWholeArchive(FileStore& files, const Archive& archive) {
+    const ArchiveFiles bytes = EncodeArchive(archive);
+    const std::pair<QString, const QByteArray*> order[] = {
+        {DataFileName::SmNumbers, &bytes.full.numbers},
+        {DataFileName::Weekdays, &bytes.full.weekdays},
+        {DataFileName::National, &bytes.full.national},
+        {DataFileName::numbers(FileSet::Weekly), &bytes.weekly.numbers},
+        {DataFileName::dates(FileSet::Weekly), &bytes.weekly.dates},
+        {DataFileName::numbers(FileSet::Midweek), &bytes.midweek.numbers},
+        {DataFileName::dates(FileSet::Midweek), &bytes.midweek.dates},
+        {DataFileName::SmDates, &bytes.full.dates},
     };
-    for (const auto& [name, bytes] : contents)
-        if (const int error = files.write(name, bytes))
+    for (const auto& [name, contents] : order)
+        if (const int error = files.write(name, *contents))
             return error;
     return 0;
 }

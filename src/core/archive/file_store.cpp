@@ -5,16 +5,28 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 #include <algorithm>
+#include <cerrno>
 
 namespace {
 
-// The error number of a failed operation on `file`; never 0, since the operation did fail.
-int failureNumber(const QFileDevice& file) {
-    const int error = errorNumberOf(file.error());
+// The error number of a failed operation on `file`, with errno as the failing call left it; never
+// 0, since the operation did fail.
+int failureNumber(const QFileDevice& file, int systemError) {
+    const int error = errorNumberOf(file.error(), systemError);
     return error != 0 ? error : ErrorNumber::PathFileAccess;
 }
+
+// A lock file held by this process.
+class DiskLock final : public StoreLock {
+public:
+    explicit DiskLock(std::unique_ptr<QLockFile> file) : file_(std::move(file)) {}
+
+private:
+    std::unique_ptr<QLockFile> file_;
+};
 
 } // namespace
 
@@ -48,33 +60,83 @@ FileRead DiskFileStore::read(const QString& name, qint64 maxBytes) {
     if (!file.exists())
         return {};
     if (!file.open(QIODevice::ReadOnly))
-        return {failureNumber(file), true, {}};
+        return {failureNumber(file, errno), true, {}};
     FileRead result{0, true, maxBytes < 0 ? file.readAll() : file.read(maxBytes)};
     if (file.error() != QFileDevice::NoError)
-        result.error = failureNumber(file);
+        result.error = failureNumber(file, errno);
     return result;
 }
 
-int DiskFileStore::write(const QString& name, const QByteArray& bytes) {
+int DiskFileStore::makeFolder() const {
     if (createFolder_ && !QFileInfo(folder_).exists())
         QDir().mkpath(folder_);
-    if (const int error = folderError())
+    return folderError();
+}
+
+int DiskFileStore::write(const QString& name, const QByteArray& bytes) {
+    if (const int error = makeFolder())
         return error;
-    QSaveFile file(resolve(name));
+    return ReplaceFile(resolve(name), bytes);
+}
+
+int DiskFileStore::lock(std::unique_ptr<StoreLock>& held, int waitMs) {
+    if (const int error = makeFolder())
+        return error;
+    auto file = std::make_unique<QLockFile>(QDir(folder_).filePath(LockFileName));
+    // A writer is never taken over while its process lives, however long it takes.
+    file->setStaleLockTime(0);
+    if (file->tryLock(waitMs)) {
+        held = std::make_unique<DiskLock>(std::move(file));
+        return 0;
+    }
+    switch (file->error()) {
+    case QLockFile::LockFailedError:
+        return ErrorNumber::ArchiveInUse;
+    case QLockFile::PermissionError:
+        return ErrorNumber::PermissionDenied;
+    default:
+        return ErrorNumber::PathFileAccess;
+    }
+}
+
+int DiskFileStore::backup(const QString& name, const NamedFiles& files, int keep, QString& where) {
+    const QDir backups(QDir(folder_).filePath(BackupFolderName));
+    // Two backups within one second get folders of their own.
+    QString unique = name;
+    for (int n = 2; backups.exists(unique); ++n)
+        unique = name + u'-' + QString::number(n);
+    where = QDir::toNativeSeparators(backups.filePath(unique));
+    if (!QDir().mkpath(backups.filePath(unique)))
+        return ErrorNumber::PathFileAccess;
+    for (const auto& [file, bytes] : files)
+        if (const int error = ReplaceFile(backups.filePath(unique + u'/' + file), bytes))
+            return error;
+    // Backup names sort by their time: the oldest go first.
+    QStringList all = backups.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    while (all.size() > keep)
+        QDir(backups.filePath(all.takeFirst())).removeRecursively();
+    return 0;
+}
+
+int ReplaceFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return failureNumber(file);
+        return failureNumber(file, errno);
     if (file.write(bytes) != bytes.size()) {
-        const int error = failureNumber(file);
+        const int error = failureNumber(file, errno);
         file.cancelWriting();
         return error;
     }
-    return file.commit() ? 0 : failureNumber(file);
+    return file.commit() ? 0 : failureNumber(file, errno);
 }
 
-int errorNumberOf(QFileDevice::FileError error) {
+int errorNumberOf(QFileDevice::FileError error, int systemError) {
     switch (error) {
     case QFileDevice::NoError:
         return 0;
+    case QFileDevice::OpenError:
+        return systemError == EACCES || systemError == EPERM ? ErrorNumber::PermissionDenied
+                                                             : ErrorNumber::PathFileAccess;
     case QFileDevice::ResourceError:
         return ErrorNumber::DiskFull;
     case QFileDevice::PermissionsError:

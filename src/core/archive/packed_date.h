@@ -49,3 +49,6 @@ constexpr int DrawDateKey(PackedDate date) {
 constexpr PackedDate PackDate(int year, int month, int day) {
     return {quint8(day), quint8(month), quint8(YearCode(year))};
 }
+
+// The archive's first draw: 4 January 1947.
+inline constexpr PackedDate FirstArchiveDraw = PackDate(1947, 1, 4);

@@ -1,7 +1,10 @@
 #include "cli/command_line.h"
 
 #include "archive/archive.h"
+#include "archive/archive_check.h"
 #include "archive/archive_loader.h"
+#include "archive/archive_update.h"
+#include "archive/data_file_layout.h"
 #include "archive/file_store.h"
 #include "cli/csv_export.h"
 #include "cli/data_folder.h"
@@ -10,7 +13,9 @@
 #include "program_info.h"
 #include "storico/storico_import.h"
 #include "storico/storico_writer.h"
+#include "text/check_texts.h"
 #include "text/error_text.h"
+#include "text/storico_texts.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -47,12 +52,18 @@ const QCommandLineOption DryRunOption(QStringLiteral("dry-run"),
 const QCommandLineOption
     CorrectOption(QStringLiteral("correct"),
                   QStringLiteral("With --import: rewrite the draws whose numbers differ."));
+const QCommandLineOption RebuildOption(QStringLiteral("rebuild"),
+                                       QStringLiteral("With --import: write the whole archive from FILE."));
+const QCommandLineOption CheckOption(QStringLiteral("check"), QStringLiteral("Check the whole archive."));
+const QCommandLineOption
+    RepairOption(QStringLiteral("repair"),
+                 QStringLiteral("With --check: rewrite what derives from the full archive."));
 
 void configure(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral("Vorel keeps the archive of the Italian Lotto draws."));
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     parser.addOptions({HelpOption, VersionOption, DataOption, ExportOption, FormatOption, VerifyOption,
-                       ImportOption, DryRunOption, CorrectOption});
+                       ImportOption, DryRunOption, CorrectOption, RebuildOption, CheckOption, RepairOption});
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("With --verify: the texts to check."),
                                  QStringLiteral("[FILE...]"));
 }
@@ -66,14 +77,80 @@ int usageError(QIODevice& err, const QString& problem) {
     return ExitStatus::Failed;
 }
 
-// The archive for a command; a failed load is reported in the loader's own words.
+// A failure of the archive in the loader's own words, with the file it concerns: the dates file for
+// a missing or damaged archive, the folder otherwise.
+void archiveError(QIODevice& err, const QString& dataPath, int error) {
+    const bool datesFile = error == ErrorNumber::FileNotFound || error == ErrorNumber::BadRecordNumber;
+    const QString where = datesFile ? DiskFileStore(dataPath).resolve(DataFileName::SmDates) : dataPath;
+    write(err, QStringLiteral("vorel: ") + ErrorMessageText(error) + QStringLiteral(" (") +
+                   QDir::toNativeSeparators(where) + QStringLiteral(")\n"));
+}
+
+// The archive for a command.
 bool loadFor(const QString& dataPath, Archive& archive, QIODevice& err) {
     if (const int error = LoadArchive(dataPath, archive)) {
-        write(err, QStringLiteral("vorel: ") + ErrorMessageText(error) + QStringLiteral(" (") +
-                       QDir::toNativeSeparators(dataPath) + QStringLiteral(")\n"));
+        archiveError(err, dataPath, error);
         return false;
     }
     return true;
+}
+
+int printProblems(const std::vector<ArchiveProblem>& problems, QIODevice& out) {
+    for (const ArchiveProblem& problem : problems)
+        write(out, CheckText::problem(problem) + u'\n');
+    return int(std::count_if(problems.begin(), problems.end(),
+                             [](const ArchiveProblem& problem) { return problem.repairable(); }));
+}
+
+// The check reads like any reader, without the lock.
+int checkArchive(const QString& dataPath, QIODevice& out, QIODevice& err) {
+    DiskFileStore files(dataPath);
+    ArchiveFiles bytes;
+    QSet<QString> present;
+    if (const int error = ReadArchiveFiles(files, bytes, present)) {
+        archiveError(err, dataPath, error);
+        return ExitStatus::Failed;
+    }
+    if (!present.contains(DataFileName::SmDates.toLower())) {
+        archiveError(err, dataPath, ErrorNumber::FileNotFound);
+        return ExitStatus::Failed;
+    }
+    const std::vector<ArchiveProblem> problems =
+        CheckArchive(bytes, present.contains(DataFileName::dates(FileSet::Weekly).toLower()));
+    printProblems(problems, out);
+    if (!problems.empty())
+        return ExitStatus::Mismatch;
+    write(out, CheckText::sound(DatesFileCount(bytes.full.dates)) + u'\n');
+    return ExitStatus::Ok;
+}
+
+// The repair holds the lock from its check to its last write.
+int repairArchive(const QString& dataPath, QIODevice& out, QIODevice& err) {
+    DiskFileStore files(dataPath);
+    ArchiveUpdate update(files);
+    const int error = update.open();
+    if (error || !update.exists()) {
+        archiveError(err, dataPath, error ? error : ErrorNumber::FileNotFound);
+        return ExitStatus::Failed;
+    }
+    const std::vector<ArchiveProblem> problems = CheckArchive(update.files(), update.subArchivesPresent());
+    const int repairable = printProblems(problems, out);
+    if (repairable > 0) {
+        const ArchiveUpdateResult result = update.write({.repair = true});
+        if (result.error) {
+            archiveError(err, dataPath, result.error);
+            return ExitStatus::Failed;
+        }
+        write(out, CheckText::repaired(repairable) + u'\n' + StoricoText::backupMade(result.backup) + u'\n');
+    }
+    const int left = int(problems.size()) - repairable;
+    if (left > 0) {
+        write(out, CheckText::leftToTheUser(left) + u'\n');
+        return ExitStatus::Mismatch;
+    }
+    if (problems.empty())
+        write(out, CheckText::sound(update.archive().DrawCount()) + u'\n');
+    return ExitStatus::Ok;
 }
 
 int exportArchive(const Archive& archive, const QString& file, const QString& format, QIODevice& out,
@@ -152,7 +229,8 @@ QString UsageText() {
         "Usage: vorel [--data DIR]                      open the window\n"
         "       vorel [--data DIR] --export FILE [--format csv|storico]\n"
         "       vorel [--data DIR] --verify FILE...\n"
-        "       vorel [--data DIR] --import FILE [--dry-run] [--correct]\n"
+        "       vorel [--data DIR] --import FILE [--dry-run] [--correct | --rebuild]\n"
+        "       vorel [--data DIR] --check [--repair]\n"
         "       vorel --help | --version\n"
         "\n"
         "  --data DIR      the folder of the archive (default: the program's folder when it\n"
@@ -166,7 +244,16 @@ QString UsageText() {
         "                  exit status 0 when the archive agrees with FILE, 1 for differences\n"
         "                  or gaps, 2 for errors\n"
         "  --dry-run       with --import: report only, write nothing\n"
-        "  --correct       with --import: rewrite the draws whose numbers differ\n");
+        "  --correct       with --import: rewrite the draws whose numbers differ\n"
+        "  --rebuild       with --import: write the whole archive from FILE, which must start\n"
+        "                  with the draw of 04-01-1947 (the way out of gaps and repeated dates)\n"
+        "  --check         check the whole archive; exit status 0 when it is sound, 1 for\n"
+        "                  problems, 2 when it cannot be read\n"
+        "  --repair        with --check: rewrite what derives from the full archive (the\n"
+        "                  sub-archives, the files' lengths) and list what is left\n"
+        "\n"
+        "Every write keeps the archive locked; one that changes stored draws first copies the\n"
+        "files into the folder backup/ beside them (the ten newest copies are kept).\n");
 }
 
 CommandLineResult RunCommandLine(const QStringList& arguments, const QString& programFolder, QIODevice& in,
@@ -187,13 +274,21 @@ CommandLineResult RunCommandLine(const QStringList& arguments, const QString& pr
         parser.isSet(DataOption) ? parser.value(DataOption) : QString(), programFolder, UserDataFolder());
     const QString& dataPath = folder.path;
     const bool exporting = parser.isSet(ExportOption), verifying = parser.isSet(VerifyOption),
-               importing = parser.isSet(ImportOption);
+               importing = parser.isSet(ImportOption), checking = parser.isSet(CheckOption);
     const QString format = parser.value(FormatOption);
-    if (int(exporting) + int(verifying) + int(importing) > 1)
-        return {
-            false, usageError(err, QStringLiteral("--export, --verify and --import go one at a time.")), {}};
-    if (!importing && (parser.isSet(DryRunOption) || parser.isSet(CorrectOption)))
-        return {false, usageError(err, QStringLiteral("--dry-run and --correct go with --import.")), {}};
+    if (int(exporting) + int(verifying) + int(importing) + int(checking) > 1)
+        return {false,
+                usageError(err, QStringLiteral("--export, --verify, --import and --check go one at a time.")),
+                {}};
+    if (!importing &&
+        (parser.isSet(DryRunOption) || parser.isSet(CorrectOption) || parser.isSet(RebuildOption)))
+        return {false,
+                usageError(err, QStringLiteral("--dry-run, --correct and --rebuild go with --import.")),
+                {}};
+    if (parser.isSet(CorrectOption) && parser.isSet(RebuildOption))
+        return {false, usageError(err, QStringLiteral("--correct and --rebuild go one at a time.")), {}};
+    if (!checking && parser.isSet(RepairOption))
+        return {false, usageError(err, QStringLiteral("--repair goes with --check.")), {}};
     if (format != QStringLiteral("csv") && format != QStringLiteral("storico"))
         return {false, usageError(err, QStringLiteral("Unknown format '%1'.").arg(format)), {}};
     if (verifying && parser.positionalArguments().isEmpty())
@@ -207,9 +302,16 @@ CommandLineResult RunCommandLine(const QStringList& arguments, const QString& pr
     if (importing)
         return {false,
                 importFile(folder, parser.value(ImportOption),
-                           {.correct = parser.isSet(CorrectOption), .dryRun = parser.isSet(DryRunOption)}, in,
-                           out, err),
+                           {.correct = parser.isSet(CorrectOption),
+                            .dryRun = parser.isSet(DryRunOption),
+                            .rebuild = parser.isSet(RebuildOption)},
+                           in, out, err),
                 dataPath};
+    if (checking) {
+        const int status =
+            parser.isSet(RepairOption) ? repairArchive(dataPath, out, err) : checkArchive(dataPath, out, err);
+        return {false, status, dataPath};
+    }
     if (!exporting && !verifying) {
         if (parser.isSet(FormatOption))
             return {false, usageError(err, QStringLiteral("--format goes with --export.")), {}};

@@ -1,10 +1,7 @@
 #include "storico/storico_import.h"
 
 #include "archive/archive.h"
-#include "archive/archive_loader.h"
-#include "archive/archive_writer.h"
-#include "archive/data_file_layout.h"
-#include "archive/draw_save.h"
+#include "archive/archive_update.h"
 #include "archive/edit_buffer.h"
 #include "archive/file_store.h"
 #include "archive/sub_archive.h"
@@ -14,6 +11,7 @@
 #include "text/storico_texts.h"
 
 #include <QDate>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -62,11 +60,14 @@ public:
             report_.firstDate = dateText(file.draws.front());
             report_.lastDate = dateText(file.draws.back());
         }
-        const FileRead dates = files_.read(DataFileName::SmDates, 0);
-        if (dates.error)
-            return failed({.kind = ImportProblem::ArchiveError, .number = dates.error});
-        report_.newArchive = !dates.exists;
-        return report_.newArchive ? intoNewArchive(file) : intoArchive(file);
+        // The lock is held from the reading of the archive to the last write.
+        ArchiveUpdate update(files_);
+        if (const int error = update.open())
+            return failed({.kind = ImportProblem::ArchiveError, .number = error});
+        report_.newArchive = !update.exists();
+        if (options_.rebuild)
+            return rebuild(file, update);
+        return report_.newArchive ? intoNewArchive(file, update) : intoArchive(file, update);
     }
 
 private:
@@ -85,9 +86,12 @@ private:
             report_.details.append(StoricoText::withoutNationalWheel(dateText(draw), index));
     }
 
-    ImportReport intoNewArchive(const StoricoFile& file) {
-        if (report_.read > MaxDrawCount)
-            return failed({.kind = ImportProblem::TooManyDraws, .number = report_.read});
+    // The whole file as an archive of its own.
+    std::optional<Archive> archiveOf(const StoricoFile& file) {
+        if (report_.read > MaxDrawCount) {
+            failed({.kind = ImportProblem::TooManyDraws, .number = report_.read});
+            return std::nullopt;
+        }
         Archive archive(report_.read);
         for (int d = 1; d <= archive.DrawCount(); ++d) {
             const StoricoDraw& draw = file.draws[std::size_t(d - 1)];
@@ -100,21 +104,39 @@ private:
             archive.setDrawWheels(d, numbers);
         }
         archive.LastWeeklyDraw = qint16(LastWeeklyDrawOf(archive));
+        return archive;
+    }
+
+    ImportReport intoNewArchive(const StoricoFile& file, ArchiveUpdate& update) {
+        const std::optional<Archive> archive = archiveOf(file);
+        if (!archive)
+            return report_;
         report_.added = report_.read;
         report_.status = ImportReport::Agrees;
         if (options_.dryRun || report_.read == 0)
             return report_;
-        if (const ImportProblem changed = changedOnDisk(0))
-            return failed(changed);
-        if (const int error = WriteWholeArchive(files_, archive))
-            return failed({.kind = ImportProblem::ArchiveError, .number = error});
-        return report_;
+        return written(update.write({.whole = archive}));
     }
 
-    ImportReport intoArchive(const StoricoFile& file) {
-        Archive archive;
-        if (const int error = LoadArchive(files_, archive))
-            return failed({.kind = ImportProblem::ArchiveError, .number = error});
+    // The archive replaced whole by the file's draws, after a backup: the way out of gaps and
+    // repeated dates. The file must hold the whole history.
+    ImportReport rebuild(const StoricoFile& file, ArchiveUpdate& update) {
+        if (file.draws.empty() || file.draws.front().dateKey() != DrawDateKey(FirstArchiveDraw))
+            return failed({.kind = ImportProblem::RebuildNeedsWholeHistory});
+        const std::optional<Archive> archive = archiveOf(file);
+        if (!archive)
+            return report_;
+        report_.added = report_.read;
+        report_.status = ImportReport::Agrees;
+        if (options_.dryRun)
+            return report_;
+        return written(update.write({.whole = archive}));
+    }
+
+    ImportReport intoArchive(const StoricoFile& file, ArchiveUpdate& update) {
+        if (update.loadError())
+            return failed({.kind = ImportProblem::ArchiveError, .number = update.loadError()});
+        const Archive& archive = update.archive();
         const Plan plan = planFor(archive, file);
         if (archive.DrawCount() + int(plan.appends.size()) > MaxDrawCount)
             return failed({.kind = ImportProblem::TooManyDraws,
@@ -125,12 +147,17 @@ private:
             return report_;
         report_.added = int(plan.appends.size());
         report_.corrected = int(plan.corrections.size());
-        if (options_.dryRun || (plan.appends.empty() && plan.corrections.empty()))
+        if (options_.dryRun)
             return report_;
-        if (const ImportProblem changed = changedOnDisk(archive.DrawCount()))
-            return failed(changed);
-        if (const int error = write(archive, plan))
-            return failed({.kind = ImportProblem::ArchiveError, .number = error});
+        // Even with nothing to add, sub-archives left behind by an interrupted write are rebuilt.
+        return written(update.write({.corrections = plan.corrections, .appends = plan.appends}));
+    }
+
+    ImportReport written(const ArchiveUpdateResult& result) {
+        if (result.error)
+            return failed({.kind = ImportProblem::ArchiveError, .number = result.error});
+        report_.subArchivesRebuilt = result.subArchivesRebuilt;
+        report_.backup = result.backup;
         return report_;
     }
 
@@ -201,36 +228,6 @@ private:
         }
     }
 
-    // Every draw is saved as the commit saves it, into the files held in memory; then each file
-    // that changed is written once, the full archive first.
-    int write(const Archive& archive, const Plan& plan) {
-        ArchiveSets sets;
-        if (const int error = ReadArchiveSets(files_, sets))
-            return error;
-        const ArchiveSets before = sets;
-        const int lastWeekly = archive.LastWeeklyDraw;
-        for (const auto& [d, edit] : plan.corrections)
-            if (const int error = SaveDrawInSets(sets, d, false, edit, lastWeekly, archive.DrawCount()))
-                return error;
-        int count = archive.DrawCount();
-        for (const EditBuffer& edit : plan.appends) {
-            if (const int error = SaveDrawInSets(sets, count + 1, true, edit, lastWeekly, count))
-                return error;
-            ++count;
-        }
-        return WriteArchiveSets(files_, before, sets);
-    }
-
-    // Anything else may have changed the archive since it was read: then nothing is written.
-    ImportProblem changedOnDisk(int loaded) {
-        int onDisk = 0;
-        if (const int error = ReadDiskDrawCount(files_, onDisk))
-            return {.kind = ImportProblem::ArchiveError, .number = error};
-        if (onDisk == loaded)
-            return {};
-        return {.kind = ImportProblem::ChangedMeanwhile};
-    }
-
     FileStore& files_;
     ImportOptions options_;
     ImportReport report_;
@@ -249,6 +246,10 @@ QString ImportReport::text() const {
         text += StoricoText::nationalIgnored(nationalIgnored, FirstNationalDraw) + u'\n';
     for (const QString& line : details)
         text += line + u'\n';
+    if (subArchivesRebuilt)
+        text += StoricoText::subArchivesRebuilt() + u'\n';
+    if (!backup.isEmpty())
+        text += StoricoText::backupMade(backup) + u'\n';
     return text;
 }
 

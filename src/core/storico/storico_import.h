@@ -20,6 +20,7 @@ class FileStore;
 struct ImportOptions {
     bool correct = false; // rewrite the draws whose numbers differ
     bool dryRun = false;  // report only, write nothing
+    bool rebuild = false; // write the whole archive from the file, which starts with the first draw
 };
 
 struct ImportReport {
@@ -39,7 +40,9 @@ struct ImportReport {
     int added = 0;     // appended (or, with dryRun, to be appended)
     int corrected = 0; // rewritten (or, with dryRun, to be rewritten)
     int gaps = 0;
-    QStringList details; // one line per difference, gap and draw without its national wheel
+    QStringList details;             // one line per difference, gap and draw without its national wheel
+    bool subArchivesRebuilt = false; // "S" and "M" disagreed with the full archive and were rewritten
+    QString backup;                  // the folder the archive was copied into before it changed
 
     // The summary line: draws read and their range, skipped, verified, differing, added, corrected.
     QString summary() const;

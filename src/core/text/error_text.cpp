@@ -1,5 +1,8 @@
 #include "text/error_text.h"
 
+#include "archive/file_store.h"
+#include "text/messages.h"
+
 namespace {
 
 struct NumberedText {
@@ -43,6 +46,10 @@ QString ErrorText(int number) {
 }
 
 QString ErrorMessageText(int number) {
+    if (number == ErrorNumber::ArchiveInUse)
+        return QStringLiteral("L'archivio \u00e8 in uso da un altro programma: riprovare pi\u00f9 tardi.");
+    if (number == ErrorNumber::ArchiveChanged)
+        return ArchiveChangedByAnotherProgram() + u'.';
     if (number >= 24 && number <= 76) {
         const QString text = ErrorText(number);
         if (!text.isEmpty())

@@ -1,6 +1,8 @@
 #include "text/messages.h"
 
+#include "archive/file_store.h"
 #include "text/error_text.h"
+#include "text/storico_texts.h"
 
 QString ArchiveChangedByAnotherProgram() {
     return QStringLiteral("L'archivio \u00e8 stato modificato da un altro programma");
@@ -67,6 +69,15 @@ MessageRequest archiveChangedOnDisk() {
     return {ArchiveChangedByAnotherProgram() +
                 QStringLiteral(" dopo l'apertura. \u00c8 stato ricaricato: ripetere l'operazione."),
             QStringLiteral("ATTENZIONE"), MsgButtons::Ok, MsgIcon::Warning};
+}
+
+MessageRequest archiveInUse() {
+    return {ErrorMessageText(ErrorNumber::ArchiveInUse), QStringLiteral("Errore"), MsgButtons::Ok,
+            MsgIcon::Error};
+}
+
+MessageRequest subArchivesRebuilt() {
+    return {StoricoText::subArchivesRebuilt(), SaveTitle, MsgButtons::Ok, MsgIcon::Information};
 }
 
 namespace {

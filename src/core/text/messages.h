@@ -45,6 +45,10 @@ MessageRequest confirmNewDraw();
 MessageRequest confirmCorrection();
 // Something else changed the archive on disk after it was loaded: nothing was saved.
 MessageRequest archiveChangedOnDisk();
+// Another program is writing the archive: nothing was saved.
+MessageRequest archiveInUse();
+// The save found "S" and "M" out of step with the full archive and wrote them again from it.
+MessageRequest subArchivesRebuilt();
 
 // A file dropped on the main menu, read as the official results archive. `report` is the import's
 // summary (and its detail lines, where there are any).

@@ -46,9 +46,9 @@ QString ImportProblemText(const ImportProblem& problem) {
         return {};
     case ImportProblem::ArchiveError:
         return ErrorMessageText(problem.number);
-    case ImportProblem::ChangedMeanwhile:
-        return ArchiveChangedByAnotherProgram() +
-               QStringLiteral(" durante l'importazione: nulla \u00e8 stato scritto.");
+    case ImportProblem::RebuildNeedsWholeHistory:
+        return QStringLiteral("per ricostruire l'archivio il file deve cominciare con l'estrazione del "
+                              "04-01-1947: nulla \u00e8 stato scritto.");
     case ImportProblem::TooManyDraws:
         return QStringLiteral(
                    "L'archivio conterrebbe %1 estrazioni: il massimo \u00e8 %2. Nulla \u00e8 stato "
@@ -86,6 +86,14 @@ QString nationalIgnored(int lines, int firstNationalDraw) {
     return QStringLiteral("Ignorate %1 righe della ruota nazionale prima dell'estrazione %2.")
         .arg(lines)
         .arg(firstNationalDraw);
+}
+
+QString subArchivesRebuilt() {
+    return QStringLiteral("Sotto-archivi S e M ricostruiti dall'archivio completo.");
+}
+
+QString backupMade(const QString& folder) {
+    return QStringLiteral("Archivio precedente salvato in %1.").arg(folder);
 }
 
 QString summary(int read, const QString& firstDate, const QString& lastDate, int skipped, int verified,

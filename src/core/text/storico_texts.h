@@ -7,16 +7,16 @@
 struct ImportProblem {
     enum Kind {
         None,
-        NotAWheelLine,      // line
-        UnknownWheelCode,   // line; field: the code
-        WheelTwiceOnDate,   // line, wheelCode; field: the date
-        NotANumber,         // line, wheelCode; field: what stands there
-        NumberTwiceOnWheel, // line, number, wheelCode
-        AfterLastYear,      // line; field: the date
-        MissingWheels,      // line, number: the city wheels found; field: the date
-        ArchiveError,       // number: the error number of a failed read or write of the archive
-        ChangedMeanwhile,   // the archive changed on disk while the import ran
-        TooManyDraws,       // number: the draws the archive would hold
+        NotAWheelLine,            // line
+        UnknownWheelCode,         // line; field: the code
+        WheelTwiceOnDate,         // line, wheelCode; field: the date
+        NotANumber,               // line, wheelCode; field: what stands there
+        NumberTwiceOnWheel,       // line, number, wheelCode
+        AfterLastYear,            // line; field: the date
+        MissingWheels,            // line, number: the city wheels found; field: the date
+        ArchiveError,             // number: the error number of a failed read or write of the archive
+        RebuildNeedsWholeHistory, // a rebuild from a file that does not start with the first draw
+        TooManyDraws,             // number: the draws the archive would hold
     };
     Kind kind = None;
     int line = 0; // the file's line, for the problems of the file
@@ -42,6 +42,8 @@ QString missingFromFile(const QString& date, int draw);
 QString differs(const QString& date, int draw, const QString& wheelCode, const QString& archived,
                 const QString& inFile);
 QString nationalIgnored(int lines, int firstNationalDraw);
+QString subArchivesRebuilt();
+QString backupMade(const QString& folder);
 
 // The summary line. `range` is empty when no draw was read.
 QString summary(int read, const QString& firstDate, const QString& lastDate, int skipped, int verified,

@@ -182,8 +182,7 @@ private:
     void moveToNextWheel();
     void fillEntryFields(int p);
     void printDrawPanel(int k);
-    bool archiveUnchangedOnDisk();
-    bool saveEditedDraw(bool newDraw);
+    bool saveEditedDraw();
     void openPastedDraw(const PasteAnalysis& analysis);
 
     Services services_;

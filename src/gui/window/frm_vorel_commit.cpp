@@ -1,8 +1,8 @@
 // The commit of the entry screen and the reading of a pasted draw: the two ways a draw reaches
 // the data files.
 #include "archive/archive_loader.h"
+#include "archive/archive_update.h"
 #include "archive/constant_tables.h"
-#include "archive/draw_save.h"
 #include "archive/file_store.h"
 #include "editor/draw_checks.h"
 #include "paste/paste_analysis.h"
@@ -56,38 +56,37 @@ void frmVorel::CommitEditedDraw() {
     if (showMessage(newDraw ? Messages::confirmNewDraw() : Messages::confirmCorrection()) ==
         MsgAnswer::Cancel)
         return;
-    if (!archiveUnchangedOnDisk() || !saveEditedDraw(newDraw))
+    if (!saveEditedDraw())
         return;
     LoadArchiveReporting();
     ShowMainMenu();
 }
 
-// Another copy of the program, or anything else, may have added a draw since the archive was
-// loaded (or the reload after the last commit failed): then DrawCount and the places it gives are
-// stale, so nothing is written, the archive is reloaded and the user starts again from the menu.
-bool frmVorel::archiveUnchangedOnDisk() {
-    int onDisk = 0;
-    if (const int error = ReadDiskDrawCount(files(), onDisk)) {
-        showMessage(Messages::fileError(error));
-        return false;
-    }
-    if (onDisk == archive.DrawCount())
+// Writes the draw into the full archive and its sub-archive, under the archive's lock. When anything
+// changed the archive on disk since it was loaded (another copy of the program, an import), nothing
+// is written: the archive is reloaded and the user starts again from the menu. When another program
+// is writing it, nothing is written and the user may try again. Any other failure is reported and
+// ends the program at once: nothing was written after it, and the archive on disk still loads.
+bool frmVorel::saveEditedDraw() {
+    const ArchiveUpdateResult saved = SaveArchive(files(), archive, CurrentDraw + 1, edit);
+    switch (saved.error) {
+    case 0:
+        if (saved.subArchivesRebuilt)
+            showMessage(Messages::subArchivesRebuilt());
         return true;
-    showMessage(Messages::archiveChangedOnDisk());
-    LoadArchiveReporting();
-    ShowMainMenu();
-    return false;
-}
-
-// Writes the draw into the full archive and its sub-archive. A failed save is reported and ends
-// the program at once: the files already written are whole, and the archive on disk still loads.
-bool frmVorel::saveEditedDraw(bool newDraw) {
-    if (const int error = SaveDraw(files(), archive, CurrentDraw + 1, newDraw, edit)) {
-        showMessage(Messages::fileError(error));
+    case ErrorNumber::ArchiveChanged:
+        showMessage(Messages::archiveChangedOnDisk());
+        LoadArchiveReporting();
+        ShowMainMenu();
+        return false;
+    case ErrorNumber::ArchiveInUse:
+        showMessage(Messages::archiveInUse());
+        return false;
+    default:
+        showMessage(Messages::fileError(saved.error));
         services_.endProgram(1);
         return false;
     }
-    return true;
 }
 
 void frmVorel::Elabora() {
