@@ -8,6 +8,7 @@
 #include "demo_archive.h"
 #include "storico/storico_writer.h"
 #include "support/archive_builders.h"
+#include "support/memory_file_store.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -151,6 +152,8 @@ private Q_SLOTS:
     void importFromTheCommandLine();
     void dataFolderRules_data();
     void dataFolderRules();
+    void checkAndRepair_data();
+    void checkAndRepair();
 
 private:
     QTemporaryDir dir_;
@@ -456,6 +459,104 @@ void TestCli::importFromTheCommandLine() {
     const Run again = run({u"--data"_s, folder.path(), u"--import"_s, u"-"_s}, {}, storico);
     QCOMPARE(again.result.exitStatus, 0);
     QVERIFY(again.out.contains("verificate 9, diverse 0, aggiunte 0"));
+}
+
+void TestCli::checkAndRepair_data() {
+    QTest::addColumn<int>("damage");
+    QTest::addColumn<QString>("found"); // what --check prints; {date} is draw 3000's date
+    QTest::addColumn<int>("left");      // problems a repair leaves to the user
+    QTest::newRow("sound") << 0 << u"Archivio integro: 3500 estrazioni.\n"_s << 0;
+    QTest::newRow("sub-archives left behind")
+        << 1 << u"I sotto-archivi S e M non concordano con l'archivio completo.\n"_s << 0;
+    QTest::newRow("numbers file too long")
+        << 2 << u"Il file _est_sm.dtb è più lungo del dovuto: 175008 byte invece di 175000.\n"_s << 0;
+    QTest::newRow("LastWeeklyDraw beyond the draws")
+        << 3
+        << u"L'ultima estrazione settimanale indicata (4000) è oltre le estrazioni dell'archivio (3500).\n"
+           "I sotto-archivi S e M non concordano con l'archivio completo.\n"_s
+        << 0;
+    QTest::newRow("weekday") << 4
+                             << u"Estrazione 3000 del {date}: giorno della settimana Dom invece di {day}.\n"_s
+                             << 1;
+    QTest::newRow("no national wheel")
+        << 5 << u"Estrazione 3480 del {rn}: manca la ruota nazionale.\n"_s << 1;
+    QTest::newRow("repeated date")
+        << 6
+        << u"Estrazione 3001 del {date}: data ripetuta o fuori ordine (l'estrazione "
+           "3000 è del {date}).\nEstrazione 3001 del {date}: giorno della settimana "
+           "{next} invece di {day}.\nI sotto-archivi S e M non concordano con "
+           "l'archivio completo.\n"_s
+        << 2;
+    QTest::newRow("count above the records")
+        << 7
+        << u"Il file _data_sm.dtb conta 3501 estrazioni ma ne contiene 3500: l'archivio non si può leggere.\n"_s
+        << 1;
+}
+
+// One line per problem; a repair writes right what derives from the full archive, after a backup.
+void TestCli::checkAndRepair() {
+    QFETCH(int, damage);
+    QFETCH(QString, found);
+    QFETCH(int, left);
+    QTemporaryDir folder;
+    DiskFileStore files(folder.path());
+    const Archive demo = DemoOf(3500);
+    MemoryFileStore store = StoreOf(demo);
+    auto patch = [&store](const QString& name, qint64 offset, const QByteArray& bytes) {
+        QByteArray file = store.file(name);
+        file.replace(offset, bytes.size(), bytes);
+        store.setFile(name, file);
+    };
+    if (damage == 1)
+        store.setFile(u"_data_s.dtb"_s, StoreOf(DemoOf(3490)).file(u"_data_s.dtb"_s));
+    if (damage == 2)
+        store.setFile(u"_est_sm.dtb"_s, store.file(u"_est_sm.dtb"_s) + "leftover");
+    if (damage == 3)
+        patch(u"_data_sm.dtb"_s, 2, QByteArray::fromHex("a00f"));
+    if (damage == 4)
+        patch(u"_giorni.dtb"_s, 2999, QByteArray(1, char(7)));
+    if (damage == 5)
+        patch(u"_rn.dtb"_s, 5 * (3480 - FirstNationalDraw), QByteArray(5, '\0'));
+    if (damage == 6)
+        patch(u"_data_sm.dtb"_s, 12 + 3 * 3000, store.file(u"_data_sm.dtb"_s).mid(12 + 3 * 2999, 3));
+    if (damage == 7)
+        patch(u"_data_sm.dtb"_s, 0, QByteArray::fromHex("ad0d"));
+    for (const QString& name : {u"_data_sm.dtb"_s, u"_est_sm.dtb"_s, u"_GIORNI.DTB"_s, u"_rn.dtb"_s,
+                                u"_data_s.dtb"_s, u"_est_s.dtb"_s, u"_data_m.dtb"_s, u"_est_m.dtb"_s})
+        QCOMPARE(files.write(name, store.file(name)), 0);
+    const auto dateOf = [&demo](int d) {
+        const PackedDate date = demo.DrawDate(d);
+        return FullDateText(FullYear(date.yearCode), date.month, date.day);
+    };
+    const QStringList days = {u""_s, u"Lun"_s, u"Mar"_s, u"Mer"_s, u"Gio"_s, u"Ven"_s, u"Sab"_s, u"Dom"_s};
+    found.replace(u"{date}"_s, dateOf(3000))
+        .replace(u"{rn}"_s, dateOf(3480))
+        .replace(u"{day}"_s, days.value(demo.DrawWeekday(3000)))
+        .replace(u"{next}"_s, days.value(demo.DrawWeekday(3001)));
+
+    const Run check = run({u"--data"_s, folder.path(), u"--check"_s});
+    QCOMPARE(QString::fromUtf8(check.out), found);
+    QCOMPARE(check.result.exitStatus, damage == 0 ? 0 : 1);
+
+    const Run repair = run({u"--data"_s, folder.path(), u"--check"_s, u"--repair"_s});
+    QCOMPARE(repair.result.exitStatus, left == 0 ? 0 : 1);
+    QVERIFY(repair.out.startsWith(found.toUtf8()));
+    if (left > 0)
+        QVERIFY(repair.out.endsWith(
+            u"Restano %1 problemi da correggere: le estrazioni si correggono dalla "
+            "schermata Visualizza/Correggi, oppure con --import FILE --correct o --import "
+            "FILE --rebuild.\n"_s.arg(left)
+                .toUtf8()));
+    const bool repaired = (damage >= 1 && damage <= 3) || damage == 6;
+    QCOMPARE(repair.out.contains(
+                 "i file sono stati riscritti dall'archivio completo.\nArchivio precedente salvato in "),
+             repaired);
+    QCOMPARE(QDir(folder.filePath(u"backup"_s)).exists(), repaired);
+    if (repaired && left == 0) {
+        QCOMPARE(run({u"--data"_s, folder.path(), u"--check"_s}).out,
+                 QByteArray("Archivio integro: 3500 estrazioni.\n"));
+        QCOMPARE(Load(files).LastWeeklyDraw, demo.LastWeeklyDraw);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCli)

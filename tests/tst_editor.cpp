@@ -99,6 +99,7 @@ private Q_SLOTS:
     void panelOfANewDraw();
     void failedSaveEndsTheProgram();
     void archiveChangedByAnotherWindow();
+    void lockedOrOutOfStepArchive();
     void unreadableSubArchiveWritesNothing_data();
     void unreadableSubArchiveWritesNothing();
     void damagedWeekdayAsksForTheWeekday();
@@ -428,6 +429,31 @@ void TestEditor::archiveChangedByAnotherWindow() {
     QCOMPARE(e.added(u"_data_s.dtb"_s) + e.added(u"_data_m.dtb"_s), QByteArray::fromHex("090a04"
                                                                                         "0c0a04"));
     QVERIFY(other.endings.isEmpty());
+}
+
+// Another program writing the archive: the box says so, nothing is written and the draw stays on
+// the screen to save again. A save that finds "S" and "M" out of step writes them from the full
+// archive and says so.
+void TestEditor::lockedOrOutOfStepArchive() {
+    Editor e(3000);
+    e.w().But1->click();
+    e.fill(typedNumbers(), 10, {9, 10, 4}, 3);
+    {
+        std::unique_ptr<StoreLock> held;
+        QCOMPARE(e.store.lock(held, 0), 0);
+        const int writes = e.store.writeCount();
+        e.w().But1->click();
+        QCOMPARE(e.harness.boxes.shown.last(), Messages::archiveInUse());
+        QCOMPARE(e.store.writeCount(), writes);
+        QCOMPARE(e.w().ScreenMode, 1);
+    }
+    e.store.remove(u"_est_m.dtb"_s);
+    e.w().But1->click();
+    QCOMPARE(e.harness.boxes.shown.last(), Messages::subArchivesRebuilt());
+    QCOMPARE(e.w().ScreenMode, 0);
+    QVERIFY(e.harness.endings.isEmpty());
+    QCOMPARE(e.w().archive.DrawCount(), 3001);
+    QCOMPARE(DifferingFiles(e.store, StoreOf(e.w().archive)), QStringList());
 }
 
 void TestEditor::unreadableSubArchiveWritesNothing_data() {

@@ -63,6 +63,24 @@ void TestMessages::boxes_data() {
                u"Diversa.\r\rL'archivio e il file non concordano: nulla è stato scritto. Le estrazioni "
                u"diverse si correggono dalla schermata Visualizza/Correggi."_s,
                u"Importazione archivio"_s, MsgButtons::Ok, MsgIcon::Warning};
+    QTest::newRow("archive in use")
+        << Messages::archiveInUse()
+        << MessageRequest{u"L'archivio è in uso da un altro programma: riprovare più tardi."_s, u"Errore"_s,
+                          MsgButtons::Ok, MsgIcon::Error};
+    QTest::newRow("sub-archives rebuilt")
+        << Messages::subArchivesRebuilt()
+        << MessageRequest{u"Sotto-archivi S e M ricostruiti dall'archivio completo."_s, u"Salvataggio dati"_s,
+                          MsgButtons::Ok, MsgIcon::Information};
+    QTest::newRow("import offers a rebuild")
+        << Messages::importOffersRebuild(u"Manca."_s, u"/a/backup"_s)
+        << MessageRequest{
+               u"Manca.\r\rL'archivio e il file non concordano: nulla è stato scritto.\r\rRicostruire "
+               u"l'archivio dal file? L'archivio attuale viene salvato in /a/backup."_s,
+               u"Importazione archivio"_s, MsgButtons::YesNo, MsgIcon::Warning};
+    QTest::newRow("import rebuilt")
+        << Messages::importRebuilt(u"Lette 3 estrazioni."_s)
+        << MessageRequest{u"Lette 3 estrazioni.\r\rL'archivio è stato ricostruito dal file."_s,
+                          u"Importazione archivio"_s, MsgButtons::Ok, MsgIcon::Information};
     QTest::newRow("import failed") << Messages::importFailed(u"riga 1: ..."_s)
                                    << MessageRequest{u"Impossibile importare il file: riga 1: ..."_s,
                                                      u"Importazione archivio"_s, MsgButtons::Ok,

@@ -570,31 +570,36 @@ void TestWindow::tabOrder() {
 
 void TestWindow::dropImportsTheOfficialFile_data() {
     QTest::addColumn<int>("screen");    // 0 main menu, 2 archive view
-    QTest::addColumn<bool>("differs");  // the file has other numbers for one draw
+    QTest::addColumn<int>("differs");   // the file has other numbers for a draw (1), lacks one (2)
     QTest::addColumn<int>("answer");    // to the question: 0 OK, 1 Cancel
     QTest::addColumn<QString>("box");   // the title of the box shown, empty: none
     QTest::addColumn<int>("drawCount"); // after the drop
-    QTest::newRow("new draws, OK") << 0 << false << 0 << u"Importazione archivio"_s << 3500;
-    QTest::newRow("new draws, Cancel") << 0 << false << 1 << u"Importazione archivio"_s << 3480;
-    QTest::newRow("a draw differs") << 0 << true << 0 << u"Importazione archivio"_s << 3480;
-    QTest::newRow("on the archive view") << 2 << false << 0 << QString() << 3480;
+    QTest::newRow("new draws, OK") << 0 << 0 << 0 << u"Importazione archivio"_s << 3500;
+    QTest::newRow("new draws, Cancel") << 0 << 0 << 1 << u"Importazione archivio"_s << 3480;
+    QTest::newRow("a draw differs") << 0 << 1 << 0 << u"Importazione archivio"_s << 3480;
+    QTest::newRow("a gap, rebuilt from the file") << 0 << 2 << 0 << u"Importazione archivio"_s << 3499;
+    QTest::newRow("a gap, kept") << 0 << 2 << 1 << u"Importazione archivio"_s << 3480;
+    QTest::newRow("on the archive view") << 2 << 0 << 0 << QString() << 3480;
 }
 
 // A file dropped on the main menu is the official results archive: a question, then the new draws.
 void TestWindow::dropImportsTheOfficialFile() {
     QFETCH(int, screen);
-    QFETCH(bool, differs);
+    QFETCH(int, differs);
     QFETCH(int, answer);
     QFETCH(QString, box);
     QFETCH(int, drawCount);
     const Archive archive = MakeDemoArchive(QDate(2100, 1, 1), 3480);
     Archive official = MakeDemoArchive(QDate(2100, 1, 1), 3500);
-    if (differs)
+    if (differs == 1)
         official.setDrawNumber(2, 100, 5, qint16(official.DrawNumbers(2, 100, 5) % 90 + 1));
+    QByteArray text = ExportStorico(official);
+    if (differs == 2)
+        text.replace(ExportStorico(DemoOf(100)).mid(ExportStorico(DemoOf(99)).size()), "");
     WindowHarness h(&archive);
     QFile file(h.dataPath() + u"storico.txt"_s);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(ExportStorico(official));
+    file.write(text);
     file.close();
     frmVorel& w = h.start();
     if (screen == 2)
@@ -617,6 +622,11 @@ void TestWindow::dropImportsTheOfficialFile() {
     QCOMPARE(onDisk.DrawCount(), drawCount);
     if (!box.isEmpty())
         QCOMPARE(h.boxes.shown.first().icon, differs ? MsgIcon::Warning : MsgIcon::Question);
+    if (differs == 2) {
+        QCOMPARE(h.boxes.shown.first().buttons, MsgButtons::YesNo);
+        QCOMPARE(h.boxes.shown.size(), answer == 0 ? 2 : 1);
+        QCOMPARE(QDir(h.dataPath() + u"backup"_s).exists(), answer == 0);
+    }
 }
 
 void TestWindow::missingDataFolder() {
@@ -808,6 +818,12 @@ void TestWindow::realMessageBoxes() {
     answerWith(QMessageBox::Ok);
     QCOMPARE(boxes.show(Messages::correctionQuestion(u"05-03-05"_s)), MsgAnswer::Ok);
     QCOMPARE(seen.icon, QMessageBox::Question);
+    answerWith(QMessageBox::Yes);
+    QCOMPARE(boxes.show(Messages::importOffersRebuild(u"Manca."_s, u"/a/backup"_s)), MsgAnswer::Ok);
+    QCOMPARE(seen.buttons, (QStringList{u"Sì"_s, u"No"_s}));
+    answerWith(QMessageBox::No);
+    QCOMPARE(boxes.show(Messages::importOffersRebuild(u"Manca."_s, u"/a/backup"_s)), MsgAnswer::Cancel);
+
     answerWith(QMessageBox::Ok);
     boxes.show(Messages::fileError(53));
     QCOMPARE(seen.icon, QMessageBox::NoIcon);

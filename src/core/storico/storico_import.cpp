@@ -60,6 +60,8 @@ public:
             report_.firstDate = dateText(file.draws.front());
             report_.lastDate = dateText(file.draws.back());
         }
+        report_.wholeHistory =
+            !file.draws.empty() && file.draws.front().dateKey() == DrawDateKey(FirstArchiveDraw);
         // The lock is held from the reading of the archive to the last write.
         ArchiveUpdate update(files_);
         if (const int error = update.open())
@@ -121,7 +123,7 @@ private:
     // The archive replaced whole by the file's draws, after a backup: the way out of gaps and
     // repeated dates. The file must hold the whole history.
     ImportReport rebuild(const StoricoFile& file, ArchiveUpdate& update) {
-        if (file.draws.empty() || file.draws.front().dateKey() != DrawDateKey(FirstArchiveDraw))
+        if (!report_.wholeHistory)
             return failed({.kind = ImportProblem::RebuildNeedsWholeHistory});
         const std::optional<Archive> archive = archiveOf(file);
         if (!archive)
@@ -246,6 +248,8 @@ QString ImportReport::text() const {
         text += StoricoText::nationalIgnored(nationalIgnored, FirstNationalDraw) + u'\n';
     for (const QString& line : details)
         text += line + u'\n';
+    if (gaps > 0)
+        text += StoricoText::rebuildHint() + u'\n';
     if (subArchivesRebuilt)
         text += StoricoText::subArchivesRebuilt() + u'\n';
     if (!backup.isEmpty())

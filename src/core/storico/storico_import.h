@@ -29,9 +29,10 @@ struct ImportReport {
     ImportProblem problem; // when Failed: what went wrong
     QString errorText() const { return ImportProblemText(problem); }
 
-    bool newArchive = false; // the folder held no archive
-    int read = 0;            // draws of the file from 1947 on
-    QString firstDate;       // their range, dd-mm-yyyy
+    bool newArchive = false;   // the folder held no archive
+    bool wholeHistory = false; // the file starts with the archive's first draw: it can rebuild it
+    int read = 0;              // draws of the file from 1947 on
+    QString firstDate;         // their range, dd-mm-yyyy
     QString lastDate;
     int skippedBefore1947 = 0;
     int nationalIgnored = 0; // national-wheel lines of draws before the national wheel

@@ -103,6 +103,19 @@ MessageRequest importDisagrees(const QString& report) {
             ImportTitle, MsgButtons::Ok, MsgIcon::Warning};
 }
 
+MessageRequest importOffersRebuild(const QString& report, const QString& backupFolder) {
+    return {report +
+                QStringLiteral("\r\rL'archivio e il file non concordano: nulla \u00e8 stato scritto.\r\r"
+                               "Ricostruire l'archivio dal file? L'archivio attuale viene salvato in ") +
+                backupFolder + u'.',
+            ImportTitle, MsgButtons::YesNo, MsgIcon::Warning};
+}
+
+MessageRequest importRebuilt(const QString& report) {
+    return {report + QStringLiteral("\r\rL'archivio \u00e8 stato ricostruito dal file."), ImportTitle,
+            MsgButtons::Ok, MsgIcon::Information};
+}
+
 MessageRequest importFailed(const QString& error) {
     return {QStringLiteral("Impossibile importare il file: ") + error, ImportTitle, MsgButtons::Ok,
             MsgIcon::Error};

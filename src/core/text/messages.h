@@ -5,8 +5,9 @@
 #include <QString>
 
 // Every message box the program shows is described by one of these: text, title, buttons, icon.
-enum class MsgButtons { Ok, OkCancel };
+enum class MsgButtons { Ok, OkCancel, YesNo };
 enum class MsgIcon { None, Information, Warning, Error, Question };
+// Yes answers as Ok, No as Cancel.
 enum class MsgAnswer { Ok, Cancel };
 
 struct MessageRequest {
@@ -56,6 +57,10 @@ MessageRequest importQuestion(const QString& report, int newDraws);
 MessageRequest importNothingNew(const QString& report);
 MessageRequest importDisagrees(const QString& report);
 MessageRequest importFailed(const QString& error);
+// The file has draws the archive lacks in the middle, or the archive repeats a date: the archive
+// can be written whole from the file, after a copy into `backupFolder`.
+MessageRequest importOffersRebuild(const QString& report, const QString& backupFolder);
+MessageRequest importRebuilt(const QString& report);
 
 // The outcomes of reading a pasted draw; `drawDate` is the date of the archived draw concerned.
 MessageRequest pasteUnreadable();

@@ -92,6 +92,11 @@ QString subArchivesRebuilt() {
     return QStringLiteral("Sotto-archivi S e M ricostruiti dall'archivio completo.");
 }
 
+QString rebuildHint() {
+    return QStringLiteral("L'archivio si pu\u00f2 ricostruire dal file completo con --import FILE --rebuild "
+                          "(le estrazioni mancanti o ripetute vengono corrette).");
+}
+
 QString backupMade(const QString& folder) {
     return QStringLiteral("Archivio precedente salvato in %1.").arg(folder);
 }

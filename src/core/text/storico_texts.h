@@ -43,6 +43,7 @@ QString differs(const QString& date, int draw, const QString& wheelCode, const Q
                 const QString& inFile);
 QString nationalIgnored(int lines, int firstNationalDraw);
 QString subArchivesRebuilt();
+QString rebuildHint();
 QString backupMade(const QString& folder);
 
 // The summary line. `range` is empty when no draw was read.

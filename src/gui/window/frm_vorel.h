@@ -13,6 +13,7 @@
 class ClickLabel;
 class FileStore;
 struct PasteAnalysis;
+struct ImportReport;
 class HelpViewer;
 class MessageBoxes;
 class PictureBox;
@@ -184,6 +185,7 @@ private:
     void printDrawPanel(int k);
     bool saveEditedDraw();
     void openPastedDraw(const PasteAnalysis& analysis);
+    void offerRebuild(const QByteArray& bytes, const ImportReport& plan);
 
     Services services_;
     // The stored outer size, until the window frame is first known.

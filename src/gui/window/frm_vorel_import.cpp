@@ -1,7 +1,9 @@
 // A file dropped on the main menu: the official results archive, read as `vorel --import` reads it.
+#include "archive/file_store.h"
 #include "storico/storico_import.h"
 #include "window/frm_vorel.h"
 
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -45,6 +47,21 @@ void frmVorel::dropEvent(QDropEvent* event) {
 
 // The file is read once and planned without writing; only after OK are the new draws added.
 // Differences and gaps are shown and nothing is written: corrections stay with the correction screen.
+// Gaps between the file and the archive have one way out: the archive written whole from a file of
+// the whole history, after the current files are copied aside.
+void frmVorel::offerRebuild(const QByteArray& bytes, const ImportReport& plan) {
+    const QString backups = QDir::toNativeSeparators(DataPath + BackupFolderName);
+    if (showMessage(Messages::importOffersRebuild(boxText(plan), backups)) == MsgAnswer::Cancel)
+        return;
+    const ImportReport done = ImportStorico(files(), bytes, {.rebuild = true});
+    if (done.status == ImportReport::Failed)
+        showMessage(Messages::importFailed(done.errorText()));
+    else
+        showMessage(Messages::importRebuilt(done.text().trimmed().replace(u'\n', u'\r')));
+    LoadArchiveReporting();
+    ShowMainMenu();
+}
+
 void frmVorel::ImportDroppedFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -58,7 +75,10 @@ void frmVorel::ImportDroppedFile(const QString& path) {
         return;
     }
     if (plan.status == ImportReport::Disagrees) {
-        showMessage(Messages::importDisagrees(boxText(plan)));
+        if (plan.gaps > 0 && plan.wholeHistory)
+            offerRebuild(bytes, plan);
+        else
+            showMessage(Messages::importDisagrees(boxText(plan)));
         return;
     }
     if (plan.added == 0) {
