@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing and running Vorel need.
 # Idempotent: when every package is already installed it does nothing.
+#   bootstrap.sh          what the program and its tests need
+#   bootstrap.sh --fuzz   and clang with libFuzzer, for scripts/fuzz.sh
 set -euo pipefail
 
 packages=(
@@ -24,6 +26,10 @@ packages=(
     file
     xdotool
 )
+
+if [[ "${1:-}" == "--fuzz" ]]; then
+    packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for pkg in "${packages[@]}"; do

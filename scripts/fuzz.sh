@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and runs each for a while (60 seconds unless given):
+#   scripts/fuzz.sh [SECONDS]
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+seconds=${1:-60}
+build="$root/build-fuzz"
+
+bash "$root/scripts/bootstrap.sh" --fuzz
+cmake -S "$root" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOREL_FUZZ=ON
+cmake --build "$build" --parallel "$(nproc)" --target fuzz_paste fuzz_loader fuzz_writer
+for target in fuzz_paste fuzz_loader fuzz_writer; do
+    corpus="$build/corpus/$target"
+    mkdir -p "$corpus"
+    log="$build/$target.log"
+    echo "fuzz: $target for $seconds s"
+    if ! "$build/bin/$target" -max_len=4096 -max_total_time="$seconds" -print_final_stats=1 "$corpus" >"$log" 2>&1; then
+        tail -n 40 "$log" >&2
+        echo "fuzz: $target failed" >&2
+        exit 1
+    fi
+    grep -E "stat::number_of_executed_units|stat::peak_rss_mb" "$log"
+done
