@@ -19,6 +19,8 @@ int failureNumber(const QFileDevice& file, int systemError) {
     return error != 0 ? error : ErrorNumber::PathFileAccess;
 }
 
+constexpr int StaleLockMs = 60 * 1000;
+
 // A lock file held by this process.
 class DiskLock final : public StoreLock {
 public:
@@ -83,8 +85,10 @@ int DiskFileStore::lock(std::unique_ptr<StoreLock>& held, int waitMs) {
     if (const int error = makeFolder())
         return error;
     auto file = std::make_unique<QLockFile>(QDir(folder_).filePath(LockFileName));
-    // A writer is never taken over while its process lives, however long it takes.
-    file->setStaleLockTime(0);
+    // A lock whose process has ended is taken over at once. One whose owner cannot be read (a writer
+    // killed between making the file and writing its name into it) only after a minute, which no
+    // write of the archive comes near.
+    file->setStaleLockTime(StaleLockMs);
     if (file->tryLock(waitMs)) {
         held = std::make_unique<DiskLock>(std::move(file));
         return 0;
