@@ -459,6 +459,18 @@ void TestCli::importFromTheCommandLine() {
     const Run again = run({u"--data"_s, folder.path(), u"--import"_s, u"-"_s}, {}, storico);
     QCOMPARE(again.result.exitStatus, 0);
     QVERIFY(again.out.contains("verificate 9, diverse 0, aggiunte 0"));
+
+    // A folder that does not exist yet is made; an archive that cannot be read is named, not the file.
+    const QString fresh = folder.filePath(u"new/lotto"_s);
+    QCOMPARE(run({u"--data"_s, fresh, u"--import"_s, u"-"_s}, {}, storico).result.exitStatus, 0);
+    QFile dates(fresh + u"/_data_sm.dtb"_s);
+    QVERIFY(dates.open(QIODevice::ReadWrite));
+    dates.write(QByteArray(2, '\0'));
+    dates.close();
+    const Run damaged = run({u"--data"_s, fresh, u"--import"_s, u"-"_s}, {}, storico);
+    QCOMPARE(damaged.result.exitStatus, 2);
+    QCOMPARE(QString::fromUtf8(damaged.err),
+             u"vorel: Numero del record errato ("_s + dates.fileName() + u")\n"_s);
 }
 
 void TestCli::checkAndRepair_data() {

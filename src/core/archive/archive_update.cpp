@@ -59,9 +59,10 @@ QByteArray withCount(QByteArray dates, int count) {
 ArchiveUpdate::ArchiveUpdate(FileStore& files) : files_(files) {}
 ArchiveUpdate::~ArchiveUpdate() = default;
 
-int ArchiveUpdate::open() {
-    if (const int error = files_.lock(lock_, LockWaitMs))
-        return error;
+int ArchiveUpdate::open(bool forWriting) {
+    if (forWriting)
+        if (const int error = files_.lock(lock_, LockWaitMs))
+            return error;
     if (const int error = ReadArchiveFiles(files_, disk_, present_))
         return error;
     exists_ = present_.contains(DataFileName::SmDates.toLower());
@@ -99,6 +100,7 @@ int ArchiveUpdate::apply(const ArchiveChange& change, Archive& next) const {
 }
 
 ArchiveUpdateResult ArchiveUpdate::write(const ArchiveChange& change) {
+    Q_ASSERT(lock_);
     const bool whole = change.whole.has_value();
     if (!whole && loadError_)
         return {loadError_};

@@ -42,8 +42,9 @@ public:
     ~ArchiveUpdate();
 
     // Takes the lock (waiting a few seconds for another writer) and reads every file set. Returns
-    // 0, ErrorNumber::ArchiveInUse, or the error of a read; nothing is written.
-    int open();
+    // 0, ErrorNumber::ArchiveInUse, or the error of a read; nothing is written. A reader that will
+    // not write (a dry run) takes no lock, like every reader.
+    int open(bool forWriting = true);
     // After open: whether the folder holds an archive, and the archive as read (loadError() is 0),
     // or why it cannot be read (63 for a damaged count).
     bool exists() const { return exists_; }

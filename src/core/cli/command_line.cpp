@@ -212,8 +212,13 @@ int importFile(const DataFolder& folder, const QString& file, const ImportOption
         }
         bytes = input.readAll();
     }
-    DiskFileStore files(folder.path, !folder.archiveExpected);
+    // The import may make the archive's folder, wherever it is to be.
+    DiskFileStore files(folder.path, true);
     const ImportReport report = ImportStorico(files, bytes, options);
+    if (report.problem.kind == ImportProblem::ArchiveError) {
+        archiveError(err, folder.path, report.problem.number);
+        return ExitStatus::Failed;
+    }
     if (report.status == ImportReport::Failed) {
         write(err, QStringLiteral("vorel: %1: %2\n").arg(file, report.errorText()));
         return ExitStatus::Failed;

@@ -64,7 +64,7 @@ public:
             !file.draws.empty() && file.draws.front().dateKey() == DrawDateKey(FirstArchiveDraw);
         // The lock is held from the reading of the archive to the last write.
         ArchiveUpdate update(files_);
-        if (const int error = update.open())
+        if (const int error = update.open(!options_.dryRun))
             return failed({.kind = ImportProblem::ArchiveError, .number = error});
         report_.newArchive = !update.exists();
         if (options_.rebuild)
