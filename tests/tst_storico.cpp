@@ -80,6 +80,9 @@ private Q_SLOTS:
     void failureAtAnyWrite();
     void archiveEndingIn1996();
     void rebuild();
+    void refusedFiles_data();
+    void refusedFiles();
+    void repeatedDatesAndWeekdays();
 };
 
 void TestStorico::readingRules_data() {
@@ -375,6 +378,79 @@ void TestStorico::rebuild() {
         ImportStorico(store, ExportStorico(full).mid(ExportStorico(DemoOf(1)).size()), {.rebuild = true});
     QCOMPARE(partial.errorText(), u"per ricostruire l'archivio il file deve cominciare con l'estrazione del "
                                   u"04-01-1947: nulla è stato scritto."_s);
+}
+
+void TestStorico::refusedFiles_data() {
+    QTest::addColumn<int>("draws"); // the archive: 0 none
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("error");
+    const QByteArray all = ExportStorico(DemoOf(3500));
+    const PackedDate day3480 = DemoOf(3480).DrawDate(3480);
+    const QByteArray date3480 = QStringLiteral("%1/%2/%3")
+                                    .arg(FullYear(day3480.yearCode))
+                                    .arg(day3480.month, 2, 10, QChar(u'0'))
+                                    .arg(day3480.day, 2, 10, QChar(u'0'))
+                                    .toUtf8();
+    QByteArray noNational = all;
+    const qsizetype rn = noNational.indexOf(date3480 + "\tRN");
+    noNational.remove(rn, noNational.indexOf('\n', rn) - rn + 1);
+    const QString missing =
+        u"riga %1: la data %2 (estrazione 3480) non ha la ruota nazionale"_s.arg(all.left(rn).count('\n') - 7)
+            .arg(QString::fromUtf8(date3480));
+    QTest::newRow("a draw from 3475 on without its national wheel, new") << 0 << noNational << missing;
+    QTest::newRow("a draw from 3475 on without its national wheel, appended")
+        << 3470 << noNational << missing;
+    QTest::newRow("a new archive that starts later")
+        << 0 << dateLines("2020/01/04", TenWheels)
+        << u"un nuovo archivio comincia con l'estrazione del 04-01-1947 e il file comincia il 04-01-2020: un "
+           "file più breve può solo verificare o estendere un archivio esistente. Nulla è stato scritto."_s;
+    const QString noDraws = u"il file non contiene estrazioni dal 1947 in poi: nulla è stato scritto."_s;
+    QTest::newRow("an empty file") << 3000 << QByteArray() << noDraws;
+    QTest::newRow("blank lines only") << 0 << QByteArray("\n \r\n\t\n") << noDraws;
+    QTest::newRow("earlier draws only") << 0 << dateLines("1939/01/07", TenWheels) << noDraws;
+    QTest::newRow("a date after tomorrow")
+        << 3000 << all + dateLines("2026/12/09", TenWheels)
+        << u"riga %1: la data 2026/12/09 è nel futuro"_s.arg(all.count('\n') + 1);
+    QTest::newRow("a malformed line before 1947") << 0 << dateLines("1939/01/07", {"BA", "XX"}) + all
+                                                  << u"riga 2: sigla della ruota sconosciuta \"XX\""_s;
+}
+
+// What would make a wrong archive is refused whole: nothing is written.
+void TestStorico::refusedFiles() {
+    QFETCH(int, draws);
+    QFETCH(QByteArray, text);
+    QFETCH(QString, error);
+    MemoryFileStore store = draws ? StoreOf(DemoOf(draws)) : MemoryFileStore();
+    const int writes = store.writeCount();
+    const ImportReport report = ImportStorico(store, text, {.today = QDate(2026, 12, 7)});
+    QCOMPARE(report.status, ImportReport::Failed);
+    QCOMPARE(report.errorText(), error);
+    QCOMPARE(store.writeCount(), writes);
+}
+
+// A date the archive holds twice is a gap, mended by the rebuild; a weekday that is not its date's
+// is a difference, which --correct writes right.
+void TestStorico::repeatedDatesAndWeekdays() {
+    const Archive demo = DemoOf(3000);
+    Archive repeated = demo;
+    repeated.setDrawDate(2000, demo.DrawDate(1999));
+    MemoryFileStore store = StoreOf(repeated);
+    const ImportReport gap = ImportStorico(store, ExportStorico(demo), {});
+    QCOMPARE(gap.status, ImportReport::Disagrees);
+    QCOMPARE(gap.details.value(0),
+             u"Data ripetuta o fuori ordine nell'archivio: %1, estrazione 2000"_s.arg(fullDate(demo, 1999)));
+    QVERIFY(gap.text().contains(u"--import FILE --rebuild"_s));
+
+    Archive weekday = demo;
+    weekday.setDrawWeekday(2500, qint16(demo.DrawWeekday(2500) % 7 + 1));
+    MemoryFileStore wrong = StoreOf(weekday);
+    const ImportReport differs = ImportStorico(wrong, ExportStorico(demo), {});
+    QCOMPARE(differs.status, ImportReport::Disagrees);
+    QCOMPARE(differs.details, QStringList{u"Giorno diverso: %1, estrazione 2500: archivio %2, data %3"_s.arg(
+                                  fullDate(demo, 2500), DayAbbrev(weekday.DrawWeekday(2500)),
+                                  DayAbbrev(demo.DrawWeekday(2500)))});
+    QCOMPARE(ImportStorico(wrong, ExportStorico(demo), {.correct = true}).corrected, 1);
+    QCOMPARE(DifferingFiles(wrong, StoreOf(demo)), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestStorico)

@@ -28,6 +28,11 @@ QString FormatDrawDate(const Archive& archive, int draw) {
     return FormatDrawDate(archive.DrawDate(draw));
 }
 
+QString WeekdayText(int code) {
+    const QString name = DayAbbrev(code);
+    return name.isEmpty() ? QStringLiteral("nessuno") : name;
+}
+
 QString FullDateText(int year, int month, int day) {
     return QStringLiteral("%1-%2-%3")
         .arg(day, 2, 10, QChar(u'0'))

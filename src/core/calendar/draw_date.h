@@ -11,6 +11,8 @@ class Archive;
 QString FormatDrawDate(const PackedDate& date);
 QString FormatDrawDate(int day, int month, int yearCode);
 QString FormatDrawDate(const Archive& archive, int draw);
+// A weekday code's abbreviation for reports: "Lun" .. "Dom", "nessuno" for a code that names none.
+QString WeekdayText(int code);
 // "dd-mm-yyyy", as the import reports dates.
 QString FullDateText(int year, int month, int day);
 // "yyyy/mm/dd", as the official results file writes dates.

@@ -2,6 +2,7 @@
 
 #include "archive/archive.h"
 #include "archive/archive_update.h"
+#include "archive/constant_tables.h"
 #include "archive/edit_buffer.h"
 #include "archive/file_store.h"
 #include "archive/sub_archive.h"
@@ -51,7 +52,8 @@ public:
     Importer(FileStore& files, const ImportOptions& options) : files_(files), options_(options) {}
 
     ImportReport run(const QByteArray& fileBytes) {
-        const StoricoFile file = ReadStoricoFile(fileBytes);
+        const QDate today = options_.today.isValid() ? options_.today : QDate::currentDate();
+        const StoricoFile file = ReadStoricoFile(fileBytes, today.addDays(1));
         if (!file.ok())
             return failed(file.problem);
         report_.read = int(file.draws.size());
@@ -62,6 +64,10 @@ public:
         }
         report_.wholeHistory =
             !file.draws.empty() && file.draws.front().dateKey() == DrawDateKey(FirstArchiveDraw);
+        // An empty file, or one of earlier draws only, is no archive: a failed download must not
+        // look like an archive that is up to date.
+        if (report_.read == 0)
+            return failed({.kind = ImportProblem::NoDraws});
         // The lock is held from the reading of the archive to the last write.
         ArchiveUpdate update(files_);
         if (const int error = update.open(!options_.dryRun))
@@ -79,13 +85,16 @@ private:
         return report_;
     }
 
-    // The national wheel is kept from its first draw on; the lines of earlier draws are counted,
-    // and a later draw without them is listed.
+    // The national wheel is kept from its first draw on; the lines of earlier draws are counted. A
+    // later draw without them is incomplete, like one short of a city wheel: the file is refused.
     void noteNationalWheel(const StoricoDraw& draw, int index) {
         if (index < FirstNationalDraw && draw.hasNationalWheel())
             ++report_.nationalIgnored;
-        if (index >= FirstNationalDraw && !draw.hasNationalWheel())
-            report_.details.append(StoricoText::withoutNationalWheel(dateText(draw), index));
+        if (index >= FirstNationalDraw && !draw.hasNationalWheel() && !incomplete_)
+            incomplete_ = {.kind = ImportProblem::MissingNationalWheel,
+                           .line = draw.firstLine,
+                           .number = index,
+                           .field = draw.dateText()};
     }
 
     // The whole file as an archive of its own.
@@ -109,13 +118,19 @@ private:
         return archive;
     }
 
+    // A new archive starts with the archive's first draw: the national wheel is kept by draw index,
+    // so a shorter file would give an archive the whole history could never complete.
     ImportReport intoNewArchive(const StoricoFile& file, ArchiveUpdate& update) {
+        if (!report_.wholeHistory)
+            return failed({.kind = ImportProblem::NewArchiveNeedsWholeHistory, .field = report_.firstDate});
         const std::optional<Archive> archive = archiveOf(file);
         if (!archive)
             return report_;
+        if (incomplete_)
+            return failed(incomplete_);
         report_.added = report_.read;
         report_.status = ImportReport::Agrees;
-        if (options_.dryRun || report_.read == 0)
+        if (options_.dryRun)
             return report_;
         return written(update.write({.whole = archive}));
     }
@@ -128,6 +143,8 @@ private:
         const std::optional<Archive> archive = archiveOf(file);
         if (!archive)
             return report_;
+        if (incomplete_)
+            return failed(incomplete_);
         report_.added = report_.read;
         report_.status = ImportReport::Agrees;
         if (options_.dryRun)
@@ -139,10 +156,13 @@ private:
         if (update.loadError())
             return failed({.kind = ImportProblem::ArchiveError, .number = update.loadError()});
         const Archive& archive = update.archive();
+        listDatesOutOfOrder(archive);
         const Plan plan = planFor(archive, file);
         if (archive.DrawCount() + int(plan.appends.size()) > MaxDrawCount)
             return failed({.kind = ImportProblem::TooManyDraws,
                            .number = archive.DrawCount() + int(plan.appends.size())});
+        if (incomplete_)
+            return failed(incomplete_);
         const bool uncorrected = report_.differing > 0 && !options_.correct;
         report_.status = report_.gaps > 0 || uncorrected ? ImportReport::Disagrees : ImportReport::Agrees;
         if (report_.status == ImportReport::Disagrees)
@@ -190,6 +210,16 @@ private:
         return plan;
     }
 
+    // A date the archive holds twice, or out of order, cannot be matched: it is a gap, which the
+    // rebuild mends.
+    void listDatesOutOfOrder(const Archive& archive) {
+        for (int d = 2; d <= archive.DrawCount(); ++d)
+            if (DrawDateKey(archive.DrawDate(d)) <= DrawDateKey(archive.DrawDate(d - 1))) {
+                ++report_.gaps;
+                report_.details.append(StoricoText::dateOutOfOrder(dateText(archive.DrawDate(d)), d));
+            }
+    }
+
     void compare(const Archive& archive, int d, const StoricoDraw& draw, Plan& plan) {
         noteNationalWheel(draw, d);
         const WheelNumbers stored = archive.drawWheels(d);
@@ -202,6 +232,12 @@ private:
                                                         numbersText(stored[std::size_t(w)]),
                                                         numbersText(draw.numbers[std::size_t(w)])));
         }
+        // A weekday that is not its date's differs too; a correction writes the date's.
+        if (archive.DrawWeekday(d) != draw.weekday) {
+            same = false;
+            report_.details.append(StoricoText::weekdayDiffers(
+                dateText(draw), d, WeekdayText(archive.DrawWeekday(d)), WeekdayText(draw.weekday)));
+        }
         if (same) {
             ++report_.verified;
             return;
@@ -210,9 +246,6 @@ private:
         EditBuffer edit = editOf(draw);
         if (!draw.hasNationalWheel())
             edit.EditNumbers[std::size_t(NationalWheel)] = stored[std::size_t(NationalWheel)];
-        const qint16 weekday = archive.DrawWeekday(d);
-        if (weekday >= 1 && weekday <= 7)
-            edit.CurrentWeekday = weekday;
         plan.corrections.emplace_back(d, edit);
     }
 
@@ -233,6 +266,7 @@ private:
     FileStore& files_;
     ImportOptions options_;
     ImportReport report_;
+    ImportProblem incomplete_; // the first draw from the national wheel's first on without it
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "text/storico_texts.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,7 @@ struct ImportOptions {
     bool correct = false; // rewrite the draws whose numbers differ
     bool dryRun = false;  // report only, write nothing
     bool rebuild = false; // write the whole archive from the file, which starts with the first draw
+    QDate today{};        // no draw after tomorrow; none: the computer's date
 };
 
 struct ImportReport {

@@ -63,6 +63,7 @@ bool dateOf(const char* begin, const char* end, int& year, int& month, int& day)
 }
 
 struct Reader {
+    QDate latest; // no date after it; none: any
     StoricoFile file;
     std::vector<StoricoDraw> dates; // every date met, in the order met
     std::unordered_map<int, std::size_t> placeOfDate;
@@ -126,6 +127,10 @@ struct Reader {
         }
         if (year > LastArchiveYear) {
             fail(line, ImportProblem::AfterLastYear, OfficialDateText(year, month, day));
+            return nullptr;
+        }
+        if (latest.isValid() && QDate(year, month, day) > latest) {
+            fail(line, ImportProblem::DateInFuture, OfficialDateText(year, month, day));
             return nullptr;
         }
         const int key = DateKey(year, month, day);
@@ -209,8 +214,9 @@ int StoricoDraw::cityWheels() const {
     return int(std::count(wheels.begin() + 1, wheels.begin() + 1 + CityWheels, true));
 }
 
-StoricoFile ReadStoricoFile(const QByteArray& bytes) {
+StoricoFile ReadStoricoFile(const QByteArray& bytes, QDate latest) {
     Reader reader;
+    reader.latest = latest;
     if (!reader.readAll(bytes))
         return std::move(reader.file);
     std::vector<StoricoDraw> draws;

@@ -5,6 +5,7 @@
 #include "text/storico_texts.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 #include <array>
 #include <vector>
@@ -44,4 +45,5 @@ struct StoricoFile {
 // RN or NZ the national wheel. A line that is not a wheel line, a number outside 1..90 or twice on
 // a wheel, a wheel twice on a date, a date after LastArchiveYear, or a date with fewer than ten city wheels
 // that is not half of a two-date contest, is an error, and then no draw is returned.
-StoricoFile ReadStoricoFile(const QByteArray& bytes);
+// With `latest`, a date after it (a typo, a hand-made line) is an error too.
+StoricoFile ReadStoricoFile(const QByteArray& bytes, QDate latest = {});

@@ -9,11 +9,6 @@ QString dateText(PackedDate date) {
     return FullDateText(FullYear(date.yearCode), date.month, date.day);
 }
 
-QString weekdayText(int code) {
-    const QString name = DayAbbrev(code);
-    return name.isEmpty() ? QStringLiteral("nessuno") : name;
-}
-
 } // namespace
 
 namespace CheckText {
@@ -50,7 +45,7 @@ QString problem(const ArchiveProblem& p) {
     case ArchiveProblem::WrongWeekday:
         return QStringLiteral("Estrazione %1 del %2: giorno della settimana %3 invece di %4.")
             .arg(p.draw)
-            .arg(dateText(p.date), weekdayText(p.number), weekdayText(p.other));
+            .arg(dateText(p.date), WeekdayText(p.number), WeekdayText(p.other));
     case ArchiveProblem::NoNationalWheel:
         return QStringLiteral("Estrazione %1 del %2: manca la ruota nazionale.")
             .arg(p.draw)

@@ -28,6 +28,12 @@ QString fileProblemText(const ImportProblem& problem) {
         return QStringLiteral("la data %1 \u00e8 dopo il %2, l'ultimo anno dell'archivio")
             .arg(problem.field)
             .arg(LastArchiveYear);
+    case ImportProblem::MissingNationalWheel:
+        return QStringLiteral("la data %1 (estrazione %2) non ha la ruota nazionale")
+            .arg(problem.field)
+            .arg(problem.number);
+    case ImportProblem::DateInFuture:
+        return QStringLiteral("la data %1 \u00e8 nel futuro").arg(problem.field);
     case ImportProblem::MissingWheels:
         return QStringLiteral("la data %1 ha %2 ruote su %3")
             .arg(problem.field)
@@ -46,6 +52,14 @@ QString ImportProblemText(const ImportProblem& problem) {
         return {};
     case ImportProblem::ArchiveError:
         return ErrorMessageText(problem.number);
+    case ImportProblem::NewArchiveNeedsWholeHistory:
+        return QStringLiteral(
+                   "un nuovo archivio comincia con l'estrazione del 04-01-1947 e il file comincia il %1: "
+                   "un file pi\u00f9 breve pu\u00f2 solo verificare o estendere un archivio esistente. "
+                   "Nulla \u00e8 stato scritto.")
+            .arg(problem.field);
+    case ImportProblem::NoDraws:
+        return QStringLiteral("il file non contiene estrazioni dal 1947 in poi: nulla \u00e8 stato scritto.");
     case ImportProblem::RebuildNeedsWholeHistory:
         return QStringLiteral("per ricostruire l'archivio il file deve cominciare con l'estrazione del "
                               "04-01-1947: nulla \u00e8 stato scritto.");
@@ -62,8 +76,17 @@ QString ImportProblemText(const ImportProblem& problem) {
 
 namespace StoricoText {
 
-QString withoutNationalWheel(const QString& date, int draw) {
-    return QStringLiteral("Senza ruota nazionale: %1, estrazione %2").arg(date).arg(draw);
+QString dateOutOfOrder(const QString& date, int draw) {
+    return QStringLiteral("Data ripetuta o fuori ordine nell'archivio: %1, estrazione %2")
+        .arg(date)
+        .arg(draw);
+}
+
+QString weekdayDiffers(const QString& date, int draw, const QString& archived, const QString& inFile) {
+    return QStringLiteral("Giorno diverso: %1, estrazione %2: archivio %3, data %4")
+        .arg(date)
+        .arg(draw)
+        .arg(archived, inFile);
 }
 
 QString missingFromArchive(const QString& date) {

@@ -7,16 +7,20 @@
 struct ImportProblem {
     enum Kind {
         None,
-        NotAWheelLine,            // line
-        UnknownWheelCode,         // line; field: the code
-        WheelTwiceOnDate,         // line, wheelCode; field: the date
-        NotANumber,               // line, wheelCode; field: what stands there
-        NumberTwiceOnWheel,       // line, number, wheelCode
-        AfterLastYear,            // line; field: the date
-        MissingWheels,            // line, number: the city wheels found; field: the date
-        ArchiveError,             // number: the error number of a failed read or write of the archive
-        RebuildNeedsWholeHistory, // a rebuild from a file that does not start with the first draw
-        TooManyDraws,             // number: the draws the archive would hold
+        NotAWheelLine,               // line
+        UnknownWheelCode,            // line; field: the code
+        WheelTwiceOnDate,            // line, wheelCode; field: the date
+        NotANumber,                  // line, wheelCode; field: what stands there
+        NumberTwiceOnWheel,          // line, number, wheelCode
+        AfterLastYear,               // line; field: the date
+        MissingWheels,               // line, number: the city wheels found; field: the date
+        MissingNationalWheel,        // line, number: the draw; field: the date
+        DateInFuture,                // line; field: the date
+        ArchiveError,                // number: the error number of a failed read or write of the archive
+        RebuildNeedsWholeHistory,    // a rebuild from a file that does not start with the first draw
+        NewArchiveNeedsWholeHistory, // field: the file\'s first date
+        NoDraws,                     // the file holds no draw from 1947 on
+        TooManyDraws,                // number: the draws the archive would hold
     };
     Kind kind = None;
     int line = 0; // the file's line, for the problems of the file
@@ -36,7 +40,8 @@ QString ImportProblemText(const ImportProblem& problem);
 namespace StoricoText {
 
 // The import's detail lines.
-QString withoutNationalWheel(const QString& date, int draw);
+QString dateOutOfOrder(const QString& date, int draw);
+QString weekdayDiffers(const QString& date, int draw, const QString& archived, const QString& inFile);
 QString missingFromArchive(const QString& date);
 QString missingFromFile(const QString& date, int draw);
 QString differs(const QString& date, int draw, const QString& wheelCode, const QString& archived,
