@@ -18,6 +18,8 @@
 
 using namespace Qt::StringLiterals;
 
+Q_DECLARE_METATYPE(ImportReport)
+
 namespace {
 
 // The lines of one date: each wheel code given, with the numbers first..first+4.
@@ -80,6 +82,8 @@ private Q_SLOTS:
     void failureAtAnyWrite();
     void archiveEndingIn1996();
     void rebuild();
+    void reportTexts_data();
+    void reportTexts();
     void refusedFiles_data();
     void refusedFiles();
     void repeatedDatesAndWeekdays();
@@ -131,6 +135,12 @@ void TestStorico::readingRules_data() {
     QTest::newRow("after 2046")
         << dateLines("2047/01/05", {"BA"}) << QString()
         << u"riga 1: la data 2047/01/05 è dopo il 2046, l'ultimo anno dell'archivio"_s;
+    QTest::newRow("one wheel") << dateLines("2005/03/12", {"BA"}) << QString()
+                               << u"riga 1: la data 2005/03/12 ha 1 ruota su 10"_s;
+    QTest::newRow("a long field is quoted short")
+        << "2005/03/12\tBA\t1\t2\t3\t4\t" + QByteArray(100000, '7') + "\n"
+        << QString()
+        << u"riga 1: sulla ruota BA \""_s + QString(40, u'7') + u"…\" non è un numero da 1 a 90"_s;
 }
 
 void TestStorico::readingRules() {
@@ -378,6 +388,44 @@ void TestStorico::rebuild() {
         ImportStorico(store, ExportStorico(full).mid(ExportStorico(DemoOf(1)).size()), {.rebuild = true});
     QCOMPARE(partial.errorText(), u"per ricostruire l'archivio il file deve cominciare con l'estrazione del "
                                   u"04-01-1947: nulla è stato scritto."_s);
+}
+
+void TestStorico::reportTexts_data() {
+    QTest::addColumn<ImportReport>("report");
+    QTest::addColumn<QString>("text");
+    ImportReport one;
+    one.status = ImportReport::Agrees;
+    one.read = one.added = 1;
+    one.firstDate = one.lastDate = u"04-01-1947"_s;
+    QTest::newRow("one draw added")
+        << one
+        << u"Letta 1 estrazione dal 04-01-1947 al 04-01-1947; saltate 0 prima del 1947; "
+           "verificate 0, diverse 0, aggiunte 1, corrette 0.\n"_s;
+    ImportReport dry = one;
+    dry.dryRun = true;
+    QTest::newRow("a dry run")
+        << dry
+        << u"Letta 1 estrazione dal 04-01-1947 al 04-01-1947; saltate 0 prima del 1947; "
+           "verificate 0, diverse 0, da aggiungere 1, da correggere 0.\nProva: nulla è stato "
+           "scritto.\n"_s;
+    ImportReport disagrees;
+    disagrees.status = ImportReport::Disagrees;
+    disagrees.differing = disagrees.gaps = 1;
+    disagrees.details = {u"Diversa."_s};
+    QTest::newRow("differences and gaps") << disagrees
+                                          << u"Lette 0 estrazioni; saltate 0 prima del 1947; verificate 0, "
+                                             u"diverse 1, aggiunte 0, corrette 0.\nDiversa.\n"
+                                             "Nulla è stato scritto: l'archivio e il file non concordano. Le "
+                                             "estrazioni diverse si scrivono con "
+                                             "--correct. L'archivio si può ricostruire dal file completo con "
+                                             "--import FILE --rebuild (le estrazioni "
+                                             "mancanti o ripetute vengono corrette).\n"_s;
+}
+
+void TestStorico::reportTexts() {
+    QFETCH(ImportReport, report);
+    QFETCH(QString, text);
+    QCOMPARE(report.text(), text);
 }
 
 void TestStorico::refusedFiles_data() {

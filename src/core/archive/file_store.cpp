@@ -122,12 +122,24 @@ int DiskFileStore::backup(const QString& name, const NamedFiles& files, int keep
     return 0;
 }
 
+int ReadWholeFile(const QString& path, QByteArray& bytes) {
+    QFile file(path);
+    if (!file.exists())
+        return ErrorNumber::FileNotFound;
+    if (!file.open(QIODevice::ReadOnly))
+        return failureNumber(file, errno);
+    bytes = file.readAll();
+    return file.error() == QFileDevice::NoError ? 0 : failureNumber(file, errno);
+}
+
 int ReplaceFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return failureNumber(file, errno);
     if (file.write(bytes) != bytes.size()) {
-        const int error = failureNumber(file, errno);
+        // A full disk can come back as a short write with no error set.
+        const int error =
+            file.error() == QFileDevice::NoError ? ErrorNumber::DiskFull : failureNumber(file, errno);
         file.cancelWriting();
         return error;
     }

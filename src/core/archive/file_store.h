@@ -85,6 +85,9 @@ private:
 // Whether `folder` holds any of the archive's data files (names in any letter case).
 bool HoldsArchiveFiles(const QString& folder);
 
+// Reads the file at `path` whole. Returns 0 or the error number (53 for a missing file).
+int ReadWholeFile(const QString& path, QByteArray& bytes);
+
 // Replaces the file at `path` whole: written beside it, then renamed over it. Returns 0 or the error.
 int ReplaceFile(const QString& path, const QByteArray& bytes);
 

@@ -20,7 +20,6 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace {
@@ -159,22 +158,27 @@ int exportArchive(const Archive& archive, const QString& file, const QString& fo
         format == QStringLiteral("storico") ? ExportStorico(archive) : ExportCsv(archive);
     if (file == QStringLiteral("-"))
         return out.write(bytes) == bytes.size() ? ExitStatus::Ok : ExitStatus::Failed;
-    QSaveFile target(file);
-    if (!target.open(QIODevice::WriteOnly) || target.write(bytes) != bytes.size() || !target.commit()) {
-        write(err, QStringLiteral("vorel: cannot write %1: %2\n").arg(file, target.errorString()));
+    if (const int error = ReplaceFile(file, bytes)) {
+        write(err, QStringLiteral("vorel: impossibile scrivere %1: %2\n").arg(file, ErrorMessageText(error)));
         return ExitStatus::Failed;
     }
     return ExitStatus::Ok;
 }
 
-// A text file as the paste window would receive it: UTF-8, or Latin-1 when it is not UTF-8.
-bool readText(const QString& file, QString& text, QString& problem) {
-    QFile input(file);
-    if (!input.open(QIODevice::ReadOnly)) {
-        problem = input.errorString();
+// A file a command reads, or the reason it cannot, in the program's words.
+bool readInput(const QString& file, QByteArray& bytes, QIODevice& err) {
+    if (const int error = ReadWholeFile(file, bytes)) {
+        write(err, QStringLiteral("vorel: impossibile leggere %1: %2\n").arg(file, ErrorMessageText(error)));
         return false;
     }
-    const QByteArray bytes = input.readAll();
+    return true;
+}
+
+// A text file as the paste window would receive it: UTF-8, or Latin-1 when it is not UTF-8.
+bool readText(const QString& file, QString& text, QIODevice& err) {
+    QByteArray bytes;
+    if (!readInput(file, bytes, err))
+        return false;
     QStringDecoder utf8(QStringDecoder::Utf8);
     text = utf8.decode(bytes);
     if (utf8.hasError())
@@ -185,9 +189,8 @@ bool readText(const QString& file, QString& text, QString& problem) {
 int verifyFiles(const Archive& archive, const QStringList& files, QIODevice& out, QIODevice& err) {
     int status = ExitStatus::Ok;
     for (const QString& file : files) {
-        QString text, problem;
-        if (!readText(file, text, problem)) {
-            write(err, QStringLiteral("vorel: cannot read %1: %2\n").arg(file, problem));
+        QString text;
+        if (!readText(file, text, err)) {
             status = ExitStatus::Failed;
             continue;
         }
@@ -202,16 +205,10 @@ int verifyFiles(const Archive& archive, const QStringList& files, QIODevice& out
 int importFile(const DataFolder& folder, const QString& file, const ImportOptions& options, QIODevice& in,
                QIODevice& out, QIODevice& err) {
     QByteArray bytes;
-    if (file == QStringLiteral("-")) {
+    if (file == QStringLiteral("-"))
         bytes = in.readAll();
-    } else {
-        QFile input(file);
-        if (!input.open(QIODevice::ReadOnly)) {
-            write(err, QStringLiteral("vorel: cannot read %1: %2\n").arg(file, input.errorString()));
-            return ExitStatus::Failed;
-        }
-        bytes = input.readAll();
-    }
+    else if (!readInput(file, bytes, err))
+        return ExitStatus::Failed;
     // The import may make the archive's folder, wherever it is to be.
     DiskFileStore files(folder.path, true);
     const ImportReport report = ImportStorico(files, bytes, options);
@@ -223,7 +220,8 @@ int importFile(const DataFolder& folder, const QString& file, const ImportOption
         write(err, QStringLiteral("vorel: %1: %2\n").arg(file, report.errorText()));
         return ExitStatus::Failed;
     }
-    write(out, report.text());
+    // The report names the archive, so that a user sees which one was checked.
+    write(out, QStringLiteral("Archivio: ") + QDir::toNativeSeparators(folder.path) + u'\n' + report.text());
     return report.status == ImportReport::Agrees ? ExitStatus::Ok : ExitStatus::Mismatch;
 }
 

@@ -57,6 +57,7 @@ public:
         if (!file.ok())
             return failed(file.problem);
         report_.read = int(file.draws.size());
+        report_.dryRun = options_.dryRun;
         report_.skippedBefore1947 = file.skippedBefore1947;
         if (!file.draws.empty()) {
             report_.firstDate = dateText(file.draws.front());
@@ -272,8 +273,15 @@ private:
 } // namespace
 
 QString ImportReport::summary() const {
-    return StoricoText::summary(read, firstDate, lastDate, skippedBefore1947, verified, differing, added,
-                                corrected);
+    return StoricoText::summary({.read = read,
+                                 .firstDate = firstDate,
+                                 .lastDate = lastDate,
+                                 .skipped = skippedBefore1947,
+                                 .verified = verified,
+                                 .differing = differing,
+                                 .added = added,
+                                 .corrected = corrected,
+                                 .planned = dryRun});
 }
 
 QString ImportReport::text() const {
@@ -282,8 +290,10 @@ QString ImportReport::text() const {
         text += StoricoText::nationalIgnored(nationalIgnored, FirstNationalDraw) + u'\n';
     for (const QString& line : details)
         text += line + u'\n';
-    if (gaps > 0)
-        text += StoricoText::rebuildHint() + u'\n';
+    if (status == Disagrees)
+        text += StoricoText::nothingWritten(differing > 0, gaps > 0) + u'\n';
+    else if (dryRun)
+        text += StoricoText::dryRunWroteNothing() + u'\n';
     if (subArchivesRebuilt)
         text += StoricoText::subArchivesRebuilt() + u'\n';
     if (!backup.isEmpty())

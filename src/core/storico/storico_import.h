@@ -31,6 +31,7 @@ struct ImportReport {
     ImportProblem problem; // when Failed: what went wrong
     QString errorText() const { return ImportProblemText(problem); }
 
+    bool dryRun = false;       // counted, not written: what would be added and corrected
     bool newArchive = false;   // the folder held no archive
     bool wholeHistory = false; // the file starts with the archive's first draw: it can rebuild it
     int read = 0;              // draws of the file from 1947 on

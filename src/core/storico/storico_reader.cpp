@@ -91,7 +91,7 @@ struct Reader {
             codeEnd - codeBegin == 2 ? OfficialWheelOf(upper(codeBegin[0]), upper(codeBegin[1])) : 0;
         if (wheel == 0)
             return fail(line, ImportProblem::UnknownWheelCode,
-                        QString::fromUtf8(codeBegin, codeEnd - codeBegin));
+                        QString::fromUtf8(codeBegin, std::min<qsizetype>(codeEnd - codeBegin, 64)));
         const auto code = [wheel] { return OfficialWheelCode(wheel); };
         if (draw->wheels[std::size_t(wheel)])
             return fail(line, ImportProblem::WheelTwiceOnDate, draw->dateText(), code());
@@ -101,7 +101,8 @@ struct Reader {
             const int n = numberOf(numberBegin, numberEnd);
             if (n < 1 || n > 90)
                 return fail(line, ImportProblem::NotANumber,
-                            QString::fromUtf8(numberBegin, numberEnd - numberBegin), code());
+                            QString::fromUtf8(numberBegin, std::min<qsizetype>(numberEnd - numberBegin, 64)),
+                            code());
             for (int q = 1; q < p; ++q)
                 if (numbers[std::size_t(q)] == n)
                     return fail(line, ImportProblem::NumberTwiceOnWheel, {}, code(), n);

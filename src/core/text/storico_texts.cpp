@@ -7,19 +7,25 @@
 
 namespace {
 
+// What stands in a bad field, cut to 40 characters: a field can be as long as the whole file.
+QString quoted(const QString& field) {
+    constexpr qsizetype MaxQuoted = 40;
+    return field.size() <= MaxQuoted ? field : field.left(MaxQuoted) + QStringLiteral("\u2026");
+}
+
 QString fileProblemText(const ImportProblem& problem) {
     switch (problem.kind) {
     case ImportProblem::NotAWheelLine:
         return QStringLiteral(
             "non \u00e8 una riga dell'archivio (data AAAA/MM/GG, sigla della ruota, cinque numeri)");
     case ImportProblem::UnknownWheelCode:
-        return QStringLiteral("sigla della ruota sconosciuta \"%1\"").arg(problem.field);
+        return QStringLiteral("sigla della ruota sconosciuta \"%1\"").arg(quoted(problem.field));
     case ImportProblem::WheelTwiceOnDate:
         return QStringLiteral("la ruota %1 compare due volte nella data %2")
-            .arg(problem.wheelCode, problem.field);
+            .arg(problem.wheelCode, quoted(problem.field));
     case ImportProblem::NotANumber:
         return QStringLiteral("sulla ruota %1 \"%2\" non \u00e8 un numero da 1 a 90")
-            .arg(problem.wheelCode, problem.field);
+            .arg(problem.wheelCode, quoted(problem.field));
     case ImportProblem::NumberTwiceOnWheel:
         return QStringLiteral("il numero %1 compare due volte sulla ruota %2")
             .arg(problem.number)
@@ -35,9 +41,9 @@ QString fileProblemText(const ImportProblem& problem) {
     case ImportProblem::DateInFuture:
         return QStringLiteral("la data %1 \u00e8 nel futuro").arg(problem.field);
     case ImportProblem::MissingWheels:
-        return QStringLiteral("la data %1 ha %2 ruote su %3")
-            .arg(problem.field)
-            .arg(problem.number)
+        return QStringLiteral("la data %1 ha %2 su %3")
+            .arg(problem.field, problem.number == 1 ? QStringLiteral("1 ruota")
+                                                    : QStringLiteral("%1 ruote").arg(problem.number))
             .arg(CityWheels);
     default:
         return {};
@@ -115,28 +121,39 @@ QString subArchivesRebuilt() {
     return QStringLiteral("Sotto-archivi S e M ricostruiti dall'archivio completo.");
 }
 
-QString rebuildHint() {
-    return QStringLiteral("L'archivio si pu\u00f2 ricostruire dal file completo con --import FILE --rebuild "
-                          "(le estrazioni mancanti o ripetute vengono corrette).");
-}
-
 QString backupMade(const QString& folder) {
     return QStringLiteral("Archivio precedente salvato in %1.").arg(folder);
 }
 
-QString summary(int read, const QString& firstDate, const QString& lastDate, int skipped, int verified,
-                int differing, int added, int corrected) {
-    const QString range = read > 0 ? QStringLiteral(" dal %1 al %2").arg(firstDate, lastDate) : QString();
-    return QStringLiteral("Lette %1 estrazioni%2; saltate %3 prima del %4; verificate %5, diverse %6, "
-                          "aggiunte %7, corrette %8.")
-        .arg(read)
-        .arg(range)
-        .arg(skipped)
-        .arg(FirstArchiveYear)
-        .arg(verified)
-        .arg(differing)
-        .arg(added)
-        .arg(corrected);
+QString summary(const SummaryCounts& c) {
+    QString text = c.read == 1 ? QStringLiteral("Letta 1 estrazione")
+                               : QStringLiteral("Lette %1 estrazioni").arg(c.read);
+    if (c.read > 0)
+        text += QStringLiteral(" dal %1 al %2").arg(c.firstDate, c.lastDate);
+    const QString changes = c.planned ? QStringLiteral("da aggiungere %1, da correggere %2")
+                                      : QStringLiteral("aggiunte %1, corrette %2");
+    return text +
+           QStringLiteral("; saltate %1 prima del %2; verificate %3, diverse %4, ")
+               .arg(c.skipped)
+               .arg(FirstArchiveYear)
+               .arg(c.verified)
+               .arg(c.differing) +
+           changes.arg(c.added).arg(c.corrected) + u'.';
+}
+
+QString nothingWritten(bool differences, bool gaps) {
+    QString text = QStringLiteral("Nulla \u00e8 stato scritto: l'archivio e il file non concordano.");
+    if (differences)
+        text += QStringLiteral(" Le estrazioni diverse si scrivono con --correct.");
+    if (gaps)
+        text += QStringLiteral(
+            " L'archivio si pu\u00f2 ricostruire dal file completo con --import FILE --rebuild "
+            "(le estrazioni mancanti o ripetute vengono corrette).");
+    return text;
+}
+
+QString dryRunWroteNothing() {
+    return QStringLiteral("Prova: nulla \u00e8 stato scritto.");
 }
 
 } // namespace StoricoText

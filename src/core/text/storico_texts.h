@@ -48,11 +48,23 @@ QString differs(const QString& date, int draw, const QString& wheelCode, const Q
                 const QString& inFile);
 QString nationalIgnored(int lines, int firstNationalDraw);
 QString subArchivesRebuilt();
-QString rebuildHint();
 QString backupMade(const QString& folder);
 
-// The summary line. `range` is empty when no draw was read.
-QString summary(int read, const QString& firstDate, const QString& lastDate, int skipped, int verified,
-                int differing, int added, int corrected);
+// The counts of the summary line; `planned`: what would be added and corrected, nothing written.
+struct SummaryCounts {
+    int read = 0;
+    QString firstDate{};
+    QString lastDate{};
+    int skipped = 0;
+    int verified = 0;
+    int differing = 0;
+    int added = 0;
+    int corrected = 0;
+    bool planned = false;
+};
+QString summary(const SummaryCounts& counts);
+// Why a run wrote nothing: differences (written with --correct) or gaps (mended with --rebuild).
+QString nothingWritten(bool differences, bool gaps);
+QString dryRunWroteNothing();
 
 } // namespace StoricoText

@@ -1,12 +1,12 @@
 // A file dropped on the main menu: the official results archive, read as `vorel --import` reads it.
 #include "archive/file_store.h"
 #include "storico/storico_import.h"
+#include "text/error_text.h"
 #include "window/frm_vorel.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QMimeData>
 
 namespace {
@@ -63,12 +63,11 @@ void frmVorel::offerRebuild(const QByteArray& bytes, const ImportReport& plan) {
 }
 
 void frmVorel::ImportDroppedFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        showMessage(Messages::importFailed(file.errorString()));
+    QByteArray bytes;
+    if (const int error = ReadWholeFile(path, bytes)) {
+        showMessage(Messages::importFailed(ErrorMessageText(error)));
         return;
     }
-    const QByteArray bytes = file.readAll();
     const ImportReport plan = ImportStorico(files(), bytes, {.dryRun = true});
     if (plan.status == ImportReport::Failed) {
         showMessage(Messages::importFailed(plan.errorText()));
