@@ -81,6 +81,19 @@ void TestMessages::boxes_data() {
         << Messages::importRebuilt(u"Lette 3 estrazioni."_s)
         << MessageRequest{u"Lette 3 estrazioni.\r\rL'archivio è stato ricostruito dal file."_s,
                           u"Importazione archivio"_s, MsgButtons::Ok, MsgIcon::Information};
+    QTest::newRow("import done") << Messages::importDone(20, u"05-12-2026"_s)
+                                 << MessageRequest{
+                                        u"Aggiunte all'archivio 20 estrazioni; l'ultima è del 05-12-2026."_s,
+                                        u"Importazione archivio"_s, MsgButtons::Ok, MsgIcon::Information};
+    QTest::newRow("import done, one draw")
+        << Messages::importDone(1, u"05-12-2026"_s)
+        << MessageRequest{u"Aggiunta all'archivio 1 estrazione, del 05-12-2026."_s,
+                          u"Importazione archivio"_s, MsgButtons::Ok, MsgIcon::Information};
+    QTest::newRow("import only on the main menu")
+        << Messages::importOnlyOnTheMainMenu()
+        << MessageRequest{
+               u"Per importare l'archivio ufficiale, trascinare il file sulla schermata iniziale."_s,
+               u"Importazione archivio"_s, MsgButtons::Ok, MsgIcon::Information};
     QTest::newRow("import failed") << Messages::importFailed(u"riga 1: ..."_s)
                                    << MessageRequest{u"Impossibile importare il file: riga 1: ..."_s,
                                                      u"Importazione archivio"_s, MsgButtons::Ok,

@@ -1,5 +1,6 @@
 #include "archive/archive.h"
 #include "archive/archive_loader.h"
+#include "archive/file_store.h"
 #include "cli/csv_export.h"
 #include "demo_archive.h"
 #include "grid/twips.h"
@@ -569,17 +570,20 @@ void TestWindow::tabOrder() {
 }
 
 void TestWindow::dropImportsTheOfficialFile_data() {
-    QTest::addColumn<int>("screen");    // 0 main menu, 2 archive view
-    QTest::addColumn<int>("differs");   // the file has other numbers for a draw (1), lacks one (2)
-    QTest::addColumn<int>("answer");    // to the question: 0 OK, 1 Cancel
-    QTest::addColumn<QString>("box");   // the title of the box shown, empty: none
+    QTest::addColumn<int>("screen");  // 0 main menu, 2 archive view
+    QTest::addColumn<int>("differs"); // the file has other numbers for a draw (1), lacks one (2); 3: another
+                                      // program adds its draws while the question is shown
+    QTest::addColumn<int>("answer");  // to the question: 0 OK, 1 Cancel
+    QTest::addColumn<QString>("box"); // the title of the box shown, empty: none
     QTest::addColumn<int>("drawCount"); // after the drop
     QTest::newRow("new draws, OK") << 0 << 0 << 0 << u"Importazione archivio"_s << 3500;
     QTest::newRow("new draws, Cancel") << 0 << 0 << 1 << u"Importazione archivio"_s << 3480;
     QTest::newRow("a draw differs") << 0 << 1 << 0 << u"Importazione archivio"_s << 3480;
     QTest::newRow("a gap, rebuilt from the file") << 0 << 2 << 0 << u"Importazione archivio"_s << 3499;
     QTest::newRow("a gap, kept") << 0 << 2 << 1 << u"Importazione archivio"_s << 3480;
-    QTest::newRow("on the archive view") << 2 << 0 << 0 << QString() << 3480;
+    QTest::newRow("on the archive view") << 2 << 0 << 0 << u"Importazione archivio"_s << 3480;
+    QTest::newRow("the archive brought up to date meanwhile")
+        << 0 << 3 << 0 << u"Importazione archivio"_s << 3500;
 }
 
 // A file dropped on the main menu is the official results archive: a question, then the new draws.
@@ -605,12 +609,17 @@ void TestWindow::dropImportsTheOfficialFile() {
     if (screen == 2)
         w.But3->click();
     h.boxes.answers = {answer == 0 ? MsgAnswer::Ok : MsgAnswer::Cancel};
+    if (differs == 3)
+        h.boxes.whileShown = [&h, &official] {
+            DiskFileStore files(h.dataPath());
+            QCOMPARE(WriteArchiveFiles(files, official), 0);
+        };
 
     QMimeData mime;
     mime.setUrls({QUrl::fromLocalFile(file.fileName())});
     QDragEnterEvent enter(QPoint(20, 200), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&w, &enter);
-    QCOMPARE(enter.isAccepted(), screen == 0);
+    QVERIFY(enter.isAccepted());
     QDropEvent drop(QPointF(20, 200), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&w, &drop);
 
@@ -620,8 +629,19 @@ void TestWindow::dropImportsTheOfficialFile() {
     Archive onDisk;
     QCOMPARE(LoadArchive(h.dataPath(), onDisk), 0);
     QCOMPARE(onDisk.DrawCount(), drawCount);
-    if (!box.isEmpty())
-        QCOMPARE(h.boxes.shown.first().icon, differs ? MsgIcon::Warning : MsgIcon::Question);
+    if (screen == 2)
+        QCOMPARE(h.boxes.shown, QList<MessageRequest>{Messages::importOnlyOnTheMainMenu()});
+    else
+        QCOMPARE(h.boxes.shown.first().icon,
+                 differs == 1 || differs == 2 ? MsgIcon::Warning : MsgIcon::Question);
+    if (differs == 3)
+        QCOMPARE(h.boxes.shown.last().text.section(u'\r', -1),
+                 u"L'archivio è già aggiornato: nessuna estrazione da aggiungere."_s);
+    else if (drawCount == 3500)
+        QCOMPARE(h.boxes.shown.last(),
+                 Messages::importDone(20, QDate(FullYear(official.DrawDate(3500).yearCode),
+                                                official.DrawDate(3500).month, official.DrawDate(3500).day)
+                                              .toString(u"dd-MM-yyyy"_s)));
     if (differs == 2) {
         QCOMPARE(h.boxes.shown.first().buttons, MsgButtons::YesNo);
         QCOMPARE(h.boxes.shown.size(), answer == 0 ? 2 : 1);

@@ -116,6 +116,21 @@ MessageRequest importRebuilt(const QString& report) {
             MsgButtons::Ok, MsgIcon::Information};
 }
 
+MessageRequest importDone(int added, const QString& lastDate) {
+    const QString text = added == 1
+                             ? QStringLiteral("Aggiunta all'archivio 1 estrazione, del %1.").arg(lastDate)
+                             : QStringLiteral("Aggiunte all'archivio %1 estrazioni; l'ultima \u00e8 del %2.")
+                                   .arg(added)
+                                   .arg(lastDate);
+    return {text, ImportTitle, MsgButtons::Ok, MsgIcon::Information};
+}
+
+MessageRequest importOnlyOnTheMainMenu() {
+    return {
+        QStringLiteral("Per importare l'archivio ufficiale, trascinare il file sulla schermata iniziale."),
+        ImportTitle, MsgButtons::Ok, MsgIcon::Information};
+}
+
 MessageRequest importFailed(const QString& error) {
     return {QStringLiteral("Impossibile importare il file: ") + error, ImportTitle, MsgButtons::Ok,
             MsgIcon::Error};

@@ -61,6 +61,10 @@ MessageRequest importFailed(const QString& error);
 // can be written whole from the file, after a copy into `backupFolder`.
 MessageRequest importOffersRebuild(const QString& report, const QString& backupFolder);
 MessageRequest importRebuilt(const QString& report);
+// The draws were added; `lastDate` is the last one's, dd-mm-yyyy.
+MessageRequest importDone(int added, const QString& lastDate);
+// A file dropped on another screen than the main menu.
+MessageRequest importOnlyOnTheMainMenu();
 
 // The outcomes of reading a pasted draw; `drawDate` is the date of the archived draw concerned.
 MessageRequest pasteUnreadable();

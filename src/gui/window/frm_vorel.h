@@ -186,6 +186,8 @@ private:
     bool saveEditedDraw();
     void openPastedDraw(const PasteAnalysis& analysis);
     void offerRebuild(const QByteArray& bytes, const ImportReport& plan);
+    bool showPlan(const QByteArray& bytes, const ImportReport& plan);
+    void showOutcome(const ImportReport& done);
 
     Services services_;
     // The stored outer size, until the window frame is first known.

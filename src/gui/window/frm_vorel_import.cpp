@@ -32,21 +32,23 @@ QString droppedFile(const QMimeData* data) {
 
 } // namespace
 
+// A file may be dragged onto any screen; only the main menu takes it, and the others say so.
 void frmVorel::dragEnterEvent(QDragEnterEvent* event) {
-    if (ScreenMode == Screen::MainMenu && !droppedFile(event->mimeData()).isEmpty())
+    if (!droppedFile(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void frmVorel::dropEvent(QDropEvent* event) {
     const QString path = droppedFile(event->mimeData());
-    if (ScreenMode != Screen::MainMenu || path.isEmpty())
+    if (path.isEmpty())
         return;
     event->acceptProposedAction();
-    ImportDroppedFile(path);
+    if (ScreenMode != Screen::MainMenu)
+        showMessage(Messages::importOnlyOnTheMainMenu());
+    else
+        ImportDroppedFile(path);
 }
 
-// The file is read once and planned without writing; only after OK are the new draws added.
-// Differences and gaps are shown and nothing is written: corrections stay with the correction screen.
 // Gaps between the file and the archive have one way out: the archive written whole from a file of
 // the whole history, after the current files are copied aside.
 void frmVorel::offerRebuild(const QByteArray& bytes, const ImportReport& plan) {
@@ -62,6 +64,8 @@ void frmVorel::offerRebuild(const QByteArray& bytes, const ImportReport& plan) {
     ShowMainMenu();
 }
 
+// The file is read once and planned without writing; only after OK are the new draws added.
+// Differences and gaps are shown and nothing is written: corrections stay with the correction screen.
 void frmVorel::ImportDroppedFile(const QString& path) {
     QByteArray bytes;
     if (const int error = ReadWholeFile(path, bytes)) {
@@ -69,26 +73,37 @@ void frmVorel::ImportDroppedFile(const QString& path) {
         return;
     }
     const ImportReport plan = ImportStorico(files(), bytes, {.dryRun = true});
-    if (plan.status == ImportReport::Failed) {
-        showMessage(Messages::importFailed(plan.errorText()));
+    if (!showPlan(bytes, plan) ||
+        showMessage(Messages::importQuestion(boxText(plan), plan.added)) == MsgAnswer::Cancel)
         return;
-    }
-    if (plan.status == ImportReport::Disagrees) {
-        if (plan.gaps > 0 && plan.wholeHistory)
-            offerRebuild(bytes, plan);
-        else
-            showMessage(Messages::importDisagrees(boxText(plan)));
-        return;
-    }
-    if (plan.added == 0) {
-        showMessage(Messages::importNothingNew(boxText(plan)));
-        return;
-    }
-    if (showMessage(Messages::importQuestion(boxText(plan), plan.added)) == MsgAnswer::Cancel)
-        return;
-    const ImportReport done = ImportStorico(files(), bytes, {});
-    if (done.status == ImportReport::Failed)
-        showMessage(Messages::importFailed(done.errorText()));
+    showOutcome(ImportStorico(files(), bytes, {}));
     LoadArchiveReporting();
     ShowMainMenu();
+}
+
+// Whether the plan adds draws; otherwise its box has been shown.
+bool frmVorel::showPlan(const QByteArray& bytes, const ImportReport& plan) {
+    if (plan.status == ImportReport::Failed)
+        showMessage(Messages::importFailed(plan.errorText()));
+    else if (plan.status == ImportReport::Disagrees && plan.gaps > 0 && plan.wholeHistory)
+        offerRebuild(bytes, plan);
+    else if (plan.status == ImportReport::Disagrees)
+        showMessage(Messages::importDisagrees(boxText(plan)));
+    else if (plan.added == 0)
+        showMessage(Messages::importNothingNew(boxText(plan)));
+    else
+        return true;
+    return false;
+}
+
+// The second pass runs on the archive as it is after the question: whatever it found is said.
+void frmVorel::showOutcome(const ImportReport& done) {
+    if (done.status == ImportReport::Failed)
+        showMessage(Messages::importFailed(done.errorText()));
+    else if (done.status == ImportReport::Disagrees)
+        showMessage(Messages::importDisagrees(boxText(done)));
+    else if (done.added == 0)
+        showMessage(Messages::importNothingNew(boxText(done)));
+    else
+        showMessage(Messages::importDone(done.added, done.lastDate));
 }
