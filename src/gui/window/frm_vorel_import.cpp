@@ -14,8 +14,9 @@ namespace {
 // The detail lines a box lists; the rest are counted.
 constexpr int ShownDetails = 12;
 
-QString boxText(const ImportReport& report) {
-    QString text = report.summary();
+// The archive's folder, the summary and the first detail lines.
+QString boxText(const ImportReport& report, const QString& folder) {
+    QString text = QStringLiteral("Archivio: ") + QDir::toNativeSeparators(folder) + u'\r' + report.summary();
     for (int i = 0; i < std::min<int>(ShownDetails, int(report.details.size())); ++i)
         text += u'\r' + report.details.at(i);
     if (report.details.size() > ShownDetails)
@@ -53,7 +54,7 @@ void frmVorel::dropEvent(QDropEvent* event) {
 // the whole history, after the current files are copied aside.
 void frmVorel::offerRebuild(const QByteArray& bytes, const ImportReport& plan) {
     const QString backups = QDir::toNativeSeparators(DataPath + BackupFolderName);
-    if (showMessage(Messages::importOffersRebuild(boxText(plan), backups)) == MsgAnswer::Cancel)
+    if (showMessage(Messages::importOffersRebuild(boxText(plan, DataPath), backups)) == MsgAnswer::Cancel)
         return;
     const ImportReport done = ImportStorico(files(), bytes, {.rebuild = true});
     if (done.status == ImportReport::Failed)
@@ -74,7 +75,7 @@ void frmVorel::ImportDroppedFile(const QString& path) {
     }
     const ImportReport plan = ImportStorico(files(), bytes, {.dryRun = true});
     if (!showPlan(bytes, plan) ||
-        showMessage(Messages::importQuestion(boxText(plan), plan.added)) == MsgAnswer::Cancel)
+        showMessage(Messages::importQuestion(boxText(plan, DataPath), plan.added)) == MsgAnswer::Cancel)
         return;
     showOutcome(ImportStorico(files(), bytes, {}));
     LoadArchiveReporting();
@@ -88,9 +89,9 @@ bool frmVorel::showPlan(const QByteArray& bytes, const ImportReport& plan) {
     else if (plan.status == ImportReport::Disagrees && plan.gaps > 0 && plan.wholeHistory)
         offerRebuild(bytes, plan);
     else if (plan.status == ImportReport::Disagrees)
-        showMessage(Messages::importDisagrees(boxText(plan)));
+        showMessage(Messages::importDisagrees(boxText(plan, DataPath)));
     else if (plan.added == 0)
-        showMessage(Messages::importNothingNew(boxText(plan)));
+        showMessage(Messages::importNothingNew(boxText(plan, DataPath)));
     else
         return true;
     return false;
@@ -101,9 +102,9 @@ void frmVorel::showOutcome(const ImportReport& done) {
     if (done.status == ImportReport::Failed)
         showMessage(Messages::importFailed(done.errorText()));
     else if (done.status == ImportReport::Disagrees)
-        showMessage(Messages::importDisagrees(boxText(done)));
+        showMessage(Messages::importDisagrees(boxText(done, DataPath)));
     else if (done.added == 0)
-        showMessage(Messages::importNothingNew(boxText(done)));
+        showMessage(Messages::importNothingNew(boxText(done, DataPath)));
     else
         showMessage(Messages::importDone(done.added, done.lastDate));
 }
