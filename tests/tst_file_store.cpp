@@ -9,6 +9,7 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
 
 using namespace Qt::StringLiterals;
 
@@ -142,20 +143,25 @@ void TestFileStore::readLimit() {
 
 void TestFileStore::errorNumbers_data() {
     QTest::addColumn<int>("fileError");
+    QTest::addColumn<int>("systemError"); // errno as the failing call left it
     QTest::addColumn<int>("number");
-    QTest::newRow("none") << int(QFileDevice::NoError) << 0;
-    QTest::newRow("disk full") << int(QFileDevice::ResourceError) << 61;
-    QTest::newRow("permission") << int(QFileDevice::PermissionsError) << 70;
-    QTest::newRow("read") << int(QFileDevice::ReadError) << 57;
-    QTest::newRow("write") << int(QFileDevice::WriteError) << 57;
-    QTest::newRow("open") << int(QFileDevice::OpenError) << 75;
-    QTest::newRow("rename") << int(QFileDevice::RenameError) << 75;
+    QTest::newRow("none") << int(QFileDevice::NoError) << 0 << 0;
+    QTest::newRow("disk full") << int(QFileDevice::ResourceError) << 0 << 61;
+    QTest::newRow("permission") << int(QFileDevice::PermissionsError) << 0 << 70;
+    QTest::newRow("read") << int(QFileDevice::ReadError) << 0 << 57;
+    QTest::newRow("write") << int(QFileDevice::WriteError) << 0 << 57;
+    QTest::newRow("open") << int(QFileDevice::OpenError) << 0 << 75;
+    QTest::newRow("rename") << int(QFileDevice::RenameError) << 0 << 75;
+    QTest::newRow("an open refused for permission") << int(QFileDevice::OpenError) << EACCES << 70;
+    QTest::newRow("an open not permitted") << int(QFileDevice::OpenError) << EPERM << 70;
+    QTest::newRow("an open of a missing folder") << int(QFileDevice::OpenError) << ENOENT << 75;
 }
 
 void TestFileStore::errorNumbers() {
     QFETCH(int, fileError);
+    QFETCH(int, systemError);
     QFETCH(int, number);
-    QCOMPARE(errorNumberOf(QFileDevice::FileError(fileError)), number);
+    QCOMPARE(errorNumberOf(QFileDevice::FileError(fileError), systemError), number);
 }
 
 void TestFileStore::loadAndSaveOnDisk() {
