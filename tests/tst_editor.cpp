@@ -94,6 +94,8 @@ private Q_SLOTS:
     void zerosAcceptedAreSaved();
     void typingRules();
     void enterMovesOn();
+    void typingReplacesTheProgramsValues_data();
+    void typingReplacesTheProgramsValues();
     void wheelSelectorAndLabels();
     void panelOfANewDraw_data();
     void panelOfANewDraw();
@@ -130,7 +132,7 @@ void TestEditor::newDrawIsSaved() {
     e.w().But1->click();
     QCOMPARE(e.w().ScreenMode, 1);
     const WheelNumbers numbers = typedNumbers();
-    e.fill(numbers, WheelCountOfDraw(d), {9, 10, 4}, 3);
+    e.fill(numbers, WheelCountOfDraw(d), {9, 10, 5}, 3); // after the last draw, of 2005 at the latest
     e.w().But1->click();
 
     QCOMPARE(titles(e.harness.boxes), QStringList{u"Salvataggio dati"_s});
@@ -138,12 +140,12 @@ void TestEditor::newDrawIsSaved() {
     QCOMPARE(e.w().ScreenMode, 0);
     QCOMPARE(e.w().archive.DrawCount(), d);
     QCOMPARE(wordAt(e.store.file(u"_data_sm.dtb"_s), 0), d);
-    QCOMPARE(e.added(u"_data_sm.dtb"_s), QByteArray::fromHex("090a04"));
+    QCOMPARE(e.added(u"_data_sm.dtb"_s), QByteArray::fromHex("090a05"));
     QCOMPARE(e.added(u"_est_sm.dtb"_s), numbersRecord(numbers));
     QCOMPARE(e.added(u"_giorni.dtb"_s), QByteArray(1, char(3)));
     QCOMPARE(e.added(u"_rn.dtb"_s), d >= FirstNationalDraw ? nationalRecord(numbers) : QByteArray());
     const QString other = subArchive == u"m"_s ? u"s"_s : u"m"_s;
-    QCOMPARE(e.added(u"_data_"_s + subArchive + u".dtb"_s), QByteArray::fromHex("090a04"));
+    QCOMPARE(e.added(u"_data_"_s + subArchive + u".dtb"_s), QByteArray::fromHex("090a05"));
     QCOMPARE(e.added(u"_est_"_s + subArchive + u".dtb"_s), numbersRecord(numbers));
     QCOMPARE(e.store.file(u"_data_"_s + other + u".dtb"_s), e.before.file(u"_data_"_s + other + u".dtb"_s));
     QCOMPARE(e.w().archive.DrawNumbers(10, d, 5), numbers[10][5]);
@@ -202,6 +204,10 @@ void TestEditor::commitBoxes_data() {
                                     << false;
     QTest::newRow("save cancelled") << 0 << QList<int>{0} << QStringList{u"Salvare i dati aggiornati?"_s}
                                     << false;
+    QTest::newRow("dated before the last draw")
+        << 6 << QList<int>{}
+        << QStringList{u"La data deve essere successiva a quella dell'ultima estrazione ({last})."_s}
+        << false;
 }
 
 void TestEditor::commitBoxes() {
@@ -224,6 +230,8 @@ void TestEditor::commitBoxes() {
         date = {31, 4, 4};
     else if (problem == 5)
         weekday = 0;
+    else if (problem == 6)
+        date = e.archive.DrawDate(3000);
     e.fill(numbers, 10, date, weekday);
     for (int answer : answers)
         e.harness.boxes.answers.append(answer ? MsgAnswer::Ok : MsgAnswer::Cancel);
@@ -233,10 +241,11 @@ void TestEditor::commitBoxes() {
     QStringList shown;
     for (const MessageRequest& box : e.harness.boxes.shown)
         shown.append(box.text);
+    texts.replaceInStrings(u"{last}"_s, FormatDrawDate(e.archive, 3000));
     QCOMPARE(shown, texts);
     QCOMPARE(e.store.writeCount() > writes, saved);
     QCOMPARE(e.w().ScreenMode, saved ? 0 : 1);
-    if (problem == 4)
+    if (problem == 4 || problem == 6)
         QCOMPARE(QApplication::focusWidget(), e.w().TBData[1]);
     if (!saved)
         QCOMPARE(e.w().edit.EditNumbers[10], numbers[10]); // everything typed is kept
@@ -262,11 +271,10 @@ void TestEditor::typingRules() {
     e.w().But1->click();
     QLineEdit* field = e.w().TBNum[1];
     QCOMPARE(field->text(), u" "_s);
-    QCOMPARE(field->cursorPosition(), 0);
-    QTest::keyClicks(field, u"12"_s); // before the blank
-    QCOMPARE(field->text(), u"12 "_s);
+    QTRY_COMPARE(field->selectedText(), u" "_s); // the program's value, selected: typing replaces it
+    QTest::keyClicks(field, u"12"_s);
+    QCOMPARE(field->text(), u"12"_s);
     QTest::keyClick(field, Qt::Key_End);
-    QTest::keyClick(field, Qt::Key_Backspace);
     QTest::keyClick(field, Qt::Key_Backspace);
     QCOMPARE(field->text(), u"1"_s);
 
@@ -296,6 +304,39 @@ void TestEditor::typingRules() {
     QTest::keyClick(day, Qt::Key_Delete);
     QTest::keyClicks(day, u"x31"_s);
     QCOMPARE(day->text(), u"31"_s);
+}
+
+void TestEditor::typingReplacesTheProgramsValues_data() {
+    QTest::addColumn<bool>("backwards"); // reached with Shift+Tab from the first number field
+    QTest::newRow("a click, then Enter") << false;
+    QTest::newRow("Shift+Tab") << true;
+}
+
+// The zeros the program puts in the date fields are selected whenever a field is entered, by a
+// click, Enter or Shift+Tab: what the user types replaces them.
+void TestEditor::typingReplacesTheProgramsValues() {
+    QFETCH(bool, backwards);
+    Editor e(3000);
+    e.w().But1->click();
+    const std::array<QString, 4> typed = {QString(), u"15"_s, u"12"_s, u"26"_s};
+    if (!backwards) {
+        QTest::mouseClick(e.w().TBData[1], Qt::LeftButton, {}, QPoint(2, 5));
+        for (int i = 1; i <= 3; ++i) {
+            QTRY_COMPARE(QApplication::focusWidget(), e.w().TBData[std::size_t(i)]);
+            QTRY_VERIFY(e.w().TBData[std::size_t(i)]->hasSelectedText());
+            QTest::keyClicks(QApplication::focusWidget(), typed[std::size_t(i)]);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+    } else {
+        for (int i = 3; i >= 1; --i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            QTRY_COMPARE(QApplication::focusWidget(), e.w().TBData[std::size_t(i)]);
+            QTRY_VERIFY(e.w().TBData[std::size_t(i)]->hasSelectedText());
+            QTest::keyClicks(QApplication::focusWidget(), typed[std::size_t(i)]);
+        }
+    }
+    for (int i = 1; i <= 3; ++i)
+        QCOMPARE(e.w().TBData[std::size_t(i)]->text(), typed[std::size_t(i)]);
 }
 
 void TestEditor::enterMovesOn() {

@@ -27,6 +27,8 @@ private Q_SLOTS:
     void fieldValues_data();
     void fieldValues();
     void wheelChecks();
+    void dateOrder_data();
+    void dateOrder();
     void dates_data();
     void dates();
     void labels();
@@ -76,6 +78,31 @@ void TestEntryRules::wheelChecks() {
     const WheelNumbers noNational = wheelsOf({{11, {0, 0, 0, 0, 0, 0}}});
     QCOMPARE(FirstWheelWithZero(noNational, 10), 0);
     QCOMPARE(FirstWheelWithZero(noNational, 11), 11);
+}
+
+void TestEntryRules::dateOrder_data() {
+    QTest::addColumn<int>("draw"); // in an archive of draws dated 10-01-01, 20-01-01, 30-01-01
+    QTest::addColumn<int>("day");  // of January 2001
+    QTest::addColumn<bool>("fits");
+    QTest::newRow("new, after the last") << 4 << 31 << true;
+    QTest::newRow("new, the last's date") << 4 << 30 << false;
+    QTest::newRow("new, before the last") << 4 << 25 << false;
+    QTest::newRow("the middle one, between") << 2 << 11 << true;
+    QTest::newRow("the middle one, its neighbour's date") << 2 << 30 << false;
+    QTest::newRow("the middle one, after the next") << 2 << 31 << false;
+    QTest::newRow("the first, before the second") << 1 << 1 << true;
+    QTest::newRow("the first, after the second") << 1 << 21 << false;
+    QTest::newRow("the last, after the one before") << 3 << 21 << true;
+}
+
+void TestEntryRules::dateOrder() {
+    QFETCH(int, draw);
+    QFETCH(int, day);
+    QFETCH(bool, fits);
+    Archive archive(3);
+    for (int d = 1; d <= 3; ++d)
+        archive.setDrawDate(d, {quint8(10 * d), 1, 1});
+    QCOMPARE(FitsDateOrder(archive, draw, day, 1, 1), fits);
 }
 
 void TestEntryRules::dates_data() {

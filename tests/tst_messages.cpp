@@ -94,6 +94,23 @@ void TestMessages::boxes_data() {
         << MessageRequest{
                u"Per importare l'archivio ufficiale, trascinare il file sulla schermata iniziale."_s,
                u"Importazione archivio"_s, MsgButtons::Ok, MsgIcon::Information};
+    QTest::newRow("date before the last draw")
+        << Messages::dateOutOfOrder(u"01-08-26"_s, QString(), true)
+        << MessageRequest{u"La data deve essere successiva a quella dell'ultima estrazione (01-08-26)."_s,
+                          u"ERRORE"_s, MsgButtons::Ok, MsgIcon::Error};
+    QTest::newRow("date outside its neighbours")
+        << Messages::dateOutOfOrder(u"01-08-26"_s, u"04-08-26"_s, false)
+        << MessageRequest{
+               u"La data deve essere compresa tra quelle delle estrazioni vicine (01-08-26 e 04-08-26)."_s,
+               u"ERRORE"_s, MsgButtons::Ok, MsgIcon::Error};
+    QTest::newRow("the last draw's date before the one before")
+        << Messages::dateOutOfOrder(u"01-08-26"_s, QString(), false)
+        << MessageRequest{u"La data deve essere successiva a quella dell'estrazione precedente (01-08-26)."_s,
+                          u"ERRORE"_s, MsgButtons::Ok, MsgIcon::Error};
+    QTest::newRow("the first draw's date after the next")
+        << Messages::dateOutOfOrder(QString(), u"11-01-47"_s, false)
+        << MessageRequest{u"La data deve essere precedente a quella dell'estrazione seguente (11-01-47)."_s,
+                          u"ERRORE"_s, MsgButtons::Ok, MsgIcon::Error};
     QTest::newRow("import failed") << Messages::importFailed(u"riga 1: ..."_s)
                                    << MessageRequest{u"Impossibile importare il file: riga 1: ..."_s,
                                                      u"Importazione archivio"_s, MsgButtons::Ok,

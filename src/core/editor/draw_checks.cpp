@@ -2,6 +2,13 @@
 
 #include <algorithm>
 
+bool FitsDateOrder(const Archive& archive, int draw, int day, int month, int yearCode) {
+    const int key = DrawDateKey(day, month, yearCode);
+    if (archive.isValidDraw(draw - 1) && key <= DrawDateKey(archive.DrawDate(draw - 1)))
+        return false;
+    return !archive.isValidDraw(draw + 1) || key < DrawDateKey(archive.DrawDate(draw + 1));
+}
+
 int FieldValue(const QString& text) {
     int value = 0;
     for (const QChar c : text) {

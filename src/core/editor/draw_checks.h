@@ -19,3 +19,7 @@ int FirstWheelAbove90(const WheelNumbers& numbers, int wheels);
 // 29 days when the year code is a multiple of 4 and 28 otherwise, and a year code 0..99 so that
 // the date fits its bytes in the data files.
 bool IsBadDate(int day, int month, int yearCode);
+
+// The archive is in date order, and the matching of pasted draws relies on it: draw `draw` (a new
+// draw: DrawCount + 1) must be dated after the draw before it and before the draw after it.
+bool FitsDateOrder(const Archive& archive, int draw, int day, int month, int yearCode);

@@ -52,6 +52,23 @@ MessageRequest badDate() {
     return {QStringLiteral("La data \u00e8 errata."), ErrorTitle, MsgButtons::Ok, MsgIcon::Error};
 }
 
+MessageRequest dateOutOfOrder(const QString& before, const QString& after, bool newDraw) {
+    QString text;
+    if (newDraw)
+        text = QStringLiteral("La data deve essere successiva a quella dell'ultima estrazione (%1).")
+                   .arg(before);
+    else if (!before.isEmpty() && !after.isEmpty())
+        text = QStringLiteral("La data deve essere compresa tra quelle delle estrazioni vicine (%1 e %2).")
+                   .arg(before, after);
+    else if (!before.isEmpty())
+        text = QStringLiteral("La data deve essere successiva a quella dell'estrazione precedente (%1).")
+                   .arg(before);
+    else
+        text = QStringLiteral("La data deve essere precedente a quella dell'estrazione seguente (%1).")
+                   .arg(after);
+    return {text, ErrorTitle, MsgButtons::Ok, MsgIcon::Error};
+}
+
 MessageRequest noWeekday() {
     return {QStringLiteral("Occorre specificare il giorno"), QStringLiteral("Error"), MsgButtons::OkCancel,
             MsgIcon::Question};

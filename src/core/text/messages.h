@@ -41,6 +41,9 @@ MessageRequest zerosOnWheel(const QString& wheelCode);
 MessageRequest duplicatesOnWheel(const QString& wheelCode);
 MessageRequest above90OnWheel(const QString& wheelCode);
 MessageRequest badDate();
+// The date does not keep the archive in date order: `before` and `after` are the neighbours' dates
+// (empty where there is none); a new draw has only the last draw before it.
+MessageRequest dateOutOfOrder(const QString& before, const QString& after, bool newDraw);
 MessageRequest noWeekday();
 MessageRequest confirmNewDraw();
 MessageRequest confirmCorrection();

@@ -187,9 +187,15 @@ void frmVorel::connectControls() {
     for (int i = 1; i <= 5; ++i) {
         QLineEdit* number = TBNum[std::size_t(i)];
         QLineEdit* date = i <= 3 ? TBData[std::size_t(i)] : nullptr;
-        connect(number, &QLineEdit::textEdited, this, [this, i] { TBNum_Change(i); });
+        connect(number, &QLineEdit::textEdited, this, [this, i, number] {
+            programValues_.remove(number);
+            TBNum_Change(i);
+        });
         if (date)
-            connect(date, &QLineEdit::textEdited, this, [this, i] { TBData_Change(i); });
+            connect(date, &QLineEdit::textEdited, this, [this, i, date] {
+                programValues_.remove(date);
+                TBData_Change(i);
+            });
         for (QLineEdit* field : {number, date})
             if (field) {
                 field->installEventFilter(this);
@@ -251,6 +257,8 @@ void frmVorel::keyPressEvent(QKeyEvent* event) {
 
 // Keys pressed on the scroll bars go to the grid first, as the grid's own keys.
 bool frmVorel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn)
+        selectProgramValue(watched);
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return QWidget::eventFilter(watched, event);
     if (watched != HScrl && watched != VScrl)

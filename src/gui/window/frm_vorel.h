@@ -5,6 +5,7 @@
 #include "text/messages.h"
 
 #include <QHash>
+#include <QSet>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -179,6 +180,8 @@ private:
     MsgAnswer showMessage(const MessageRequest& request);
     FileStore& files();
     bool keyInField(QObject* watched, QKeyEvent* event);
+    void putFieldText(QLineEdit* field, const QString& text);
+    void selectProgramValue(QObject* watched);
     void judgeFieldEdit(QLineEdit* field);
     void moveToNextWheel();
     void fillEntryFields(int p);
@@ -196,4 +199,6 @@ private:
     // Each entry field's text as it stands after the last change, the program's or an accepted one
     // of the user's: a user's change is judged against it.
     QHash<const QLineEdit*, QString> fieldTexts_;
+    // The fields whose text the program put there, until the user changes it.
+    QSet<const QLineEdit*> programValues_;
 };

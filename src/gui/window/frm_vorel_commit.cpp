@@ -4,6 +4,7 @@
 #include "archive/archive_update.h"
 #include "archive/constant_tables.h"
 #include "archive/file_store.h"
+#include "calendar/draw_date.h"
 #include "editor/draw_checks.h"
 #include "paste/paste_analysis.h"
 #include "window/frm_vorel.h"
@@ -43,6 +44,14 @@ void frmVorel::CommitEditedDraw() {
     const int yearCode = FieldValue(TBData[3]->text());
     if (IsBadDate(day, month, yearCode)) {
         showMessage(Messages::badDate());
+        TBData[1]->setFocus();
+        return;
+    }
+    if (!FitsDateOrder(archive, d, day, month, yearCode)) {
+        const auto dateOf = [this](int draw) {
+            return archive.isValidDraw(draw) ? FormatDrawDate(archive, draw) : QString();
+        };
+        showMessage(Messages::dateOutOfOrder(dateOf(d - 1), dateOf(d + 1), d > archive.DrawCount()));
         TBData[1]->setFocus();
         return;
     }

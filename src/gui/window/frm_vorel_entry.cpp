@@ -14,16 +14,11 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace {
 
 const QColor White(255, 255, 255);
-
-// What the program puts into a field leaves the caret at its start, ready to type over.
-void setFieldText(QLineEdit* field, const QString& text) {
-    field->setText(text);
-    field->setCursorPosition(0);
-}
 
 } // namespace
 
@@ -79,17 +74,17 @@ void frmVorel::fillEntryFields(int p) {
     if (p == archive.DrawCount() && ImportState != 1) {
         edit.EditDate = {};
         for (int i = 1; i <= 3; ++i)
-            setFieldText(TBData[std::size_t(i)], QStringLiteral("0"));
+            putFieldText(TBData[std::size_t(i)], QStringLiteral("0"));
         for (int w = 1; w <= AllWheels; ++w)
             Lb[std::size_t(w)]->setText(w <= wheels ? NewDrawLabelText(w) : QString());
         for (int j = 1; j <= 5; ++j)
-            setFieldText(TBNum[std::size_t(j)], QStringLiteral(" "));
+            putFieldText(TBNum[std::size_t(j)], QStringLiteral(" "));
         return;
     }
     const PackedDate stored = archive.DrawDate(p + 1);
     const int storedDate[] = {0, stored.day, stored.month, stored.yearCode};
     for (int i = 1; i <= 3; ++i)
-        setFieldText(TBData[std::size_t(i)],
+        putFieldText(TBData[std::size_t(i)],
                      QString::number(ImportState == 1 ? edit.EditDate[std::size_t(i)] : storedDate[i]));
     if (ImportState == 0)
         edit.EditNumbers = archive.drawWheels(p + 1);
@@ -97,7 +92,7 @@ void frmVorel::fillEntryFields(int p) {
         Lb[std::size_t(w)]->setText(w <= wheels ? WheelLabelText(w, edit.EditNumbers[std::size_t(w)])
                                                 : QString());
     for (int j = 1; j <= 5; ++j)
-        setFieldText(TBNum[std::size_t(j)], QString::number(edit.EditNumbers[1][std::size_t(j)]));
+        putFieldText(TBNum[std::size_t(j)], QString::number(edit.EditNumbers[1][std::size_t(j)]));
 }
 
 void frmVorel::StoreWheelFields() {
@@ -110,7 +105,7 @@ void frmVorel::StoreWheelFields() {
 
 void frmVorel::LoadWheelFields() {
     for (int p = 1; p <= 5; ++p)
-        setFieldText(TBNum[std::size_t(p)],
+        putFieldText(TBNum[std::size_t(p)],
                      NumberFieldText(edit.EditNumbers[std::size_t(EditWheel)][std::size_t(p)]));
     LTR->setText(QStringLiteral("Ruota ") + WheelCode(EditWheel));
     TBNum[1]->setFocus();
@@ -207,4 +202,26 @@ bool frmVorel::keyInField(QObject* watched, QKeyEvent* event) {
         return keyAscii == 0;
     }
     return false;
+}
+
+// A value the program puts into a field (the zeros of a new draw, a stored or pasted value) is
+// selected whenever the field is entered, so that what the user types replaces it.
+void frmVorel::putFieldText(QLineEdit* field, const QString& text) {
+    field->setText(text);
+    field->setCursorPosition(0);
+    programValues_.insert(field);
+    if (field->hasFocus())
+        field->selectAll();
+}
+
+// Entered by a click, Tab, Shift+Tab, Enter or the program: the click places the caret after the
+// focus arrives, so the selection waits for it.
+void frmVorel::selectProgramValue(QObject* watched) {
+    auto* field = qobject_cast<QLineEdit*>(watched);
+    if (!field || !programValues_.contains(field))
+        return;
+    QTimer::singleShot(0, field, [this, field] {
+        if (programValues_.contains(field) && field->hasFocus())
+            field->selectAll();
+    });
 }
