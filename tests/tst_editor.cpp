@@ -132,7 +132,8 @@ void TestEditor::newDrawIsSaved() {
     e.w().But1->click();
     QCOMPARE(e.w().ScreenMode, 1);
     const WheelNumbers numbers = typedNumbers();
-    e.fill(numbers, WheelCountOfDraw(d), {9, 10, 5}, 3); // after the last draw, of 2005 at the latest
+    e.fill(numbers, WheelCountOfDraw(d), {9, 10, 5},
+           7); // after the last draw, of 2005 at the latest: a Sunday
     e.w().But1->click();
 
     QCOMPARE(titles(e.harness.boxes), QStringList{u"Salvataggio dati"_s});
@@ -142,7 +143,7 @@ void TestEditor::newDrawIsSaved() {
     QCOMPARE(wordAt(e.store.file(u"_data_sm.dtb"_s), 0), d);
     QCOMPARE(e.added(u"_data_sm.dtb"_s), QByteArray::fromHex("090a05"));
     QCOMPARE(e.added(u"_est_sm.dtb"_s), numbersRecord(numbers));
-    QCOMPARE(e.added(u"_giorni.dtb"_s), QByteArray(1, char(3)));
+    QCOMPARE(e.added(u"_giorni.dtb"_s), QByteArray(1, char(7)));
     QCOMPARE(e.added(u"_rn.dtb"_s), d >= FirstNationalDraw ? nationalRecord(numbers) : QByteArray());
     const QString other = subArchive == u"m"_s ? u"s"_s : u"m"_s;
     QCOMPARE(e.added(u"_data_"_s + subArchive + u".dtb"_s), QByteArray::fromHex("090a05"));
@@ -204,6 +205,9 @@ void TestEditor::commitBoxes_data() {
                                     << false;
     QTest::newRow("save cancelled") << 0 << QList<int>{0} << QStringList{u"Salvare i dati aggiornati?"_s}
                                     << false;
+    QTest::newRow("a weekday that is not the date's")
+        << 7 << QList<int>{}
+        << QStringList{u"Il giorno scelto non corrisponde alla data: il 09-10-04 è Sab."_s} << false;
     QTest::newRow("dated before the last draw")
         << 6 << QList<int>{}
         << QStringList{u"La data deve essere successiva a quella dell'ultima estrazione ({last})."_s}
@@ -219,7 +223,7 @@ void TestEditor::commitBoxes() {
     e.w().But1->click();
     WheelNumbers numbers = typedNumbers();
     PackedDate date{9, 10, 4};
-    int weekday = 3;
+    int weekday = 6; // a Saturday
     if (problem == 1)
         numbers[2][4] = 0;
     else if (problem == 2)
@@ -232,6 +236,8 @@ void TestEditor::commitBoxes() {
         weekday = 0;
     else if (problem == 6)
         date = e.archive.DrawDate(3000);
+    else if (problem == 7)
+        weekday = 3;
     e.fill(numbers, 10, date, weekday);
     for (int answer : answers)
         e.harness.boxes.answers.append(answer ? MsgAnswer::Ok : MsgAnswer::Cancel);
@@ -428,7 +434,7 @@ void TestEditor::panelOfANewDraw() {
 void TestEditor::failedSaveEndsTheProgram() {
     Editor e(3000);
     e.w().But1->click();
-    e.fill(typedNumbers(), 10, {9, 10, 4}, 3);
+    e.fill(typedNumbers(), 10, {9, 10, 4}, 6);
     e.store.failWrite(e.store.writeCount() + 2, 61);
     e.w().But1->click();
     QCOMPARE(e.harness.boxes.shown.last(),
@@ -448,9 +454,9 @@ void TestEditor::archiveChangedByAnotherWindow() {
     frmVorel& second = other.start();
     e.w().But1->click();
     second.But1->click();
-    e.fill(typedNumbers(), 10, {9, 10, 4}, 3);
+    e.fill(typedNumbers(), 10, {9, 10, 4}, 6);
     e.w().But1->click();
-    fillDraw(second, typedNumbers(), 10, {12, 10, 4}, 6);
+    fillDraw(second, typedNumbers(), 10, {12, 10, 4}, 2);
     const int writes = e.store.writeCount();
     second.But1->click();
     QCOMPARE(other.boxes.shown.last(), Messages::archiveChangedOnDisk());
@@ -459,11 +465,11 @@ void TestEditor::archiveChangedByAnotherWindow() {
     QCOMPARE(second.archive.DrawCount(), 3001);
 
     second.But1->click();
-    fillDraw(second, typedNumbers(), 10, {12, 10, 4}, 6);
+    fillDraw(second, typedNumbers(), 10, {12, 10, 4}, 2);
     second.But1->click();
     QCOMPARE(e.added(u"_data_sm.dtb"_s), QByteArray::fromHex("090a04"
                                                              "0c0a04"));
-    QCOMPARE(e.added(u"_giorni.dtb"_s), QByteArray::fromHex("0306"));
+    QCOMPARE(e.added(u"_giorni.dtb"_s), QByteArray::fromHex("0602"));
     const int s = wordAt(e.store.file(u"_data_s.dtb"_s), 0);
     const int m = wordAt(e.store.file(u"_data_m.dtb"_s), 0);
     QCOMPARE(s + m, 3002);
@@ -478,7 +484,7 @@ void TestEditor::archiveChangedByAnotherWindow() {
 void TestEditor::lockedOrOutOfStepArchive() {
     Editor e(3000);
     e.w().But1->click();
-    e.fill(typedNumbers(), 10, {9, 10, 4}, 3);
+    e.fill(typedNumbers(), 10, {9, 10, 4}, 6);
     {
         std::unique_ptr<StoreLock> held;
         QCOMPARE(e.store.lock(held, 0), 0);
@@ -511,7 +517,7 @@ void TestEditor::unreadableSubArchiveWritesNothing() {
     e.store.failRead(u"_data_s.dtb"_s, 70);
     const int writes = e.store.writeCount();
     e.w().But1->click();
-    e.fill(typedNumbers(), 10, {9, 10, 4}, 3);
+    e.fill(typedNumbers(), 10, {9, 10, 4}, 6);
     e.w().But1->click();
     QCOMPARE(e.harness.endings, QList<int>{1});
     QCOMPARE(e.harness.boxes.shown.last().text, u"Permesso negato"_s);
@@ -643,6 +649,11 @@ void TestEditor::pasteFlow() {
         e.w().VScrl->setValue(11);
         for (int p = 1; p <= 5; ++p)
             e.w().TBNum[std::size_t(p)]->setText(QString::number(p + 40));
+    }
+    if (saved <= 3480 && dayShift != 0) {
+        // The stored weekday is not the new date's: the user picks the date's, or the save is refused.
+        const PackedDate date = e.archive.DrawDate(draw);
+        e.w().Combo1->setCurrentIndex(Day_From_Date(qint16(date.day + dayShift), date.month, date.yearCode));
     }
     e.harness.screenshot(u"paste-"_s + QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-'));
     e.w().But1->click(); // OK, then "Salvare ...?" OK

@@ -94,6 +94,10 @@ void TestMessages::boxes_data() {
         << MessageRequest{
                u"Per importare l'archivio ufficiale, trascinare il file sulla schermata iniziale."_s,
                u"Importazione archivio"_s, MsgButtons::Ok, MsgIcon::Information};
+    QTest::newRow("weekday not the date's")
+        << Messages::weekdayNotTheDate(u"09-10-04"_s, u"Sab"_s)
+        << MessageRequest{u"Il giorno scelto non corrisponde alla data: il 09-10-04 è Sab."_s, u"ERRORE"_s,
+                          MsgButtons::Ok, MsgIcon::Error};
     QTest::newRow("date before the last draw")
         << Messages::dateOutOfOrder(u"01-08-26"_s, QString(), true)
         << MessageRequest{u"La data deve essere successiva a quella dell'ultima estrazione (01-08-26)."_s,

@@ -98,7 +98,7 @@ int WriteArchiveFiles(FileStore& files, const Archive& archive) {
 EditBuffer SampleDraw() {
     EditBuffer edit;
     edit.EditDate = {0, 9, 10, 4};
-    edit.CurrentWeekday = 3;
+    edit.CurrentWeekday = 6;
     for (int w = 1; w <= AllWheels; ++w)
         for (int p = 1; p <= NumbersPerWheel; ++p)
             edit.EditNumbers[std::size_t(w)][std::size_t(p)] = qint16(w * 5 + p);

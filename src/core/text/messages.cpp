@@ -69,6 +69,11 @@ MessageRequest dateOutOfOrder(const QString& before, const QString& after, bool 
     return {text, ErrorTitle, MsgButtons::Ok, MsgIcon::Error};
 }
 
+MessageRequest weekdayNotTheDate(const QString& date, const QString& dayName) {
+    return {QStringLiteral("Il giorno scelto non corrisponde alla data: il %1 \u00e8 %2.").arg(date, dayName),
+            ErrorTitle, MsgButtons::Ok, MsgIcon::Error};
+}
+
 MessageRequest noWeekday() {
     return {QStringLiteral("Occorre specificare il giorno"), QStringLiteral("Error"), MsgButtons::OkCancel,
             MsgIcon::Question};

@@ -45,6 +45,8 @@ MessageRequest badDate();
 // (empty where there is none); a new draw has only the last draw before it.
 MessageRequest dateOutOfOrder(const QString& before, const QString& after, bool newDraw);
 MessageRequest noWeekday();
+// The chosen weekday is not the date's: `dayName` is the date's.
+MessageRequest weekdayNotTheDate(const QString& date, const QString& dayName);
 MessageRequest confirmNewDraw();
 MessageRequest confirmCorrection();
 // Something else changed the archive on disk after it was loaded: nothing was saved.

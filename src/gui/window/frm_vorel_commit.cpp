@@ -61,6 +61,14 @@ void frmVorel::CommitEditedDraw() {
         showMessage(Messages::noWeekday());
         return;
     }
+    // From 1996 on the weekday follows from the date.
+    if (const qint16 dateWeekday = Day_From_Date(qint16(day), qint16(month), qint16(yearCode));
+        dateWeekday != 0 && dateWeekday != edit.CurrentWeekday) {
+        showMessage(
+            Messages::weekdayNotTheDate(FormatDrawDate(day, month, yearCode), DayAbbrev(dateWeekday)));
+        Combo1->setFocus();
+        return;
+    }
     const bool newDraw = ScreenSubMode == 0;
     if (showMessage(newDraw ? Messages::confirmNewDraw() : Messages::confirmCorrection()) ==
         MsgAnswer::Cancel)
