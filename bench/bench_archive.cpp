@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading the archive from disk: the demo archive and the largest one the files can hold.
 #include "archive/archive_loader.h"
 #include "archive/archive_update.h"

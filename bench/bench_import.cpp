@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and matching pasted text: a published draw padded with other text up to a size.
 #include "archive/constant_tables.h"
 #include "demo_archive.h"

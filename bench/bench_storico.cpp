@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Importing the official results file: into an empty folder, and over a complete archive (every
 // draw verified, nothing written). The real file is used when the reference data is beside the
 // sources; otherwise the demo archive in the same format, about as large.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window: one full repaint of the archive grid at 1920x1080, and start-up to the main menu.
 #include "archive/file_store.h"
 #include "demo_archive.h"

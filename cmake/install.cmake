@@ -1,9 +1,12 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing like a desktop program: `cmake --install` under any prefix, and `cpack -G DEB`.
 install(TARGETS vorel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The program looks for its help beside itself, then in VOREL_HELP_DIR beside its bin folder.
 install(FILES ${PROJECT_SOURCE_DIR}/Help/vorel.hlp DESTINATION ${VOREL_HELP_DIR})
 install(FILES ${PROJECT_SOURCE_DIR}/desktop/vorel.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/desktop/vorel.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# The licence, as a distribution's packages carry it.
+install(FILES ${PROJECT_SOURCE_DIR}/desktop/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vorel)
 
 # The manual page and the AppStream metadata carry the project's version.
 foreach(file vorel.1 io.github.vorel.Vorel.metainfo.xml)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes for each data file (or no file at all) must load or fail with an error
 // number, never crash. Then, as the commit does, a new draw is appended: either the save fails, or
 // the archive reloads with every earlier draw as it was and the new one last.

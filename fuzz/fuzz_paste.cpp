@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes, read as a pasted draw text against the demo archive, must give an
 // outcome without a crash or a sanitizer report.
 #include "demo_archive.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the write path: any archive files, an append, a correction or a repair that
 // fails at any write (or not at all), and then a repair, as the next writer would run it. An archive
 // that loaded still loads, with its stored draws unchanged by an append; after the repair the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, testing and running Vorel need.
 # Idempotent: when every package is already installed it does nothing.
 #   bootstrap.sh          what the program and its tests need

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up everything on a fresh Debian machine, builds Vorel and opens its window.
 # Without arguments it opens the demo archive beside the program; pass --data DIR for another one.
 set -euo pipefail

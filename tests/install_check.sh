@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the program into a temporary prefix and checks it as a desktop would find it; builds the
 # Debian package and checks its contents without installing it.
 #   install_check.sh BUILD_DIR VERSION
@@ -12,7 +13,8 @@ fail() { echo "install_check: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 files=(bin/vorel share/applications/vorel.desktop share/metainfo/io.github.vorel.Vorel.metainfo.xml
-       share/icons/hicolor/scalable/apps/vorel.svg share/man/man1/vorel.1 share/vorel/Help/vorel.hlp)
+       share/icons/hicolor/scalable/apps/vorel.svg share/man/man1/vorel.1 share/vorel/Help/vorel.hlp
+       share/doc/vorel/copyright)
 for size in 16 24 32 48 64 128 256; do files+=("share/icons/hicolor/${size}x${size}/apps/vorel.png"); done
 for file in "${files[@]}"; do [[ -f $prefix/$file ]] || fail "missing $file"; done
 [[ -x $prefix/bin/vorel ]] || fail "bin/vorel is not executable"

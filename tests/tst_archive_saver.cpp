@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The archive's one write path: what a commit writes, in what order, and what it refuses.
 #include "archive/archive_loader.h"
 #include "archive/archive_update.h"

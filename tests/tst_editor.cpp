@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "archive/archive_loader.h"
 #include "archive/constant_tables.h"
 #include "archive/data_file_layout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "archive/archive.h"
 #include "grid/grid_keys.h"
 #include "grid/grid_metrics.h"

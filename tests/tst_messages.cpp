@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settings_store.h"
 #include "settings/window_geometry.h"
 #include "support/window_fakes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the demo archive into a folder that holds no archive yet; never overwrites one.
 #include "archive/file_store.h"
 #include "demo_archive.h"

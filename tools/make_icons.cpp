@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program's icon (an SVG) as the PNG sizes of the desktop's icon theme:
 //   make_icons ICON.svg OUTPUT_FOLDER SIZE...   writes OUTPUT_FOLDER/SIZExSIZE/apps/vorel.png
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Vorel: keeps the archive of the Italian Lotto draws.
 #include "cli/command_line.h"
 #include "program_info.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linked into every test program: whether CTest or a person starts it, the per-user data, settings
 // and runtime folders point into the build tree, never at the user's own, and windows are drawn
 // off screen unless a platform is asked for.

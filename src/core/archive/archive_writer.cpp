@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "archive/archive_writer.h"
 
 #include "archive/archive.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/data_folder.h"
 
 #include "archive/file_store.h"

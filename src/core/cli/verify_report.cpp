@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/verify_report.h"
 
 #include "calendar/draw_date.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/entry_text.h"
 
 #include "archive/constant_tables.h"

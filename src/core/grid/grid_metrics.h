@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Sizing of the archive grid: where the two scroll bars lie over the picture area and how many

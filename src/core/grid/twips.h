@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The window is laid out in twips, as its layout tables are written: 15 twips are one

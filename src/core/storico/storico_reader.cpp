@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "storico/storico_reader.h"
 
 #include "calendar/draw_date.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/check_texts.h"
 
 #include "archive/constant_tables.h"

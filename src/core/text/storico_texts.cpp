@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/storico_texts.h"
 
 #include "archive/archive.h"

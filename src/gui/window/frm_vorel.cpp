@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window and its controls as built, the layout that follows its size, and the routing of
 // keys to the grid and to the default and cancel buttons.
 #include "window/frm_vorel.h"

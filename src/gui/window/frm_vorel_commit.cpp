@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commit of the entry screen and the reading of a pasted draw: the two ways a draw reaches
 // the data files.
 #include "archive/archive_loader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry screen: the draw panel, the date and number fields, their keys and the wheel shown.
 #include "archive/constant_tables.h"
 #include "calendar/draw_date.h"

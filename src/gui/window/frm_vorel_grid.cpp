@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The archive grid: its size, its painting, the two scroll bars and the navigation keys.
 #include "grid/grid_keys.h"
 #include "grid/grid_metrics.h"

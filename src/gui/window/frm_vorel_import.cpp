@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A file dropped on the main menu: the official results archive, read as `vorel --import` reads it.
 #include "archive/file_store.h"
 #include "storico/storico_import.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, shut-down and the remembered window geometry.
 #include "archive/archive_loader.h"
 #include "archive/constant_tables.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four screens, the change from one to another, and what each button does on each screen.
 #include "archive/constant_tables.h"
 #include "calendar/draw_date.h"
