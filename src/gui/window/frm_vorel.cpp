@@ -20,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 
 namespace {
 
@@ -178,6 +179,9 @@ void frmVorel::connectControls() {
     connect(But3, &QPushButton::clicked, this, &frmVorel::But3_Click);
     connect(But4, &QPushButton::clicked, this, &frmVorel::But4_Click);
     connect(butHelp, &QPushButton::clicked, this, &frmVorel::butHelp_Click);
+    // F1 opens the help as "?" does, whichever control has the focus.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            &frmVorel::butHelp_Click);
     connect(HScrl, &QScrollBar::valueChanged, this, &frmVorel::HScrl_Change);
     connect(VScrl, &QScrollBar::valueChanged, this, &frmVorel::VScrl_Change);
     connect(Picture1, &PictureBox::keyDown, this, &frmVorel::Picture1_KeyDown);
