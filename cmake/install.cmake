@@ -13,17 +13,29 @@ foreach(file vorel.1 io.github.vorel.Vorel.metainfo.xml)
     configure_file(${PROJECT_SOURCE_DIR}/desktop/${file}.in ${CMAKE_BINARY_DIR}/desktop/${file} @ONLY)
 endforeach()
 install(FILES ${CMAKE_BINARY_DIR}/desktop/io.github.vorel.Vorel.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${CMAKE_BINARY_DIR}/desktop/vorel.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The manual page and the changelog compressed, as Debian wants them, without names or times in the
+# gzip header so that two builds give the same bytes.
+set(vorel_gzipped ${CMAKE_BINARY_DIR}/desktop/vorel.1.gz ${CMAKE_BINARY_DIR}/desktop/changelog.gz)
+add_custom_command(OUTPUT ${vorel_gzipped}
+    COMMAND sh -c "gzip -9nc '${CMAKE_BINARY_DIR}/desktop/vorel.1' > '${CMAKE_BINARY_DIR}/desktop/vorel.1.gz'"
+    COMMAND sh -c "gzip -9nc '${PROJECT_SOURCE_DIR}/NEWS.md' > '${CMAKE_BINARY_DIR}/desktop/changelog.gz'"
+    DEPENDS ${CMAKE_BINARY_DIR}/desktop/vorel.1 ${PROJECT_SOURCE_DIR}/NEWS.md
+    VERBATIM)
+add_custom_target(gzipped_docs ALL DEPENDS ${vorel_gzipped})
+install(FILES ${CMAKE_BINARY_DIR}/desktop/vorel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_BINARY_DIR}/desktop/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vorel)
 
 # The Debian package: under /usr, its dependencies computed from the program's libraries.
 set(CPACK_PACKAGE_NAME vorel)
 set(CPACK_PACKAGE_VENDOR "The Vorel developers")
-set(CPACK_PACKAGE_CONTACT "The Vorel developers <vorel@localhost>")
+# The maintainer comes from DEBFULLNAME and DEBEMAIL when cpack runs (cmake/package_maintainer.cmake).
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/package_maintainer.cmake)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "archive of the Italian Lotto draws")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Vorel keeps the archive of the Italian Lotto draws on the local disk: browse every draw in a
-ruled grid, type in the next draw, correct a stored one, paste the published text of a draw to check
-it against the archive, and fill the archive from the official results file.")
+    "Vorel keeps the archive of the Italian Lotto draws on the local disk: browse
+every draw in a ruled grid, type in the next draw, correct a stored one, paste
+the published text of a draw to check it against the archive, and fill the
+archive from the official results file.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)

@@ -24,6 +24,7 @@ packages=(
     appstream
     man-db
     dpkg-dev
+    lintian
     file
     xdotool
 )

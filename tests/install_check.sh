@@ -13,8 +13,8 @@ fail() { echo "install_check: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 files=(bin/vorel share/applications/vorel.desktop share/metainfo/io.github.vorel.Vorel.metainfo.xml
-       share/icons/hicolor/scalable/apps/vorel.svg share/man/man1/vorel.1 share/vorel/Help/vorel.hlp
-       share/doc/vorel/copyright)
+       share/icons/hicolor/scalable/apps/vorel.svg share/man/man1/vorel.1.gz share/vorel/Help/vorel.hlp
+       share/doc/vorel/copyright share/doc/vorel/changelog.gz)
 for size in 16 24 32 48 64 128 256; do files+=("share/icons/hicolor/${size}x${size}/apps/vorel.png"); done
 for file in "${files[@]}"; do [[ -f $prefix/$file ]] || fail "missing $file"; done
 [[ -x $prefix/bin/vorel ]] || fail "bin/vorel is not executable"
@@ -22,7 +22,7 @@ for file in "${files[@]}"; do [[ -f $prefix/$file ]] || fail "missing $file"; do
 
 desktop-file-validate "$prefix/share/applications/vorel.desktop"
 appstreamcli validate-tree --no-net "$prefix" >/dev/null || appstreamcli validate-tree --no-net "$prefix"
-warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$prefix/share/man/man1/vorel.1" 2>&1 >/dev/null)
+warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$prefix/share/man/man1/vorel.1.gz" 2>&1 >/dev/null)
 [[ -z $warnings ]] || fail "the manual page renders with warnings: $warnings"
 
 # Installed, with a fresh home and no --data: the archive goes to the per-user data folder.
@@ -46,7 +46,7 @@ shown=$(HOME=$home xvfb-run -a bash -c '
 [[ $shown == "Vorel, v $version" ]] || fail "a first start shows: $shown"
 
 # The Debian package, listed and checked, not installed.
-(cd "$build" && cpack -G DEB -B "$work/deb" >/dev/null)
+(cd "$build" && DEBFULLNAME="Vorel Check" DEBEMAIL="vorel-check@example.org" cpack -G DEB -B "$work/deb" >/dev/null)
 deb=$(ls "$work"/deb/vorel_*.deb)
 contents=$(dpkg-deb --contents "$deb" | awk '{print $6}')
 for file in "${files[@]}"; do grep -qx "./usr/$file" <<<"$contents" || fail "the package lacks /usr/$file"; done
@@ -54,4 +54,10 @@ depends=$(dpkg-deb --field "$deb" Depends)
 for library in libqt6widgets6 libqt6svg6 libc6; do
     grep -q "$library" <<<"$depends" || fail "the package does not depend on $library: $depends"
 done
-echo "install_check: ${#files[@]} files installed and packaged, validators and first start passed"
+# What a distribution checks: no error. The one warning left: the changelog is NEWS.md, written for
+# users, not in the Debian changelog format that lintian reads.
+lintian_out=$(lintian --fail-on error "$deb" 2>&1 | grep -v "running with root privileges") ||
+    fail "lintian finds errors: $lintian_out"
+warnings=$(grep '^W:' <<<"$lintian_out" | grep -v 'syntax-error-in-debian-changelog' || true)
+[[ -z $warnings ]] || fail "lintian warns: $warnings"
+echo "install_check: ${#files[@]} files installed and packaged, validators, lintian and first start passed"
