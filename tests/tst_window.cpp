@@ -851,6 +851,17 @@ void TestWindow::realMessageBoxes() {
     boxes.show(Messages::fileError(53));
     QCOMPARE(seen.icon, QMessageBox::NoIcon);
     QCOMPARE(seen.text, u"File non trovato"_s);
+
+    // Over the window they are given, whichever window is active.
+    QWidget window;
+    boxes.setParent(&window);
+    QWidget* parent = nullptr;
+    QTimer::singleShot(0, [&parent] {
+        parent = QApplication::activeModalWidget()->parentWidget();
+        QApplication::activeModalWidget()->close();
+    });
+    boxes.show(Messages::badDate());
+    QCOMPARE(parent, &window);
 }
 
 QTEST_MAIN(TestWindow)

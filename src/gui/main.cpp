@@ -55,6 +55,7 @@ int runWindow(int argc, char** argv, const CommandLineResult& command, const QSt
     services.archiveExpected = command.archiveExpected;
     services.programPath = programPath;
     frmVorel window(services);
+    messages.setParent(&window); // every box opens centred on the window, one after another too
     if (!window.Form_Load())
         return 1;
     window.show();

@@ -17,6 +17,8 @@ class QtMessageBoxes final : public MessageBoxes {
 public:
     explicit QtMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
     MsgAnswer show(const MessageRequest& request) override;
+    // The window the boxes open over.
+    void setParent(QWidget* parent) { parent_ = parent; }
 
 private:
     QWidget* parent_;
