@@ -75,9 +75,8 @@ public:
         if (const int error = update.open(!options_.dryRun))
             return failed({.kind = ImportProblem::ArchiveError, .number = error});
         report_.newArchive = !update.exists();
-        if (options_.rebuild)
-            return rebuild(file, update);
-        return report_.newArchive ? intoNewArchive(file, update) : intoArchive(file, update);
+        return options_.rebuild || report_.newArchive ? wholeArchive(file, update)
+                                                      : intoArchive(file, update);
     }
 
 private:
@@ -120,28 +119,15 @@ private:
         return archive;
     }
 
-    // A new archive starts with the archive's first draw: the national wheel is kept by draw index,
-    // so a shorter file would give an archive the whole history could never complete.
-    ImportReport intoNewArchive(const StoricoFile& file, ArchiveUpdate& update) {
+    // The whole file written as the archive: into a folder without one, or as a rebuild (after a
+    // backup), the way out of gaps and repeated dates. Either needs the whole history: the national
+    // wheel is kept by draw index, so a shorter file would give an archive the whole history could
+    // never complete.
+    ImportReport wholeArchive(const StoricoFile& file, ArchiveUpdate& update) {
         if (!report_.wholeHistory)
-            return failed({.kind = ImportProblem::NewArchiveNeedsWholeHistory, .field = report_.firstDate});
-        const std::optional<Archive> archive = archiveOf(file);
-        if (!archive)
-            return report_;
-        if (incomplete_)
-            return failed(incomplete_);
-        report_.added = report_.read;
-        report_.status = ImportReport::Agrees;
-        if (options_.dryRun)
-            return report_;
-        return written(update.write({.whole = archive}));
-    }
-
-    // The archive replaced whole by the file's draws, after a backup: the way out of gaps and
-    // repeated dates. The file must hold the whole history.
-    ImportReport rebuild(const StoricoFile& file, ArchiveUpdate& update) {
-        if (!report_.wholeHistory)
-            return failed({.kind = ImportProblem::RebuildNeedsWholeHistory});
+            return failed(options_.rebuild ? ImportProblem{.kind = ImportProblem::RebuildNeedsWholeHistory}
+                                           : ImportProblem{.kind = ImportProblem::NewArchiveNeedsWholeHistory,
+                                                           .field = report_.firstDate});
         const std::optional<Archive> archive = archiveOf(file);
         if (!archive)
             return report_;
