@@ -6,6 +6,7 @@
 #include "cli/command_line.h"
 #include "cli/csv_export.h"
 #include "cli/data_folder.h"
+#include "cli/qt_options.h"
 #include "demo_archive.h"
 #include "storico/storico_writer.h"
 #include "support/archive_builders.h"
@@ -362,7 +363,11 @@ void TestCli::usageErrors_data() {
                                    << QByteArray(
                                           "vorel: --dry-run, --correct and --rebuild go with --import.\n");
     QTest::newRow("a stray argument")
-        << QStringList{u"extra"_s} << QByteArray("vorel: Unexpected argument 'extra'.\n");
+        << QStringList{u"--check"_s, u"extra"_s} << QByteArray("vorel: Unexpected argument 'extra'.\n");
+    QTest::newRow("two files for the window")
+        << QStringList{u"a.zip"_s, u"b.zip"_s} << QByteArray("vorel: Unexpected argument 'b.zip'.\n");
+    QTest::newRow("a program option after a Qt one") << QStringList{u"-style"_s, u"fusion"_s, u"--bogus"_s}
+                                                     << QByteArray("vorel: Unknown option 'bogus'.\n");
 }
 
 void TestCli::usageErrors() {
@@ -390,6 +395,18 @@ void TestCli::helpVersionAndWindow() {
     QVERIFY(r.result.openWindow);
     QCOMPARE(r.result.dataPath, u"/srv/lotto/"_s);
     QVERIFY(r.result.archiveExpected);
+    QVERIFY(r.result.fileToImport.isEmpty());
+
+    // Qt's own options are the window's; a file named alone is offered for import, by its full path.
+    const QStringList qtOptions{u"-style"_s,        u"fusion"_s, u"--platform=offscreen"_s, u"-reverse"_s,
+                                u"-qwindowtitle"_s, u"T"_s,      u"storico.zip"_s};
+    r = run(qtOptions);
+    QVERIFY2(r.result.openWindow, r.err.constData());
+    QCOMPARE(r.result.fileToImport, QDir::current().absoluteFilePath(u"storico.zip"_s));
+    QVERIFY(StyleChosen(QStringList{u"vorel"_s} + qtOptions));
+    QVERIFY(!StyleChosen({u"vorel"_s, u"--data"_s, u"style"_s}));
+    r = run({u"-platform"_s, u"offscreen"_s, u"--version"_s});
+    QCOMPARE(r.out, QByteArray("vorel " VOREL_VERSION "\n"));
 }
 
 void TestCli::dataFolderRules_data() {

@@ -546,7 +546,7 @@ void TestEditor::firstDrawOfAnEmptyArchive() {
     MemoryFileStore store;
     WindowHarness h(nullptr, &store);
     frmVorel& w = h.start();
-    QCOMPARE(h.boxes.shown.first().text, u"File non trovato"_s);
+    QCOMPARE(h.boxes.shown.first(), Messages::loadError(53, h.dataPath()));
     w.But1->click();
     QCOMPARE(w.LTE1->text(), u" 1"_s);
     QVERIFY(!hasWhitePixel(w.Pic1->surface().image()));

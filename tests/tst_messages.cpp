@@ -27,6 +27,9 @@ private Q_SLOTS:
 void TestMessages::boxes_data() {
     QTest::addColumn<MessageRequest>("request");
     QTest::addColumn<MessageRequest>("expected");
+    QTest::newRow("load error") << Messages::loadError(53, u"/srv/lotto/"_s)
+                                << MessageRequest{u"File non trovato\rCartella: /srv/lotto/"_s, u"Errore"_s,
+                                                  MsgButtons::Ok, MsgIcon::None};
     QTest::newRow("file error") << Messages::fileError(53)
                                 << MessageRequest{u"File non trovato"_s, u"Errore"_s, MsgButtons::Ok,
                                                   MsgIcon::None};

@@ -571,7 +571,7 @@ void TestWindow::tabOrder() {
 }
 
 void TestWindow::dropImportsTheOfficialFile_data() {
-    QTest::addColumn<int>("screen");  // 0 main menu, 2 archive view
+    QTest::addColumn<int>("screen");  // 0 main menu, 2 archive view; -1 named on the command line
     QTest::addColumn<int>("differs"); // the file has other numbers for a draw (1), lacks one (2); 3: another
                                       // program adds its draws while the question is shown
     QTest::addColumn<int>("answer");  // to the question: 0 OK, 1 Cancel
@@ -583,6 +583,7 @@ void TestWindow::dropImportsTheOfficialFile_data() {
     QTest::newRow("a gap, rebuilt from the file") << 0 << 2 << 0 << u"Importazione archivio"_s << 3499;
     QTest::newRow("a gap, kept") << 0 << 2 << 1 << u"Importazione archivio"_s << 3480;
     QTest::newRow("on the archive view") << 2 << 0 << 0 << u"Importazione archivio"_s << 3480;
+    QTest::newRow("named on the command line") << -1 << 0 << 0 << u"Importazione archivio"_s << 3500;
     QTest::newRow("the archive brought up to date meanwhile")
         << 0 << 3 << 0 << u"Importazione archivio"_s << 3500;
 }
@@ -606,10 +607,12 @@ void TestWindow::dropImportsTheOfficialFile() {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(text);
     file.close();
+    h.boxes.answers = {answer == 0 ? MsgAnswer::Ok : MsgAnswer::Cancel};
+    if (screen == -1)
+        h.fileToImport = file.fileName();
     frmVorel& w = h.start();
     if (screen == 2)
         w.But3->click();
-    h.boxes.answers = {answer == 0 ? MsgAnswer::Ok : MsgAnswer::Cancel};
     if (differs == 3)
         h.boxes.whileShown = [&h, &official] {
             DiskFileStore files(h.dataPath());
@@ -622,10 +625,13 @@ void TestWindow::dropImportsTheOfficialFile() {
     QApplication::sendEvent(&w, &enter);
     QVERIFY(enter.isAccepted());
     QDropEvent drop(QPointF(20, 200), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&w, &drop);
+    if (screen == -1) // offered once the window is up, without a drop
+        QTRY_VERIFY(!h.boxes.shown.isEmpty());
+    else
+        QApplication::sendEvent(&w, &drop);
 
     QCOMPARE(h.boxes.shown.isEmpty() ? QString() : h.boxes.shown.first().title, box);
-    QCOMPARE(w.ScreenMode, screen);
+    QCOMPARE(w.ScreenMode, std::max(screen, 0));
     QCOMPARE(w.archive.DrawCount(), drawCount);
     Archive onDisk;
     QCOMPARE(LoadArchive(h.dataPath(), onDisk), 0);
@@ -635,7 +641,7 @@ void TestWindow::dropImportsTheOfficialFile() {
     else
         QCOMPARE(h.boxes.shown.first().icon,
                  differs == 1 || differs == 2 ? MsgIcon::Warning : MsgIcon::Question);
-    if (screen == 0) // the report names the archive it checked
+    if (screen <= 0) // the report names the archive it checked
         QVERIFY(h.boxes.shown.first().text.startsWith(u"Archivio: "_s + h.dataPath() + u'\r'));
     if (differs == 3)
         QCOMPARE(h.boxes.shown.last().text.section(u'\r', -1),
@@ -658,7 +664,8 @@ void TestWindow::missingDataFolder() {
     frmVorel& w = h.start();
     QCOMPARE(h.boxes.shown.size(), 1);
     QCOMPARE(h.boxes.shown.first(),
-             (MessageRequest{u"Percorso non trovato"_s, u"Errore"_s, MsgButtons::Ok, MsgIcon::None}));
+             (MessageRequest{u"Percorso non trovato\rCartella: "_s + h.dataPath() + u"nowhere/"_s,
+                             u"Errore"_s, MsgButtons::Ok, MsgIcon::None}));
     QVERIFY(h.endings.isEmpty());
     QCOMPARE(w.ScreenMode, 0);
 }
@@ -668,8 +675,7 @@ void TestWindow::emptyArchive() {
     WindowHarness h(nullptr);
     frmVorel& w = h.start();
     QCOMPARE(h.boxes.shown.size(), 1);
-    QCOMPARE(h.boxes.shown.first(),
-             (MessageRequest{u"File non trovato"_s, u"Errore"_s, MsgButtons::Ok, MsgIcon::None}));
+    QCOMPARE(h.boxes.shown.first(), Messages::loadError(53, h.dataPath()));
     w.But3->click();
     QCOMPARE(w.ScreenMode, 2);
     QCOMPARE(w.CurrentDraw, 1);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Vorel: keeps the archive of the Italian Lotto draws.
 #include "cli/command_line.h"
+#include "cli/qt_options.h"
 #include "program_info.h"
 #include "settings/settings_store.h"
 #include "window/app_icon.h"
@@ -39,7 +40,8 @@ int runWindow(int argc, char** argv, const CommandLineResult& command, const QSt
     }
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(ProgramVersion);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (!StyleChosen(QCoreApplication::arguments())) // a -style of the user's wins
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(AppIcon()); // the message boxes and the help carry it too
     QGuiApplication::setDesktopFileName(QStringLiteral("vorel"));
 
@@ -54,6 +56,7 @@ int runWindow(int argc, char** argv, const CommandLineResult& command, const QSt
     services.dataPath = command.dataPath;
     services.archiveExpected = command.archiveExpected;
     services.programPath = programPath;
+    services.fileToImport = command.fileToImport;
     frmVorel window(services);
     messages.setParent(&window); // every box opens centred on the window, one after another too
     if (!window.Form_Load())

@@ -31,6 +31,7 @@ frmVorel& WindowHarness::start() {
     services.archiveExpected = archiveExpected;
     services.files = memory;
     services.frameMargins = frameMargins;
+    services.fileToImport = fileToImport;
     window_ = std::make_unique<frmVorel>(services);
     window_->Form_Load();
     window_->show();

@@ -38,6 +38,7 @@ public:
     MemoryFileStore* memory = nullptr;
     // The window frame's margins, for a platform that has none; empty: the platform's.
     std::function<QMargins()> frameMargins;
+    QString fileToImport; // named on the command line
 
 private:
     QTemporaryDir dir_;

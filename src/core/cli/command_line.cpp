@@ -9,6 +9,7 @@
 #include "archive/file_store.h"
 #include "cli/csv_export.h"
 #include "cli/data_folder.h"
+#include "cli/qt_options.h"
 #include "cli/verify_report.h"
 #include "paste/paste_analysis.h"
 #include "program_info.h"
@@ -21,6 +22,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace {
@@ -64,7 +66,9 @@ void configure(QCommandLineParser& parser) {
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     parser.addOptions({HelpOption, VersionOption, DataOption, ExportOption, FormatOption, VerifyOption,
                        ImportOption, DryRunOption, CorrectOption, RebuildOption, CheckOption, RepairOption});
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("With --verify: the texts to check."),
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("With --verify: the texts to check; without a command: the "
+                                                "official results file to offer for import."),
                                  QStringLiteral("[FILE...]"));
 }
 
@@ -226,11 +230,20 @@ int importFile(const DataFolder& folder, const QString& file, const ImportOption
     return report.status == ImportReport::Agrees ? ExitStatus::Ok : ExitStatus::Mismatch;
 }
 
+// A command that ran, or a usage error: the program ends with `status`.
+CommandLineResult ended(int status, const QString& dataPath = {}) {
+    CommandLineResult result;
+    result.exitStatus = status;
+    result.dataPath = dataPath;
+    return result;
+}
+
 } // namespace
 
 QString UsageText() {
     return QStringLiteral(
-        "Usage: vorel [--data DIR]                      open the window\n"
+        "Usage: vorel [--data DIR] [FILE]               open the window; FILE, the official\n"
+        "                                               results file, is offered for import\n"
         "       vorel [--data DIR] --export FILE [--format csv|storico]\n"
         "       vorel [--data DIR] --verify FILE...\n"
         "       vorel [--data DIR] --import FILE [--dry-run] [--correct | --rebuild]\n"
@@ -264,15 +277,15 @@ CommandLineResult RunCommandLine(const QStringList& arguments, const QString& pr
                                  QIODevice& out, QIODevice& err) {
     QCommandLineParser parser;
     configure(parser);
-    if (!parser.parse(arguments))
-        return {false, usageError(err, parser.errorText()), {}};
+    if (!parser.parse(WithoutQtOptions(arguments)))
+        return ended(usageError(err, parser.errorText()));
     if (parser.isSet(HelpOption)) {
         write(out, UsageText());
-        return {false, ExitStatus::Ok, {}};
+        return ended(ExitStatus::Ok);
     }
     if (parser.isSet(VersionOption)) {
         write(out, QStringLiteral("vorel ") + ProgramVersion + u'\n');
-        return {false, ExitStatus::Ok, {}};
+        return ended(ExitStatus::Ok);
     }
     const DataFolder folder = ChooseDataFolder(
         parser.isSet(DataOption) ? parser.value(DataOption) : QString(), programFolder, UserDataFolder());
@@ -281,50 +294,49 @@ CommandLineResult RunCommandLine(const QStringList& arguments, const QString& pr
                importing = parser.isSet(ImportOption), checking = parser.isSet(CheckOption);
     const QString format = parser.value(FormatOption);
     if (int(exporting) + int(verifying) + int(importing) + int(checking) > 1)
-        return {false,
-                usageError(err, QStringLiteral("--export, --verify, --import and --check go one at a time.")),
-                {}};
+        return ended(
+            usageError(err, QStringLiteral("--export, --verify, --import and --check go one at a time.")));
     if (!importing &&
         (parser.isSet(DryRunOption) || parser.isSet(CorrectOption) || parser.isSet(RebuildOption)))
-        return {false,
-                usageError(err, QStringLiteral("--dry-run, --correct and --rebuild go with --import.")),
-                {}};
+        return ended(usageError(err, QStringLiteral("--dry-run, --correct and --rebuild go with --import.")));
     if (parser.isSet(CorrectOption) && parser.isSet(RebuildOption))
-        return {false, usageError(err, QStringLiteral("--correct and --rebuild go one at a time.")), {}};
+        return ended(usageError(err, QStringLiteral("--correct and --rebuild go one at a time.")));
     if (!checking && parser.isSet(RepairOption))
-        return {false, usageError(err, QStringLiteral("--repair goes with --check.")), {}};
+        return ended(usageError(err, QStringLiteral("--repair goes with --check.")));
     if (format != QStringLiteral("csv") && format != QStringLiteral("storico"))
-        return {false, usageError(err, QStringLiteral("Unknown format '%1'.").arg(format)), {}};
+        return ended(usageError(err, QStringLiteral("Unknown format '%1'.").arg(format)));
     if (verifying && parser.positionalArguments().isEmpty())
-        return {false, usageError(err, QStringLiteral("--verify needs at least one FILE.")), {}};
-    if (!verifying && !parser.positionalArguments().isEmpty())
-        return {
-            false,
-            usageError(err,
-                       QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first())),
-            {}};
+        return ended(usageError(err, QStringLiteral("--verify needs at least one FILE.")));
+    const bool window = !exporting && !verifying && !importing && !checking;
+    if (!verifying && parser.positionalArguments().size() > (window ? 1 : 0))
+        return ended(usageError(
+            err, QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().last())));
     if (importing)
-        return {false,
-                importFile(folder, parser.value(ImportOption),
-                           {.correct = parser.isSet(CorrectOption),
-                            .dryRun = parser.isSet(DryRunOption),
-                            .rebuild = parser.isSet(RebuildOption)},
-                           in, out, err),
-                dataPath};
-    if (checking) {
-        const int status =
-            parser.isSet(RepairOption) ? repairArchive(dataPath, out, err) : checkArchive(dataPath, out, err);
-        return {false, status, dataPath};
-    }
+        return ended(importFile(folder, parser.value(ImportOption),
+                                {.correct = parser.isSet(CorrectOption),
+                                 .dryRun = parser.isSet(DryRunOption),
+                                 .rebuild = parser.isSet(RebuildOption)},
+                                in, out, err),
+                     dataPath);
+    if (checking)
+        return ended(parser.isSet(RepairOption) ? repairArchive(dataPath, out, err)
+                                                : checkArchive(dataPath, out, err),
+                     dataPath);
     if (!exporting && !verifying) {
         if (parser.isSet(FormatOption))
-            return {false, usageError(err, QStringLiteral("--format goes with --export.")), {}};
-        return {true, ExitStatus::Ok, dataPath, folder.archiveExpected};
+            return ended(usageError(err, QStringLiteral("--format goes with --export.")));
+        const QStringList files = parser.positionalArguments();
+        CommandLineResult window = ended(ExitStatus::Ok, dataPath);
+        window.openWindow = true;
+        window.archiveExpected = folder.archiveExpected;
+        if (!files.isEmpty())
+            window.fileToImport = QFileInfo(files.first()).absoluteFilePath();
+        return window;
     }
     Archive archive;
     if (!loadFor(dataPath, archive, err))
-        return {false, ExitStatus::Failed, dataPath};
+        return ended(ExitStatus::Failed, dataPath);
     const int status = exporting ? exportArchive(archive, parser.value(ExportOption), format, out, err)
                                  : verifyFiles(archive, parser.positionalArguments(), out, err);
-    return {false, status, dataPath};
+    return ended(status, dataPath);
 }

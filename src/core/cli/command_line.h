@@ -13,7 +13,8 @@ inline constexpr int Mismatch = 1; // done, and differences or gaps were found
 inline constexpr int Failed = 2;   // not done: bad usage, or a file that could not be read or written
 } // namespace ExitStatus
 
-// The program's command line. Without a command it opens the window; with --export or --verify
+// The program's command line. Without a command it opens the window (Qt's own options, such as
+// -style, are left to the window); with --export or --verify
 // it works on the archive without a window (and without a display) and never writes to it; with
 // --import it brings the archive in line with the official results file.
 struct CommandLineResult {
@@ -21,6 +22,7 @@ struct CommandLineResult {
     int exitStatus = 0;          // otherwise the program ends with this status
     QString dataPath;            // the archive's folder, ending in "/"
     bool archiveExpected = true; // false: the per-user folder of a first start, no archive yet
+    QString fileToImport;        // a file named on the command line, offered for import in the window
 };
 
 // `arguments` as the program got them (the program's name first); `programFolder` is where the

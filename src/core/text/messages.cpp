@@ -5,6 +5,8 @@
 #include "text/error_text.h"
 #include "text/storico_texts.h"
 
+#include <QDir>
+
 QString ArchiveChangedByAnotherProgram() {
     return QStringLiteral("L'archivio \u00e8 stato modificato da un altro programma");
 }
@@ -13,6 +15,12 @@ namespace Messages {
 
 MessageRequest fileError(int errorNumber) {
     return {ErrorMessageText(errorNumber), QStringLiteral("Errore"), MsgButtons::Ok, MsgIcon::None};
+}
+
+MessageRequest loadError(int errorNumber, const QString& folder) {
+    MessageRequest request = fileError(errorNumber);
+    request.text += QStringLiteral("\rCartella: ") + QDir::toNativeSeparators(folder);
+    return request;
 }
 
 MessageRequest startupError(int errorNumber) {

@@ -28,8 +28,10 @@ inline const QString WindowCaption = ProgramName + QStringLiteral(", v ") + Prog
 QString ArchiveChangedByAnotherProgram();
 
 namespace Messages {
-// A data file could not be loaded or saved.
+// A data file could not be saved.
 MessageRequest fileError(int errorNumber);
+// The archive in `folder` could not be loaded: the box says where the program looked.
+MessageRequest loadError(int errorNumber, const QString& folder);
 // Start-up failed; the program ends after it.
 MessageRequest startupError(int errorNumber);
 // The archive view asks before opening the top draw for correction.

@@ -60,6 +60,8 @@ public:
         FileStore* files = nullptr;
         // The window frame's margins; none: as the window system reports them.
         std::function<QMargins()> frameMargins;
+        // A file named on the command line: offered for import, as a dropped one, once the window is up.
+        QString fileToImport;
     };
 
     explicit frmVorel(Services services, QWidget* parent = nullptr);

@@ -10,6 +10,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QTimer>
 #include <new>
 
 namespace {
@@ -41,6 +42,11 @@ bool frmVorel::Form_Load() {
         Form_Resize();
         loadAtStartUp();
         ShowMainMenu();
+        if (!services_.fileToImport.isEmpty())
+            QTimer::singleShot(0, this, [this] {
+                if (ScreenMode == Screen::MainMenu)
+                    ImportDroppedFile(services_.fileToImport);
+            });
         return true;
     } catch (const std::bad_alloc&) {
         showMessage(Messages::startupError(OutOfMemory));
@@ -115,12 +121,12 @@ void frmVorel::loadAtStartUp() {
     const bool firstStart = !services_.archiveExpected &&
                             (error == ErrorNumber::FileNotFound || error == ErrorNumber::PathNotFound);
     if (error && !firstStart)
-        showMessage(Messages::fileError(error));
+        showMessage(Messages::loadError(error, DataPath));
 }
 
 void frmVorel::LoadArchiveReporting() {
     if (const int error = LoadArchive(files(), archive))
-        showMessage(Messages::fileError(error));
+        showMessage(Messages::loadError(error, DataPath));
 }
 
 void frmVorel::Form_Unload() {
