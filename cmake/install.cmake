@@ -3,12 +3,16 @@
 install(TARGETS vorel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The program looks for its help beside itself, then in VOREL_HELP_DIR beside its bin folder.
 install(FILES ${PROJECT_SOURCE_DIR}/Help/vorel.hlp DESTINATION ${VOREL_HELP_DIR})
-install(FILES ${PROJECT_SOURCE_DIR}/desktop/vorel.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/desktop/io.github.vorel.Vorel.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/desktop/vorel.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 # The licence, as a distribution's packages carry it.
 install(FILES ${PROJECT_SOURCE_DIR}/desktop/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vorel)
 
-# The manual page and the AppStream metadata carry the project's version.
+# The manual page and the AppStream metadata carry the project's version; the metadata lists the
+# releases NEWS.md describes.
+include(${PROJECT_SOURCE_DIR}/cmake/news_releases.cmake)
+vorel_releases_from_news(${PROJECT_SOURCE_DIR}/NEWS.md ${PROJECT_VERSION} VOREL_RELEASES VOREL_RELEASE_DATE)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/NEWS.md)
 foreach(file vorel.1 io.github.vorel.Vorel.metainfo.xml)
     configure_file(${PROJECT_SOURCE_DIR}/desktop/${file}.in ${CMAKE_BINARY_DIR}/desktop/${file} @ONLY)
 endforeach()
@@ -28,7 +32,12 @@ install(FILES ${CMAKE_BINARY_DIR}/desktop/changelog.gz DESTINATION ${CMAKE_INSTA
 # The Debian package: under /usr, its dependencies computed from the program's libraries.
 set(CPACK_PACKAGE_NAME vorel)
 set(CPACK_PACKAGE_VENDOR "The Vorel developers")
-# The maintainer comes from DEBFULLNAME and DEBEMAIL when cpack runs (cmake/package_maintainer.cmake).
+# The maintainer comes from VOREL_PACKAGE_MAINTAINER, or from DEBFULLNAME and DEBEMAIL when cpack
+# runs (cmake/package_maintainer.cmake).
+set(VOREL_PACKAGE_MAINTAINER "" CACHE STRING "The Debian package's maintainer, \"Name <address>\"")
+set(CPACK_VOREL_MAINTAINER "${VOREL_PACKAGE_MAINTAINER}")
+# Every time in the package is the release's date, so that the same tree gives the same bytes.
+vorel_epoch_of_date(${VOREL_RELEASE_DATE} CPACK_VOREL_SOURCE_DATE_EPOCH)
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/package_maintainer.cmake)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "archive of the Italian Lotto draws")
 set(CPACK_PACKAGE_DESCRIPTION

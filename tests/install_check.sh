@@ -12,7 +12,7 @@ prefix=$work/prefix
 fail() { echo "install_check: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
-files=(bin/vorel share/applications/vorel.desktop share/metainfo/io.github.vorel.Vorel.metainfo.xml
+files=(bin/vorel share/applications/io.github.vorel.Vorel.desktop share/metainfo/io.github.vorel.Vorel.metainfo.xml
        share/icons/hicolor/scalable/apps/vorel.svg share/man/man1/vorel.1.gz share/vorel/Help/vorel.hlp
        share/doc/vorel/copyright share/doc/vorel/changelog.gz)
 for size in 16 24 32 48 64 128 256; do files+=("share/icons/hicolor/${size}x${size}/apps/vorel.png"); done
@@ -20,7 +20,7 @@ for file in "${files[@]}"; do [[ -f $prefix/$file ]] || fail "missing $file"; do
 [[ -x $prefix/bin/vorel ]] || fail "bin/vorel is not executable"
 [[ -z $(find "$prefix" -iname '*.dtb') ]] || fail "an archive was installed"
 
-desktop-file-validate "$prefix/share/applications/vorel.desktop"
+desktop-file-validate "$prefix/share/applications/io.github.vorel.Vorel.desktop"
 appstreamcli validate-tree --no-net "$prefix" >/dev/null || appstreamcli validate-tree --no-net "$prefix"
 warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$prefix/share/man/man1/vorel.1.gz" 2>&1 >/dev/null)
 [[ -z $warnings ]] || fail "the manual page renders with warnings: $warnings"
@@ -46,8 +46,13 @@ shown=$(HOME=$home xvfb-run -a bash -c '
 [[ $shown == "Vorel, v $version" ]] || fail "a first start shows: $shown"
 
 # The Debian package, listed and checked, not installed.
-(cd "$build" && DEBFULLNAME="Vorel Check" DEBEMAIL="vorel-check@example.org" cpack -G DEB -B "$work/deb" >/dev/null)
+# Made twice, a second apart: the same bytes (the times in it are the release's).
+for copy in deb deb-again; do
+    (cd "$build" && DEBFULLNAME="Vorel Check" DEBEMAIL="vorel-check@example.org" cpack -G DEB -B "$work/$copy" >/dev/null)
+    sleep 1
+done
 deb=$(ls "$work"/deb/vorel_*.deb)
+cmp -s "$deb" "$work"/deb-again/vorel_*.deb || fail "two packages of the same tree differ"
 contents=$(dpkg-deb --contents "$deb" | awk '{print $6}')
 for file in "${files[@]}"; do grep -qx "./usr/$file" <<<"$contents" || fail "the package lacks /usr/$file"; done
 depends=$(dpkg-deb --field "$deb" Depends)

@@ -43,7 +43,7 @@ int runWindow(int argc, char** argv, const CommandLineResult& command, const QSt
     if (!StyleChosen(QCoreApplication::arguments())) // a -style of the user's wins
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(AppIcon()); // the message boxes and the help carry it too
-    QGuiApplication::setDesktopFileName(QStringLiteral("vorel"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vorel.Vorel"));
 
     HelpWindowViewer help;
     QtSettingsStore settings;
