@@ -21,6 +21,8 @@ private Q_SLOTS:
     void geometryRoundTrip();
     void geometryBadValues_data();
     void geometryBadValues();
+    void keptOnScreens_data();
+    void keptOnScreens();
     void qtSettingsStore();
 };
 
@@ -168,6 +170,28 @@ void TestMessages::geometryBadValues() {
     const WindowGeometry g = ReadWindowGeometry(settings);
     QCOMPARE(g.width, width);
     QCOMPARE(g.height, 5676.f);
+}
+
+void TestMessages::keptOnScreens_data() {
+    QTest::addColumn<QRect>("stored");
+    QTest::addColumn<QRect>("kept");
+    // Two screens side by side, the primary's available area without its panel.
+    QTest::newRow("on the primary") << QRect(32, 32, 563, 378) << QRect(32, 32, 563, 378);
+    QTest::newRow("on the second") << QRect(2000, 100, 563, 378) << QRect(2000, 100, 563, 378);
+    QTest::newRow("across both: the larger part") << QRect(1800, 0, 563, 378) << QRect(1920, 0, 563, 378);
+    QTest::newRow("second screen gone") << QRect(3500, 1500, 563, 378) << QRect(1357, 662, 563, 378);
+    QTest::newRow("far to the left") << QRect(-5000, 40, 563, 378) << QRect(0, 40, 563, 378);
+    QTest::newRow("caption above the screen") << QRect(100, -200, 563, 378) << QRect(100, 0, 563, 378);
+    QTest::newRow("larger than the screen") << QRect(0, 0, 4000, 3000) << QRect(0, 0, 1920, 1040);
+    QTest::newRow("smaller than the controls") << QRect(50, 60, 10, 10) << QRect(50, 60, 556, 320);
+}
+
+void TestMessages::keptOnScreens() {
+    QFETCH(QRect, stored);
+    QFETCH(QRect, kept);
+    const QList<QRect> screens{QRect(0, 0, 1920, 1040), QRect(1920, 0, 1280, 1000)};
+    QCOMPARE(KeptOnScreens(stored, screens, QSize(556, 320)), kept);
+    QCOMPARE(KeptOnScreens(stored, {}, QSize(556, 320)).topLeft(), stored.topLeft());
 }
 
 // The real store keeps its keys under the application "Vorel", section "Settings".

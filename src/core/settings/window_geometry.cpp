@@ -3,6 +3,7 @@
 
 #include "settings/settings_store.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -33,4 +34,24 @@ void WriteWindowGeometry(SettingsStore& settings, const WindowGeometry& geometry
     settings.write(SettingsSection, QStringLiteral("MainTop"), decimalText(geometry.top));
     settings.write(SettingsSection, QStringLiteral("MainWidth"), decimalText(geometry.width));
     settings.write(SettingsSection, QStringLiteral("MainHeight"), decimalText(geometry.height));
+}
+
+QRect KeptOnScreens(const QRect& outer, const QList<QRect>& screens, const QSize& minimum) {
+    QRect kept(outer.topLeft(), outer.size().expandedTo(minimum));
+    if (screens.isEmpty())
+        return kept;
+    QRect screen = screens.first();
+    qint64 largest = 0;
+    for (const QRect& candidate : screens) {
+        const QRect common = candidate.intersected(kept);
+        const qint64 area = qint64(common.width()) * common.height();
+        if (area > largest) {
+            largest = area;
+            screen = candidate;
+        }
+    }
+    kept.setSize(kept.size().boundedTo(screen.size()));
+    kept.moveLeft(std::clamp(kept.left(), screen.left(), screen.right() - kept.width() + 1));
+    kept.moveTop(std::clamp(kept.top(), screen.top(), screen.bottom() - kept.height() + 1));
+    return kept;
 }

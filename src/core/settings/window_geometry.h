@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
+#include <QRect>
 #include <QString>
 
 class SettingsStore;
@@ -23,3 +25,9 @@ WindowGeometry ReadWindowGeometry(SettingsStore& settings);
 
 // Writes the four keys, in that order, as decimal text.
 void WriteWindowGeometry(SettingsStore& settings, const WindowGeometry& geometry);
+
+// The stored outer rectangle `outer`, in pixels, made usable on the screens there are now (their
+// available areas, the primary first): on the screen it overlaps most, or the primary when it is on
+// none (a monitor that is gone, a hand-edited value); no larger than that screen and no smaller than
+// `minimum`; moved as little as needed to lie wholly within it.
+QRect KeptOnScreens(const QRect& outer, const QList<QRect>& screens, const QSize& minimum);

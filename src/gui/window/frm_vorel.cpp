@@ -80,6 +80,8 @@ void frmVorel::buildControls() {
     SetTealBackground(this);
     setFont(SansFont(8.25, true));
     resize(px(8835), px(5295));
+    // The entry screen's controls end at the wheel scroll bar; smaller, they would be cut.
+    setMinimumSize(px(8280), px(4440));
     buildButtons();
     buildPictureAndPasteBox();
     buildEntryFields();

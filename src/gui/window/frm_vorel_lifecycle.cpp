@@ -10,6 +10,8 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 #include <new>
 
@@ -22,6 +24,18 @@ constexpr int InternalError = 51;
 // A stored size or place that the window system cannot take is kept within reach.
 int pixelsWithin(float twipsValue, int low, int high) {
     return std::clamp(px(std::clamp(double(twipsValue), -1.0e6, 1.0e6)), low, high);
+}
+
+// The screens' areas free of panels, the primary first.
+QList<QRect> availableScreens() {
+    QList<QRect> areas;
+    if (const QScreen* primary = QGuiApplication::primaryScreen())
+        areas.append(primary->availableGeometry());
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen != QGuiApplication::primaryScreen())
+            areas.append(screen->availableGeometry());
+    }
+    return areas;
 }
 
 } // namespace
@@ -59,8 +73,11 @@ bool frmVorel::Form_Load() {
 
 void frmVorel::applyStoredGeometry() {
     const WindowGeometry g = ReadWindowGeometry(*services_.settings);
-    move(pixelsWithin(g.left, -16384, 16384), pixelsWithin(g.top, -16384, 16384));
-    wantedOuterSize_ = QSize(pixelsWithin(g.width, 1, 16384), pixelsWithin(g.height, 1, 16384));
+    const QRect stored(pixelsWithin(g.left, -16384, 16384), pixelsWithin(g.top, -16384, 16384),
+                       pixelsWithin(g.width, 1, 16384), pixelsWithin(g.height, 1, 16384));
+    const QRect kept = KeptOnScreens(stored, availableScreens(), minimumSize());
+    move(kept.topLeft());
+    wantedOuterSize_ = kept.size();
     // Until the window system gives the window its frame, the inner size is all there is.
     resize(wantedOuterSize_.width(), height());
     resize(width(), wantedOuterSize_.height());

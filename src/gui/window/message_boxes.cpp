@@ -2,6 +2,7 @@
 #include "window/message_boxes.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -23,6 +24,23 @@ QMessageBox::Icon iconOf(MsgIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// The window manager writes the title in its own, often bold, font beside its icon and three
+// buttons; a box only as wide as its text has the title cut ("E…e"). The room it needs, generously.
+int titleRoom(const QString& title) {
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    return QFontMetrics(bold).horizontalAdvance(title) + 160;
+}
+
+// A message box keeps its own layout; a spacer across it is how it takes a minimum width.
+void keepTitleWhole(QMessageBox& box) {
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(
+            new QSpacerItem(titleRoom(box.windowTitle()), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+            grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 } // namespace
 
 MsgAnswer QtMessageBoxes::show(const MessageRequest& request) {
@@ -31,6 +49,7 @@ MsgAnswer QtMessageBoxes::show(const MessageRequest& request) {
     text.replace(u'\r', u'\n');
     QMessageBox box(iconOf(request.icon), request.title, text, QMessageBox::NoButton,
                     parent_ ? parent_ : QApplication::activeWindow());
+    keepTitleWhole(box);
     // The interface is Italian, whatever the desktop's language.
     if (request.buttons == MsgButtons::YesNo) {
         box.addButton(QMessageBox::Yes)->setText(QStringLiteral("S\u00ec"));
