@@ -7,11 +7,13 @@
 #include "grid/twips.h"
 #include "storico/storico_writer.h"
 #include "support/window_harness.h"
+#include "views/focus_ring.h"
 #include "views/picture_box.h"
 #include "window/click_label.h"
 #include "window/help_window.h"
 #include "window/message_boxes.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDropEvent>
 #include <QFile>
@@ -545,8 +547,10 @@ void TestWindow::darkThemeKeepsTheWindowLight() {
     QTest::keyClicks(w.TBNum[1], u"88"_s);
     for (QWidget* text : std::initializer_list<QWidget*>{w.LTG, w.LTE1, w.Lb[1], w.TBNum[1], w.Pic1})
         QVERIFY2(lightness(text).first < 60, qPrintable(text->objectName() + u" has no black text"_s));
-    for (QWidget* control : std::initializer_list<QWidget*>{w.Combo1, w.VScrl, w.TBData[2]})
+    w.Combo1->showPopup(); // the open list too
+    for (QWidget* control : std::initializer_list<QWidget*>{w.Combo1, w.VScrl, w.TBData[2], w.Combo1->view()})
         QVERIFY2(lightness(control).second > 180, qPrintable(control->objectName() + u" is dark"_s));
+    w.Combo1->hidePopup();
     w.But2->click();
     w.But2->click();
     QVERIFY(lightness(w.Text1).first < 60);
@@ -568,6 +572,23 @@ void TestWindow::tabOrder() {
             chain.append(c);
     QCOMPARE(chain, expected);
     QVERIFY(w.Pic1->focusPolicy() & Qt::TabFocus);
+
+    // Every stop of the entry screen shows its focus: the ring goes around it.
+    w.But1->click();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    int shown = 0;
+    for (QWidget* control : expected) {
+        if (!control->isVisible())
+            continue;
+        control->setFocus(Qt::TabFocusReason);
+        QCOMPARE(w.focusRing->target(), control);
+        QVERIFY(w.focusRing->isVisible());
+        QVERIFY(w.focusRing->geometry().contains(QRect(control->mapTo(&w, QPoint()), control->size()) &
+                                                 w.rect()));
+        ++shown;
+    }
+    QCOMPARE(shown, 15);
 }
 
 void TestWindow::dropImportsTheOfficialFile_data() {

@@ -7,6 +7,8 @@
 #include "grid/grid_keys.h"
 #include "grid/panel_text.h"
 #include "grid/twips.h"
+#include "views/focus_ring.h"
+#include "views/focus_ring.h"
 #include "views/picture_box.h"
 #include "window/app_icon.h"
 #include "window/click_label.h"
@@ -14,6 +16,7 @@
 #include "window/message_boxes.h"
 #include "window/palettes.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -88,6 +91,7 @@ void frmVorel::buildControls() {
     buildScrollBars();
     buildEntryScreenParts();
     connectControls();
+    focusRing = new FocusRing(this);
 }
 
 void frmVorel::buildButtons() {
@@ -153,6 +157,9 @@ void frmVorel::buildEntryScreenParts() {
     Combo1 = new QComboBox(Picture1);
     placeInside(Picture1, Combo1, 120, 600, 855, 315);
     SetLightPalette(Combo1);
+    // The open list is a window of its own, which does not take the box's colours.
+    SetLightPalette(Combo1->view());
+    SetLightPalette(Combo1->view()->window());
     Pic1 = new PictureBox(Picture1);
     placeInside(Picture1, Pic1, 5860, 0, 2420, 3366);
     Pic1->surface().setFont(MonoFont(10.5, true));

@@ -14,6 +14,7 @@
 
 class ClickLabel;
 class FileStore;
+class FocusRing;
 struct PasteAnalysis;
 struct ImportReport;
 class HelpViewer;
@@ -147,6 +148,7 @@ public:
     PictureBox* Picture1;
     PictureBox* Pic1;
     QComboBox* Combo1;
+    FocusRing* focusRing; // shows which control has the focus, whatever the control's own look
     QLabel* LTG;
     QLabel* LTD;
     QLabel* LTE;
