@@ -35,14 +35,18 @@ run --import "$work/storico.txt" >/dev/null
 [[ -f $home/.local/share/Vorel/_data_sm.dtb ]] || fail "the import did not reach the per-user folder"
 cmp -s <(run --export - --format storico) "$work/storico.txt" || fail "the per-user archive does not read back"
 
-# The window of a first start opens on the main menu with no box: one window, the program's own.
+# The window of a first start opens on the main menu with no box: one window, the program's own;
+# destroyed from outside, the program ends.
 rm -rf "$home"/.local/share/Vorel
 shown=$(HOME=$home xvfb-run -a bash -c '
     "$0" & pid=$!
     for i in $(seq 100); do xdotool search --onlyvisible --name "^Vorel, v" >/dev/null && break; sleep 0.1; done
     sleep 1
     xdotool search --onlyvisible --name "." getwindowname %@ 2>/dev/null | sort
-    kill $pid' "$prefix/bin/vorel")
+    # A window destroyed by another program ends the program.
+    xdotool search --onlyvisible --name "^Vorel, v" windowclose
+    for i in $(seq 50); do kill -0 $pid 2>/dev/null || exit 0; sleep 0.1; done
+    echo "still running with its window destroyed"; kill $pid' "$prefix/bin/vorel")
 [[ $shown == "Vorel, v $version" ]] || fail "a first start shows: $shown"
 
 # The Debian package, listed and checked, not installed.

@@ -8,6 +8,7 @@
 #include "window/frm_vorel.h"
 #include "window/help_viewer.h"
 #include "window/message_boxes.h"
+#include "window/outside_destroy.h"
 
 #include <QApplication>
 #include <QFile>
@@ -62,6 +63,8 @@ int runWindow(int argc, char** argv, const CommandLineResult& command, const QSt
     if (!window.Form_Load())
         return 1;
     window.show();
+    OutsideDestroyWatch destroyed(window, [] { QCoreApplication::exit(0); });
+    app.installNativeEventFilter(&destroyed);
     return app.exec();
 }
 
