@@ -8,6 +8,7 @@ set -euo pipefail
 
 packages=(
     build-essential
+    pkg-config
     cmake
     qt6-base-dev
     qt6-svg-dev
@@ -15,6 +16,10 @@ packages=(
     libglx-dev
     libopengl-dev
     libbenchmark-dev
+    # The official results file comes as a zip, downloaded over HTTPS; the tests make a certificate.
+    libzip-dev
+    ca-certificates
+    openssl
     fonts-liberation2
     xvfb
     xauth

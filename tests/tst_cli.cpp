@@ -351,17 +351,17 @@ void TestCli::usageErrors_data() {
         << QStringList{u"--export"_s} << QByteArray("vorel: Missing value after '--export'.\n");
     QTest::newRow("both commands")
         << QStringList{u"--export"_s, u"-"_s, u"--verify"_s, u"x"_s}
-        << QByteArray("vorel: --export, --verify, --import and --check go one at a time.\n");
+        << QByteArray("vorel: --export, --verify, --import, --update and --check go one at a time.\n");
     QTest::newRow("bad format") << QStringList{u"--export"_s, u"-"_s, u"--format"_s, u"xml"_s}
                                 << QByteArray("vorel: Unknown format 'xml'.\n");
     QTest::newRow("verify without files")
         << QStringList{u"--verify"_s} << QByteArray("vorel: --verify needs at least one FILE.\n");
     QTest::newRow("import and verify")
         << QStringList{u"--import"_s, u"-"_s, u"--verify"_s, u"x"_s}
-        << QByteArray("vorel: --export, --verify, --import and --check go one at a time.\n");
+        << QByteArray("vorel: --export, --verify, --import, --update and --check go one at a time.\n");
     QTest::newRow("dry run alone") << QStringList{u"--dry-run"_s}
                                    << QByteArray(
-                                          "vorel: --dry-run, --correct and --rebuild go with --import.\n");
+                                          "vorel: --dry-run, --correct and --rebuild go with --import or --update.\n");
     QTest::newRow("a stray argument")
         << QStringList{u"--check"_s, u"extra"_s} << QByteArray("vorel: Unexpected argument 'extra'.\n");
     QTest::newRow("two files for the window")

@@ -13,17 +13,22 @@
 #include "cli/verify_report.h"
 #include "paste/paste_analysis.h"
 #include "program_info.h"
+#include "settings/settings_store.h"
+#include "storico/official_update.h"
 #include "storico/storico_import.h"
 #include "storico/storico_writer.h"
 #include "text/check_texts.h"
+#include "text/download_texts.h"
 #include "text/error_text.h"
 #include "text/storico_texts.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <optional>
 
 namespace {
 
@@ -56,6 +61,14 @@ const QCommandLineOption
                   QStringLiteral("With --import: rewrite the draws whose numbers differ."));
 const QCommandLineOption RebuildOption(QStringLiteral("rebuild"),
                                        QStringLiteral("With --import: write the whole archive from FILE."));
+const QCommandLineOption UpdateOption(QStringLiteral("update"),
+                                      QStringLiteral("Download the official results archive and bring the "
+                                                     "archive in line with it."));
+const QCommandLineOption
+    FromOption(QStringLiteral("from"),
+               QStringLiteral("With --update: the address (https://, http://, file:// or a "
+                              "path) instead of the one in the settings."),
+               QStringLiteral("URL"));
 const QCommandLineOption CheckOption(QStringLiteral("check"), QStringLiteral("Check the whole archive."));
 const QCommandLineOption
     RepairOption(QStringLiteral("repair"),
@@ -65,7 +78,8 @@ void configure(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral("Vorel keeps the archive of the Italian Lotto draws."));
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     parser.addOptions({HelpOption, VersionOption, DataOption, ExportOption, FormatOption, VerifyOption,
-                       ImportOption, DryRunOption, CorrectOption, RebuildOption, CheckOption, RepairOption});
+                       ImportOption, DryRunOption, CorrectOption, RebuildOption, UpdateOption, FromOption,
+                       CheckOption, RepairOption});
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("With --verify: the texts to check; without a command: the "
                                                 "official results file to offer for import."),
@@ -207,16 +221,9 @@ int verifyFiles(const Archive& archive, const QStringList& files, QIODevice& out
     return status;
 }
 
-int importFile(const DataFolder& folder, const QString& file, const ImportOptions& options, QIODevice& in,
-               QIODevice& out, QIODevice& err) {
-    QByteArray bytes;
-    if (file == QStringLiteral("-"))
-        bytes = in.readAll();
-    else if (!readInput(file, bytes, err))
-        return ExitStatus::Failed;
-    // The import may make the archive's folder, wherever it is to be.
-    DiskFileStore files(folder.path, true);
-    const ImportReport report = ImportStorico(files, bytes, options);
+// The import's report, or its failure, as the command line says it.
+int reportImport(const DataFolder& folder, const QString& file, const ImportReport& report, QIODevice& out,
+                 QIODevice& err) {
     if (report.problem.kind == ImportProblem::ArchiveError) {
         archiveError(err, folder.path, report.problem.number);
         return ExitStatus::Failed;
@@ -228,6 +235,81 @@ int importFile(const DataFolder& folder, const QString& file, const ImportOption
     // The report names the archive, so that a user sees which one was checked.
     write(out, QStringLiteral("Archivio: ") + QDir::toNativeSeparators(folder.path) + u'\n' + report.text());
     return report.status == ImportReport::Agrees ? ExitStatus::Ok : ExitStatus::Mismatch;
+}
+
+int importFile(const DataFolder& folder, const QString& file, const ImportOptions& options, QIODevice& in,
+               QIODevice& out, QIODevice& err) {
+    QByteArray bytes;
+    if (file == QStringLiteral("-"))
+        bytes = in.readAll();
+    else if (!readInput(file, bytes, err))
+        return ExitStatus::Failed;
+    // The import may make the archive's folder, wherever it is to be.
+    DiskFileStore files(folder.path, true);
+    return reportImport(folder, file, ImportStorico(files, bytes, options), out, err);
+}
+
+// The download's problem, or the import's report as --import gives it. The settings are the
+// program's own: they hold the address and the last download's validators.
+int updateArchive(const DataFolder& folder, const QString& from, const ImportOptions& options, QIODevice& out,
+                  QIODevice& err) {
+    // The network needs an event loop, and an event loop an application object.
+    std::optional<QCoreApplication> application;
+    static int argc = 1;
+    static char name[] = "vorel";
+    static char* argv[] = {name, nullptr};
+    if (!QCoreApplication::instance())
+        application.emplace(argc, argv);
+    QtSettingsStore settings;
+    const QUrl url = UpdateAddress(from, settings);
+    const QString shown = url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toString();
+    if (!IsUpdateAddress(url)) {
+        write(err,
+              QStringLiteral("vorel: %1\n")
+                  .arg(DownloadProblemText({.kind = DownloadProblem::UnsupportedAddress, .field = shown})));
+        return ExitStatus::Failed;
+    }
+    const DownloadResult downloaded =
+        url.isLocalFile() ? ReadLocalUpdate(url) : DownloadStorico(UpdateRequest(url, folder.path, settings));
+    DiskFileStore files(folder.path, true);
+    const UpdateOutcome outcome = ImportUpdate(files, folder.path, settings, url, downloaded, options);
+    if (outcome.download) {
+        write(err, QStringLiteral("vorel: %1: %2\n").arg(shown, DownloadProblemText(outcome.download)));
+        return ExitStatus::Failed;
+    }
+    if (outcome.notModified) {
+        write(out, QStringLiteral("Archivio: ") + QDir::toNativeSeparators(folder.path) + u'\n' +
+                       UpdateNotModifiedText(shown) + u'\n');
+        return ExitStatus::Ok;
+    }
+    return reportImport(folder, shown, outcome.report, out, err);
+}
+
+// What is wrong with the options together, or nothing.
+QString usageProblem(const QCommandLineParser& parser) {
+    const bool exporting = parser.isSet(ExportOption), verifying = parser.isSet(VerifyOption),
+               importing = parser.isSet(ImportOption), checking = parser.isSet(CheckOption),
+               updating = parser.isSet(UpdateOption);
+    const QString format = parser.value(FormatOption);
+    if (int(exporting) + int(verifying) + int(importing) + int(checking) + int(updating) > 1)
+        return QStringLiteral("--export, --verify, --import, --update and --check go one at a time.");
+    if (!importing && !updating &&
+        (parser.isSet(DryRunOption) || parser.isSet(CorrectOption) || parser.isSet(RebuildOption)))
+        return QStringLiteral("--dry-run, --correct and --rebuild go with --import or --update.");
+    if (parser.isSet(CorrectOption) && parser.isSet(RebuildOption))
+        return QStringLiteral("--correct and --rebuild go one at a time.");
+    if (!checking && parser.isSet(RepairOption))
+        return QStringLiteral("--repair goes with --check.");
+    if (!updating && parser.isSet(FromOption))
+        return QStringLiteral("--from goes with --update.");
+    if (format != QStringLiteral("csv") && format != QStringLiteral("storico"))
+        return QStringLiteral("Unknown format '%1'.").arg(format);
+    if (verifying && parser.positionalArguments().isEmpty())
+        return QStringLiteral("--verify needs at least one FILE.");
+    const bool window = !exporting && !verifying && !importing && !checking && !updating;
+    if (!verifying && parser.positionalArguments().size() > (window ? 1 : 0))
+        return QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().last());
+    return {};
 }
 
 // A command that ran, or a usage error: the program ends with `status`.
@@ -247,6 +329,7 @@ QString UsageText() {
         "       vorel [--data DIR] --export FILE [--format csv|storico]\n"
         "       vorel [--data DIR] --verify FILE...\n"
         "       vorel [--data DIR] --import FILE [--dry-run] [--correct | --rebuild]\n"
+        "       vorel [--data DIR] --update [--from URL] [--dry-run] [--correct | --rebuild]\n"
         "       vorel [--data DIR] --check [--repair]\n"
         "       vorel --help | --version\n"
         "\n"
@@ -264,6 +347,12 @@ QString UsageText() {
         "  --correct       with --import: rewrite the draws whose numbers differ\n"
         "  --rebuild       with --import: write the whole archive from FILE, which must start\n"
         "                  with the draw of 04-01-1947 (the way out of gaps and repeated dates)\n"
+        "  --update        download the official results archive (a zip) and import it as\n"
+        "                  --import does; the same options and exit statuses, and 0 when the\n"
+        "                  server says nothing changed since the last download\n"
+        "  --from URL      with --update: download from URL (https://, http://, file:// or a\n"
+        "                  path) instead of [Update] Url in the settings, or else\n"
+        "                  https://www.igt.it/STORICO_ESTRAZIONI_LOTTO/storico.zip\n"
         "  --check         check the whole archive; exit status 0 when it is sound, 1 for\n"
         "                  problems, 2 when it cannot be read\n"
         "  --repair        with --check: rewrite what derives from the full archive (the\n"
@@ -290,39 +379,21 @@ CommandLineResult RunCommandLine(const QStringList& arguments, const QString& pr
     const DataFolder folder = ChooseDataFolder(
         parser.isSet(DataOption) ? parser.value(DataOption) : QString(), programFolder, UserDataFolder());
     const QString& dataPath = folder.path;
-    const bool exporting = parser.isSet(ExportOption), verifying = parser.isSet(VerifyOption),
-               importing = parser.isSet(ImportOption), checking = parser.isSet(CheckOption);
-    const QString format = parser.value(FormatOption);
-    if (int(exporting) + int(verifying) + int(importing) + int(checking) > 1)
-        return ended(
-            usageError(err, QStringLiteral("--export, --verify, --import and --check go one at a time.")));
-    if (!importing &&
-        (parser.isSet(DryRunOption) || parser.isSet(CorrectOption) || parser.isSet(RebuildOption)))
-        return ended(usageError(err, QStringLiteral("--dry-run, --correct and --rebuild go with --import.")));
-    if (parser.isSet(CorrectOption) && parser.isSet(RebuildOption))
-        return ended(usageError(err, QStringLiteral("--correct and --rebuild go one at a time.")));
-    if (!checking && parser.isSet(RepairOption))
-        return ended(usageError(err, QStringLiteral("--repair goes with --check.")));
-    if (format != QStringLiteral("csv") && format != QStringLiteral("storico"))
-        return ended(usageError(err, QStringLiteral("Unknown format '%1'.").arg(format)));
-    if (verifying && parser.positionalArguments().isEmpty())
-        return ended(usageError(err, QStringLiteral("--verify needs at least one FILE.")));
-    const bool window = !exporting && !verifying && !importing && !checking;
-    if (!verifying && parser.positionalArguments().size() > (window ? 1 : 0))
-        return ended(usageError(
-            err, QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().last())));
-    if (importing)
-        return ended(importFile(folder, parser.value(ImportOption),
-                                {.correct = parser.isSet(CorrectOption),
-                                 .dryRun = parser.isSet(DryRunOption),
-                                 .rebuild = parser.isSet(RebuildOption)},
-                                in, out, err),
-                     dataPath);
-    if (checking)
+    if (const QString problem = usageProblem(parser); !problem.isEmpty())
+        return ended(usageError(err, problem));
+    const ImportOptions importOptions{.correct = parser.isSet(CorrectOption),
+                                      .dryRun = parser.isSet(DryRunOption),
+                                      .rebuild = parser.isSet(RebuildOption)};
+    if (parser.isSet(ImportOption))
+        return ended(importFile(folder, parser.value(ImportOption), importOptions, in, out, err), dataPath);
+    if (parser.isSet(UpdateOption))
+        return ended(updateArchive(folder, parser.value(FromOption), importOptions, out, err), dataPath);
+    if (parser.isSet(CheckOption))
         return ended(parser.isSet(RepairOption) ? repairArchive(dataPath, out, err)
                                                 : checkArchive(dataPath, out, err),
                      dataPath);
-    if (!exporting && !verifying) {
+    const bool exporting = parser.isSet(ExportOption);
+    if (!exporting && !parser.isSet(VerifyOption)) {
         if (parser.isSet(FormatOption))
             return ended(usageError(err, QStringLiteral("--format goes with --export.")));
         const QStringList files = parser.positionalArguments();
@@ -336,7 +407,8 @@ CommandLineResult RunCommandLine(const QStringList& arguments, const QString& pr
     Archive archive;
     if (!loadFor(dataPath, archive, err))
         return ended(ExitStatus::Failed, dataPath);
-    const int status = exporting ? exportArchive(archive, parser.value(ExportOption), format, out, err)
-                                 : verifyFiles(archive, parser.positionalArguments(), out, err);
+    const int status =
+        exporting ? exportArchive(archive, parser.value(ExportOption), parser.value(FormatOption), out, err)
+                  : verifyFiles(archive, parser.positionalArguments(), out, err);
     return ended(status, dataPath);
 }

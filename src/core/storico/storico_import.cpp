@@ -10,6 +10,7 @@
 #include "calendar/draw_date.h"
 #include "storico/official_wheels.h"
 #include "storico/storico_reader.h"
+#include "storico/storico_zip.h"
 #include "text/storico_texts.h"
 
 #include <QDate>
@@ -52,7 +53,16 @@ class Importer {
 public:
     Importer(FileStore& files, const ImportOptions& options) : files_(files), options_(options) {}
 
+    // The file as published is a zip holding the text; the text alone is read as well.
     ImportReport run(const QByteArray& fileBytes) {
+        if (!LooksLikeZip(fileBytes))
+            return runOnText(fileBytes);
+        const ZippedText unzipped = UnzipStoricoText(fileBytes);
+        return unzipped.problem ? failed(unzipped.problem) : runOnText(unzipped.text);
+    }
+
+private:
+    ImportReport runOnText(const QByteArray& fileBytes) {
         const QDate today = options_.today.isValid() ? options_.today : QDate::currentDate();
         const StoricoFile file = ReadStoricoFile(fileBytes, today.addDays(1));
         if (!file.ok())
@@ -79,7 +89,6 @@ public:
                                                       : intoArchive(file, update);
     }
 
-private:
     ImportReport failed(const ImportProblem& problem) {
         report_.status = ImportReport::Failed;
         report_.problem = problem;

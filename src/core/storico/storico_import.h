@@ -55,5 +55,5 @@ struct ImportReport {
     QString text() const;
 };
 
-// Reads `fileBytes` and brings the archive held by `files` in line with it.
+// Reads `fileBytes`, the text or the zip holding it, and brings the archive held by `files` in line with it.
 ImportReport ImportStorico(FileStore& files, const QByteArray& fileBytes, const ImportOptions& options);

@@ -76,6 +76,18 @@ QString ImportProblemText(const ImportProblem& problem) {
                    "scritto.")
             .arg(problem.number)
             .arg(MaxDrawCount);
+    case ImportProblem::ZipDamaged:
+        return QStringLiteral("l'archivio zip \u00e8 danneggiato: nulla \u00e8 stato scritto.");
+    case ImportProblem::ZipWithoutText:
+        return QStringLiteral("l'archivio zip non contiene un file .txt: nulla \u00e8 stato scritto.");
+    case ImportProblem::ZipWithSeveralTexts:
+        return QStringLiteral(
+            "l'archivio zip contiene pi\u00f9 di un file .txt: nulla \u00e8 stato scritto.");
+    case ImportProblem::ZipEncrypted:
+        return QStringLiteral("il file .txt dell'archivio zip \u00e8 cifrato: nulla \u00e8 stato scritto.");
+    case ImportProblem::TextTooLarge:
+        return QStringLiteral("il file .txt dell'archivio zip supera i %1 MB: nulla \u00e8 stato scritto.")
+            .arg(problem.number);
     default:
         return QStringLiteral("riga %1: %2").arg(problem.line).arg(fileProblemText(problem));
     }

@@ -22,6 +22,11 @@ struct ImportProblem {
         NewArchiveNeedsWholeHistory, // field: the file\'s first date
         NoDraws,                     // the file holds no draw from 1947 on
         TooManyDraws,                // number: the draws the archive would hold
+        ZipDamaged,                  // the file starts as a zip but cannot be read as one
+        ZipWithoutText,              // no member ending in ".txt"
+        ZipWithSeveralTexts,         // more than one
+        ZipEncrypted,                // the text is encrypted
+        TextTooLarge,                // number: the limit in MB, counted while inflating
     };
     Kind kind = None;
     int line = 0; // the file's line, for the problems of the file

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "storico/storico_download.h"
+#include "storico/storico_import.h"
+
+#include <QUrl>
+
+class FileStore;
+class SettingsStore;
+
+// Bringing the archive up to date from the official site: the address, the conditional request,
+// and the import of what came, as `--import` imports a file.
+
+inline const QString DefaultUpdateUrl =
+    QStringLiteral("https://www.igt.it/STORICO_ESTRAZIONI_LOTTO/storico.zip");
+inline const QString UpdateSection = QStringLiteral("Update");
+
+// Where to download from: `given` (the command line's --from) when there is one, else the
+// settings' [Update] Url, else the official address. A plain path is taken as a local file.
+QUrl UpdateAddress(const QString& given, SettingsStore& settings);
+
+// Whether `url` is one the update takes: https, http or a local file.
+bool IsUpdateAddress(const QUrl& url);
+
+// The request for `url`, with the validators kept for that address and the archive in
+// `archiveFolder` (an answer "not modified" says nothing about another archive).
+DownloadRequest UpdateRequest(const QUrl& url, const QString& archiveFolder, SettingsStore& settings);
+
+// A local file read as a download gives it; no conditional request.
+DownloadResult ReadLocalUpdate(const QUrl& url);
+
+// Imports what the download of `url` brought: from the network it must be a zip (a page or an
+// error text is not the file). When the archive then agrees with the file and something was
+// written or verified, the download's validators are kept for the next conditional request.
+// A failed download is never imported: its problem is in the result's `download`.
+struct UpdateOutcome {
+    DownloadProblem download;
+    bool notModified = false;
+    ImportReport report; // when the download brought a file
+};
+UpdateOutcome ImportUpdate(FileStore& files, const QString& archiveFolder, SettingsStore& settings,
+                           const QUrl& url, const DownloadResult& downloaded, const ImportOptions& options);

@@ -1,0 +1,202 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/command_line.h"
+#include "settings/settings_store.h"
+#include "storico/official_update.h"
+#include "storico/storico_writer.h"
+#include "storico/storico_zip.h"
+#include "support/archive_builders.h"
+#include "support/local_http_server.h"
+#include "support/memory_settings_store.h"
+#include "support/zip_maker.h"
+
+#include <QBuffer>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QByteArray& officialText() {
+    static const QByteArray text = ExportStorico(DemoOf(3500));
+    return text;
+}
+
+const QByteArray& officialZip() {
+    static const QByteArray zip = MakeZip({{u"storico.txt"_s, officialText()}});
+    return zip;
+}
+
+// A small zip whose text inflates one byte past the limit.
+const QByteArray& bombZip() {
+    static const QByteArray zip = MakeZip({{u"storico.txt"_s, QByteArray(MaxStoricoTextBytes + 1, '\n')}});
+    return zip;
+}
+
+// The archive a whole import of the official text writes.
+const MemoryFileStore& wholeImport() {
+    static const MemoryFileStore store = [] {
+        MemoryFileStore files;
+        ImportStorico(files, officialText(), {});
+        return files;
+    }();
+    return store;
+}
+
+} // namespace
+
+class TestUpdate : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void zipReader_data();
+    void zipReader();
+    void serverOutcomes_data();
+    void serverOutcomes();
+    void commandLine();
+};
+
+void TestUpdate::zipReader_data() {
+    QTest::addColumn<QByteArray>("zip");
+    QTest::addColumn<int>("problem"); // ImportProblem::Kind
+    const QByteArray text = "1947/01/04\tBA\t1\t2\t3\t4\t5\n";
+    QTest::newRow("one text") << MakeZip({{u"storico.txt"_s, text}}) << int(ImportProblem::None);
+    QTest::newRow("in a folder, capitals, beside another file")
+        << MakeZip({{u"leggimi.pdf"_s, "%PDF"}, {u"dati/STORICO.TXT"_s, text}}) << int(ImportProblem::None);
+    QTest::newRow("no text") << MakeZip({{u"storico.csv"_s, text}}) << int(ImportProblem::ZipWithoutText);
+    QTest::newRow("two texts") << MakeZip({{u"a.txt"_s, text}, {u"b.txt"_s, text}})
+                               << int(ImportProblem::ZipWithSeveralTexts);
+    QTest::newRow("encrypted") << MakeZip({{u"storico.txt"_s, text}}, "segreto")
+                               << int(ImportProblem::ZipEncrypted);
+    // A small zip that inflates past the limit: refused while it inflates.
+    QTest::newRow("bomb") << bombZip() << int(ImportProblem::TextTooLarge);
+    const QByteArray whole = MakeZip({{u"storico.txt"_s, officialText()}});
+    QTest::newRow("cut short") << whole.left(whole.size() / 2) << int(ImportProblem::ZipDamaged);
+    QByteArray flipped = whole;
+    flipped[flipped.size() / 3] = char(flipped.at(flipped.size() / 3) ^ 0x55);
+    QTest::newRow("a byte changed") << flipped << int(ImportProblem::ZipDamaged);
+}
+
+void TestUpdate::zipReader() {
+    QFETCH(QByteArray, zip);
+    QFETCH(int, problem);
+    QVERIFY(LooksLikeZip(zip) || problem == int(ImportProblem::ZipDamaged));
+    QVERIFY(zip.size() < 1024 * 1024);
+    const ZippedText unzipped = UnzipStoricoText(zip);
+    QCOMPARE(int(unzipped.problem.kind), problem);
+    if (problem == int(ImportProblem::None))
+        QVERIFY(unzipped.text.startsWith("1947/01/04\tBA"));
+    else
+        QVERIFY(unzipped.text.isEmpty());
+}
+
+void TestUpdate::serverOutcomes_data() {
+    QTest::addColumn<QString>("serve");   // what the server does, set up below
+    QTest::addColumn<QString>("message"); // the problem's text; empty: the archive is brought up to date
+    QTest::newRow("behind: brought up to date") << u"zip"_s << QString();
+    QTest::newRow("again: not modified") << u"again"_s << u"not modified"_s;
+    QTest::newRow("a redirect") << u"redirect"_s << QString();
+    QTest::newRow("404") << u"404"_s << u"Risposta del server: 404"_s;
+    QTest::newRow("connection refused") << u"refused"_s << u"il server 127.0.0.1 rifiuta la connessione"_s;
+    QTest::newRow("cut") << u"cut"_s << u"lo scaricamento si \u00e8 interrotto prima della fine del file"_s;
+    QTest::newRow("never answers") << u"silent"_s << u"il server non risponde da 1 secondo"_s;
+    QTest::newRow("redirected round") << u"loop"_s << u"troppi reindirizzamenti (pi\u00f9 di 5)"_s;
+    QTest::newRow("a page, not a zip") << u"page"_s << u"il file scaricato non \u00e8 un archivio zip"_s;
+    QTest::newRow("too large") << u"large"_s << u"il file supera i 2 MB"_s;
+    QTest::newRow("zip without a text")
+        << u"notext"_s << u"l'archivio zip non contiene un file .txt: nulla \u00e8 stato scritto."_s;
+    QTest::newRow("zip bomb")
+        << u"bomb"_s << u"il file .txt dell'archivio zip supera i 64 MB: nulla \u00e8 stato scritto."_s;
+    QTest::newRow("self-signed certificate")
+        << u"tls"_s << u"il certificato del server 127.0.0.1 non \u00e8 valido o non \u00e8 attendibile"_s;
+}
+
+void TestUpdate::serverOutcomes() {
+    QFETCH(QString, serve);
+    QFETCH(QString, message);
+    LocalHttpServer server(serve == u"tls"_s);
+    QVERIFY(server.isListening());
+    const HttpRoute official{.body = officialZip(), .etag = "\"v1\""};
+    server.routes.insert(u"/storico.zip"_s, official);
+    server.routes.insert(u"/moved"_s, {.status = 302, .headers = {{"Location", "/storico.zip"}}});
+    server.routes.insert(u"/loop"_s, {.status = 302, .headers = {{"Location", "/loop"}}});
+    server.routes.insert(u"/cut"_s, {.body = officialZip(), .cutAfter = 1000});
+    server.routes.insert(u"/silent"_s, {.silent = true});
+    server.routes.insert(u"/page"_s, {.body = "<html>Accedi alla rete</html>"});
+    server.routes.insert(u"/large"_s, {.body = QByteArray(3 * 1024 * 1024, 'x')});
+    server.routes.insert(u"/notext"_s, {.body = MakeZip({{u"storico.csv"_s, officialText()}})});
+    server.routes.insert(u"/bomb"_s, {.body = bombZip()});
+    const QMap<QString, QString> paths{{u"zip"_s, u"/storico.zip"_s},
+                                       {u"again"_s, u"/storico.zip"_s},
+                                       {u"redirect"_s, u"/moved"_s},
+                                       {u"404"_s, u"/absent.zip"_s},
+                                       {u"tls"_s, u"/storico.zip"_s}};
+    QUrl url = server.url(paths.value(serve, u'/' + serve));
+    if (serve == u"refused"_s) {
+        LocalHttpServer closed;
+        url = closed.url(u"/storico.zip"_s); // its port is free once it is gone
+    }
+    MemoryFileStore files = StoreOf(DemoOf(3480));
+    MemorySettingsStore settings;
+    if (serve == u"again"_s) {
+        const DownloadResult first = DownloadStorico(UpdateRequest(url, u"/lotto/"_s, settings));
+        QCOMPARE(ImportUpdate(files, u"/lotto/"_s, settings, url, first, {}).report.added, 20);
+    }
+    const MemoryFileStore before = files;
+    const QMap<QString, QString> settingsBefore = settings.values;
+
+    DownloadRequest request = UpdateRequest(url, u"/lotto/"_s, settings);
+    request.silenceSeconds = 1;
+    request.sizeLimit = 2 * 1024 * 1024;
+    const UpdateOutcome outcome =
+        ImportUpdate(files, u"/lotto/"_s, settings, url, DownloadStorico(request), {});
+
+    const QString said = outcome.notModified ? u"not modified"_s
+                         : outcome.download  ? DownloadProblemText(outcome.download)
+                                             : outcome.report.errorText();
+    QCOMPARE(said, message);
+    if (message.isEmpty()) { // byte-identical to a whole import; the validators kept
+        QCOMPARE(outcome.report.added, 20);
+        QCOMPARE(DifferingFiles(files, wholeImport()), QStringList());
+        QCOMPARE(settings.values.value(u"Update/ETag"_s), u"\"v1\""_s);
+        QCOMPARE(server.requests.last().value("user-agent"), QByteArray("Vorel/" VOREL_VERSION));
+        QVERIFY(!server.requests.last().contains("cookie"));
+    } else { // nothing written, the validators as they were
+        QCOMPARE(DifferingFiles(files, before), QStringList());
+        QCOMPARE(settings.values, settingsBefore);
+    }
+    if (serve == u"again"_s)
+        QCOMPARE(server.requests.last().value("if-none-match"), QByteArray("\"v1\""));
+}
+
+// The command line's --update: the report as --import gives it, then the server's "not modified".
+void TestUpdate::commandLine() {
+    LocalHttpServer server;
+    server.routes.insert(u"/storico.zip"_s, {.body = officialZip(), .etag = "\"v2\""});
+    QTemporaryDir dir;
+    const QString folder = dir.path() + u'/';
+    auto run = [&](QByteArray& out, QByteArray& err) {
+        QBuffer in, output, errors;
+        in.open(QIODevice::ReadOnly);
+        output.open(QIODevice::WriteOnly);
+        errors.open(QIODevice::WriteOnly);
+        const CommandLineResult result =
+            RunCommandLine({u"vorel"_s, u"--data"_s, folder, u"--update"_s, u"--from"_s,
+                            server.url(u"/storico.zip"_s).toString()},
+                           u"/nowhere/"_s, in, output, errors);
+        out = output.data();
+        err = errors.data();
+        return result.exitStatus;
+    };
+    QByteArray out, err;
+    QCOMPARE(run(out, err), 0);
+    QVERIFY2(err.isEmpty(), err.constData());
+    QVERIFY(out.startsWith("Archivio: " + folder.toUtf8() + "\nLette 3500 estrazioni dal 04-01-1947"));
+    QCOMPARE(run(out, err), 0);
+    QCOMPARE(QString::fromUtf8(out), u"Archivio: "_s + folder + u"\n"_s +
+                                         UpdateNotModifiedText(server.url(u"/storico.zip"_s).toString()) +
+                                         u'\n');
+    QCOMPARE(server.requests.size(), 2);
+}
+
+QTEST_GUILESS_MAIN(TestUpdate)
+#include "tst_update.moc"
