@@ -6,7 +6,9 @@
 #include "demo_archive.h"
 #include "grid/twips.h"
 #include "storico/storico_writer.h"
+#include "support/local_http_server.h"
 #include "support/window_harness.h"
+#include "support/zip_maker.h"
 #include "views/focus_ring.h"
 #include "views/picture_box.h"
 #include "window/click_label.h"
@@ -21,6 +23,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -102,6 +105,7 @@ private Q_SLOTS:
     void darkThemeKeepsTheWindowLight();
     void dropImportsTheOfficialFile_data();
     void dropImportsTheOfficialFile();
+    void downloadFromThePasteScreen();
     void tabOrder();
     void missingDataFolder();
     void emptyArchive();
@@ -677,6 +681,50 @@ void TestWindow::dropImportsTheOfficialFile() {
         QCOMPARE(h.boxes.shown.size(), answer == 0 ? 2 : 1);
         QCOMPARE(QDir(h.dataPath() + u"backup"_s).exists(), answer == 0);
     }
+}
+
+// The paste screen's button downloads with a progress dialog: cancelled, nothing is written; done,
+// the import's question. The server's address comes from the settings.
+void TestWindow::downloadFromThePasteScreen() {
+    const Archive archive = MakeDemoArchive(QDate(2100, 1, 1), 3480);
+    LocalHttpServer server;
+    server.routes.insert(u"/silent.zip"_s, {.silent = true});
+    server.routes.insert(
+        u"/storico.zip"_s,
+        {.body = MakeZip({{u"storico.txt"_s, ExportStorico(MakeDemoArchive(QDate(2100, 1, 1), 3500))}})});
+    WindowHarness h(&archive);
+    h.settings.values.insert(u"Update/Url"_s, server.url(u"/silent.zip"_s).toString());
+    frmVorel& w = h.start();
+    w.But2->click(); // the paste screen
+    QVERIFY(w.butDownload->isVisible());
+    bool cancelled = false;
+    QTimer::singleShot(200, [&cancelled, &w] {
+        auto* dialog = w.findChild<QProgressDialog*>();
+        QVERIFY(dialog);
+        QVERIFY(dialog->labelText().startsWith(u"Scaricamento da http://127.0.0.1:"_s));
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        cancelled = true;
+    });
+    w.butDownload->click();
+    QVERIFY(cancelled);
+    QVERIFY(h.boxes.shown.isEmpty());
+    QCOMPARE(w.ScreenMode, 3);
+    Archive onDisk;
+    QCOMPARE(LoadArchive(h.dataPath(), onDisk), 0);
+    QCOMPARE(onDisk.DrawCount(), 3480);
+
+    h.settings.values.insert(u"Update/Url"_s, server.url(u"/storico.zip"_s).toString());
+    w.activateWindow(); // again, after the dialog
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(w.Text1, Qt::Key_F5);
+    QCOMPARE(h.boxes.shown.size(), 2);
+    QCOMPARE(h.boxes.shown.first().buttons, MsgButtons::OkCancel);
+    QVERIFY(h.boxes.shown.first().text.endsWith(u"Aggiungere le 20 nuove estrazioni all'archivio?"_s));
+    QCOMPARE(h.boxes.shown.last().title, u"Importazione archivio"_s);
+    QCOMPARE(LoadArchive(h.dataPath(), onDisk), 0);
+    QCOMPARE(onDisk.DrawCount(), 3500);
+    QCOMPARE(w.ScreenMode, 0);
+    QVERIFY(!w.butDownload->isVisible());
 }
 
 void TestWindow::missingDataFolder() {

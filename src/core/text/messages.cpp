@@ -2,6 +2,7 @@
 #include "text/messages.h"
 
 #include "archive/file_store.h"
+#include "text/download_texts.h"
 #include "text/error_text.h"
 #include "text/storico_texts.h"
 
@@ -113,6 +114,7 @@ MessageRequest subArchivesRebuilt() {
 
 namespace {
 const QString ImportTitle = QStringLiteral("Importazione archivio");
+const QString DownloadTitle = QStringLiteral("Scarica gli ultimi risultati");
 } // namespace
 
 MessageRequest importQuestion(const QString& report, int newDraws) {
@@ -160,6 +162,16 @@ MessageRequest importOnlyOnTheMainMenu() {
     return {
         QStringLiteral("Per importare l'archivio ufficiale, trascinare il file sulla schermata iniziale."),
         ImportTitle, MsgButtons::Ok, MsgIcon::Information};
+}
+
+MessageRequest downloadFailed(const QString& address, const QString& cause) {
+    return {
+        QStringLiteral("Impossibile scaricare %1:\r%2.\r\rNulla \u00e8 stato scritto.").arg(address, cause),
+        DownloadTitle, MsgButtons::Ok, MsgIcon::Warning};
+}
+
+MessageRequest downloadNothingNew(const QString& address) {
+    return {UpdateNotModifiedText(address), DownloadTitle, MsgButtons::Ok, MsgIcon::Information};
 }
 
 MessageRequest importFailed(const QString& error) {

@@ -65,6 +65,10 @@ MessageRequest importQuestion(const QString& report, int newDraws);
 MessageRequest importNothingNew(const QString& report);
 MessageRequest importDisagrees(const QString& report);
 MessageRequest importFailed(const QString& error);
+// The download of the official results file from `address` failed for `cause`; or the server says
+// nothing changed since the last one.
+MessageRequest downloadFailed(const QString& address, const QString& cause);
+MessageRequest downloadNothingNew(const QString& address);
 // The file has draws the archive lacks in the middle, or the archive repeats a date: the archive
 // can be written whole from the file, after a copy into `backupFolder`.
 MessageRequest importOffersRebuild(const QString& report, const QString& backupFolder);

@@ -8,7 +8,6 @@
 #include "grid/panel_text.h"
 #include "grid/twips.h"
 #include "views/focus_ring.h"
-#include "views/focus_ring.h"
 #include "views/picture_box.h"
 #include "window/app_icon.h"
 #include "window/click_label.h"
@@ -100,8 +99,11 @@ void frmVorel::buildButtons() {
     But2 = makeButton(this, QStringLiteral("Cancella"), 1660, 1540, buttonFont);
     But3 = makeButton(this, QStringLiteral("Aiuto"), 3260, 1540, buttonFont);
     But4 = makeButton(this, QString(), 4860, 1540, buttonFont);
+    // In the place of the third and fourth buttons, which the paste screen does not show.
+    butDownload = makeButton(this, QStringLiteral("Scarica gli ultimi risultati"), 3260, 3140, buttonFont);
+    butDownload->hide();
     butHelp = makeButton(this, QStringLiteral("?"), 7860, 360, SansFont(9.75));
-    for (QPushButton* button : {But1, But2, But3, But4})
+    for (QPushButton* button : {But1, But2, But3, But4, butDownload})
         SetLightPalette(button, QPalette::Button, ButtonTeal);
     SetLightPalette(butHelp);
 }
@@ -188,6 +190,10 @@ void frmVorel::connectControls() {
     connect(But3, &QPushButton::clicked, this, &frmVorel::But3_Click);
     connect(But4, &QPushButton::clicked, this, &frmVorel::But4_Click);
     connect(butHelp, &QPushButton::clicked, this, &frmVorel::butHelp_Click);
+    connect(butDownload, &QPushButton::clicked, this, &frmVorel::DownloadLatestResults);
+    // F5 downloads from the main menu and the paste screen.
+    connect(new QShortcut(QKeySequence(Qt::Key_F5), this), &QShortcut::activated, this,
+            &frmVorel::DownloadLatestResults);
     // F1 opens the help as "?" does, whichever control has the focus.
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
             &frmVorel::butHelp_Click);
@@ -221,9 +227,9 @@ void frmVorel::connectControls() {
 
 // The tab order as built; labels and hidden controls are skipped by the focus chain itself.
 void frmVorel::setTabOrder() {
-    const QList<QWidget*> order = {TBData[1], TBData[2], TBData[3], TBNum[1], TBNum[2], TBNum[3], TBNum[4],
-                                   TBNum[5],  But1,      But2,      But3,     But4,     VScrl,    HScrl,
-                                   Picture1,  butHelp,   Text1,     Pic1,     Combo1};
+    const QList<QWidget*> order = {TBData[1], TBData[2], TBData[3], TBNum[1], TBNum[2], TBNum[3],    TBNum[4],
+                                   TBNum[5],  But1,      But2,      But3,     But4,     butDownload, VScrl,
+                                   HScrl,     Picture1,  butHelp,   Text1,    Pic1,     Combo1};
     for (int i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order.at(i - 1), order.at(i));
 }

@@ -16,6 +16,9 @@ class ClickLabel;
 class FileStore;
 class FocusRing;
 struct PasteAnalysis;
+struct DownloadRequest;
+struct DownloadResult;
+struct ImportOptions;
 struct ImportReport;
 class HelpViewer;
 class MessageBoxes;
@@ -111,6 +114,9 @@ public:
 
     // A file dropped on the main menu: the official results archive, imported after a question.
     void ImportDroppedFile(const QString& path);
+    // "Scarica gli ultimi risultati" (and F5) on the main menu and the paste screen: the official
+    // results file downloaded with a progress dialog that can cancel, then imported as a dropped file.
+    void DownloadLatestResults();
 
     // Loads the archive from DataPath, reporting a failure in its "Errore" box.
     void LoadArchiveReporting();
@@ -138,6 +144,7 @@ public:
     QPushButton* But1;
     QPushButton* But2;
     QPushButton* But3;
+    QPushButton* butDownload; // on the paste screen
     QPushButton* But4;
     QPushButton* butHelp;
     QPlainTextEdit* Text1;
@@ -193,8 +200,12 @@ private:
     void printDrawPanel(int k);
     bool saveEditedDraw();
     void openPastedDraw(const PasteAnalysis& analysis);
-    void offerRebuild(const QByteArray& bytes, const ImportReport& plan);
-    bool showPlan(const QByteArray& bytes, const ImportReport& plan);
+    // Runs the import of one file with the given options: a dropped file, a download.
+    using Importing = std::function<ImportReport(const ImportOptions&)>;
+    void offerImport(const Importing& import, const ImportReport& plan);
+    void offerRebuild(const Importing& import, const ImportReport& plan);
+    bool showPlan(const Importing& import, const ImportReport& plan);
+    DownloadResult downloadWithProgress(const DownloadRequest& request);
     void showOutcome(const ImportReport& done);
 
     Services services_;

@@ -53,11 +53,11 @@ void frmVorel::dropEvent(QDropEvent* event) {
 
 // Gaps between the file and the archive have one way out: the archive written whole from a file of
 // the whole history, after the current files are copied aside.
-void frmVorel::offerRebuild(const QByteArray& bytes, const ImportReport& plan) {
+void frmVorel::offerRebuild(const Importing& import, const ImportReport& plan) {
     const QString backups = QDir::toNativeSeparators(DataPath + BackupFolderName);
     if (showMessage(Messages::importOffersRebuild(boxText(plan, DataPath), backups)) == MsgAnswer::Cancel)
         return;
-    const ImportReport done = ImportStorico(files(), bytes, {.rebuild = true});
+    const ImportReport done = import({.rebuild = true});
     if (done.status == ImportReport::Failed)
         showMessage(Messages::importFailed(done.errorText()));
     else
@@ -74,21 +74,28 @@ void frmVorel::ImportDroppedFile(const QString& path) {
         showMessage(Messages::importFailed(ErrorMessageText(error)));
         return;
     }
-    const ImportReport plan = ImportStorico(files(), bytes, {.dryRun = true});
-    if (!showPlan(bytes, plan) ||
+    const Importing import = [this, bytes](const ImportOptions& options) {
+        return ImportStorico(files(), bytes, options);
+    };
+    offerImport(import, import({.dryRun = true}));
+}
+
+// After the plan, the question; after OK the import runs again on the archive as it is then.
+void frmVorel::offerImport(const Importing& import, const ImportReport& plan) {
+    if (!showPlan(import, plan) ||
         showMessage(Messages::importQuestion(boxText(plan, DataPath), plan.added)) == MsgAnswer::Cancel)
         return;
-    showOutcome(ImportStorico(files(), bytes, {}));
+    showOutcome(import({}));
     LoadArchiveReporting();
     ShowMainMenu();
 }
 
 // Whether the plan adds draws; otherwise its box has been shown.
-bool frmVorel::showPlan(const QByteArray& bytes, const ImportReport& plan) {
+bool frmVorel::showPlan(const Importing& import, const ImportReport& plan) {
     if (plan.status == ImportReport::Failed)
         showMessage(Messages::importFailed(plan.errorText()));
     else if (plan.status == ImportReport::Disagrees && plan.gaps > 0 && plan.wholeHistory)
-        offerRebuild(bytes, plan);
+        offerRebuild(import, plan);
     else if (plan.status == ImportReport::Disagrees)
         showMessage(Messages::importDisagrees(boxText(plan, DataPath)));
     else if (plan.added == 0)

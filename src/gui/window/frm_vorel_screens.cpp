@@ -74,6 +74,7 @@ void frmVorel::ShowMainMenu() {
     But4->setText(QStringLiteral("Esci"));
     for (QPushButton* button : {But1, But2, But3, But4, butHelp})
         button->show();
+    butDownload->hide();
     setDefaultAndCancel(false, false);
 }
 
@@ -112,6 +113,7 @@ void frmVorel::ShowEntryScreen() {
     But2->show();
     But3->hide();
     But4->hide();
+    butDownload->hide();
     setDefaultAndCancel(false, false);
     TBNum[1]->setFocus();
 }
@@ -160,6 +162,7 @@ void frmVorel::AgDalFile() {
     But2->show();
     But3->hide();
     But4->hide();
+    butDownload->show();
     setDefaultAndCancel(false, false);
     Text1->setPlainText(PasteInstruction + QStringLiteral("\n\n"));
     Text1->setEnabled(true);
