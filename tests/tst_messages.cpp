@@ -69,6 +69,17 @@ void TestMessages::boxes_data() {
                u"Diversa.\r\rL'archivio e il file non concordano: nulla è stato scritto. Le estrazioni "
                u"diverse si correggono dalla schermata Visualizza/Correggi."_s,
                u"Importazione archivio"_s, MsgButtons::Ok, MsgIcon::Warning};
+    QTest::newRow("download failed")
+        << Messages::downloadFailed(u"https://a.it/s.zip"_s, u"il server non risponde da 30 secondi"_s)
+        << MessageRequest{
+               u"Impossibile scaricare https://a.it/s.zip:\rIl server non risponde da 30 secondi.\r\rNulla è "
+               u"stato scritto."_s,
+               u"Scarica gli ultimi risultati"_s, MsgButtons::Ok, MsgIcon::Warning};
+    QTest::newRow("download, nothing new")
+        << Messages::downloadNothingNew(u"https://a.it/s.zip"_s)
+        << MessageRequest{u"Nessuna novità: il file su https://a.it/s.zip non è cambiato dall'ultimo "
+                          u"scaricamento."_s,
+                          u"Scarica gli ultimi risultati"_s, MsgButtons::Ok, MsgIcon::Information};
     QTest::newRow("archive in use")
         << Messages::archiveInUse()
         << MessageRequest{u"L'archivio è in uso da un altro programma: riprovare più tardi."_s, u"Errore"_s,

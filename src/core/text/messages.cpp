@@ -165,9 +165,11 @@ MessageRequest importOnlyOnTheMainMenu() {
 }
 
 MessageRequest downloadFailed(const QString& address, const QString& cause) {
-    return {
-        QStringLiteral("Impossibile scaricare %1:\r%2.\r\rNulla \u00e8 stato scritto.").arg(address, cause),
-        DownloadTitle, MsgButtons::Ok, MsgIcon::Warning};
+    // The cause on a line of its own, as a sentence.
+    const QString sentence = cause.left(1).toUpper() + cause.mid(1);
+    return {QStringLiteral("Impossibile scaricare %1:\r%2.\r\rNulla \u00e8 stato scritto.")
+                .arg(address, sentence),
+            DownloadTitle, MsgButtons::Ok, MsgIcon::Warning};
 }
 
 MessageRequest downloadNothingNew(const QString& address) {
