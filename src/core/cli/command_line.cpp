@@ -269,10 +269,10 @@ int updateArchive(const DataFolder& folder, const QString& from, const ImportOpt
                   .arg(DownloadProblemText({.kind = DownloadProblem::UnsupportedAddress, .field = shown})));
         return ExitStatus::Failed;
     }
-    const DownloadResult downloaded =
-        url.isLocalFile() ? ReadLocalUpdate(url) : DownloadStorico(UpdateRequest(url, folder.path, settings));
     DiskFileStore files(folder.path, true);
-    const UpdateOutcome outcome = ImportUpdate(files, folder.path, settings, url, downloaded, options);
+    const DownloadResult downloaded =
+        url.isLocalFile() ? ReadLocalUpdate(url) : DownloadStorico(UpdateRequest(url, files, settings));
+    const UpdateOutcome outcome = ImportUpdate(files, settings, url, downloaded, options);
     if (outcome.download) {
         write(err, QStringLiteral("vorel: %1: %2\n").arg(shown, DownloadProblemText(outcome.download)));
         return ExitStatus::Failed;

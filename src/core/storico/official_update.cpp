@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storico/official_update.h"
 
+#include "archive/file_sets.h"
 #include "archive/file_store.h"
 #include "settings/settings_store.h"
 #include "storico/storico_zip.h"
 #include "text/error_text.h"
 
+#include <QCryptographicHash>
 #include <QFileInfo>
 
 namespace {
@@ -15,8 +17,19 @@ const QString ValidatorsOfKey = QStringLiteral("ValidatorsOf"); // the address a
 const QString ETagKey = QStringLiteral("ETag");
 const QString LastModifiedKey = QStringLiteral("LastModified");
 
-QString validatorsOf(const QUrl& url, const QString& archiveFolder) {
-    return url.toString() + u' ' + archiveFolder;
+// The address and a digest of every archive file as the download left them.
+QString validatorsOf(const QUrl& url, FileStore& files) {
+    ArchiveFiles bytes;
+    QSet<QString> present;
+    if (ReadArchiveFiles(files, bytes, present) != 0)
+        return {};
+    QCryptographicHash digest(QCryptographicHash::Sha256);
+    for (const auto& [name, content] : NamedArchiveFiles(bytes)) {
+        digest.addData(name.toUtf8());
+        digest.addData(QByteArray::number(content->size()));
+        digest.addData(*content);
+    }
+    return url.toString() + u' ' + QString::fromLatin1(digest.result().toHex());
 }
 
 void keepValidators(SettingsStore& settings, const QString& of, const DownloadResult& downloaded) {
@@ -43,10 +56,11 @@ bool IsUpdateAddress(const QUrl& url) {
                                   !url.host().isEmpty()));
 }
 
-DownloadRequest UpdateRequest(const QUrl& url, const QString& archiveFolder, SettingsStore& settings) {
+DownloadRequest UpdateRequest(const QUrl& url, FileStore& files, SettingsStore& settings) {
     DownloadRequest request;
     request.url = url;
-    if (settings.read(UpdateSection, ValidatorsOfKey, {}) == validatorsOf(url, archiveFolder)) {
+    const QString kept = settings.read(UpdateSection, ValidatorsOfKey, {});
+    if (!kept.isEmpty() && kept == validatorsOf(url, files)) {
         request.etag = settings.read(UpdateSection, ETagKey, {});
         request.lastModified = settings.read(UpdateSection, LastModifiedKey, {});
     }
@@ -60,8 +74,8 @@ DownloadResult ReadLocalUpdate(const QUrl& url) {
     return result;
 }
 
-UpdateOutcome ImportUpdate(FileStore& files, const QString& archiveFolder, SettingsStore& settings,
-                           const QUrl& url, const DownloadResult& downloaded, const ImportOptions& options) {
+UpdateOutcome ImportUpdate(FileStore& files, SettingsStore& settings, const QUrl& url,
+                           const DownloadResult& downloaded, const ImportOptions& options) {
     UpdateOutcome outcome;
     outcome.download = downloaded.problem;
     outcome.notModified = downloaded.notModified;
@@ -73,6 +87,6 @@ UpdateOutcome ImportUpdate(FileStore& files, const QString& archiveFolder, Setti
     }
     outcome.report = ImportStorico(files, downloaded.bytes, options);
     if (!url.isLocalFile() && !options.dryRun && outcome.report.status == ImportReport::Agrees)
-        keepValidators(settings, validatorsOf(url, archiveFolder), downloaded);
+        keepValidators(settings, validatorsOf(url, files), downloaded);
     return outcome;
 }

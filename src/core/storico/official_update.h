@@ -23,9 +23,10 @@ QUrl UpdateAddress(const QString& given, SettingsStore& settings);
 // Whether `url` is one the update takes: https, http or a local file.
 bool IsUpdateAddress(const QUrl& url);
 
-// The request for `url`, with the validators kept for that address and the archive in
-// `archiveFolder` (an answer "not modified" says nothing about another archive).
-DownloadRequest UpdateRequest(const QUrl& url, const QString& archiveFolder, SettingsStore& settings);
+// The request for `url`, with the validators kept for that address when the archive in `files` is
+// still the one that download left: an answer "not modified" says nothing about another archive,
+// nor about this one after it was restored from a copy or changed by hand.
+DownloadRequest UpdateRequest(const QUrl& url, FileStore& files, SettingsStore& settings);
 
 // A local file read as a download gives it; no conditional request.
 DownloadResult ReadLocalUpdate(const QUrl& url);
@@ -39,5 +40,5 @@ struct UpdateOutcome {
     bool notModified = false;
     ImportReport report; // when the download brought a file
 };
-UpdateOutcome ImportUpdate(FileStore& files, const QString& archiveFolder, SettingsStore& settings,
-                           const QUrl& url, const DownloadResult& downloaded, const ImportOptions& options);
+UpdateOutcome ImportUpdate(FileStore& files, SettingsStore& settings, const QUrl& url,
+                           const DownloadResult& downloaded, const ImportOptions& options);

@@ -41,13 +41,13 @@ void frmVorel::DownloadLatestResults() {
     }
     const DownloadResult downloaded = url.isLocalFile()
                                           ? ReadLocalUpdate(url)
-                                          : downloadWithProgress(UpdateRequest(url, DataPath, settings));
+                                          : downloadWithProgress(UpdateRequest(url, files(), settings));
     if (downloaded.problem.kind == DownloadProblem::Cancelled)
         return; // the user's own choice: nothing to say, nothing written
     const Importing import = [this, &settings, url, downloaded](const ImportOptions& options) {
-        return ImportUpdate(files(), DataPath, settings, url, downloaded, options).report;
+        return ImportUpdate(files(), settings, url, downloaded, options).report;
     };
-    const UpdateOutcome plan = ImportUpdate(files(), DataPath, settings, url, downloaded, {.dryRun = true});
+    const UpdateOutcome plan = ImportUpdate(files(), settings, url, downloaded, {.dryRun = true});
     if (plan.download)
         showMessage(Messages::downloadFailed(address, DownloadProblemText(plan.download)));
     else if (plan.notModified)
