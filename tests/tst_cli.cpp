@@ -359,9 +359,9 @@ void TestCli::usageErrors_data() {
     QTest::newRow("import and verify")
         << QStringList{u"--import"_s, u"-"_s, u"--verify"_s, u"x"_s}
         << QByteArray("vorel: --export, --verify, --import, --update and --check go one at a time.\n");
-    QTest::newRow("dry run alone") << QStringList{u"--dry-run"_s}
-                                   << QByteArray(
-                                          "vorel: --dry-run, --correct and --rebuild go with --import or --update.\n");
+    QTest::newRow("dry run alone")
+        << QStringList{u"--dry-run"_s}
+        << QByteArray("vorel: --dry-run, --correct and --rebuild go with --import or --update.\n");
     QTest::newRow("a stray argument")
         << QStringList{u"--check"_s, u"extra"_s} << QByteArray("vorel: Unexpected argument 'extra'.\n");
     QTest::newRow("two files for the window")
@@ -403,8 +403,9 @@ void TestCli::helpVersionAndWindow() {
     r = run(qtOptions);
     QVERIFY2(r.result.openWindow, r.err.constData());
     QCOMPARE(r.result.fileToImport, QDir::current().absoluteFilePath(u"storico.zip"_s));
-    QVERIFY(StyleChosen(QStringList{u"vorel"_s} + qtOptions));
-    QVERIFY(!StyleChosen({u"vorel"_s, u"--data"_s, u"style"_s}));
+    QVERIFY(QtOptionGiven(QStringList{u"vorel"_s} + qtOptions, u"style"_s));
+    QVERIFY(QtOptionGiven(QStringList{u"vorel"_s} + qtOptions, u"platform"_s));
+    QVERIFY(!QtOptionGiven({u"vorel"_s, u"--data"_s, u"style"_s}, u"style"_s));
     r = run({u"-platform"_s, u"offscreen"_s, u"--version"_s});
     QCOMPARE(r.out, QByteArray("vorel " VOREL_VERSION "\n"));
 }

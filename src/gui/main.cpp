@@ -4,6 +4,7 @@
 #include "cli/qt_options.h"
 #include "program_info.h"
 #include "settings/settings_store.h"
+#include "startup.h"
 #include "window/app_icon.h"
 #include "window/frm_vorel.h"
 #include "window/help_viewer.h"
@@ -12,28 +13,14 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QStyleFactory>
 #include <cstdio>
 
 namespace {
 
-// The program's own folder, known before any application object exists.
-QString programFolder(const char* argv0) {
-    const QFileInfo self(QStringLiteral("/proc/self/exe"));
-    const QString path =
-        self.exists() ? self.canonicalPath() : QFileInfo(QString::fromLocal8Bit(argv0)).absolutePath();
-    return path.endsWith(u'/') ? path : path + u'/';
-}
-
-// Qt aborts with a terse message when there is no display; say how to run it instead.
-bool hasDisplay() {
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-}
-
-int runWindow(int argc, char** argv, const CommandLineResult& command, const QString& programPath) {
-    if (!hasDisplay()) {
+int runWindow(int argc, char** argv, const QStringList& arguments, const CommandLineResult& command,
+              const QString& programPath) {
+    if (!DisplayAvailable(arguments)) {
         std::fprintf(stderr,
                      "vorel: no display found. Vorel is a desktop program: run it in a graphical session,\n"
                      "or without a screen under a virtual one, for example: xvfb-run -a vorel\n");
@@ -41,7 +28,7 @@ int runWindow(int argc, char** argv, const CommandLineResult& command, const QSt
     }
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(ProgramVersion);
-    if (!StyleChosen(QCoreApplication::arguments())) // a -style of the user's wins
+    if (!QtOptionGiven(arguments, QStringLiteral("style"))) // a -style of the user's wins
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(AppIcon()); // the message boxes and the help carry it too
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vorel.Vorel"));
@@ -73,10 +60,9 @@ int runWindow(int argc, char** argv, const CommandLineResult& command, const QSt
 int main(int argc, char** argv) {
     // Settings and the per-user data folder are named after the program, window or not.
     QCoreApplication::setApplicationName(ProgramName);
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    const QString programPath = programFolder(argv[0]);
+    const QStringList arguments = ProgramArguments(argc, argv);
+    const QString programPath = ProgramFolder(argv[0]);
+    UseBinaryStandardStreams();
     QFile in, out, err;
     in.open(stdin, QIODevice::ReadOnly);
     out.open(stdout, QIODevice::WriteOnly);
@@ -87,5 +73,5 @@ int main(int argc, char** argv) {
     err.close();
     if (!command.openWindow)
         return command.exitStatus;
-    return runWindow(argc, argv, command, programPath);
+    return runWindow(argc, argv, arguments, command, programPath);
 }

@@ -42,9 +42,9 @@ QStringList WithoutQtOptions(const QStringList& arguments) {
     return kept;
 }
 
-bool StyleChosen(const QStringList& arguments) {
+bool QtOptionGiven(const QStringList& arguments, const QString& name) {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (optionName(arguments.at(i)) == QStringLiteral("style"))
+        if (optionName(arguments.at(i)) == name)
             return true;
     }
     return false;

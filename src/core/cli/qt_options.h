@@ -7,5 +7,6 @@
 // by the application object when the window opens; the program's own command line skips them.
 QStringList WithoutQtOptions(const QStringList& arguments);
 
-// Whether the user chose a style with -style, which then wins over the program's own.
-bool StyleChosen(const QStringList& arguments);
+// Whether the user gave Qt's option `name` (without dashes), such as "style", which then wins over
+// the program's own choice, or "platform", which needs no display.
+bool QtOptionGiven(const QStringList& arguments, const QString& name);
