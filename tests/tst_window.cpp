@@ -125,6 +125,9 @@ void TestWindow::startUpShowsTheMainMenu() {
     QCOMPARE(w.ScreenMode, 0);
     QCOMPARE(w.archive.DrawCount(), DemoArchive().DrawCount());
     QCOMPARE(w.windowTitle(), QStringLiteral("Vorel, v " VOREL_VERSION));
+    // The icon built in from the SVG, at the window's five sizes.
+    QCOMPARE(w.windowIcon().availableSizes(),
+             (QList<QSize>{QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48), QSize(64, 64)}));
     // First run: the default place and size in twips.
     QCOMPARE(w.frameGeometry().topLeft(), QPoint(px(480), px(480)));
     QCOMPARE(w.frameGeometry().size(), QSize(px(8448), px(5676)));

@@ -1,22 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/app_icon.h"
 
-#include "app_icon_svg.h"
+#include "app_icon_pngs.h"
 
-#include <QPainter>
 #include <QPixmap>
-#include <QSvgRenderer>
 
-// The same picture as the desktop's icon theme shows, at the sizes a window uses.
+// The same picture as the desktop's icon theme shows, at the sizes a window uses, rendered from the
+// SVG when the program was built.
 QIcon AppIcon() {
-    QSvgRenderer renderer(QByteArray::fromRawData(AppIconSvg, int(sizeof AppIconSvg - 1)));
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-        painter.end();
+    for (const auto& png : AppIconPngs) {
+        QPixmap pixmap;
+        pixmap.loadFromData(AppIconPngBytes + png.offset, uint(png.size), "PNG");
         icon.addPixmap(pixmap);
     }
     return icon;
