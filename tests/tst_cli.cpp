@@ -15,6 +15,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <map>
@@ -389,7 +390,7 @@ void TestCli::helpVersionAndWindow() {
     r = run({}, u"/opt/vorel"_s); // installed: no archive beside the program
     QVERIFY(r.result.openWindow);
     QCOMPARE(r.result.dataPath, UserDataFolder());
-    QVERIFY(r.result.dataPath.startsWith(qEnvironmentVariable("XDG_DATA_HOME")));
+    QVERIFY(r.result.dataPath.startsWith(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     QVERIFY(!r.result.archiveExpected);
     r = run({u"--data"_s, u"/srv/lotto/"_s});
     QVERIFY(r.result.openWindow);

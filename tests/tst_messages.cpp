@@ -211,9 +211,9 @@ void TestMessages::qtSettingsStore() {
     store.write(u"Settings"_s, u"MainTop"_s, u"960"_s);
     QCOMPARE(store.read(u"Settings"_s, u"MainTop"_s, u"480"_s), u"960"_s);
     QCOMPARE(store.read(u"Settings"_s, u"Absent"_s, u"480"_s), u"480"_s);
-    QSettings direct(u"Vorel"_s, u"Vorel"_s);
+    QSettings direct(QSettings::IniFormat, QSettings::UserScope, u"Vorel"_s, u"Vorel"_s);
     QCOMPARE(direct.value(u"Settings/MainTop"_s).toString(), u"960"_s);
-    QVERIFY(direct.fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
+    QVERIFY(direct.fileName().startsWith(QStringLiteral(VOREL_TEST_FOLDERS "/config")));
 }
 
 QTEST_GUILESS_MAIN(TestMessages)

@@ -3,6 +3,8 @@
 // and runtime folders point into the build tree, never at the user's own, and windows are drawn
 // off screen unless a platform is asked for.
 #include <QByteArray>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QtGlobal>
 
 namespace {
@@ -16,6 +18,13 @@ const bool testFoldersSet = [] {
         qputenv("VOREL_SHARED_DATA", VOREL_SOURCE_DIR "/../shared/data");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Settings in a file of the build tree everywhere, never in the registry.
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromUtf8(root + "/config"));
+#ifdef Q_OS_WIN
+    // Windows' own folders do not follow the XDG variables: the per-user data go to Qt's test place.
+    QStandardPaths::setTestModeEnabled(true);
+#endif
     return true;
 }();
 

@@ -1,0 +1,187 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Vorel for Windows, cross-built on Debian and tested under Wine:
+#   scripts/windows.sh
+# installs what it needs, builds Qt (Debian's own qt6-base source) and libzip for MinGW-w64 once
+# into ~/.cache/vorel (kept while Debian's versions stay the same), cross-builds the program and
+# its tests into build-windows/, runs the test suite under Wine, and makes build-windows/deploy/
+# (the program folder) and build-windows/vorel-<version>-setup.exe (the installer).
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+here=$root/scripts/windows
+build=$root/build-windows
+cache=${XDG_CACHE_HOME:-$HOME/.cache}/vorel
+jobs=$(nproc)
+sudo_cmd=()
+[[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
+
+step() { echo "windows: $*"; }
+
+install_packages() {
+    bash "$root/scripts/bootstrap.sh"
+    # Debian's source packages: Qt and libzip are built from the very sources Debian ships.
+    if ! grep -rqs "^Types:.*deb-src" /etc/apt/sources.list.d/ && ! grep -qs "^deb-src" /etc/apt/sources.list; then
+        step "adding Debian's source archive to apt's sources"
+        "${sudo_cmd[@]}" tee /etc/apt/sources.list.d/vorel-deb-src.sources >/dev/null <<'SOURCES'
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm bookworm-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SOURCES
+        "${sudo_cmd[@]}" apt-get update -qq
+    fi
+    local packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 libwine-dev nsis ninja-build dpkg-dev
+                    qt6-base-dev-tools xvfb xauth)
+    local missing=()
+    for pkg in "${packages[@]}"; do
+        [[ $(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true) == "install ok installed" ]] || missing+=("$pkg")
+    done
+    if ((${#missing[@]})); then
+        step "installing ${missing[*]}"
+        "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    fi
+}
+
+# Debian's version of a source package, as apt would fetch it.
+source_version() { apt-cache showsrc "$1" | sed -n 's/^Version: //p' | head -1; }
+
+# Fetches and unpacks a Debian source package into $cache/src; prints the folder.
+unpack_source() {
+    local package=$1 version=$2 folder=$cache/src/$1-$2
+    if [[ ! -d $folder ]]; then
+        mkdir -p "$cache/src"
+        (cd "$cache/src" && apt-get source --download-only "$package=$version" >/dev/null 2>&1 &&
+             dpkg-source -x --no-check "${package}_${version#*:}.dsc" "$folder" >/dev/null)
+    fi
+    echo "$folder"
+}
+
+build_qt() {
+    local version
+    version=$(source_version qt6-base)
+    qt=$cache/qt-$version-mingw
+    [[ -f $qt/.complete ]] && { step "Qt $version for MinGW from the cache"; return; }
+    step "building Qt $version for MinGW (once; about half an hour on two cores)"
+    local source work=$cache/work/qt-$version
+    source=$(unpack_source qt6-base "$version")
+    rm -rf "$work" "$qt"
+    # Core, Gui, Widgets, Network (Windows' own TLS) and Test, the Windows and offscreen platforms;
+    # no OpenGL, D-Bus or ICU; the bundled zlib, PNG, HarfBuzz, PCRE2 and FreeType. Debian's source
+    # lacks the Wintab headers, which Wine's stand in for.
+    cmake -S "$source" -B "$work" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$here/mingw-toolchain.cmake" -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON \
+        -DCMAKE_INSTALL_PREFIX="$qt" -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DCMAKE_CXX_FLAGS="-I$here/wintab" \
+        -DFEATURE_opengl=OFF -DFEATURE_dbus=OFF -DFEATURE_icu=OFF -DFEATURE_openssl=OFF \
+        -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_harfbuzz=OFF \
+        -DFEATURE_system_pcre2=OFF -DFEATURE_system_jpeg=OFF -DFEATURE_system_freetype=OFF -DFEATURE_freetype=ON \
+        -DFEATURE_sql=OFF -DFEATURE_xml=OFF -DFEATURE_concurrent=OFF -DFEATURE_printsupport=OFF >"$cache/qt-configure.log"
+    cmake --build "$work" --parallel "$jobs" >"$cache/qt-build.log"
+    cmake --install "$work" >/dev/null
+    touch "$qt/.complete"
+    rm -rf "$work"
+}
+
+# zlib and libzip as static libraries, from Debian's sources (libzip's AES through Windows' own).
+build_libzip() {
+    local zlib_version zip_version
+    zlib_version=$(source_version zlib)
+    zip_version=$(source_version libzip)
+    deps=$cache/libzip-$zip_version-zlib-$zlib_version-mingw
+    [[ -f $deps/.complete ]] && { step "libzip $zip_version for MinGW from the cache"; return; }
+    step "building zlib $zlib_version and libzip $zip_version for MinGW"
+    local zlib_source zip_source work=$cache/work/libzip
+    zlib_source=$(unpack_source zlib "$zlib_version")
+    zip_source=$(unpack_source libzip "$zip_version")
+    rm -rf "$work" "$deps"
+    mkdir -p "$deps/lib" "$deps/include"
+    cmake -S "$zlib_source" -B "$work/zlib" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$here/mingw-toolchain.cmake" \
+        -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build "$work/zlib" --target zlibstatic >/dev/null # Debian's source has no DLL resources
+    cp "$work/zlib/libzlibstatic.a" "$deps/lib/libz.a"
+    cp "$zlib_source/zlib.h" "$work/zlib/zconf.h" "$deps/include/"
+    cmake -S "$zip_source" -B "$work/libzip" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$here/mingw-toolchain.cmake" \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$deps" -DBUILD_SHARED_LIBS=OFF \
+        -DZLIB_LIBRARY="$deps/lib/libz.a" -DZLIB_INCLUDE_DIR="$deps/include" \
+        -DBUILD_TOOLS=OFF -DBUILD_REGRESS=OFF -DBUILD_EXAMPLES=OFF -DBUILD_DOC=OFF \
+        -DENABLE_BZIP2=OFF -DENABLE_LZMA=OFF -DENABLE_ZSTD=OFF -DENABLE_GNUTLS=OFF -DENABLE_OPENSSL=OFF \
+        -DENABLE_MBEDTLS=OFF -DENABLE_COMMONCRYPTO=OFF -DENABLE_WINDOWS_CRYPTO=ON >/dev/null
+    cmake --build "$work/libzip" >/dev/null
+    cmake --install "$work/libzip" >/dev/null
+    touch "$deps/.complete"
+    rm -rf "$work"
+}
+
+# The icons are rendered by a native build (the cross build cannot run the renderer).
+native_icons() {
+    if [[ ! -f $root/build/icons/app_icon_pngs.h ]]; then
+        step "rendering the icons in a native build"
+        cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+        cmake --build "$root/build" --target icons >/dev/null
+    fi
+}
+
+# Wine's own folder for this build, and where the DLLs the programs need are found.
+export_wine_environment() {
+    export WINEPREFIX=$build/wine
+    export WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko installer at the first start
+    local mingw_runtime=/usr/lib/gcc/x86_64-w64-mingw32/$(x86_64-w64-mingw32-g++-posix -dumpversion | cut -d. -f1)-posix
+    export WINEPATH="$qt/bin;$mingw_runtime;/usr/x86_64-w64-mingw32/lib"
+    export QT_PLUGIN_PATH=$qt/plugins
+}
+
+cross_build() {
+    step "cross-building the program and its tests into build-windows/"
+    PKG_CONFIG_LIBDIR=$deps/lib/pkgconfig cmake -S "$root" -B "$build" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$here/mingw-toolchain.cmake" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_PREFIX_PATH="$qt;$deps" -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DVOREL_ICON_DIR="$root/build/icons" -DVOREL_BUILD_BENCH=OFF \
+        -DCMAKE_CROSSCOMPILING_EMULATOR=wine \
+        -DCMAKE_CXX_STANDARD_LIBRARIES="-ladvapi32 -lbcrypt $deps/lib/libz.a" >/dev/null
+    cmake --build "$build" --parallel "$jobs" | grep -E "warning|error" || true
+}
+
+run_tests() {
+    step "running the test suite under Wine"
+    wineboot --init >/dev/null 2>&1 || true
+    (cd "$build" && ctest --output-on-failure --timeout 300)
+}
+
+deploy() {
+    step "making build-windows/deploy/"
+    local deploy=$build/deploy
+    rm -rf "$deploy"
+    mkdir -p "$deploy/platforms" "$deploy/tls" "$deploy/styles" "$deploy/Help"
+    cp "$build/bin/vorel.exe" "$deploy/"
+    x86_64-w64-mingw32-strip "$deploy/vorel.exe"
+    for dll in Qt6Core Qt6Gui Qt6Widgets Qt6Network; do cp "$qt/bin/$dll.dll" "$deploy/"; done
+    cp "$qt/plugins/platforms/qwindows.dll" "$deploy/platforms/"
+    cp "$qt/plugins/tls/qschannelbackend.dll" "$deploy/tls/"
+    [[ -f $qt/plugins/styles/qwindowsvistastyle.dll ]] && cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$deploy/styles/"
+    local mingw_runtime=/usr/lib/gcc/x86_64-w64-mingw32/$(x86_64-w64-mingw32-g++-posix -dumpversion | cut -d. -f1)-posix
+    cp "$mingw_runtime/libstdc++-6.dll" "$mingw_runtime/libgcc_s_seh-1.dll" /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$deploy/"
+    cp "$root/Help/vorel.hlp" "$deploy/Help/"
+    cp "$root/LICENSE" "$deploy/LICENSE.txt"
+    x86_64-w64-mingw32-strip "$deploy"/*.dll "$deploy"/*/*.dll
+}
+
+installer() {
+    local version
+    version=$(sed -n 's/^project(Vorel VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
+    step "making build-windows/vorel-$version-setup.exe"
+    makensis -V2 -DVERSION="$version" -DDEPLOY="$build/deploy" -DICON="$root/build/icons/vorel.ico" \
+        -DOUTFILE="$build/vorel-$version-setup.exe" "$here/vorel.nsi"
+}
+
+install_packages
+build_qt
+build_libzip
+native_icons
+export_wine_environment
+cross_build
+run_tests
+deploy
+installer
+step "done: build-windows/deploy/ and build-windows/vorel-*-setup.exe"

@@ -1,0 +1,77 @@
+; SPDX-License-Identifier: GPL-3.0-or-later
+; The Windows installer: for the current user or for all users, a Start-menu entry with the icon,
+; an uninstaller that removes the program and leaves the user's archive (%APPDATA%\Vorel) alone.
+;   makensis -DVERSION=2.0.0 -DDEPLOY=<program folder> -DICON=<vorel.ico> -DOUTFILE=<setup.exe> vorel.nsi
+Unicode true
+SetCompressor /SOLID lzma
+
+!define PRODUCT "Vorel"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Vorel"
+
+; Per user without asking for rights, or for everyone when run as an administrator (/AllUsers).
+!define MULTIUSER_EXECUTIONLEVEL Highest
+!define MULTIUSER_MUI
+!define MULTIUSER_INSTALLMODE_COMMANDLINE
+!define MULTIUSER_INSTALLMODE_INSTDIR "${PRODUCT}"
+!define MULTIUSER_USE_PROGRAMFILES64
+!include MultiUser.nsh
+!include MUI2.nsh
+!include x64.nsh
+
+Name "${PRODUCT} ${VERSION}"
+OutFile "${OUTFILE}"
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+
+!insertmacro MUI_PAGE_LICENSE "${DEPLOY}\LICENSE.txt"
+!insertmacro MULTIUSER_PAGE_INSTALLMODE
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "Italian"
+!insertmacro MUI_LANGUAGE "English"
+
+Function .onInit
+  ${IfNot} ${RunningX64}
+    MessageBox MB_OK|MB_ICONSTOP "Vorel richiede Windows a 64 bit."
+    Abort
+  ${EndIf}
+  !insertmacro MULTIUSER_INIT
+FunctionEnd
+
+Function un.onInit
+  !insertmacro MULTIUSER_UNINIT
+FunctionEnd
+
+Section "Vorel"
+  SetOutPath "$INSTDIR"
+  File /r "${DEPLOY}\*.*"
+  File "/oname=vorel.ico" "${ICON}"
+  WriteUninstaller "$INSTDIR\uninstall.exe"
+  CreateShortCut "$SMPROGRAMS\Vorel.lnk" "$INSTDIR\vorel.exe" "" "$INSTDIR\vorel.ico"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\vorel.ico"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "The Vorel developers"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe" /$MultiUser.InstallMode'
+  WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
+SectionEnd
+
+; Only what the installer put there: the archive and the settings live in the user's own folders.
+Section "Uninstall"
+  Delete "$SMPROGRAMS\Vorel.lnk"
+  RMDir /r "$INSTDIR\platforms"
+  RMDir /r "$INSTDIR\styles"
+  RMDir /r "$INSTDIR\tls"
+  RMDir /r "$INSTDIR\Help"
+  Delete "$INSTDIR\*.dll"
+  Delete "$INSTDIR\vorel.exe"
+  Delete "$INSTDIR\vorel.ico"
+  Delete "$INSTDIR\LICENSE.txt"
+  Delete "$INSTDIR\uninstall.exe"
+  RMDir "$INSTDIR"
+  DeleteRegKey SHCTX "${UNINSTALL_KEY}"
+SectionEnd
