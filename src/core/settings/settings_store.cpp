@@ -15,7 +15,6 @@ QString settingsKey(const QString& section, const QString& key) {
 
 // The system's own store (on Windows the registry) unless the default format was changed, as the
 // tests change it to keep their settings in their own folder on every platform.
-
 QString QtSettingsStore::read(const QString& section, const QString& key, const QString& fallback) {
     QSettings settings(QSettings::defaultFormat(), QSettings::UserScope, ProgramName, ProgramName);
     return settings.value(settingsKey(section, key), fallback).toString();
