@@ -467,8 +467,8 @@ void TestCli::importFromTheCommandLine() {
     QCOMPARE(dry.result.exitStatus, 0);
     QCOMPARE(
         QString::fromUtf8(dry.out),
-        u"Archivio: "_s + folder.path() +
-            u"/\nLette 9 estrazioni dal 04-01-1947 al 01-03-1947; saltate 0 prima del 1947; verificate 0, "
+        u"Archivio: "_s + QDir::toNativeSeparators(folder.path() + u'/') +
+            u"\nLette 9 estrazioni dal 04-01-1947 al 01-03-1947; saltate 0 prima del 1947; verificate 0, "
             "diverse 0, da aggiungere 9, da correggere 0.\nProva: nulla è stato scritto.\n"_s);
     QVERIFY(QDir(folder.path()).isEmpty());
 

@@ -670,7 +670,8 @@ void TestWindow::dropImportsTheOfficialFile() {
         QCOMPARE(h.boxes.shown.first().icon,
                  differs == 1 || differs == 2 ? MsgIcon::Warning : MsgIcon::Question);
     if (screen <= 0) // the report names the archive it checked
-        QVERIFY(h.boxes.shown.first().text.startsWith(u"Archivio: "_s + h.dataPath() + u'\r'));
+        QVERIFY(h.boxes.shown.first().text.startsWith(u"Archivio: "_s +
+                                                      QDir::toNativeSeparators(h.dataPath()) + u'\r'));
     if (differs == 3)
         QCOMPARE(h.boxes.shown.last().text.section(u'\r', -1),
                  u"L'archivio è già aggiornato: nessuna estrazione da aggiungere."_s);
@@ -736,7 +737,8 @@ void TestWindow::missingDataFolder() {
     frmVorel& w = h.start();
     QCOMPARE(h.boxes.shown.size(), 1);
     QCOMPARE(h.boxes.shown.first(),
-             (MessageRequest{u"Percorso non trovato\rCartella: "_s + h.dataPath() + u"nowhere/"_s,
+             (MessageRequest{u"Percorso non trovato\rCartella: "_s +
+                                 QDir::toNativeSeparators(h.dataPath() + u"nowhere/"_s),
                              u"Errore"_s, MsgButtons::Ok, MsgIcon::None}));
     QVERIFY(h.endings.isEmpty());
     QCOMPARE(w.ScreenMode, 0);
