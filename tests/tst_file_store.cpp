@@ -76,7 +76,12 @@ void TestFileStore::twoSpellingsReachOneFile() {
     DiskFileStore files(folder);
     const Archive demo = MakeDemoArchive(QDate(1960, 1, 1));
     QCOMPARE(WriteArchiveFiles(files, demo), 0); // writes "_GIORNI.DTB"
-    writeFile(dir.filePath(u"_giorni.dtb"_s), "stale");
+    // A file system that ignores case (NTFS) holds one file for both spellings, which every
+    // spelling reaches anyway; one that tells them apart can hold a stale second one.
+    writeFile(dir.filePath(u"case-probe"_s), "x");
+    const bool twoSpellingsFit = !QFile::exists(dir.filePath(u"CASE-PROBE"_s));
+    if (twoSpellingsFit)
+        writeFile(dir.filePath(u"_giorni.dtb"_s), "stale");
 
     for (const QString& spelling : {u"_giorni.dtb"_s, u"_GIORNI.DTB"_s, u"_Giorni.Dtb"_s})
         QCOMPARE(files.resolve(spelling), dir.filePath(u"_GIORNI.DTB"_s));
@@ -87,7 +92,8 @@ void TestFileStore::twoSpellingsReachOneFile() {
     Archive loaded;
     QCOMPARE(LoadArchive(folder, loaded), 0);
     QCOMPARE(loaded.DrawWeekday(loaded.DrawCount()), 6);
-    QCOMPARE(readFile(dir.filePath(u"_giorni.dtb"_s)), QByteArray("stale"));
+    if (twoSpellingsFit)
+        QCOMPARE(readFile(dir.filePath(u"_giorni.dtb"_s)), QByteArray("stale"));
 }
 
 void TestFileStore::readingNeverCreatesAFile() {
