@@ -2,7 +2,6 @@
 #include "support/local_http_server.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QSslCertificate>
 #include <QSslConfiguration>
 #include <QSslKey>
@@ -28,21 +27,14 @@ QByteArray reason(int status) {
     }
 }
 
-// A self-signed certificate for 127.0.0.1, as a stranger's server would have.
-bool makeCertificate(const QString& folder, QSslConfiguration& config) {
-    const QString key = folder + QStringLiteral("/key.pem"),
-                  certificate = folder + QStringLiteral("/cert.pem");
-    const int status = QProcess::execute(
-        QStringLiteral("openssl"),
-        {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("ec"),
-         QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
-         QStringLiteral("-keyout"), key, QStringLiteral("-out"), certificate, QStringLiteral("-days"),
-         QStringLiteral("1"), QStringLiteral("-subj"), QStringLiteral("/CN=127.0.0.1")});
-    QFile keyFile(key), certificateFile(certificate);
-    if (status != 0 || !keyFile.open(QIODevice::ReadOnly) || !certificateFile.open(QIODevice::ReadOnly))
+// A self-signed certificate for 127.0.0.1, as a stranger's server would have (made by the build).
+bool loadCertificate(QSslConfiguration& config) {
+    QFile key(QStringLiteral(VOREL_TEST_CERTIFICATE "/key.pem"));
+    QFile certificate(QStringLiteral(VOREL_TEST_CERTIFICATE "/cert.pem"));
+    if (!key.open(QIODevice::ReadOnly) || !certificate.open(QIODevice::ReadOnly))
         return false;
-    config.setPrivateKey(QSslKey(keyFile.readAll(), QSsl::Ec));
-    config.setLocalCertificate(QSslCertificate(certificateFile.readAll()));
+    config.setPrivateKey(QSslKey(key.readAll(), QSsl::Ec));
+    config.setLocalCertificate(QSslCertificate(certificate.readAll()));
     return true;
 }
 
@@ -52,7 +44,7 @@ LocalHttpServer::LocalHttpServer(bool tls) : tls_(tls) {
     if (tls) {
         auto server = std::make_unique<QSslServer>();
         QSslConfiguration config = QSslConfiguration::defaultConfiguration();
-        if (!makeCertificate(certificateFolder_.path(), config))
+        if (!loadCertificate(config))
             return;
         server->setSslConfiguration(config);
         server_ = std::move(server);

@@ -5,7 +5,6 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
-#include <QTemporaryDir>
 #include <QUrl>
 #include <memory>
 
@@ -23,7 +22,7 @@ struct HttpRoute {
 };
 
 // A small HTTP/1.1 server on 127.0.0.1 for the download tests, with a certificate of its own
-// (self-signed, made at start with openssl) when `tls`. It answers one request per connection.
+// (self-signed, made by the build with openssl) when `tls`. It answers one request per connection.
 class LocalHttpServer final : public QObject {
 public:
     explicit LocalHttpServer(bool tls = false);
@@ -38,7 +37,6 @@ private:
     void take(QTcpSocket* socket);
     void answer(QTcpSocket* socket, const QByteArray& head);
 
-    QTemporaryDir certificateFolder_;
     std::unique_ptr<QTcpServer> server_;
     bool tls_;
 };
