@@ -452,8 +452,8 @@ void TestCli::dataFolderRules() {
 void TestCli::loadFailure() {
     const Run r = run({u"--data"_s, dir_.filePath(u"none"_s), u"--export"_s, u"-"_s});
     QCOMPARE(r.result.exitStatus, 2);
-    QCOMPARE(QString::fromUtf8(r.err),
-             u"vorel: Percorso non trovato ("_s + dir_.filePath(u"none/"_s) + u")\n"_s);
+    QCOMPARE(QString::fromUtf8(r.err), u"vorel: Percorso non trovato ("_s +
+                                           QDir::toNativeSeparators(dir_.filePath(u"none/"_s)) + u")\n"_s);
     const Run empty = run({u"--data"_s, dir_.path(), u"--verify"_s, u"x"_s});
     QVERIFY(empty.err.startsWith("vorel: File non trovato ("));
     QCOMPARE(empty.result.exitStatus, 2);
@@ -496,7 +496,7 @@ void TestCli::importFromTheCommandLine() {
     const Run damaged = run({u"--data"_s, fresh, u"--import"_s, u"-"_s}, {}, storico);
     QCOMPARE(damaged.result.exitStatus, 2);
     QCOMPARE(QString::fromUtf8(damaged.err),
-             u"vorel: Numero del record errato ("_s + dates.fileName() + u")\n"_s);
+             u"vorel: Numero del record errato ("_s + QDir::toNativeSeparators(dates.fileName()) + u")\n"_s);
 }
 
 void TestCli::checkAndRepair_data() {

@@ -98,7 +98,8 @@ void TestHelp::readFailures() {
     QTemporaryDir dir;
     const QString missing = dir.filePath(u"Help/vorel.hlp"_s);
     HelpFileRead read = ReadHelpFile(missing);
-    QCOMPARE(read.error, u"Il file della guida non \u00e8 stato trovato:\n"_s + missing);
+    QCOMPARE(read.error,
+             u"Il file della guida non \u00e8 stato trovato:\n"_s + QDir::toNativeSeparators(missing));
     QVERIFY(read.help.topics.empty());
 
     QVERIFY(QDir(dir.path()).mkpath(u"Help/vorel.hlp"_s)); // a folder in its place
@@ -110,7 +111,7 @@ void TestHelp::readFailures() {
     empty.write("\x00\xff garbage");
     empty.close();
     QCOMPARE(ReadHelpFile(empty.fileName()).error,
-             u"Il file della guida non contiene argomenti:\n"_s + empty.fileName());
+             u"Il file della guida non contiene argomenti:\n"_s + QDir::toNativeSeparators(empty.fileName()));
 }
 
 void TestHelp::shippedFileHasATopicPerScreen_data() {

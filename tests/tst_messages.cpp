@@ -4,6 +4,8 @@
 #include "support/window_fakes.h"
 #include "text/messages.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -30,8 +32,9 @@ void TestMessages::boxes_data() {
     QTest::addColumn<MessageRequest>("request");
     QTest::addColumn<MessageRequest>("expected");
     QTest::newRow("load error") << Messages::loadError(53, u"/srv/lotto/"_s)
-                                << MessageRequest{u"File non trovato\rCartella: /srv/lotto/"_s, u"Errore"_s,
-                                                  MsgButtons::Ok, MsgIcon::None};
+                                << MessageRequest{u"File non trovato\rCartella: "_s +
+                                                      QDir::toNativeSeparators(u"/srv/lotto/"_s),
+                                                  u"Errore"_s, MsgButtons::Ok, MsgIcon::None};
     QTest::newRow("file error") << Messages::fileError(53)
                                 << MessageRequest{u"File non trovato"_s, u"Errore"_s, MsgButtons::Ok,
                                                   MsgIcon::None};
@@ -213,7 +216,8 @@ void TestMessages::qtSettingsStore() {
     QCOMPARE(store.read(u"Settings"_s, u"Absent"_s, u"480"_s), u"480"_s);
     QSettings direct(QSettings::IniFormat, QSettings::UserScope, u"Vorel"_s, u"Vorel"_s);
     QCOMPARE(direct.value(u"Settings/MainTop"_s).toString(), u"960"_s);
-    QVERIFY(direct.fileName().startsWith(QStringLiteral(VOREL_TEST_FOLDERS "/config")));
+    QVERIFY(direct.fileName().startsWith(
+        QFileInfo(QStringLiteral(VOREL_TEST_FOLDERS "/config")).absoluteFilePath()));
 }
 
 QTEST_GUILESS_MAIN(TestMessages)
