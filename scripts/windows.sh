@@ -31,7 +31,13 @@ Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 SOURCES
         "${sudo_cmd[@]}" apt-get update -qq
     fi
-    local packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 libwine-dev nsis ninja-build dpkg-dev
+    # The installer is a 32-bit program (NSIS): Wine runs it with its 32-bit half, from i386 multiarch.
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        step "adding the i386 architecture for Wine's 32-bit half"
+        "${sudo_cmd[@]}" dpkg --add-architecture i386
+        "${sudo_cmd[@]}" apt-get update -qq
+    fi
+    local packages=(wine32:i386 g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 libwine-dev nsis ninja-build dpkg-dev
                     qt6-base-dev-tools xvfb xauth)
     local missing=()
     for pkg in "${packages[@]}"; do
@@ -128,6 +134,8 @@ export_wine_environment() {
     export WINEPREFIX=$build/wine
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko installer at the first start
+    # The prefix is made before the DLL path is set: Wine cannot make one with other DLLs in its way.
+    [[ -f $WINEPREFIX/system.reg ]] || (unset WINEPATH; wineboot --init >/dev/null 2>&1 || true)
     # Wine reads Windows paths here: the Linux root is its drive Z:.
     local folder windows_paths=()
     for folder in "$qt/bin" "$(mingw_runtime)" /usr/x86_64-w64-mingw32/lib; do
@@ -158,7 +166,6 @@ cross_build() {
 
 run_tests() {
     step "running the test suite under Wine"
-    wineboot --init >/dev/null 2>&1 || true
     # The tests Wine cannot pass, each with its reason, in one place.
     cp "$here/BLACKLIST" "$build/bin/BLACKLIST"
     (cd "$build" && ctest --timeout 300) && return
@@ -197,6 +204,35 @@ installer() {
         -DOUTFILE="$build/vorel-$version-setup.exe" "$here/vorel.nsi"
 }
 
+# The installer, silently, for the current user in a Wine of its own: the program and its Start-menu
+# entry are there and run; the uninstaller removes them and leaves the archive the program made.
+check_installer() {
+    step "installing, running and uninstalling under Wine"
+    local setup=$1 prefix=$build/wine-install
+    rm -rf "$prefix"
+    (
+        unset WINEPATH QT_PLUGIN_PATH # the installed program finds its own DLLs
+        export WINEPREFIX=$prefix
+        wineboot --init >/dev/null 2>&1 || true
+        wine "$setup" /S /CurrentUser >/dev/null 2>&1
+        local home
+        home=$prefix/drive_c/users/$(id -un)
+        local installed=$home/AppData/Local/Programs/Vorel
+        local archive=$home/AppData/Roaming/Vorel
+        local menu="$home/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Vorel.lnk"
+        [[ -f $installed/vorel.exe && -f $installed/platforms/qwindows.dll && -f $menu ]] ||
+            { echo "windows: the installer left no program or no Start-menu entry" >&2; exit 1; }
+        wine "$installed/vorel.exe" --version | grep -q "^vorel " || { echo "windows: the installed program does not run" >&2; exit 1; }
+        wine "$installed/vorel.exe" --data "$build/bin" --export "$build/demo.txt" --format storico >/dev/null
+        wine "$installed/vorel.exe" --import "$build/demo.txt" >/dev/null
+        [[ -f $archive/_data_sm.dtb ]] || { echo "windows: the installed program made no archive in %APPDATA%" >&2; exit 1; }
+        wine "$installed/uninstall.exe" /S >/dev/null 2>&1
+        for _ in $(seq 50); do [[ -e $installed/vorel.exe ]] || break; sleep 0.2; done
+        [[ ! -e $installed/vorel.exe && ! -e $menu ]] || { echo "windows: the uninstaller left the program" >&2; exit 1; }
+        [[ -f $archive/_data_sm.dtb ]] || { echo "windows: the uninstaller took the archive" >&2; exit 1; }
+    )
+}
+
 install_packages
 build_qt
 build_libzip
@@ -206,4 +242,5 @@ cross_build
 run_tests
 deploy
 installer
+check_installer "$build/vorel-$(sed -n 's/^project(Vorel VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")-setup.exe"
 step "done: build-windows/deploy/ and build-windows/vorel-*-setup.exe"

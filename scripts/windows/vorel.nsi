@@ -62,6 +62,11 @@ SectionEnd
 
 ; Only what the installer put there: the archive and the settings live in the user's own folders.
 Section "Uninstall"
+  ; The entry of whichever kind of install this was, even when the uninstaller is run by hand.
+  SetShellVarContext current
+  Delete "$SMPROGRAMS\Vorel.lnk"
+  DeleteRegKey HKCU "${UNINSTALL_KEY}"
+  SetShellVarContext all
   Delete "$SMPROGRAMS\Vorel.lnk"
   RMDir /r "$INSTDIR\platforms"
   RMDir /r "$INSTDIR\styles"
@@ -73,5 +78,7 @@ Section "Uninstall"
   Delete "$INSTDIR\LICENSE.txt"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
-  DeleteRegKey SHCTX "${UNINSTALL_KEY}"
+  ${If} $MultiUser.InstallMode == "AllUsers"
+    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+  ${EndIf}
 SectionEnd
