@@ -37,8 +37,7 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
            file.write(bytes) == bytes.size();
 }
 
-template <typename T>
-void append(QByteArray& bytes, T value) {
+template <typename T> void append(QByteArray& bytes, T value) {
     value = qToLittleEndian(value);
     bytes.append(reinterpret_cast<const char*>(&value), sizeof value);
 }
@@ -67,8 +66,9 @@ QByteArray icoOf(const std::vector<std::pair<int, QByteArray>>& pngs) {
 }
 
 QByteArray headerOf(const std::vector<std::pair<int, QByteArray>>& pngs) {
-    QByteArray header = "// Made by make_icons from desktop/vorel.svg: the window icon's PNGs.\n#pragma once\n\n"
-                        "#include <QByteArrayView>\n\ninline constexpr unsigned char AppIconPngBytes[] = {";
+    QByteArray header =
+        "// Made by make_icons from desktop/vorel.svg: the window icon's PNGs.\n#pragma once\n\n"
+        "#include <QByteArrayView>\n\ninline constexpr unsigned char AppIconPngBytes[] = {";
     QByteArray table = "inline constexpr struct {\n    int offset;\n    int size;\n} AppIconPngs[] = {\n";
     int offset = 0;
     for (const auto& [size, png] : pngs) {

@@ -8,11 +8,10 @@
 #include <cstdio>
 
 #ifdef Q_OS_WIN
-#include <windows.h>
-
 #include <fcntl.h>
 #include <io.h>
 #include <shellapi.h>
+#include <windows.h>
 #endif
 
 QStringList ProgramArguments([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {

@@ -17,8 +17,9 @@ QString DownloadProblemText(const DownloadProblem& problem) {
     case DownloadProblem::HostNotFound:
         return QStringLiteral("server %1 non trovato (nome sconosciuto o rete assente)").arg(problem.field);
     case DownloadProblem::Timeout:
-        return problem.number == 1 ? QStringLiteral("il server non risponde da 1 secondo")
-                                   : QStringLiteral("il server non risponde da %1 secondi").arg(problem.number);
+        return problem.number == 1
+                   ? QStringLiteral("il server non risponde da 1 secondo")
+                   : QStringLiteral("il server non risponde da %1 secondi").arg(problem.number);
     case DownloadProblem::HttpStatus:
         return QStringLiteral("Risposta del server: %1").arg(problem.number);
     case DownloadProblem::Certificate:
