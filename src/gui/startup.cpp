@@ -8,10 +8,13 @@
 #include <cstdio>
 
 #ifdef Q_OS_WIN
+// <windows.h> comes first: the others build on it.
+// clang-format off
+#include <windows.h>
 #include <fcntl.h>
 #include <io.h>
 #include <shellapi.h>
-#include <windows.h>
+// clang-format on
 #endif
 
 QStringList ProgramArguments([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
