@@ -135,7 +135,9 @@ export_wine_environment() {
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko installer at the first start
     # The prefix is made before the DLL path is set: Wine cannot make one with other DLLs in its way.
+    mkdir -p "$build"
     [[ -f $WINEPREFIX/system.reg ]] || (unset WINEPATH; wineboot --init >/dev/null 2>&1 || true)
+    [[ -f $WINEPREFIX/system.reg ]] || { echo "windows: Wine could not make its prefix" >&2; exit 1; }
     # Wine reads Windows paths here: the Linux root is its drive Z:.
     local folder windows_paths=()
     for folder in "$qt/bin" "$(mingw_runtime)" /usr/x86_64-w64-mingw32/lib; do
