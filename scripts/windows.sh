@@ -136,7 +136,8 @@ export_wine_environment() {
     export WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko installer at the first start
     # The prefix is made before the DLL path is set: Wine cannot make one with other DLLs in its way.
     mkdir -p "$build"
-    [[ -f $WINEPREFIX/system.reg ]] || (unset WINEPATH; wineboot --init >/dev/null 2>&1 || true)
+    # wineboot returns at once; wineserver -w waits until the prefix is made.
+    [[ -f $WINEPREFIX/system.reg ]] || (unset WINEPATH; wineboot --init >/dev/null 2>&1; wineserver -w) || true
     [[ -f $WINEPREFIX/system.reg ]] || { echo "windows: Wine could not make its prefix" >&2; exit 1; }
     # Wine reads Windows paths here: the Linux root is its drive Z:.
     local folder windows_paths=()
@@ -215,7 +216,7 @@ check_installer() {
     (
         unset WINEPATH QT_PLUGIN_PATH # the installed program finds its own DLLs
         export WINEPREFIX=$prefix
-        wineboot --init >/dev/null 2>&1 || true
+        (wineboot --init >/dev/null 2>&1; wineserver -w) || true
         wine "$setup" /S /CurrentUser >/dev/null 2>&1
         local home
         home=$prefix/drive_c/users/$(id -un)
