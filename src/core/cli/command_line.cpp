@@ -262,7 +262,7 @@ int updateArchive(const DataFolder& folder, const QString& from, const ImportOpt
         application.emplace(argc, argv);
     QtSettingsStore settings;
     const QUrl url = UpdateAddress(from, settings);
-    const QString shown = url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toString();
+    const QString shown = UpdateAddressText(url);
     if (!IsUpdateAddress(url)) {
         write(err,
               QStringLiteral("vorel: %1\n")

@@ -8,6 +8,7 @@
 #include "text/error_text.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -47,6 +48,10 @@ QUrl UpdateAddress(const QString& given, SettingsStore& settings) {
     if (url.scheme().isEmpty() || QFileInfo(address).isAbsolute())
         return QUrl::fromLocalFile(QFileInfo(address).absoluteFilePath());
     return url;
+}
+
+QString UpdateAddressText(const QUrl& url) {
+    return url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toString();
 }
 
 bool IsUpdateAddress(const QUrl& url) {

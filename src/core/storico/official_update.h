@@ -20,6 +20,9 @@ inline const QString UpdateSection = QStringLiteral("Update");
 // settings' [Update] Url, else the official address. A plain path is taken as a local file.
 QUrl UpdateAddress(const QString& given, SettingsStore& settings);
 
+// `url` as a user reads it: a local file as a path in the system's own spelling.
+QString UpdateAddressText(const QUrl& url);
+
 // Whether `url` is one the update takes: https, http or a local file.
 bool IsUpdateAddress(const QUrl& url);
 

@@ -114,7 +114,6 @@ MessageRequest subArchivesRebuilt() {
 
 namespace {
 const QString ImportTitle = QStringLiteral("Importazione archivio");
-const QString DownloadTitle = QStringLiteral("Scarica gli ultimi risultati");
 } // namespace
 
 MessageRequest importQuestion(const QString& report, int newDraws) {
@@ -169,11 +168,11 @@ MessageRequest downloadFailed(const QString& address, const QString& cause) {
     const QString sentence = cause.left(1).toUpper() + cause.mid(1);
     return {QStringLiteral("Impossibile scaricare %1:\r%2.\r\rNulla \u00e8 stato scritto.")
                 .arg(address, sentence),
-            DownloadTitle, MsgButtons::Ok, MsgIcon::Warning};
+            DownloadCaption, MsgButtons::Ok, MsgIcon::Warning};
 }
 
 MessageRequest downloadNothingNew(const QString& address) {
-    return {UpdateNotModifiedText(address), DownloadTitle, MsgButtons::Ok, MsgIcon::Information};
+    return {UpdateNotModifiedText(address), DownloadCaption, MsgButtons::Ok, MsgIcon::Information};
 }
 
 MessageRequest importFailed(const QString& error) {

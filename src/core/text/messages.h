@@ -27,6 +27,9 @@ inline const QString WindowCaption = ProgramName + QStringLiteral(", v ") + Prog
 // How every sentence about an archive that changed on disk under the program begins.
 QString ArchiveChangedByAnotherProgram();
 
+// The download's button, its progress dialog and its boxes.
+inline const QString DownloadCaption = QStringLiteral("Scarica gli ultimi risultati");
+
 namespace Messages {
 // A data file could not be saved.
 MessageRequest fileError(int errorNumber);

@@ -100,7 +100,7 @@ void frmVorel::buildButtons() {
     But3 = makeButton(this, QStringLiteral("Aiuto"), 3260, 1540, buttonFont);
     But4 = makeButton(this, QString(), 4860, 1540, buttonFont);
     // In the place of the third and fourth buttons, which the paste screen does not show.
-    butDownload = makeButton(this, QStringLiteral("Scarica gli ultimi risultati"), 3260, 3140, buttonFont);
+    butDownload = makeButton(this, DownloadCaption, 3260, 3140, buttonFont);
     butDownload->hide();
     butHelp = makeButton(this, QStringLiteral("?"), 7860, 360, SansFont(9.75));
     for (QPushButton* button : {But1, But2, But3, But4, butDownload})

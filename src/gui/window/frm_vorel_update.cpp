@@ -5,7 +5,6 @@
 #include "text/download_texts.h"
 #include "window/frm_vorel.h"
 
-#include <QDir>
 #include <QEventLoop>
 #include <QLocale>
 #include <QProgressDialog>
@@ -22,10 +21,6 @@ QString receivedText(const QString& address, qint64 received, qint64 total) {
     return text;
 }
 
-QString shownAddress(const QUrl& url) {
-    return url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toString();
-}
-
 } // namespace
 
 void frmVorel::DownloadLatestResults() {
@@ -33,7 +28,7 @@ void frmVorel::DownloadLatestResults() {
         return;
     SettingsStore& settings = *services_.settings;
     const QUrl url = UpdateAddress({}, settings);
-    const QString address = shownAddress(url);
+    const QString address = UpdateAddressText(url);
     if (!IsUpdateAddress(url)) {
         showMessage(Messages::downloadFailed(
             address, DownloadProblemText({.kind = DownloadProblem::UnsupportedAddress, .field = address})));
@@ -58,9 +53,9 @@ void frmVorel::DownloadLatestResults() {
 
 // The window keeps painting while the file comes; the dialog's "Annulla" stops the download.
 DownloadResult frmVorel::downloadWithProgress(const DownloadRequest& request) {
-    const QString address = shownAddress(request.url);
+    const QString address = UpdateAddressText(request.url);
     QProgressDialog dialog(receivedText(address, 0, -1), QStringLiteral("Annulla"), 0, 0, this);
-    dialog.setWindowTitle(QStringLiteral("Scarica gli ultimi risultati"));
+    dialog.setWindowTitle(DownloadCaption);
     dialog.setWindowModality(Qt::WindowModal);
     dialog.setMinimumDuration(0);
     dialog.setAutoClose(false);
