@@ -17,6 +17,23 @@ sudo_cmd=()
 
 step() { echo "windows: $*"; }
 
+# Every Wine command goes through Wine's 64-bit loader and server, named once here: /usr/bin/wine
+# would start the 32-bit loader wherever wine32 is installed, and some machines cannot run 32-bit
+# programs at all. Set after the packages are installed.
+wine_loaders() {
+    wine=/usr/lib/wine/wine64
+    [[ -x $wine ]] || wine=$(command -v wine64 || command -v wine)
+    wineserver=/usr/lib/wine/wineserver64
+    [[ -x $wineserver ]] || wineserver=$(command -v wineserver)
+    export WINELOADER=$wine WINESERVER=$wineserver
+}
+
+# Makes the Wine prefix $WINEPREFIX; wineboot returns at once and the server waits until it is made.
+make_wine_prefix() {
+    [[ -f $WINEPREFIX/system.reg ]] || ("$wine" wineboot --init >/dev/null 2>&1; "$wineserver" -w) || true
+    [[ -f $WINEPREFIX/system.reg ]] || { echo "windows: Wine could not make its prefix in $WINEPREFIX" >&2; exit 1; }
+}
+
 install_packages() {
     bash "$root/scripts/bootstrap.sh"
     # Debian's source packages: Qt and libzip are built from the very sources Debian ships.
@@ -31,13 +48,8 @@ Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 SOURCES
         "${sudo_cmd[@]}" apt-get update -qq
     fi
-    # The installer is a 32-bit program (NSIS): Wine runs it with its 32-bit half, from i386 multiarch.
-    if ! dpkg --print-foreign-architectures | grep -qx i386; then
-        step "adding the i386 architecture for Wine's 32-bit half"
-        "${sudo_cmd[@]}" dpkg --add-architecture i386
-        "${sudo_cmd[@]}" apt-get update -qq
-    fi
-    local packages=(wine32:i386 g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 libwine-dev nsis ninja-build dpkg-dev
+    # Everything Wine runs here is 64-bit (the program, its tests, the installer): no i386 half.
+    local packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 libwine-dev nsis ninja-build dpkg-dev
                     qt6-base-dev-tools xvfb xauth)
     local missing=()
     for pkg in "${packages[@]}"; do
@@ -57,8 +69,11 @@ unpack_source() {
     local package=$1 version=$2 folder=$cache/src/$1-${2#*:}
     if [[ ! -d $folder ]]; then
         mkdir -p "$cache/src"
+        # Unpacked beside and renamed, so that an unpacking cut short is never taken for a source.
+        rm -rf "$folder.part"
         (cd "$cache/src" && apt-get source --download-only "$package=$version" >/dev/null 2>&1 &&
-             dpkg-source -x --no-check "${package}_${version#*:}.dsc" "$folder" >/dev/null)
+             dpkg-source -x --no-check "${package}_${version#*:}.dsc" "$folder.part" >/dev/null &&
+             mv "$folder.part" "$folder")
     fi
     echo "$folder"
 }
@@ -68,22 +83,34 @@ build_qt() {
     version=$(source_version qt6-base)
     qt=$cache/qt-${version#*:}-mingw
     [[ -f $qt/.complete ]] && { step "Qt $version for MinGW from the cache"; return; }
-    step "building Qt $version for MinGW (once; about half an hour on two cores)"
     local source work=$cache/work/qt-$version
     source=$(unpack_source qt6-base "$version")
-    rm -rf "$work" "$qt"
     # Core, Gui, Widgets, Network (Windows' own TLS) and Test, the Windows and offscreen platforms;
     # no OpenGL, D-Bus or ICU; the bundled zlib, PNG, HarfBuzz, PCRE2 and FreeType. Debian's source
     # lacks the Wintab headers, which Wine's stand in for.
-    cmake -S "$source" -B "$work" -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$here/mingw-toolchain.cmake" -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON \
-        -DCMAKE_INSTALL_PREFIX="$qt" -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-        -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DCMAKE_CXX_FLAGS="-I$here/wintab" \
-        -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_opengl_dynamic=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_dbus=OFF -DFEATURE_icu=OFF -DFEATURE_openssl=OFF \
-        -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_harfbuzz=OFF \
-        -DFEATURE_system_pcre2=OFF -DFEATURE_system_jpeg=OFF -DFEATURE_system_freetype=OFF -DFEATURE_freetype=ON \
-        -DFEATURE_sql=OFF -DFEATURE_xml=OFF -DFEATURE_concurrent=OFF -DFEATURE_printsupport=OFF >"$cache/qt-configure.log"
+    local options=(
+        -G Ninja -DCMAKE_TOOLCHAIN_FILE="$here/mingw-toolchain.cmake" -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
+        -DCMAKE_INSTALL_PREFIX="$qt" -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+        -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DCMAKE_CXX_FLAGS="-I$here/wintab"
+        -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_opengl_dynamic=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_dbus=OFF
+        -DFEATURE_icu=OFF -DFEATURE_openssl=OFF
+        -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_harfbuzz=OFF
+        -DFEATURE_system_pcre2=OFF -DFEATURE_system_jpeg=OFF -DFEATURE_system_freetype=OFF -DFEATURE_freetype=ON
+        -DFEATURE_sql=OFF -DFEATURE_xml=OFF -DFEATURE_concurrent=OFF -DFEATURE_printsupport=OFF)
+    # A build cut short (a CI run stopped at its limit) goes on where it stopped when it was
+    # configured the same way; any other half-built tree is started afresh.
+    local stamp
+    stamp=$( (printf '%s\n' "${options[@]}"; cat "$here/mingw-toolchain.cmake" "$here"/wintab/*) | sha256sum | cut -c1-16)
+    if [[ -f $work/.configured && $(cat "$work/.configured") == "$stamp" ]]; then
+        step "going on with the build of Qt $version for MinGW where it stopped"
+    else
+        step "building Qt $version for MinGW (once; about half an hour on two cores)"
+        rm -rf "$work" "$qt"
+        cmake -S "$source" -B "$work" "${options[@]}" >"$cache/qt-configure.log"
+        echo "$stamp" >"$work/.configured"
+    fi
     cmake --build "$work" --parallel "$jobs" >"$cache/qt-build.log"
+    rm -rf "$qt"
     cmake --install "$work" >/dev/null
     touch "$qt/.complete"
     rm -rf "$work"
@@ -136,9 +163,7 @@ export_wine_environment() {
     export WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko installer at the first start
     # The prefix is made before the DLL path is set: Wine cannot make one with other DLLs in its way.
     mkdir -p "$build"
-    # wineboot returns at once; wineserver -w waits until the prefix is made.
-    [[ -f $WINEPREFIX/system.reg ]] || (unset WINEPATH; wineboot --init >/dev/null 2>&1; wineserver -w) || true
-    [[ -f $WINEPREFIX/system.reg ]] || { echo "windows: Wine could not make its prefix" >&2; exit 1; }
+    (unset WINEPATH; make_wine_prefix)
     # Wine reads Windows paths here: the Linux root is its drive Z:.
     local folder windows_paths=()
     for folder in "$qt/bin" "$(mingw_runtime)" /usr/x86_64-w64-mingw32/lib; do
@@ -158,7 +183,7 @@ cross_build() {
         -DCMAKE_TOOLCHAIN_FILE="$here/mingw-toolchain.cmake" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_PREFIX_PATH="$qt;$deps" -DVOREL_WINDOWS_PREFIXES="$qt;$deps" -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DVOREL_ICON_DIR="$root/build/icons" -DVOREL_BUILD_BENCH=OFF \
-        -DCMAKE_CROSSCOMPILING_EMULATOR=wine \
+        -DCMAKE_CROSSCOMPILING_EMULATOR="$wine" \
         -DCMAKE_CXX_STANDARD_LIBRARIES="-ladvapi32 -lbcrypt $deps/lib/libz.a" >/dev/null
     if ! cmake --build "$build" --parallel "$jobs" >"$build/build.log" 2>&1; then
         grep -E "error|FAILED" "$build/build.log" | head -n 40 >&2
@@ -175,7 +200,7 @@ run_tests() {
     # Under Wine a test's own report does not reach ctest: write the failed ones' to files and show them.
     local failed
     for failed in $(cd "$build" && ctest --rerun-failed -N | sed -n 's/.*Test *#[0-9]*: \(tst_[a-z_]*\).*/\1/p'); do
-        (cd "$build" && wine "bin/$failed.exe" -o "$failed.txt,txt" >/dev/null 2>&1 || true)
+        (cd "$build" && "$wine" "bin/$failed.exe" -o "$failed.txt,txt" >/dev/null 2>&1 || true)
         grep -E -A4 "^(FAIL|QFATAL)" "$build/$failed.txt" >&2 || true
     done
     exit 1
@@ -205,6 +230,8 @@ installer() {
     step "making build-windows/vorel-$version-setup.exe"
     makensis -V2 -DVERSION="$version" -DDEPLOY="$build/deploy" -DICON="$root/build/icons/vorel.ico" \
         -DOUTFILE="$build/vorel-$version-setup.exe" "$here/vorel.nsi"
+    file "$build/vorel-$version-setup.exe" | grep -q "PE32+ executable.*x86-64" ||
+        { echo "windows: the installer is not a 64-bit program" >&2; exit 1; }
 }
 
 # The installer, silently, for the current user in a Wine of its own: the program and its Start-menu
@@ -216,8 +243,8 @@ check_installer() {
     (
         unset WINEPATH QT_PLUGIN_PATH # the installed program finds its own DLLs
         export WINEPREFIX=$prefix
-        (wineboot --init >/dev/null 2>&1; wineserver -w) || true
-        wine "$setup" /S /CurrentUser >/dev/null 2>&1
+        make_wine_prefix
+        "$wine" "$setup" /S /CurrentUser >/dev/null 2>&1
         local home
         home=$prefix/drive_c/users/$(id -un)
         local installed=$home/AppData/Local/Programs/Vorel
@@ -225,11 +252,11 @@ check_installer() {
         local menu="$home/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Vorel.lnk"
         [[ -f $installed/vorel.exe && -f $installed/platforms/qwindows.dll && -f $menu ]] ||
             { echo "windows: the installer left no program or no Start-menu entry" >&2; exit 1; }
-        wine "$installed/vorel.exe" --version | grep -q "^vorel " || { echo "windows: the installed program does not run" >&2; exit 1; }
-        wine "$installed/vorel.exe" --data "$build/bin" --export "$build/demo.txt" --format storico >/dev/null
-        wine "$installed/vorel.exe" --import "$build/demo.txt" >/dev/null
+        "$wine" "$installed/vorel.exe" --version | grep -q "^vorel " || { echo "windows: the installed program does not run" >&2; exit 1; }
+        "$wine" "$installed/vorel.exe" --data "$build/bin" --export "$build/demo.txt" --format storico >/dev/null
+        "$wine" "$installed/vorel.exe" --import "$build/demo.txt" >/dev/null
         [[ -f $archive/_data_sm.dtb ]] || { echo "windows: the installed program made no archive in %APPDATA%" >&2; exit 1; }
-        wine "$installed/uninstall.exe" /S >/dev/null 2>&1
+        "$wine" "$installed/uninstall.exe" /S >/dev/null 2>&1
         for _ in $(seq 50); do [[ -e $installed/vorel.exe ]] || break; sleep 0.2; done
         [[ ! -e $installed/vorel.exe && ! -e $menu ]] || { echo "windows: the uninstaller left the program" >&2; exit 1; }
         [[ -f $archive/_data_sm.dtb ]] || { echo "windows: the uninstaller took the archive" >&2; exit 1; }
@@ -237,6 +264,7 @@ check_installer() {
 }
 
 install_packages
+wine_loaders
 build_qt
 build_libzip
 native_icons

@@ -2,7 +2,9 @@
 ; The Windows installer: for the current user or for all users, a Start-menu entry with the icon,
 ; an uninstaller that removes the program and leaves the user's archive (%APPDATA%\Vorel) alone.
 ;   makensis -DVERSION=2.0.0 -DDEPLOY=<program folder> -DICON=<vorel.ico> -DOUTFILE=<setup.exe> vorel.nsi
-Unicode true
+; A 64-bit installer for the 64-bit program: it needs no 32-bit support anywhere, writes the
+; 64-bit uninstall entry and installs into the 64-bit Program Files.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !define PRODUCT "Vorel"
@@ -16,7 +18,6 @@ SetCompressor /SOLID lzma
 !define MULTIUSER_USE_PROGRAMFILES64
 !include MultiUser.nsh
 !include MUI2.nsh
-!include x64.nsh
 
 Name "${PRODUCT} ${VERSION}"
 OutFile "${OUTFILE}"
@@ -34,14 +35,12 @@ OutFile "${OUTFILE}"
 !insertmacro MUI_LANGUAGE "English"
 
 Function .onInit
-  ${IfNot} ${RunningX64}
-    MessageBox MB_OK|MB_ICONSTOP "Vorel richiede Windows a 64 bit."
-    Abort
-  ${EndIf}
+  SetRegView 64
   !insertmacro MULTIUSER_INIT
 FunctionEnd
 
 Function un.onInit
+  SetRegView 64
   !insertmacro MULTIUSER_UNINIT
 FunctionEnd
 
