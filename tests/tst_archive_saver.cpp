@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The archive's one write path: what a commit writes, in what order, and what it refuses.
 #include "archive/archive_loader.h"
+#include "archive/archive_repair.h"
 #include "archive/archive_update.h"
+#include "archive/backups.h"
 #include "archive/data_file_layout.h"
 #include "archive/edit_buffer.h"
 #include "archive/file_store.h"
@@ -39,8 +41,8 @@ class TestArchiveSaver : public QObject {
 private Q_SLOTS:
     void commitWritesTheArchiveWithTheDraw_data();
     void commitWritesTheArchiveWithTheDraw();
-    void failureAtAnyWriteThenARetry_data();
-    void failureAtAnyWriteThenARetry();
+    void everyStepLeavesBeforeOrAfter_data();
+    void everyStepLeavesBeforeOrAfter();
     void valuesThatDoNotFitWriteNothing_data();
     void valuesThatDoNotFitWriteNothing();
     void damagedOrFullArchiveIsRefused_data();
@@ -52,6 +54,8 @@ private Q_SLOTS:
     void subArchivesFollowTheFullArchive();
     void weeklyPeriodGrowsWithItsDraws();
     void backupsBeforeStoredDrawsChange();
+    void backupsYouCanCountOn_data();
+    void backupsYouCanCountOn();
     void subArchivePlaces_data();
     void subArchivePlaces();
 };
@@ -86,42 +90,60 @@ void TestArchiveSaver::commitWritesTheArchiveWithTheDraw() {
             store.remove(name);
             expected.remove(name);
         }
-    const int before = store.writeCount();
+    const qsizetype before = store.placedNames().size();
     const ArchiveUpdateResult result = commit(store, draw, SampleDraw());
     QCOMPARE(result.error, 0);
     QVERIFY(!result.subArchivesRebuilt);
-    QCOMPARE(lowered(store.writtenNames().mid(before)), lowered(writes));
+    QCOMPARE(lowered(store.placedNames().mid(before)), lowered(writes));
     QCOMPARE(DifferingFiles(store, expected), QStringList());
 }
 
-void TestArchiveSaver::failureAtAnyWriteThenARetry_data() {
-    QTest::addColumn<int>("failing");
-    QTest::addColumn<int>("draws");
-    QTest::addColumn<int>("draw");
-    for (int write = 1; write <= 6; ++write)
-        QTest::addRow("append 3476, write %d fails", write) << write << 3475 << 3476;
-    for (int write = 1; write <= 5; ++write) // the weekday stays: one file fewer
-        QTest::addRow("correct 3475, write %d fails", write) << write << 3476 << 3475;
+void TestArchiveSaver::everyStepLeavesBeforeOrAfter_data() {
+    QTest::addColumn<int>("kind");
+    QTest::newRow("append 3476") << 0;
+    QTest::newRow("correct the date and numbers of 3475") << 1;
+    QTest::newRow("append rewriting sub-archives left behind") << 2;
+    QTest::newRow("rebuild") << 3;
+    QTest::newRow("repair") << 4;
+    QTest::newRow("restore") << 5;
 }
 
-// Nothing runs after the failing write, as after a kill. The archive still loads, and the same
-// commit tried again on it ends with the bytes of the archive with the draw.
-void TestArchiveSaver::failureAtAnyWriteThenARetry() {
-    QFETCH(int, failing);
-    QFETCH(int, draws);
-    QFETCH(int, draw);
-    const Archive demo = DemoOf(draws);
-    MemoryFileStore store = StoreOf(demo);
-    store.failWrite(store.writeCount() + failing, 61);
-    QCOMPARE(commit(store, draw, SampleDraw()).error, 61);
-    QCOMPARE(store.writeCount(), StoreOf(demo).writeCount() + failing);
-
-    const Archive loaded = Load(store);
-    QVERIFY(loaded.DrawCount() == draws || loaded.DrawCount() == draw);
-    for (int d = 1; d < draw; ++d)
-        QVERIFY(loaded.DrawDate(d) == demo.DrawDate(d));
-    QCOMPARE(SaveArchive(store, loaded, draw, SampleDraw()).error, 0);
-    QCOMPARE(DifferingFiles(store, StoreOf(WithDraw(demo, draw, SampleDraw()))), QStringList());
+// Killed at any change, or with any change failing once, a write leaves the archive as it was or
+// as it becomes, byte for byte, once it is opened again; the same write tried again ends right.
+void TestArchiveSaver::everyStepLeavesBeforeOrAfter() {
+    QFETCH(int, kind);
+    const Archive demo = DemoOf(3475);
+    MemoryFileStore start = StoreOf(demo);
+    EditBuffer moved = SampleDraw();
+    moved.EditDate[1] = 16; // a week later, still a Saturday
+    if (kind == 2)
+        start.setFile(u"_data_m.dtb"_s, StoreOf(DemoOf(3470)).file(u"_data_m.dtb"_s));
+    if (kind == 4)
+        start.setFile(SmNumbers, start.file(SmNumbers).left(NumbersRecordSize * 3470));
+    if (kind == 5) {
+        ArchiveUpdate update(start);
+        QCOMPARE(update.open(), 0);
+        QCOMPARE(update.write({.corrections = {{3475, moved}}}).error, 0);
+    }
+    CheckEveryStep(start, [&demo, &moved, kind](MemoryFileStore& store) {
+        if (kind <= 2) {
+            SaveArchive(store, demo, kind == 1 ? 3475 : 3476, kind == 1 ? moved : SampleDraw());
+            return;
+        }
+        ArchiveUpdate update(store);
+        if (update.open() != 0)
+            return;
+        if (kind == 3) {
+            update.write({.whole = WithDraw(DemoOf(3470), 3471, SampleDraw())});
+        } else if (kind == 4) {
+            update.write({.files = PlanRepair(update.snapshot()).files});
+        } else {
+            BackupInfo info;
+            ArchiveSnapshot backup;
+            if (ReadBackup(store, u"last"_s, info, backup) == 0)
+                update.write({.files = RestoredFiles(backup, update.snapshot())});
+        }
+    });
 }
 
 void TestArchiveSaver::valuesThatDoNotFitWriteNothing_data() {
@@ -158,33 +180,35 @@ void TestArchiveSaver::valuesThatDoNotFitWriteNothing() {
 
 void TestArchiveSaver::damagedOrFullArchiveIsRefused_data() {
     QTest::addColumn<int>("count"); // of a dates file that holds 3010 records
-    QTest::addColumn<int>("error");
-    QTest::newRow("32767") << 32767 << 63;
-    QTest::newRow("3011, one more than its records") << 3011 << 63;
-    QTest::newRow("0") << 0 << 63;
-    QTest::newRow("-1") << -1 << 63;
-    QTest::newRow("3009, a record left behind") << 3009 << 0;
+    QTest::addColumn<int>("loadError");
+    QTest::addColumn<int>("saveError");
+    QTest::newRow("32767") << 32767 << 63 << 63;
+    QTest::newRow("3011, one more than its records") << 3011 << 63 << 63;
+    QTest::newRow("0") << 0 << 63 << 63;
+    QTest::newRow("-1") << -1 << 63 << 63;
+    QTest::newRow("3009, a record hidden") << 3009 << 0 << ErrorNumber::ArchiveDamaged;
 }
 
-// A dates file that counts records it does not hold is damaged: nothing is appended to it.
+// A dates file whose count is not its records is damaged: nothing is added to it.
 void TestArchiveSaver::damagedOrFullArchiveIsRefused() {
     QFETCH(int, count);
-    QFETCH(int, error);
+    QFETCH(int, loadError);
+    QFETCH(int, saveError);
     MemoryFileStore store = StoreOf(DemoOf(3010));
     QByteArray dates = store.file(SmDates);
     putWord(dates, 0, qint16(count));
     store.setFile(SmDates, dates);
     const int writes = store.writeCount();
     Archive loaded;
-    QCOMPARE(LoadArchive(store, loaded), error);
-    QCOMPARE(SaveArchive(store, loaded, loaded.DrawCount() + 1, SampleDraw()).error, error);
-    if (error != 0)
-        QCOMPARE(store.writeCount(), writes);
-    else
-        QCOMPARE(DifferingFiles(store, StoreOf(WithDraw(DemoOf(3009), 3010, SampleDraw()))), QStringList());
+    QCOMPARE(LoadArchive(store, loaded), loadError);
+    QCOMPARE(SaveArchive(store, loaded, loaded.DrawCount() + 1, SampleDraw()).error, saveError);
+    QCOMPARE(store.writeCount(), writes);
 
     // A full archive takes no more draws.
     Archive full(MaxDrawCount);
+    for (int d = 1; d <= MaxDrawCount; ++d)
+        full.setDrawDate(d, {1, 1, 47});
+    full.LastWeeklyDraw = MaxDrawCount;
     MemoryFileStore fullStore = StoreOf(full);
     QCOMPARE(SaveArchive(fullStore, full, MaxDrawCount + 1, SampleDraw()).error, 63);
 }
@@ -252,6 +276,7 @@ void TestArchiveSaver::subArchivesFollowTheFullArchive() {
     const ArchiveUpdateResult result = commit(store, 3001, SampleDraw());
     QCOMPARE(result.error, 0);
     QVERIFY(result.subArchivesRebuilt);
+    QVERIFY(!result.backup.isEmpty());
     QCOMPARE(DifferingFiles(store, StoreOf(WithDraw(demo, 3001, SampleDraw()))), QStringList());
 }
 
@@ -271,7 +296,8 @@ void TestArchiveSaver::weeklyPeriodGrowsWithItsDraws() {
     QCOMPARE(DifferingFiles(store, StoreOf(whole)), QStringList());
 }
 
-// A correction copies the files first, an append does not.
+// A correction copies the files first, an append does not; a read-only file stops a write before
+// anything is written.
 void TestArchiveSaver::backupsBeforeStoredDrawsChange() {
     const Archive demo = DemoOf(100);
     MemoryFileStore store = StoreOf(demo);
@@ -282,11 +308,69 @@ void TestArchiveSaver::backupsBeforeStoredDrawsChange() {
         update.now = [] { return QDateTime(QDate(2026, 12, 7), QTime(14, 30, 5)); };
         QCOMPARE(update.write({.corrections = {{50, edit}}}).backup, u"backup/20261207-143005"_s);
     }
-    QCOMPARE(store.backups.value(u"20261207-143005"_s).value(SmNumbers), StoreOf(demo).file(SmNumbers));
-    QCOMPARE(store.backups.value(u"20261207-143005"_s).size(), 8);
-
+    QCOMPARE(store.file(u"backup/20261207-143005/"_s + SmNumbers), StoreOf(demo).file(SmNumbers));
+    QCOMPARE(store.entries(u"backup/20261207-143005"_s).size(), 9); // the files and the manifest
     QVERIFY(commit(store, 101, edit).backup.isEmpty());
-    QCOMPARE(store.backups.size(), 1);
+    QCOMPARE(ListBackups(store).size(), std::size_t(1));
+
+    store.setReadOnly(Weekdays);
+    const int writes = store.writeCount();
+    const ArchiveUpdateResult refused = commit(store, 102, edit);
+    QCOMPARE(refused.error, ErrorNumber::PermissionDenied);
+    QVERIFY(DataFileName::same(refused.file, Weekdays));
+    QCOMPARE(store.writeCount(), writes);
+}
+
+void TestArchiveSaver::backupsYouCanCountOn_data() {
+    QTest::addColumn<int>("setup"); // 0 twelve made in turn, 1 cut short, 2 clock once ahead, 3 user's folder
+    QTest::newRow("the ten newest kept") << 0;
+    QTest::newRow("one cut short at each step: removed, never counted") << 1;
+    QTest::newRow("a clock once ahead") << 2;
+    QTest::newRow("a folder of the user's own") << 3;
+}
+
+// Backups count only when complete; the ten newest by the order they were made are kept, the
+// new one always among them; nothing the program did not make is touched.
+void TestArchiveSaver::backupsYouCanCountOn() {
+    QFETCH(int, setup);
+    MemoryFileStore store = StoreOf(DemoOf(40));
+    ArchiveSnapshot snapshot;
+    QCOMPARE(ReadArchive(store, snapshot), 0);
+    QDateTime clock(QDate(2026, 12, 7), QTime(10, 0));
+    QStringList made;
+    const auto backup = [&] {
+        QString name;
+        clock = clock.addSecs(1);
+        const int error =
+            MakeBackup(store, snapshot, setup == 2 && made.size() < 5 ? clock.addYears(1) : clock, name);
+        if (error == 0)
+            made.prepend(name);
+        return error;
+    };
+    if (setup == 3)
+        store.setFile(u"backup/20200101-000000/note.txt"_s, "mine");
+    for (int i = 0; i < 12; ++i) {
+        if (setup == 1) {
+            const int writes = store.writeCount();
+            store.killAt(writes + 1 + i % 9);
+            backup();
+            store.failWrite(0, 0);
+        }
+        QCOMPARE(backup(), 0);
+    }
+    std::vector<BackupInfo> kept = ListBackups(store);
+    QCOMPARE(int(kept.size()), KeptBackups);
+    for (int i = 0; i < KeptBackups; ++i) {
+        QVERIFY(kept[std::size_t(i)].complete);
+        QCOMPARE(kept[std::size_t(i)].name, made.at(i));
+        QCOMPARE(kept[std::size_t(i)].draws, 40);
+    }
+    QCOMPARE(store.contains(u"backup/20200101-000000/note.txt"_s), setup == 3);
+    BackupInfo info;
+    ArchiveSnapshot restored;
+    QCOMPARE(ReadBackup(store, u"last"_s, info, restored), 0);
+    QCOMPARE(info.name, made.first());
+    QVERIFY(restored.files == snapshot.files);
 }
 
 void TestArchiveSaver::subArchivePlaces_data() {

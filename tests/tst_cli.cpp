@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "archive/archive_loader.h"
 #include "archive/constant_tables.h"
+#include "archive/data_file_layout.h"
 #include "archive/file_store.h"
 #include "calendar/draw_date.h"
 #include "cli/command_line.h"
@@ -11,6 +12,7 @@
 #include "storico/storico_writer.h"
 #include "support/archive_builders.h"
 #include "support/memory_file_store.h"
+#include "text/error_text.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -134,6 +136,68 @@ QString publishedText(const Archive& archive, int d, int changeBa = 0, int daySh
     return text;
 }
 
+// The archive files of a folder by their lower-case names.
+QMap<QString, QByteArray> ArchiveFilesIn(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    DiskFileStore store(folder);
+    for (const QString& name : DataFileName::all())
+        if (const FileRead read = store.read(name); read.exists)
+            files[name.toLower()] = read.bytes;
+    return files;
+}
+
+QMap<QString, QByteArray> ArchiveFilesOf(const MemoryFileStore& store) {
+    QMap<QString, QByteArray> files;
+    for (const QString& name : DataFileName::all())
+        if (store.contains(name))
+            files[name.toLower()] = store.file(name);
+    return files;
+}
+
+// Damages the archive in `folder` as `spec` says: "delete FILE", "cut FILE BYTES", "grow FILE BYTES",
+// "set FILE OFFSET BYTE", "word FILE OFFSET WORD" or "swap" (the sub-archives "S" and "M").
+void ApplyDamage(const QString& folder, const QString& spec) {
+    const QStringList f = spec.split(u' ');
+    DiskFileStore store(folder);
+    if (f[0] == u"swap"_s) {
+        for (const QString& kind : {u"_data_"_s, u"_est_"_s}) {
+            QVERIFY(QFile::rename(store.resolve(kind + u"s.dtb"_s), store.resolve(kind + u"x.dtb"_s)));
+            QVERIFY(QFile::rename(store.resolve(kind + u"m.dtb"_s), store.resolve(kind + u"s.dtb"_s)));
+            QVERIFY(QFile::rename(store.resolve(kind + u"x.dtb"_s), store.resolve(kind + u"m.dtb"_s)));
+        }
+        return;
+    }
+    if (f.size() < 2)
+        return;
+    const QString path = store.resolve(f[1]);
+    if (f[0] == u"delete"_s) {
+        QVERIFY(QFile::remove(path));
+        return;
+    }
+    QByteArray bytes = store.read(f[1]).bytes;
+    const int n = f[2].toInt(), value = f.value(3).toInt();
+    if (f[0] == u"cut"_s)
+        bytes.chop(n);
+    else if (f[0] == u"grow"_s)
+        bytes.append(QByteArray(n, '\x07'));
+    else if (f[0] == u"set"_s)
+        bytes[n] = char(value);
+    else
+        putWord(bytes, n, qint16(value));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+// The four lines of sub-archive files that are not what the full archive implies.
+QString subArchiveFilesDiffer() {
+    QString lines;
+    for (const QString& file : {u"_data_s.dtb"_s, u"_est_s.dtb"_s, u"_data_m.dtb"_s, u"_est_m.dtb"_s})
+        lines += u"Il file %1 del sotto-archivio %2 non corrisponde all'archivio completo (intestazione o "
+                 "lunghezza).\n"_s.arg(file, file.contains(u"_s."_s) ? u"S"_s : u"M"_s);
+    return lines;
+}
+
 } // namespace
 
 class TestCli : public QObject {
@@ -155,8 +219,8 @@ private Q_SLOTS:
     void importFromTheCommandLine();
     void dataFolderRules_data();
     void dataFolderRules();
-    void checkAndRepair_data();
-    void checkAndRepair();
+    void damageTable_data();
+    void damageTable();
 
 private:
     QTemporaryDir dir_;
@@ -350,16 +414,18 @@ void TestCli::usageErrors_data() {
         << QStringList{u"--data"_s} << QByteArray("vorel: Missing value after '--data'.\n");
     QTest::newRow("export without file")
         << QStringList{u"--export"_s} << QByteArray("vorel: Missing value after '--export'.\n");
-    QTest::newRow("both commands")
-        << QStringList{u"--export"_s, u"-"_s, u"--verify"_s, u"x"_s}
-        << QByteArray("vorel: --export, --verify, --import, --update and --check go one at a time.\n");
+    QTest::newRow("both commands") << QStringList{u"--export"_s, u"-"_s, u"--verify"_s, u"x"_s}
+                                   << QByteArray("vorel: --export, --verify, --import, --update, --check, "
+                                                 "--list-backups and --restore go one at a "
+                                                 "time.\n");
     QTest::newRow("bad format") << QStringList{u"--export"_s, u"-"_s, u"--format"_s, u"xml"_s}
                                 << QByteArray("vorel: Unknown format 'xml'.\n");
     QTest::newRow("verify without files")
         << QStringList{u"--verify"_s} << QByteArray("vorel: --verify needs at least one FILE.\n");
-    QTest::newRow("import and verify")
-        << QStringList{u"--import"_s, u"-"_s, u"--verify"_s, u"x"_s}
-        << QByteArray("vorel: --export, --verify, --import, --update and --check go one at a time.\n");
+    QTest::newRow("import and verify") << QStringList{u"--import"_s, u"-"_s, u"--verify"_s, u"x"_s}
+                                       << QByteArray("vorel: --export, --verify, --import, --update, "
+                                                     "--check, --list-backups and --restore go one at a "
+                                                     "time.\n");
     QTest::newRow("dry run alone")
         << QStringList{u"--dry-run"_s}
         << QByteArray("vorel: --dry-run, --correct and --rebuild go with --import or --update.\n");
@@ -495,106 +561,176 @@ void TestCli::importFromTheCommandLine() {
     dates.close();
     const Run damaged = run({u"--data"_s, fresh, u"--import"_s, u"-"_s}, {}, storico);
     QCOMPARE(damaged.result.exitStatus, 2);
-    QCOMPARE(QString::fromUtf8(damaged.err),
-             u"vorel: Numero del record errato ("_s + QDir::toNativeSeparators(dates.fileName()) + u")\n"_s);
+    QCOMPARE(QString::fromUtf8(damaged.err), u"vorel: "_s + ErrorMessageText(ErrorNumber::ArchiveDamaged) +
+                                                 u" ("_s + QDir::toNativeSeparators(fresh + u'/') + u")\n"_s);
 }
 
-void TestCli::checkAndRepair_data() {
-    QTest::addColumn<int>("damage");
-    QTest::addColumn<QString>("found"); // what --check prints; {date} is draw 3000's date
-    QTest::addColumn<int>("left");      // problems a repair leaves to the user
-    QTest::newRow("sound") << 0 << u"Archivio integro: 3500 estrazioni.\n"_s << 0;
-    QTest::newRow("sub-archives left behind")
-        << 1 << u"I sotto-archivi S e M non concordano con l'archivio completo.\n"_s << 0;
-    QTest::newRow("numbers file too long")
-        << 2 << u"Il file _est_sm.dtb è più lungo del dovuto: 175008 byte invece di 175000.\n"_s << 0;
-    QTest::newRow("LastWeeklyDraw beyond the draws")
-        << 3
-        << u"L'ultima estrazione settimanale indicata (4000) è oltre le estrazioni dell'archivio (3500).\n"
-           "I sotto-archivi S e M non concordano con l'archivio completo.\n"_s
-        << 0;
-    QTest::newRow("weekday") << 4
-                             << u"Estrazione 3000 del {date}: giorno della settimana Dom invece di {day}.\n"_s
-                             << 1;
-    QTest::newRow("no national wheel")
-        << 5 << u"Estrazione 3480 del {rn}: manca la ruota nazionale.\n"_s << 1;
-    QTest::newRow("repeated date")
-        << 6
-        << u"Estrazione 3001 del {date}: data ripetuta o fuori ordine (l'estrazione "
-           "3000 è del {date}).\nEstrazione 3001 del {date}: giorno della settimana "
-           "{next} invece di {day}.\nI sotto-archivi S e M non concordano con "
-           "l'archivio completo.\n"_s
-        << 2;
-    QTest::newRow("count above the records")
-        << 7
-        << u"Il file _data_sm.dtb conta 3501 estrazioni ma ne contiene 3500: l'archivio non si può leggere.\n"_s
-        << 1;
+void TestCli::damageTable_data() {
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QString>("found"); // what --check prints; {N} is draw N's date, {lw} LastWeeklyDraw
+    QTest::addColumn<int>("checkExit");
+    QTest::addColumn<QString>("steps"); // what the repair changes
+    QTest::addColumn<int>("repairExit");
+    QTest::addColumn<bool>("refused"); // an import and the window write nothing into it
+    const QString numbersFrom = u"numeri ripresi dai sotto-archivi S e M.\n"_s;
+    const QString rewritten = u"Sotto-archivi S e M riscritti dall'archivio completo.\n"_s;
+    QTest::newRow("sound") << u""_s << u"Archivio integro: 3500 estrazioni.\n"_s << 0 << u""_s << 0 << false;
+    QTest::newRow("numbers file deleted")
+        << u"delete _est_sm.dtb"_s
+        << u"Manca il file _est_sm.dtb, con i numeri delle ruote delle estrazioni da 1 a 3500.\n"_s << 1
+        << u"Estrazioni da 1 a 3500: "_s + numbersFrom << 0 << true;
+    QTest::newRow("numbers file cut by 3 bytes")
+        << u"cut _est_sm.dtb 3"_s
+        << u"Il file _est_sm.dtb è più corto del dovuto: 174997 byte invece di 175000 (senza i numeri delle "
+           "ruote dell'estrazione 3500).\n"_s
+        << 1 << u"Estrazione 3500: "_s + numbersFrom << 0 << true;
+    QTest::newRow("numbers file cut by 50 bytes")
+        << u"cut _est_sm.dtb 50"_s
+        << u"Il file _est_sm.dtb è più corto del dovuto: 174950 byte invece di 175000 (senza i numeri delle "
+           "ruote dell'estrazione 3500).\n"_s
+        << 1 << u"Estrazione 3500: "_s + numbersFrom << 0 << true;
+    for (const int value : {0, 200})
+        QTest::addRow("a number set to %d", value) << u"set _est_sm.dtb 149950 %1"_s.arg(value)
+                                                   << u"Estrazione 3000 del {3000}: l'archivio completo ha "
+                                                      u"perso dei numeri che il file _est_m.dtb del "
+                                                      "sotto-archivio M ha ancora.\n"_s
+                                                   << 1 << u"Estrazione 3000: "_s + numbersFrom << 0 << true;
+    QTest::newRow("weekdays file deleted")
+        << u"delete _giorni.dtb"_s
+        << u"Manca il file _GIORNI.DTB, con i giorni della settimana delle estrazioni da 1 a 3500.\n"_s << 1
+        << u"Estrazioni da 1 a 3500: giorno della settimana ricavato dalla data.\n"_s << 0 << true;
+    QTest::newRow("weekdays file cut")
+        << u"cut _giorni.dtb 10"_s
+        << u"Il file _GIORNI.DTB è più corto del dovuto: 3490 byte invece di 3500 (senza i giorni della "
+           "settimana delle estrazioni da 3491 a 3500).\n"_s
+        << 1 << u"Estrazioni da 3491 a 3500: giorno della settimana ricavato dalla data.\n"_s << 0 << true;
+    QTest::newRow("national-wheel file deleted: no other copy")
+        << u"delete _rn.dtb"_s
+        << u"Manca il file _rn.dtb, con la ruota nazionale delle estrazioni da 3475 a 3500.\n"_s << 1 << u""_s
+        << 1 << true;
+    QTest::newRow("national-wheel file cut: no other copy")
+        << u"cut _rn.dtb 5"_s
+        << u"Il file _rn.dtb è più corto del dovuto: 125 byte invece di 130 (senza la ruota nazionale "
+           "dell'estrazione 3500).\n"_s
+        << 1 << u""_s << 1 << true;
+    QTest::newRow("count lowered")
+        << u"word _data_sm.dtb 0 3493"_s
+        << u"Il file _data_sm.dtb è più lungo del dovuto: 10512 byte invece di 10491. Dopo l'ultima "
+           u"estrazione "
+           "contata ci sono le date delle estrazioni da 3494 a 3500.\n"
+           "Il file _est_sm.dtb è più lungo del dovuto: 175000 byte invece di 174650.\n"
+           "Il file _GIORNI.DTB è più lungo del dovuto: 3500 byte invece di 3493.\n"
+           "Il file _rn.dtb è più lungo del dovuto: 130 byte invece di 95.\n"
+           "{sub-archives}"_s
+        << 1 << u"Numero di estrazioni nel file _data_sm.dtb portato da 3493 a 3500.\n"_s << 0 << true;
+    QTest::newRow("count raised")
+        << u"word _data_sm.dtb 0 3507"_s
+        << u"Il file _data_sm.dtb conta 3507 estrazioni ma ne contiene 3500: l'archivio non si può leggere.\n"_s
+        << 2 << u"Numero di estrazioni nel file _data_sm.dtb portato da 3507 a 3500.\n"_s << 0 << true;
+    QTest::newRow("LastWeeklyDraw wrong within the draws")
+        << u"word _data_sm.dtb 2 {lw-10}"_s
+        << u"{sub-archives}L'ultima estrazione settimanale indicata ({lw-10}) non è quella che risulta dalle "
+           "date ({lw}).\n"_s
+        << 1 << u"Ultima estrazione settimanale portata da {lw-10} a {lw}, come risulta dalle date.\n"_s << 0
+        << true;
+    QTest::newRow("a folder without its dates file")
+        << u"delete _data_sm.dtb"_s
+        << u"Manca il file _data_sm.dtb, ma ci sono altri file dell'archivio: l'archivio non si può leggere.\n"_s
+        << 2 << u"Estrazioni da 1 a 3500: date riprese dai sotto-archivi S e M.\n"_s << 0 << true;
+    QTest::newRow("dates file cut")
+        << u"cut _data_sm.dtb 3"_s
+        << u"Il file _data_sm.dtb conta 3500 estrazioni ma ne contiene 3499: l'archivio non si può leggere.\n"_s
+        << 2 << u"Estrazione 3500: date riprese dai sotto-archivi S e M.\n"_s << 0 << true;
+    QTest::newRow("S dates deleted") << u"delete _data_s.dtb"_s
+                                     << u"Manca il file _data_s.dtb del sotto-archivio S.\n"_s << 1
+                                     << rewritten << 0 << false;
+    QTest::newRow("S numbers deleted")
+        << u"delete _est_s.dtb"_s << u"Manca il file _est_s.dtb del sotto-archivio S.\n"_s << 1 << rewritten
+        << 0 << false;
+    for (const QString& file : {u"_data_m.dtb"_s, u"_est_m.dtb"_s, u"_data_s.dtb"_s, u"_est_s.dtb"_s})
+        for (const QString& how : {u"cut"_s, u"grow"_s})
+            QTest::addRow("%s %s", qPrintable(file), qPrintable(how))
+                << how + u' ' + file + u" 3"_s
+                << u"Il file %1 del sotto-archivio %2 non corrisponde all'archivio completo (intestazione o "
+                   "lunghezza).\n"_s.arg(file, file.contains(u"_s."_s) ? u"S"_s : u"M"_s)
+                << 1 << rewritten << 0 << false;
+    QTest::newRow("S and M swapped") << u"swap"_s << u"{sub-archives}"_s << 1 << rewritten << 0 << false;
+    QTest::newRow("a wrong weekday, the user's to correct")
+        << u"set _giorni.dtb 2999 7"_s
+        << u"Estrazione 3000 del {3000}: giorno della settimana Dom invece di {day}.\n"_s << 1 << u""_s << 1
+        << false;
+    QTest::newRow("two sound copies disagree")
+        << u"set _est_sm.dtb 149950 {other}"_s
+        << u"Estrazione 3000 del {3000}: nel file _est_m.dtb del sotto-archivio M è diversa dall'archivio "
+           "completo.\n"_s
+        << 1 << u""_s << 1 << false;
 }
 
-// One line per problem; a repair writes right what derives from the full archive, after a backup.
-void TestCli::checkAndRepair() {
-    QFETCH(int, damage);
+// Each kind of damage: what --check says and its exit status; what the repair changes, from the
+// archive's other copy where there is one, and that it then leaves the archive of before the damage,
+// byte for byte; where there is none it changes nothing. Writers refuse a damaged full archive.
+void TestCli::damageTable() {
+    QFETCH(QString, damage);
     QFETCH(QString, found);
-    QFETCH(int, left);
-    QTemporaryDir folder;
-    DiskFileStore files(folder.path());
+    QFETCH(int, checkExit);
+    QFETCH(QString, steps);
+    QFETCH(int, repairExit);
+    QFETCH(bool, refused);
     const Archive demo = DemoOf(3500);
-    MemoryFileStore store = StoreOf(demo);
-    auto patch = [&store](const QString& name, qint64 offset, const QByteArray& bytes) {
-        QByteArray file = store.file(name);
-        file.replace(offset, bytes.size(), bytes);
-        store.setFile(name, file);
+    const WheelNumbers wheels = demo.drawWheels(3000);
+    qint16 other = 1;
+    while (std::find(wheels[1].begin() + 1, wheels[1].end(), other) != wheels[1].end())
+        ++other;
+    const auto fill = [&demo, other](QString text) {
+        const PackedDate date = demo.DrawDate(3000);
+        return text.replace(u"{3000}"_s, FullDateText(FullYear(date.yearCode), date.month, date.day))
+            .replace(u"{lw-10}"_s, QString::number(demo.LastWeeklyDraw - 10))
+            .replace(u"{lw}"_s, QString::number(demo.LastWeeklyDraw))
+            .replace(u"{day}"_s, WeekdayText(demo.DrawWeekday(3000)))
+            .replace(u"{other}"_s, QString::number(other))
+            .replace(u"{sub-archives}"_s, subArchiveFilesDiffer());
     };
-    if (damage == 1)
-        store.setFile(u"_data_s.dtb"_s, StoreOf(DemoOf(3490)).file(u"_data_s.dtb"_s));
-    if (damage == 2)
-        store.setFile(u"_est_sm.dtb"_s, store.file(u"_est_sm.dtb"_s) + "leftover");
-    if (damage == 3)
-        patch(u"_data_sm.dtb"_s, 2, QByteArray::fromHex("a00f"));
-    if (damage == 4)
-        patch(u"_giorni.dtb"_s, 2999, QByteArray(1, char(7)));
-    if (damage == 5)
-        patch(u"_rn.dtb"_s, 5 * (3480 - FirstNationalDraw), QByteArray(5, '\0'));
-    if (damage == 6)
-        patch(u"_data_sm.dtb"_s, 12 + 3 * 3000, store.file(u"_data_sm.dtb"_s).mid(12 + 3 * 2999, 3));
-    if (damage == 7)
-        patch(u"_data_sm.dtb"_s, 0, QByteArray::fromHex("ad0d"));
-    for (const QString& name : {u"_data_sm.dtb"_s, u"_est_sm.dtb"_s, u"_GIORNI.DTB"_s, u"_rn.dtb"_s,
-                                u"_data_s.dtb"_s, u"_est_s.dtb"_s, u"_data_m.dtb"_s, u"_est_m.dtb"_s})
-        QCOMPARE(files.write(name, store.file(name)), 0);
-    const auto dateOf = [&demo](int d) {
-        const PackedDate date = demo.DrawDate(d);
-        return FullDateText(FullYear(date.yearCode), date.month, date.day);
-    };
-    const QStringList days = {u""_s, u"Lun"_s, u"Mar"_s, u"Mer"_s, u"Gio"_s, u"Ven"_s, u"Sab"_s, u"Dom"_s};
-    found.replace(u"{date}"_s, dateOf(3000))
-        .replace(u"{rn}"_s, dateOf(3480))
-        .replace(u"{day}"_s, days.value(demo.DrawWeekday(3000)))
-        .replace(u"{next}"_s, days.value(demo.DrawWeekday(3001)));
+    QTemporaryDir folder, second;
+    for (const QString& path : {folder.path(), second.path()}) {
+        DiskFileStore files(path);
+        QCOMPARE(WriteArchiveFiles(files, demo), 0);
+        ApplyDamage(path, fill(damage));
+    }
+    const MemoryFileStore reference = StoreOf(demo);
+    const QMap<QString, QByteArray> damaged = ArchiveFilesIn(folder.path());
 
     const Run check = run({u"--data"_s, folder.path(), u"--check"_s});
-    QCOMPARE(QString::fromUtf8(check.out), found);
-    QCOMPARE(check.result.exitStatus, damage == 0 ? 0 : 1);
+    QCOMPARE(QString::fromUtf8(check.out), fill(found));
+    QCOMPARE(check.result.exitStatus, checkExit);
+
+    const Run import =
+        run({u"--data"_s, second.path(), u"--import"_s, u"-"_s}, {}, ExportStorico(DemoOf(3501)));
+    QCOMPARE(import.result.exitStatus == 2, refused);
+    if (refused) {
+        QVERIFY(import.err.contains("L'archivio è danneggiato"));
+        QCOMPARE(ArchiveFilesIn(second.path()), damaged);
+        QVERIFY(!QDir(second.filePath(u"backup"_s)).exists());
+    }
 
     const Run repair = run({u"--data"_s, folder.path(), u"--check"_s, u"--repair"_s});
-    QCOMPARE(repair.result.exitStatus, left == 0 ? 0 : 1);
-    QVERIFY(repair.out.startsWith(found.toUtf8()));
-    if (left > 0)
-        QVERIFY(repair.out.endsWith(
-            u"Restano %1 problemi da correggere: le estrazioni si correggono dalla "
-            "schermata Visualizza/Correggi, oppure con --import FILE --correct o --import "
-            "FILE --rebuild.\n"_s.arg(left)
-                .toUtf8()));
-    const bool repaired = (damage >= 1 && damage <= 3) || damage == 6;
-    QCOMPARE(repair.out.contains(
-                 "i file sono stati riscritti dall'archivio completo.\nArchivio precedente salvato in "),
-             repaired);
-    QCOMPARE(QDir(folder.filePath(u"backup"_s)).exists(), repaired);
-    if (repaired && left == 0) {
-        QCOMPARE(run({u"--data"_s, folder.path(), u"--check"_s}).out,
-                 QByteArray("Archivio integro: 3500 estrazioni.\n"));
-        QCOMPARE(Load(files).LastWeeklyDraw, demo.LastWeeklyDraw);
+    QCOMPARE(repair.result.exitStatus, repairExit);
+    QString expected =
+        fill(found == u"Archivio integro: 3500 estrazioni.\n"_s ? QString() : found) + fill(steps);
+    const QStringList backups =
+        QDir(folder.filePath(u"backup"_s)).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    QCOMPARE(backups.size(), steps.isEmpty() ? 0 : 1);
+    if (!steps.isEmpty())
+        expected += u"Archivio precedente salvato in "_s +
+                    QDir::toNativeSeparators(folder.filePath(u"backup/"_s + backups.value(0))) + u".\n"_s;
+    if (repairExit == 0) {
+        expected += u"Archivio integro: 3500 estrazioni.\n"_s;
+        QCOMPARE(ArchiveFilesIn(folder.path()), ArchiveFilesOf(reference));
+    } else {
+        QCOMPARE(ArchiveFilesIn(folder.path()), damaged);
+        QVERIFY(repair.out.startsWith(expected.toUtf8()));
+        expected = QString::fromUtf8(repair.out);
     }
+    QCOMPARE(QString::fromUtf8(repair.out), expected);
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "archive/archive_loader.h"
 #include "archive/archive_update.h"
+#include "archive/backups.h"
 #include "archive/edit_buffer.h"
 #include "archive/file_store.h"
 #include "demo_archive.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
@@ -48,6 +50,8 @@ private Q_SLOTS:
     void errorNumbers();
     void loadAndSaveOnDisk();
     void lockAndBackupsOnDisk();
+    void readOnlyOnDisk();
+    void interruptedWriteOnDisk();
 };
 
 void TestFileStore::namesIgnoreLetterCase() {
@@ -229,17 +233,65 @@ void TestFileStore::lockAndBackupsOnDisk() {
     QCOMPARE(first.lock(held, 0), 0);
     held.reset();
 
-    QString where;
-    for (int i = 1; i <= 12; ++i)
-        QCOMPARE(
-            first.backup(u"20261207-1200%1"_s.arg(i, 2, 10, QChar(u'0')), {{u"_rn.dtb"_s, "x"}}, 10, where),
-            0);
-    QCOMPARE(first.backup(u"20261207-120012"_s, {{u"_rn.dtb"_s, "y"}}, 10, where), 0);
-    QCOMPARE(where, QDir::toNativeSeparators(dir.filePath(u"backup/20261207-120012-2"_s)));
-    const QStringList kept = entries(dir.filePath(u"backup"_s));
-    QCOMPARE(kept.size(), 10);
-    QCOMPARE(kept.first(), u"20261207-120004"_s);
-    QCOMPARE(readFile(dir.filePath(u"backup/20261207-120012-2/_rn.dtb"_s)), QByteArray("y"));
+    // Two backups within one second get folders of their own; only the ten newest stay.
+    ArchiveSnapshot snapshot;
+    QCOMPARE(WriteArchiveFiles(first, MakeDemoArchive(QDate(1950, 1, 1))), 0);
+    QCOMPARE(ReadArchive(first, snapshot), 0);
+    QString name;
+    for (int i = 0; i < 12; ++i)
+        QCOMPARE(MakeBackup(first, snapshot, QDateTime(QDate(2026, 12, 7), QTime(12, 0)), name), 0);
+    QCOMPARE(entries(dir.filePath(u"backup"_s)).size(), 10);
+    QCOMPARE(ListBackups(first).front().name, name);
+    QVERIFY(ListBackups(first).back().name.endsWith(u"-3"_s));
+    QCOMPARE(readFile(dir.filePath(u"backup/"_s + name + u"/_rn.dtb"_s)), snapshot.files.full.national);
+}
+
+// What a user made read-only is not written, nor is a lock taken in a read-only folder: both are
+// refused for permission, whoever runs the program.
+void TestFileStore::readOnlyOnDisk() {
+    QTemporaryDir dir;
+    DiskFileStore files(dir.path());
+    QCOMPARE(WriteArchiveFiles(files, MakeDemoArchive(QDate(1950, 1, 1))), 0);
+    QFile weekdays(files.resolve(u"_giorni.dtb"_s));
+    QVERIFY(weekdays.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    QCOMPARE(files.writable(u"_giorni.dtb"_s), ErrorNumber::PermissionDenied);
+    QCOMPARE(files.writable(u"_est_sm.dtb"_s), 0);
+    QVERIFY(weekdays.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+
+    writeFile(dir.filePath(u"vorel.lock"_s), "2147480000\nvorel\nhost\n");
+    QFile folder(dir.path());
+    const auto writableFolder = folder.permissions();
+    QVERIFY(folder.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    std::unique_ptr<StoreLock> held;
+    QCOMPARE(files.lock(held, 0), ErrorNumber::PermissionDenied);
+    QCOMPARE(files.writable(u"_est_sm.dtb"_s), ErrorNumber::PermissionDenied);
+    QVERIFY(folder.setPermissions(writableFolder));
+}
+
+// A write cut short on disk: a complete journal is finished by the next reader, an incomplete one
+// is removed with its files, and the temporary files of earlier writes go too.
+void TestFileStore::interruptedWriteOnDisk() {
+    QTemporaryDir dir;
+    DiskFileStore files(dir.path() + u'/');
+    const Archive demo = MakeDemoArchive(QDate(1950, 1, 1));
+    QCOMPARE(WriteArchiveFiles(files, demo), 0);
+    const QByteArray numbers = readFile(dir.filePath(u"_est_sm.dtb"_s));
+    QByteArray changed = numbers;
+    changed[0] = char(numbers[0] % 90 + 1);
+    for (const bool complete : {false, true}) {
+        writeFile(dir.filePath(u"_est_sm.dtb.new"_s), changed);
+        writeFile(dir.filePath(u"_data_s.dtb.AbCdEf"_s), "left by an earlier write");
+        const QByteArray body = "vorel-journal 1\n_est_sm.dtb\t" + QByteArray::number(changed.size()) + '\t' +
+                                QCryptographicHash::hash(changed, QCryptographicHash::Sha256).toHex() + '\n';
+        writeFile(dir.filePath(u"vorel.journal"_s),
+                  complete ? body + "end " +
+                                 QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex() + '\n'
+                           : body);
+        Archive loaded;
+        QCOMPARE(LoadArchive(dir.path() + u'/', loaded), 0);
+        QCOMPARE(loaded.DrawNumbers(1, 1, 1), complete ? changed[0] : numbers[0]);
+        QCOMPARE(entries(dir.path()).size(), 8);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestFileStore)

@@ -2,8 +2,14 @@
 #include "support/archive_builders.h"
 
 #include "archive/archive_loader.h"
+#include "archive/backups.h"
 #include "archive/data_file_layout.h"
 #include "archive/edit_buffer.h"
+#include "archive/file_sets.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
 #include "demo_archive.h"
 
 const Archive& DemoArchive() {
@@ -46,4 +52,48 @@ QStringList DifferingFiles(const MemoryFileStore& actual, const MemoryFileStore&
         if (actual.file(name) != expected.file(name) || actual.contains(name) != expected.contains(name))
             differing.append(name);
     return differing;
+}
+
+namespace {
+
+// The archive files and the data folder's other entries after the first reader opened it.
+QStringList stateSeenFirst(MemoryFileStore& store) {
+    ArchiveSnapshot snapshot;
+    if (const int error = ReadArchive(store, snapshot))
+        return {u"read error %1"_s.arg(error)};
+    QStringList state;
+    for (const auto& [name, bytes] : NamedArchiveFiles(snapshot.files))
+        state << (snapshot.present.contains(name.toLower())
+                      ? name + u' ' + QString::fromLatin1(bytes->toHex())
+                      : QString());
+    for (const QString& entry : store.entries())
+        if (!DataFileName::all().contains(entry, Qt::CaseInsensitive) && entry != BackupFolderName)
+            state << u"left behind: "_s + entry;
+    return state;
+}
+
+} // namespace
+
+void CheckEveryStep(const MemoryFileStore& start, const std::function<void(MemoryFileStore&)>& write) {
+    MemoryFileStore done = start;
+    write(done);
+    MemoryFileStore untouched = start;
+    const QStringList before = stateSeenFirst(untouched), after = stateSeenFirst(done);
+    const int changes = done.writeCount() - start.writeCount();
+    QVERIFY(changes > 0);
+    for (int step = 1; step <= changes; ++step)
+        for (const bool killed : {true, false}) {
+            MemoryFileStore store = start;
+            if (killed)
+                store.killAt(start.writeCount() + step);
+            else
+                store.failWrite(start.writeCount() + step, ErrorNumber::DiskFull);
+            write(store);
+            store.failWrite(0, 0);
+            const QStringList seen = stateSeenFirst(store);
+            QVERIFY2(seen == before || seen == after,
+                     qPrintable(u"%1 at change %2 of %3"_s.arg(killed ? u"killed"_s : u"failed"_s)
+                                    .arg(step)
+                                    .arg(changes)));
+        }
 }

@@ -5,6 +5,7 @@
 #include "support/memory_file_store.h"
 
 #include <QStringList>
+#include <functional>
 #include <initializer_list>
 
 struct EditBuffer;
@@ -28,3 +29,9 @@ Archive Load(FileStore& store);
 Archive WithDraw(const Archive& archive, int draw, const EditBuffer& edit);
 // The names of the archive's files whose bytes differ between two stores.
 QStringList DifferingFiles(const MemoryFileStore& actual, const MemoryFileStore& expected);
+
+// Runs `write` on copies of `start`, killed at each of the changes it makes in turn and, again,
+// with each change failing once. After each, the first reader of the archive must find the files
+// of `start` or those that `write` leaves when nothing fails, byte for byte, and nothing of the
+// write left in the data folder. Fails the running test otherwise.
+void CheckEveryStep(const MemoryFileStore& start, const std::function<void(MemoryFileStore&)>& write);

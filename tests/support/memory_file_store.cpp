@@ -1,46 +1,99 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/memory_file_store.h"
 
-using namespace Qt::StringLiterals;
-
-FileRead MemoryFileStore::read(const QString& name, qint64 maxBytes) {
-    if (readFailures_.contains(key(name)))
-        return {readFailures_.value(key(name)), true, {}};
-    if (!files_.contains(key(name)))
-        return {};
-    const QByteArray& bytes = files_[key(name)];
-    return {0, true, maxBytes < 0 ? bytes : bytes.left(maxBytes)};
-}
-
-int MemoryFileStore::write(const QString& name, const QByteArray& bytes) {
-    ++writes_;
-    if (writes_ == failingWrite_)
-        return failingWriteError_;
-    files_[key(name)] = bytes;
-    written_.append(name);
+int MemoryFileStore::change() {
+    ++operations_;
+    if (operations_ == failing_ || (dies_ && operations_ > failing_ && failing_ > 0))
+        return dies_ ? ErrorNumber::DeviceIo : failingError_;
     return 0;
 }
 
-QByteArray MemoryFileStore::file(const QString& name) const {
-    return files_.value(key(name));
-}
-bool MemoryFileStore::contains(const QString& name) const {
-    return files_.contains(key(name));
-}
-void MemoryFileStore::setFile(const QString& name, const QByteArray& bytes) {
-    files_[key(name)] = bytes;
-}
-void MemoryFileStore::remove(const QString& name) {
-    files_.remove(key(name));
+FileRead MemoryFileStore::read(const QString& path, qint64 maxBytes) {
+    if (readFailures_.contains(key(path)))
+        return {readFailures_.value(key(path)), true, {}};
+    if (!files_.contains(key(path)))
+        return {};
+    const QByteArray& bytes = files_[key(path)];
+    return {0, true, maxBytes < 0 ? bytes : bytes.left(maxBytes)};
 }
 
-void MemoryFileStore::failWrite(int writeNumber, int error) {
-    failingWrite_ = writeNumber;
-    failingWriteError_ = error;
+int MemoryFileStore::write(const QString& path, const QByteArray& bytes) {
+    if (const int error = change())
+        return error;
+    files_[key(path)] = bytes;
+    return 0;
 }
 
-void MemoryFileStore::failRead(const QString& name, int error) {
-    readFailures_[key(name)] = error;
+int MemoryFileStore::rename(const QString& from, const QString& to) {
+    if (const int error = change())
+        return error;
+    if (!files_.contains(key(from)))
+        return ErrorNumber::FileNotFound;
+    files_[key(to)] = files_.take(key(from));
+    placed_.append(to);
+    return 0;
+}
+
+int MemoryFileStore::remove(const QString& path) {
+    if (const int error = change())
+        return error;
+    files_.remove(key(path));
+    for (const QString& name : files_.keys())
+        if (name.startsWith(key(path) + u'/'))
+            files_.remove(name);
+    return 0;
+}
+
+QStringList MemoryFileStore::entries(const QString& path) {
+    const QString prefix = path.isEmpty() ? QString() : key(path) + u'/';
+    QStringList names;
+    for (const QString& name : files_.keys()) {
+        if (!name.startsWith(prefix))
+            continue;
+        const QString entry = name.mid(prefix.size()).section(u'/', 0, 0);
+        if (!names.contains(entry))
+            names.append(entry);
+    }
+    return names;
+}
+
+int MemoryFileStore::sync() {
+    return change();
+}
+
+int MemoryFileStore::writable(const QString& path) {
+    const QString folder = key(path).section(u'/', 0, -2);
+    return readOnly_.contains(key(path)) || readOnly_.contains(folder + u'/') ? ErrorNumber::PermissionDenied
+                                                                              : 0;
+}
+
+QByteArray MemoryFileStore::file(const QString& path) const {
+    return files_.value(key(path));
+}
+bool MemoryFileStore::contains(const QString& path) const {
+    return files_.contains(key(path));
+}
+void MemoryFileStore::setFile(const QString& path, const QByteArray& bytes) {
+    files_[key(path)] = bytes;
+}
+
+void MemoryFileStore::failWrite(int operation, int error) {
+    failing_ = operation;
+    failingError_ = error;
+    dies_ = false;
+}
+
+void MemoryFileStore::killAt(int operation) {
+    failing_ = operation;
+    dies_ = true;
+}
+
+void MemoryFileStore::failRead(const QString& path, int error) {
+    readFailures_[key(path)] = error;
+}
+
+void MemoryFileStore::setReadOnly(const QString& path) {
+    readOnly_.insert(key(path));
 }
 
 namespace {
@@ -60,14 +113,5 @@ int MemoryFileStore::lock(std::unique_ptr<StoreLock>& held, int) {
     if (*locked_)
         return ErrorNumber::ArchiveInUse;
     held = std::make_unique<MemoryLock>(locked_);
-    return 0;
-}
-
-int MemoryFileStore::backup(const QString& name, const NamedFiles& files, int keep, QString& where) {
-    where = u"backup/"_s + name;
-    for (const auto& [file, bytes] : files)
-        backups[name][key(file)] = bytes;
-    while (backups.size() > keep)
-        backups.erase(backups.begin());
     return 0;
 }

@@ -4,44 +4,59 @@
 #include "archive/file_store.h"
 
 #include <QMap>
+#include <QSet>
 #include <memory>
 
-// Data files held in memory, names compared without regard to case like the disk store.
-// Failures can be injected: a given write (1-based count of write calls) or any read of a name.
+// Data files held in memory, paths compared without regard to case like the disk store. Every
+// operation that changes something (write, rename, remove, sync) is counted, and any of them can
+// fail: once (an I/O error, after which the program goes on) or for good (the program is killed
+// there, and nothing it does afterwards reaches the files).
 class MemoryFileStore final : public FileStore {
 public:
-    FileRead read(const QString& name, qint64 maxBytes = -1) override;
-    int write(const QString& name, const QByteArray& bytes) override;
+    FileRead read(const QString& path, qint64 maxBytes = -1) override;
+    int write(const QString& path, const QByteArray& bytes) override;
+    int rename(const QString& from, const QString& to) override;
+    int remove(const QString& path) override;
+    QStringList entries(const QString& path = {}) override;
+    int sync() override;
+    int writable(const QString& path) override;
     // Held by one holder at a time; a second asks in vain at once.
     int lock(std::unique_ptr<StoreLock>& held, int waitMs) override;
-    // Backups are kept by name, beside the files.
-    int backup(const QString& name, const NamedFiles& files, int keep, QString& where) override;
+    QString location(const QString& path) const override { return path; }
 
-    QByteArray file(const QString& name) const;
-    bool contains(const QString& name) const;
-    void setFile(const QString& name, const QByteArray& bytes);
-    void remove(const QString& name);
+    QByteArray file(const QString& path) const;
+    bool contains(const QString& path) const;
+    void setFile(const QString& path, const QByteArray& bytes);
+    // Every path, in lower case.
+    QStringList paths() const { return files_.keys(); }
 
-    // The write with this 1-based number fails with `error` and changes nothing.
-    void failWrite(int writeNumber, int error);
+    // The change with this 1-based number fails with `error` and changes nothing; 0 stops failing.
+    void failWrite(int operation, int error);
+    // The program dies at the change with this number: it and every later one fail.
+    void killAt(int operation);
     // Every read of this file fails with `error`.
-    void failRead(const QString& name, int error);
+    void failRead(const QString& path, int error);
+    // This file (or, with a trailing '/', every file in that folder) is read-only.
+    void setReadOnly(const QString& path);
 
-    int writeCount() const { return writes_; }
-    QStringList writtenNames() const { return written_; }
+    // The changes made or tried so far, and the archive files put in place, in order.
+    int writeCount() const { return operations_; }
+    QStringList placedNames() const { return placed_; }
     bool locked() const { return *locked_; }
-    // The backups by name, each file by its lower-case name.
-    QMap<QString, QMap<QString, QByteArray>> backups;
 
 private:
-    QString key(const QString& name) const { return name.toLower(); }
+    QString key(const QString& path) const { return path.toLower(); }
+    // Counts one change; its error when it is to fail.
+    int change();
 
     QMap<QString, QByteArray> files_;
     QMap<QString, int> readFailures_;
-    int failingWrite_ = 0;
-    int failingWriteError_ = 0;
-    int writes_ = 0;
-    QStringList written_;
+    QSet<QString> readOnly_;
+    int failing_ = 0;
+    int failingError_ = 0;
+    bool dies_ = false;
+    int operations_ = 0;
+    QStringList placed_;
     // Shared by the copies of a store, as a lock file is by every program on one folder.
     std::shared_ptr<bool> locked_ = std::make_shared<bool>(false);
 };

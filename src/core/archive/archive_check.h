@@ -9,32 +9,58 @@
 // What a check of the whole archive finds, as values; the text folder puts them into words.
 struct ArchiveProblem {
     enum Kind {
-        DamagedCount,          // number: the count of the dates file, other: the records it holds
-        ShortFile,             // file: the file, number: its bytes, other: the bytes the count asks for
-        LongFile,              // the same, for a file with bytes beyond its records
-        DateOutOfOrder,        // draw, other: the draw before; dates: theirs
-        WrongWeekday,          // draw, number: the stored weekday code, other: its date's
-        InvalidDate,           // draw: a date that is no calendar day
-        NoNationalWheel,       // draw
-        LastWeeklyBeyondCount, // number: LastWeeklyDraw, other: the count
-        SubArchivesDisagree,
+        // Damage: the full archive cannot be read, or holds what no write of the program makes.
+        MissingDatesFile, // other files of the archive are there
+        DamagedCount,     // number: the count of the dates file, other: the records it holds
+        MissingFile,      // file, draw..lastDraw: the draws whose records it should hold
+        ShortFile,        // file, number: its bytes, other: the bytes wanted, draw..lastDraw: those lacking
+        LongFile,    // file, number, other; for the dates file draw..lastDraw: the records after the count
+        InvalidDate, // draw: a date that is no calendar day
+        ImpossibleNumbers, // draw, wheel: a number above 90, or one drawn twice
+        ImpossibleWeekday, // draw, number: a code above 7
+        WrongLastWeekly,   // number: LastWeeklyDraw, other: the one the dates give
+        LostInFullArchive, // draw, file: a value missing or impossible here is sound in that sub-archive file
+        // Content: draws the user corrects.
+        DateOutOfOrder,  // draw, other: the draw before; dates: theirs
+        WrongWeekday,    // draw, number: the stored weekday code, other: its date's
+        IncompleteDraw,  // draw, wheel: zeros among its numbers
+        NoNationalWheel, // draw: the national wheel all zeros
+        // Sub-archives that are not what a sound full archive implies.
+        SubArchiveMissing, // file: one of their files, while others are there
+        SubArchiveFile,    // file: its header or its length is not the one implied
+        SubArchiveDiffers, // draw, file: its record there differs from the full archive's, which is sound
     };
+    enum class Severity { Damage, Content, SubArchive };
+
     Kind kind;
     int draw = 0;
+    int lastDraw = 0;
+    int wheel = 0;
     int number = 0;
     int other = 0;
     QString file{};
     PackedDate date{};
     PackedDate otherDate{};
 
-    // Whether a repair can write it right from the rest of the archive.
-    bool repairable() const {
-        return kind == ShortFile || kind == LongFile || kind == LastWeeklyBeyondCount ||
-               kind == SubArchivesDisagree;
-    }
+    Severity severity() const;
+    // The archive cannot be loaded at all.
+    bool unreadable() const { return kind == MissingDatesFile || kind == DamagedCount; }
     friend bool operator==(const ArchiveProblem&, const ArchiveProblem&) = default;
 };
 
-// Every problem of the archive held in `files`, in the order of the files and the draws.
-// `subArchives`: whether "S" and "M" are there.
-std::vector<ArchiveProblem> CheckArchive(const ArchiveFiles& files, bool subArchives);
+// Every problem of the archive whose files are `snapshot`, in the order of the files and the
+// draws. A sub-archive file whose header and length are those the full archive implies is compared
+// with it draw by draw: a value the full archive lost (a zero, a number above 90, a date that is no
+// calendar day) where the sub-archive has a sound one is damage of the full archive; any other
+// difference is the sub-archive's.
+std::vector<ArchiveProblem> CheckArchive(const ArchiveSnapshot& snapshot);
+
+// Whether any of `problems` is damage: then nothing may be added to the archive or corrected in it
+// until it is repaired, restored or rebuilt.
+bool HasDamage(const std::vector<ArchiveProblem>& problems);
+bool IsUnreadable(const std::vector<ArchiveProblem>& problems);
+
+// A wheel's five numbers as they stand: all there, some missing (zeros), or impossible (above 90,
+// or one number twice).
+enum class WheelState { Sound, Incomplete, Impossible };
+WheelState StateOfWheel(const quint8* numbers);

@@ -47,12 +47,6 @@ void readNationalWheel(const QByteArray& file, Archive& archive) {
         archive.setNationalWheel(d, bytes.constData() + nationalRecordOffset(d));
 }
 
-int readOptional(FileStore& files, const QString& name, QByteArray& bytes) {
-    FileRead read = files.read(name);
-    bytes = std::move(read.bytes);
-    return read.error;
-}
-
 } // namespace
 
 int DatesFileCount(const QByteArray& dates) {
@@ -79,23 +73,12 @@ int DecodeArchive(const FileSetBytes& set, Archive& archive) {
 }
 
 int LoadArchive(FileStore& files, Archive& archive) {
-    FileSetBytes set;
-    FileRead dates = files.read(DataFileName::SmDates);
-    if (dates.error)
-        return dates.error;
-    if (!dates.exists)
-        return ErrorNumber::FileNotFound;
-    set.dates = std::move(dates.bytes);
-    // A damaged count stops the load before any other file is read.
-    if (const int error = CheckDatesFile(set.dates))
+    ArchiveSnapshot snapshot;
+    if (const int error = ReadArchive(files, snapshot, ReadScope::ForLoading))
         return error;
-    const std::pair<QString, QByteArray*> others[] = {{DataFileName::Weekdays, &set.weekdays},
-                                                      {DataFileName::SmNumbers, &set.numbers},
-                                                      {DataFileName::National, &set.national}};
-    for (const auto& [name, bytes] : others)
-        if (const int error = readOptional(files, name, *bytes))
-            return error;
-    return DecodeArchive(set, archive);
+    if (!snapshot.exists())
+        return ErrorNumber::FileNotFound;
+    return DecodeArchive(snapshot.files.full, archive);
 }
 
 int LoadArchive(const QString& dataPath, Archive& archive) {

@@ -3,17 +3,19 @@
 
 #include "archive/archive_loader.h"
 #include "archive/archive_writer.h"
+#include "archive/backups.h"
 #include "archive/data_file_layout.h"
 #include "archive/file_store.h"
 #include "archive/sub_archive.h"
+#include "archive/write_journal.h"
 
+#include <algorithm>
 #include <map>
 
 namespace {
 
 // How long a writer waits for another to finish before it gives up.
 constexpr int LockWaitMs = 3000;
-constexpr int KeptBackups = 10;
 
 bool inRange(int value, int low, int high) {
     return value >= low && value <= high;
@@ -50,9 +52,38 @@ int firstChangedDraw(const Archive& stored, const Archive& next) {
     return next.DrawCount() < stored.DrawCount() ? common + 1 : 0;
 }
 
-QByteArray withCount(QByteArray dates, int count) {
-    putWord(dates, 0, qint16(count));
-    return dates;
+// The files that `target` changes, each once, in the order a reader of the files would least mind
+// should the journal ever be lost: the full archive's records, its dates file with the count, then
+// the sub-archives; into a folder without an archive the full archive's dates file last of all.
+NamedFiles changedFiles(const ArchiveSnapshot& disk, const ArchiveSnapshot& target) {
+    QStringList order = {DataFileName::SmNumbers,
+                         DataFileName::Weekdays,
+                         DataFileName::National,
+                         DataFileName::numbers(FileSet::Weekly),
+                         DataFileName::dates(FileSet::Weekly),
+                         DataFileName::numbers(FileSet::Midweek),
+                         DataFileName::dates(FileSet::Midweek)};
+    order.insert(disk.exists() ? 3 : order.size(), DataFileName::SmDates);
+    ArchiveFiles before = disk.files, after = target.files;
+    std::map<QString, std::pair<const QByteArray*, const QByteArray*>> byName;
+    for (const auto& [name, bytes] : NamedArchiveFiles(before))
+        byName[name].first = bytes;
+    for (const auto& [name, bytes] : NamedArchiveFiles(after))
+        byName[name].second = bytes;
+    NamedFiles changed;
+    for (const QString& name : order) {
+        const QString key = name.toLower();
+        const auto [old, now] = byName[name];
+        if (target.present.contains(key) && (!disk.present.contains(key) || *old != *now))
+            changed.emplace_back(name, *now);
+    }
+    return changed;
+}
+
+bool hasSubArchiveProblems(const std::vector<ArchiveProblem>& problems) {
+    return std::any_of(problems.begin(), problems.end(), [](const ArchiveProblem& problem) {
+        return problem.severity() == ArchiveProblem::Severity::SubArchive;
+    });
 }
 
 } // namespace
@@ -61,14 +92,16 @@ ArchiveUpdate::ArchiveUpdate(FileStore& files) : files_(files) {}
 ArchiveUpdate::~ArchiveUpdate() = default;
 
 int ArchiveUpdate::open(bool forWriting) {
-    if (forWriting)
+    if (forWriting) {
         if (const int error = files_.lock(lock_, LockWaitMs))
             return error;
-    if (const int error = ReadArchiveFiles(files_, disk_, present_))
+        if (const int error = ReadArchiveLocked(files_, snapshot_))
+            return error;
+    } else if (const int error = ReadArchive(files_, snapshot_)) {
         return error;
-    exists_ = present_.contains(DataFileName::SmDates.toLower());
-    subArchives_ = present_.contains(DataFileName::dates(FileSet::Weekly).toLower());
-    loadError_ = exists_ ? DecodeArchive(disk_.full, archive_) : 0;
+    }
+    loadError_ = exists() ? DecodeArchive(snapshot_.files.full, archive_) : 0;
+    problems_ = CheckArchive(snapshot_);
     return 0;
 }
 
@@ -100,77 +133,55 @@ int ArchiveUpdate::apply(const ArchiveChange& change, Archive& next) const {
     return 0;
 }
 
-ArchiveUpdateResult ArchiveUpdate::write(const ArchiveChange& change) {
-    Q_ASSERT(lock_);
-    const bool whole = change.whole.has_value();
-    if (!whole && loadError_)
-        return {loadError_};
-    Archive next;
-    if (whole)
-        next = *change.whole;
-    else if (const int error = apply(change, next))
-        return {error};
-    // A LastWeeklyDraw beyond the draws is damage: a repair takes it from the dates again.
-    if (change.repair && !inRange(next.LastWeeklyDraw, 0, next.DrawCount()))
-        next.LastWeeklyDraw = qint16(LastWeeklyDrawOf(next));
-
-    ArchiveUpdateResult result;
-    const bool stored = exists_ && !loadError_;
-    result.subArchivesRebuilt = subArchives_ && stored && !SubArchivesAgree(archive_, disk_);
-    const bool changesStoredDraws = exists_ && (loadError_ || firstChangedDraw(archive_, next) != 0);
-    if (changesStoredDraws || change.repair) {
-        NamedFiles copies;
-        for (const auto& [name, bytes] : NamedArchiveFiles(disk_))
-            if (present_.contains(name.toLower()))
-                copies.emplace_back(name, *bytes);
-        if (const int error = files_.backup(now().toString(QStringLiteral("yyyyMMdd-HHmmss")), copies,
-                                            KeptBackups, result.backup))
-            return {error};
-    }
-    ArchiveFiles target = EncodeArchive(next);
-    KeepReservedBytes(target, disk_);
-    result.error = writeFiles(target, next, whole);
-    return result;
+// Every file of `next`; the sub-archives where they are kept, and in a new or rebuilt archive.
+ArchiveSnapshot ArchiveUpdate::targetOf(const Archive& next, bool whole) const {
+    ArchiveSnapshot target;
+    target.files = EncodeArchive(next);
+    KeepReservedBytes(target.files, snapshot_.files);
+    const bool withSubArchives = snapshot_.subArchives() || !exists() || whole;
+    for (const QString& name : DataFileName::all().mid(0, withSubArchives ? 8 : 4))
+        target.present.insert(name.toLower());
+    return target;
 }
 
-// Each file once, and only when its bytes change. When stored draws are rewritten whole, the full
-// archive first counts only the draws that stay as they are: an interrupted rebuild leaves an
-// archive that loads with fewer draws, never one whose dates and numbers disagree.
-int ArchiveUpdate::writeFiles(const ArchiveFiles& target, const Archive& next, bool whole) {
-    const bool withSubArchives = subArchives_ || !exists_ || whole;
-    std::vector<std::pair<QString, const QByteArray*>> order;
-    QByteArray shortened;
-    if (whole && exists_ && !loadError_) {
-        const int first = firstChangedDraw(archive_, next);
-        if (first != 0) {
-            shortened = withCount(disk_.full.dates, first - 1);
-            order.emplace_back(DataFileName::SmDates, &shortened);
-        }
+ArchiveUpdateResult ArchiveUpdate::write(const ArchiveChange& change) {
+    Q_ASSERT(lock_);
+    ArchiveSnapshot target;
+    bool storedDrawsChange = false;
+    if (change.files) {
+        target = *change.files;
+    } else {
+        const bool whole = change.whole.has_value();
+        if (!whole && loadError_)
+            return {loadError_};
+        if (!whole && damaged())
+            return {ErrorNumber::ArchiveDamaged};
+        Archive next;
+        if (whole)
+            next = *change.whole;
+        else if (const int error = apply(change, next))
+            return {error};
+        storedDrawsChange = exists() && (loadError_ || firstChangedDraw(archive_, next) != 0);
+        target = targetOf(next, whole);
     }
-    order.insert(order.end(), {{DataFileName::SmNumbers, &target.full.numbers},
-                               {DataFileName::Weekdays, &target.full.weekdays},
-                               {DataFileName::National, &target.full.national}});
-    if (exists_)
-        order.emplace_back(DataFileName::SmDates, &target.full.dates);
-    if (withSubArchives)
-        order.insert(order.end(), {{DataFileName::numbers(FileSet::Weekly), &target.weekly.numbers},
-                                   {DataFileName::dates(FileSet::Weekly), &target.weekly.dates},
-                                   {DataFileName::numbers(FileSet::Midweek), &target.midweek.numbers},
-                                   {DataFileName::dates(FileSet::Midweek), &target.midweek.dates}});
-    if (!exists_)
-        order.emplace_back(DataFileName::SmDates, &target.full.dates);
-
-    std::map<QString, const QByteArray*> onDisk;
-    for (const auto& [name, bytes] : NamedArchiveFiles(disk_))
-        onDisk[name.toLower()] = bytes;
-    for (const auto& [name, bytes] : order) {
-        const QString key = name.toLower();
-        if (present_.contains(key) && *bytes == *onDisk[key])
-            continue;
-        if (const int error = files_.write(name, *bytes))
-            return error;
+    const NamedFiles changed = changedFiles(snapshot_, target);
+    ArchiveUpdateResult result;
+    if (changed.empty())
+        return result;
+    // A read-only file is refused before anything is written.
+    for (const auto& file : changed)
+        if (const int error = files_.writable(file.first))
+            return {error, files_.location(file.first)};
+    result.subArchivesRebuilt = !change.files && exists() && hasSubArchiveProblems(problems_);
+    const bool backup = change.files || change.whole || storedDrawsChange || result.subArchivesRebuilt;
+    if (backup && snapshot_.anyFile()) {
+        QString name;
+        if (const int error = MakeBackup(files_, snapshot_, now(), name))
+            return {error};
+        result.backup = files_.location(BackupFolderName + u'/' + name);
     }
-    return 0;
+    result.error = CommitFiles(files_, changed);
+    return result;
 }
 
 ArchiveUpdateResult SaveArchive(FileStore& files, const Archive& loaded, int draw, const EditBuffer& edit) {

@@ -2,11 +2,11 @@
 #pragma once
 
 #include "archive/archive.h"
+#include "archive/archive_check.h"
 #include "archive/edit_buffer.h"
 #include "archive/file_sets.h"
 
 #include <QDateTime>
-#include <QSet>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -21,41 +21,44 @@ struct ArchiveChange {
     std::vector<std::pair<int, EditBuffer>> corrections{}; // a stored draw 1..DrawCount, as it becomes
     std::vector<EditBuffer> appends{};                     // new draws after the last one, in order
     std::optional<Archive> whole{};                        // the whole archive instead (a rebuild)
-    bool repair = false; // rewrite what derives from the full archive, and keep a backup first
+    std::optional<ArchiveSnapshot> files{};                // the files themselves (a repair, a restore)
 };
 
 struct ArchiveUpdateResult {
-    int error = 0;                   // 0, a file error, or a damaged archive (63) or value (6)
+    int error = 0;                   // 0, a file error, a damaged archive (1003, 63) or value (6)
+    QString file{};                  // the file a refused permission concerns
     bool subArchivesRebuilt = false; // "S" and "M" disagreed with the full archive and were rewritten
-    QString backup{};                // where the files were copied before stored draws changed
+    QString backup{};                // the backup's folder (below the data folder), when one was made
 };
 
-// The archive's one write path: the window's commit, the import, repair and rebuild all write
-// through it. It holds the data folder's lock from the moment it reads the files until its last
-// write, builds every file's new bytes in memory and writes each changed file once: the full
-// archive's records first, its dates file with the count last, then the sub-archives, which are
-// always what the full archive implies (a draw's place there comes from its index and
-// LastWeeklyDraw). Into a folder without an archive the full archive's dates file goes last of all.
-// A write that changes or removes stored draws first copies the files into a backup.
+// The archive's one write path: the window's commit, the import, repair, rebuild and restore all
+// write through it. It holds the data folder's lock from the moment it reads the files until its
+// last write, builds every file's new bytes in memory and replaces the changed files all or nothing
+// (see write_journal.h). The sub-archives are always what the full archive implies (a draw's place
+// there comes from its index and LastWeeklyDraw). A write that changes stored draws or rewrites the
+// sub-archives, and every repair, rebuild and restore, first copies the files into a backup.
+// Nothing is added to or corrected in an archive whose full set is damaged.
 class ArchiveUpdate {
 public:
     explicit ArchiveUpdate(FileStore& files);
     ~ArchiveUpdate();
 
-    // Takes the lock (waiting a few seconds for another writer) and reads every file set. Returns
-    // 0, ErrorNumber::ArchiveInUse, or the error of a read; nothing is written. A reader that will
-    // not write (a dry run) takes no lock, like every reader.
+    // Takes the lock (waiting a few seconds for another program), finishes or undoes a write cut
+    // short, reads and checks every file. Returns 0, ErrorNumber::ArchiveInUse, or the error of a
+    // read; nothing is written. A reader that will not write (a dry run) lets the lock go after
+    // reading, as every reader does.
     int open(bool forWriting = true);
     // After open: whether the folder holds an archive, and the archive as read (loadError() is 0),
     // or why it cannot be read (63 for a damaged count).
-    bool exists() const { return exists_; }
+    bool exists() const { return snapshot_.exists(); }
     int loadError() const { return loadError_; }
     const Archive& archive() const { return archive_; }
-    // The files as read, and whether the sub-archives are there.
-    const ArchiveFiles& files() const { return disk_; }
-    bool subArchivesPresent() const { return subArchives_; }
+    // The files as read, what the check found in them, and whether that is damage.
+    const ArchiveSnapshot& snapshot() const { return snapshot_; }
+    const std::vector<ArchiveProblem>& problems() const { return problems_; }
+    bool damaged() const { return HasDamage(problems_); }
 
-    // Writes `change`; the archive must have loaded unless the change is a whole archive.
+    // Writes `change`. Corrections and appends need an archive that loads and has no damage.
     ArchiveUpdateResult write(const ArchiveChange& change);
 
     // The clock that names backups.
@@ -63,15 +66,13 @@ public:
 
 private:
     int apply(const ArchiveChange& change, Archive& next) const;
-    int writeFiles(const ArchiveFiles& target, const Archive& next, bool whole);
+    ArchiveSnapshot targetOf(const Archive& next, bool whole) const;
 
     FileStore& files_;
     std::unique_ptr<StoreLock> lock_;
-    bool exists_ = false;
-    bool subArchives_ = false;
-    QSet<QString> present_; // the names of the files there, in lower case
+    ArchiveSnapshot snapshot_;
+    std::vector<ArchiveProblem> problems_;
     int loadError_ = 0;
-    ArchiveFiles disk_;
     Archive archive_;
 };
 

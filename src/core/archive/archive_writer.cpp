@@ -5,14 +5,16 @@
 #include "archive/data_file_layout.h"
 #include "archive/file_store.h"
 #include "archive/sub_archive.h"
+#include "archive/write_journal.h"
+
+#include <numeric>
 
 ArchiveFiles EncodeArchive(const Archive& archive) {
-    std::vector<int> all, weekly, midweek;
-    all.reserve(std::size_t(archive.DrawCount()));
-    for (int d = 1; d <= archive.DrawCount(); ++d) {
-        all.push_back(d);
-        (SubArchiveParity(d, archive.LastWeeklyDraw) == 1 ? midweek : weekly).push_back(d);
-    }
+    const int count = archive.DrawCount();
+    std::vector<int> all(static_cast<std::size_t>(count));
+    std::iota(all.begin(), all.end(), 1);
+    const std::vector<int> weekly = SubArchiveDraws(count, archive.LastWeeklyDraw, FileSet::Weekly);
+    const std::vector<int> midweek = SubArchiveDraws(count, archive.LastWeeklyDraw, FileSet::Midweek);
     ArchiveFiles files;
     files.full = {encodeDatesFile(archive, all), encodeNumbersFile(archive, all), encodeWeekdaysFile(archive),
                   encodeNationalFile(archive)};
@@ -44,18 +46,12 @@ bool SubArchivesAgree(const Archive& archive, const ArchiveFiles& onDisk) {
 
 int WriteWholeArchive(FileStore& files, const Archive& archive) {
     const ArchiveFiles bytes = EncodeArchive(archive);
-    const std::pair<QString, const QByteArray*> order[] = {
-        {DataFileName::SmNumbers, &bytes.full.numbers},
-        {DataFileName::Weekdays, &bytes.full.weekdays},
-        {DataFileName::National, &bytes.full.national},
-        {DataFileName::numbers(FileSet::Weekly), &bytes.weekly.numbers},
-        {DataFileName::dates(FileSet::Weekly), &bytes.weekly.dates},
-        {DataFileName::numbers(FileSet::Midweek), &bytes.midweek.numbers},
-        {DataFileName::dates(FileSet::Midweek), &bytes.midweek.dates},
-        {DataFileName::SmDates, &bytes.full.dates},
-    };
-    for (const auto& [name, contents] : order)
-        if (const int error = files.write(name, *contents))
-            return error;
-    return 0;
+    return CommitFiles(files, {{DataFileName::SmNumbers, bytes.full.numbers},
+                               {DataFileName::Weekdays, bytes.full.weekdays},
+                               {DataFileName::National, bytes.full.national},
+                               {DataFileName::numbers(FileSet::Weekly), bytes.weekly.numbers},
+                               {DataFileName::dates(FileSet::Weekly), bytes.weekly.dates},
+                               {DataFileName::numbers(FileSet::Midweek), bytes.midweek.numbers},
+                               {DataFileName::dates(FileSet::Midweek), bytes.midweek.dates},
+                               {DataFileName::SmDates, bytes.full.dates}});
 }

@@ -18,7 +18,6 @@ void KeepReservedBytes(ArchiveFiles& encoded, const ArchiveFiles& onDisk);
 // Whether the sub-archives in `onDisk` are what the full archive `archive` implies, header and records.
 bool SubArchivesAgree(const Archive& archive, const ArchiveFiles& onDisk);
 
-// Writes a whole archive into a folder that has none, without a lock (the demo archive, tests): the
-// full archive's dates file last, so that a write that fails leaves a folder that still holds no
-// archive. Returns 0 or the error number of the failed write.
+// Writes a whole archive into a folder that has none, without a lock (the demo archive, tests), all
+// or nothing. Returns 0 or the error number of the failed write.
 int WriteWholeArchive(FileStore& files, const Archive& archive);

@@ -33,6 +33,33 @@ struct ArchiveFiles {
 // The eight files of an archive by name, with their place in `files`.
 std::vector<std::pair<QString, QByteArray*>> NamedArchiveFiles(ArchiveFiles& files);
 
+// Which files a read takes: all eight, or what a load needs (the full archive's four, and only its
+// dates file when its count is damaged).
+enum class ReadScope { All, ForLoading };
+
 // Every file of the archive as it is on disk, whole, and the names (in lower case) of those that are
-// there. Returns 0 or the error number of a failed read.
-int ReadArchiveFiles(FileStore& store, ArchiveFiles& files, QSet<QString>& present);
+// there. Returns 0 or the error number of a failed read. Reads the files as they are, without the
+// lock: see ReadArchive.
+int ReadArchiveFiles(FileStore& store, ArchiveFiles& files, QSet<QString>& present,
+                     ReadScope scope = ReadScope::All);
+
+// The archive's files as one program read them.
+struct ArchiveSnapshot {
+    ArchiveFiles files;
+    QSet<QString> present; // the names of the files there, in lower case
+
+    // The full archive's dates file is there; some file of the archive is there.
+    bool exists() const;
+    bool anyFile() const { return !present.isEmpty(); }
+    // Some file of the sub-archives "S" and "M" is there: they are kept, and a missing one is damage.
+    bool subArchives() const;
+};
+
+// Reads every file of the archive as a reader (start-up, export, check) does: with the lock held
+// while it reads, so that it never sees half of a write, and after finishing or undoing a write
+// that was cut short. A folder where no lock can be made (read-only) is read without one. Returns
+// 0, ErrorNumber::ArchiveInUse when a writer keeps the lock, or the error of a read.
+int ReadArchive(FileStore& store, ArchiveSnapshot& snapshot, ReadScope scope = ReadScope::All);
+
+// The same for a writer, which already holds the lock.
+int ReadArchiveLocked(FileStore& store, ArchiveSnapshot& snapshot);

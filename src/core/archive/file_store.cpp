@@ -2,6 +2,7 @@
 #include "archive/file_store.h"
 
 #include "archive/data_file_layout.h"
+#include "archive/native_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,11 +37,13 @@ private:
 DiskFileStore::DiskFileStore(QString folder, bool createFolder)
     : folder_(std::move(folder)), createFolder_(createFolder) {}
 
-// One rule for every spelling of a name: among the entries equal to it without regard to case,
-// the first in code-unit order, so that the loader and the saver always reach the same file even
-// when a folder holds two spellings of it.
-QString DiskFileStore::resolve(const QString& name) const {
-    const QDir dir(folder_);
+// One rule for every spelling of a name: among the entries of its folder equal to it without regard
+// to case, the first in code-unit order, so that the loader and the saver always reach the same file
+// even when a folder holds two spellings of it.
+QString DiskFileStore::resolve(const QString& path) const {
+    const qsizetype slash = path.lastIndexOf(u'/');
+    const QDir dir(slash < 0 ? folder_ : QDir(folder_).filePath(path.left(slash)));
+    const QString name = path.mid(slash + 1);
     const QStringList entries = dir.entryList(
         QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
     QString chosen;
@@ -50,16 +53,20 @@ QString DiskFileStore::resolve(const QString& name) const {
     return dir.filePath(chosen.isEmpty() ? name : chosen);
 }
 
+QString DiskFileStore::location(const QString& path) const {
+    return QDir::toNativeSeparators(resolve(path));
+}
+
 // A folder to be made on the first write reads as an empty one until then.
 int DiskFileStore::folderError() const {
     const QFileInfo info(folder_);
     return info.isDir() || (createFolder_ && !info.exists()) ? 0 : ErrorNumber::PathNotFound;
 }
 
-FileRead DiskFileStore::read(const QString& name, qint64 maxBytes) {
+FileRead DiskFileStore::read(const QString& path, qint64 maxBytes) {
     if (const int error = folderError())
         return {error, false, {}};
-    QFile file(resolve(name));
+    QFile file(resolve(path));
     if (!file.exists())
         return {};
     if (!file.open(QIODevice::ReadOnly))
@@ -76,10 +83,49 @@ int DiskFileStore::makeFolder() const {
     return folderError();
 }
 
-int DiskFileStore::write(const QString& name, const QByteArray& bytes) {
+int DiskFileStore::write(const QString& path, const QByteArray& bytes) {
     if (const int error = makeFolder())
         return error;
-    return ReplaceFile(resolve(name), bytes);
+    const QString target = resolve(path);
+    if (!QDir().mkpath(QFileInfo(target).path()))
+        return ErrorNumber::PathFileAccess;
+    return WriteSynced(target, bytes);
+}
+
+int DiskFileStore::rename(const QString& from, const QString& to) {
+    return RenameReplacing(resolve(from), resolve(to));
+}
+
+int DiskFileStore::remove(const QString& path) {
+    const QString target = resolve(path);
+    const QFileInfo info(target);
+    if (!info.exists() && !info.isSymLink())
+        return 0;
+    if (info.isDir() && !info.isSymLink())
+        return QDir(target).removeRecursively() ? 0 : ErrorNumber::PathFileAccess;
+    QFile file(target);
+    return file.remove() ? 0 : failureNumber(file, errno);
+}
+
+QStringList DiskFileStore::entries(const QString& path) {
+    const QDir dir(path.isEmpty() ? folder_ : resolve(path));
+    return dir.entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                         QDir::Name);
+}
+
+int DiskFileStore::sync() {
+    return folderError() ? 0 : SyncFolder(folder_);
+}
+
+// The permission bits, as the user set them: a file or a folder made read-only is not written,
+// even by a user (such as root) whom the system would let write it.
+int DiskFileStore::writable(const QString& path) {
+    const QFileInfo file(resolve(path));
+    const QFileInfo folder(file.path());
+    const auto readOnly = [](const QFileInfo& info) {
+        return info.exists() && (!info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner));
+    };
+    return readOnly(file) || readOnly(folder) ? ErrorNumber::PermissionDenied : 0;
 }
 
 int DiskFileStore::lock(std::unique_ptr<StoreLock>& held, int waitMs) {
@@ -94,6 +140,9 @@ int DiskFileStore::lock(std::unique_ptr<StoreLock>& held, int waitMs) {
         held = std::make_unique<DiskLock>(std::move(file));
         return 0;
     }
+    // In a read-only folder a lock can be neither made nor taken over, however old.
+    if (writable(LockFileName) != 0)
+        return ErrorNumber::PermissionDenied;
     switch (file->error()) {
     case QLockFile::LockFailedError:
         return ErrorNumber::ArchiveInUse;
@@ -102,25 +151,6 @@ int DiskFileStore::lock(std::unique_ptr<StoreLock>& held, int waitMs) {
     default:
         return ErrorNumber::PathFileAccess;
     }
-}
-
-int DiskFileStore::backup(const QString& name, const NamedFiles& files, int keep, QString& where) {
-    const QDir backups(QDir(folder_).filePath(BackupFolderName));
-    // Two backups within one second get folders of their own.
-    QString unique = name;
-    for (int n = 2; backups.exists(unique); ++n)
-        unique = name + u'-' + QString::number(n);
-    where = QDir::toNativeSeparators(backups.filePath(unique));
-    if (!QDir().mkpath(backups.filePath(unique)))
-        return ErrorNumber::PathFileAccess;
-    for (const auto& [file, bytes] : files)
-        if (const int error = ReplaceFile(backups.filePath(unique + u'/' + file), bytes))
-            return error;
-    // Backup names sort by their time: the oldest go first.
-    QStringList all = backups.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-    while (all.size() > keep)
-        QDir(backups.filePath(all.takeFirst())).removeRecursively();
-    return 0;
 }
 
 int ReadWholeFile(const QString& path, QByteArray& bytes) {
@@ -137,10 +167,14 @@ int ReplaceFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return failureNumber(file, errno);
-    if (file.write(bytes) != bytes.size()) {
-        // A full disk can come back as a short write with no error set.
-        const int error =
-            file.error() == QFileDevice::NoError ? ErrorNumber::DiskFull : failureNumber(file, errno);
+    // QSaveFile keeps small writes in a buffer and does not report a failure to flush it, nor one
+    // to sync: both are checked here, before the file replaces the old one.
+    int error = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        error = file.error() == QFileDevice::NoError ? ErrorNumber::DiskFull : failureNumber(file, errno);
+    else
+        error = SyncHandle(file.handle());
+    if (error) {
         file.cancelWriting();
         return error;
     }

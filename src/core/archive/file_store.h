@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QFileDevice>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -21,6 +22,7 @@ inline constexpr int PathNotFound = 76;
 // The program's own, beyond the file errors.
 inline constexpr int ArchiveInUse = 1001;   // another program is writing the archive
 inline constexpr int ArchiveChanged = 1002; // the archive changed on disk since it was loaded
+inline constexpr int ArchiveDamaged = 1003; // the full archive is damaged: no write may add to it
 } // namespace ErrorNumber
 
 // The result of reading one data file. A missing file is no error: `exists` is false.
@@ -39,41 +41,58 @@ public:
 // Named files and their bytes.
 using NamedFiles = std::vector<std::pair<QString, QByteArray>>;
 
-// Where the data files live. Every operation opens, uses and closes one file.
+// Where the data files live. A path is a file name in the data folder, or "folder/name" below it
+// (the backups); file names are matched without regard to letter case. Every operation opens, uses
+// and closes one file, and returns 0 or the failure's error number.
 class FileStore {
 public:
     virtual ~FileStore() = default;
     // Reads at most `maxBytes` bytes (all when negative). Never creates a file.
-    virtual FileRead read(const QString& name, qint64 maxBytes = -1) = 0;
-    // Replaces the whole file by `bytes`, atomically: after a failure the old file is still there,
-    // unchanged. Returns 0 or the failure's error number.
-    virtual int write(const QString& name, const QByteArray& bytes) = 0;
-    // Takes the archive's lock, for one writer at a time, waiting up to `waitMs` for another writer
-    // to let it go. Returns 0 with `held` set, ErrorNumber::ArchiveInUse, or the error of a failure.
+    virtual FileRead read(const QString& path, qint64 maxBytes = -1) = 0;
+    // Writes `bytes` as the whole file (made, with its folders, when missing) and has them reach
+    // the disk before it returns. Not in one step: a write cut short leaves part of them, so the
+    // archive's own files are never written this way but put in place with rename().
+    virtual int write(const QString& path, const QByteArray& bytes) = 0;
+    // Puts the file `from` in the place of `to` in one step, replacing it.
+    virtual int rename(const QString& from, const QString& to) = 0;
+    // Removes a file, or a folder with everything in it; one that is not there is no error.
+    virtual int remove(const QString& path) = 0;
+    // The names of the files and folders in the folder `path` (empty: the data folder).
+    virtual QStringList entries(const QString& path = {}) = 0;
+    // Has the renames and removals so far reach the disk.
+    virtual int sync() = 0;
+    // 0 when the file `path` (or a new file of that name) may be written, else why not (70 for a
+    // read-only file or folder).
+    virtual int writable(const QString& path) = 0;
+    // Takes the archive's lock, for one program at a time, waiting up to `waitMs` for another to
+    // let it go. Returns 0 with `held` set, ErrorNumber::ArchiveInUse, or the error of a failure.
     virtual int lock(std::unique_ptr<StoreLock>& held, int waitMs) = 0;
-    // Copies `files` into the backup called `name` and keeps only the `keep` newest backups. Returns
-    // 0 or the error number; `where` is then the backup's folder as the user is told it.
-    virtual int backup(const QString& name, const NamedFiles& files, int keep, QString& where) = 0;
+    // Where `path` is, as the user is told it.
+    virtual QString location(const QString& path) const = 0;
 };
 
-// Data files in a folder of the disk. Names are matched without regard to letter case: an existing
-// file of any case is used (of several, always the same one), a new file gets the name as asked for. Writes
-// go to a file beside the old one that is renamed over it when complete.
+// Data files in a folder of the disk. An existing file of any letter case is used (of several,
+// always the same one), a new file gets the name as asked for.
 class DiskFileStore final : public FileStore {
 public:
     // With `createFolder` a write first makes the folder when it is missing (the per-user data
     // folder of a first start); otherwise a missing folder is error 76.
     explicit DiskFileStore(QString folder, bool createFolder = false);
 
-    FileRead read(const QString& name, qint64 maxBytes = -1) override;
-    int write(const QString& name, const QByteArray& bytes) override;
+    FileRead read(const QString& path, qint64 maxBytes = -1) override;
+    int write(const QString& path, const QByteArray& bytes) override;
+    int rename(const QString& from, const QString& to) override;
+    int remove(const QString& path) override;
+    QStringList entries(const QString& path = {}) override;
+    int sync() override;
+    int writable(const QString& path) override;
     // A lock file beside the data files; one left behind by a program that ended is taken over.
     int lock(std::unique_ptr<StoreLock>& held, int waitMs) override;
-    // Into the folder "backup" beside the data files, one folder per backup.
-    int backup(const QString& name, const NamedFiles& files, int keep, QString& where) override;
+    // The full path of the file that `path` reaches, with the system's separators.
+    QString location(const QString& path) const override;
 
-    // Full path of the file that `name` reaches.
-    QString resolve(const QString& name) const;
+    // Full path of the file that `path` reaches.
+    QString resolve(const QString& path) const;
 
 private:
     int folderError() const;
@@ -89,13 +108,13 @@ bool HoldsArchiveFiles(const QString& folder);
 // Reads the file at `path` whole. Returns 0 or the error number (53 for a missing file).
 int ReadWholeFile(const QString& path, QByteArray& bytes);
 
-// Replaces the file at `path` whole: written beside it, then renamed over it. Returns 0 or the error.
+// Replaces the file at `path` whole: written beside it, synced, then renamed over it. Returns 0 or
+// the error; after a failure the old file is there unchanged.
 int ReplaceFile(const QString& path, const QByteArray& bytes);
 
 // Maps a failed file operation onto the program's error numbers; `systemError` (errno) tells a
 // refused permission from other failures to open.
 int errorNumberOf(QFileDevice::FileError error, int systemError = 0);
 
-// The lock file in the data folder, and the folder of backups.
+// The lock file in the data folder.
 inline const QString LockFileName = QStringLiteral("vorel.lock");
-inline const QString BackupFolderName = QStringLiteral("backup");

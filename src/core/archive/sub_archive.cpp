@@ -3,7 +3,6 @@
 
 #include "archive/archive.h"
 #include "archive/data_file_layout.h"
-#include "archive/file_store.h"
 
 int LastWeeklyDrawOf(const Archive& archive) {
     const int firstTwiceWeekly = DrawDateKey(FirstTwiceWeeklyDate);
@@ -26,6 +25,12 @@ SubArchivePlace SubArchiveOf(int draw, int lastWeeklyDraw) {
     return {FileSet::Weekly, lastWeeklyDraw + (draw - lastWeeklyDraw) / 2};
 }
 
-bool SubArchivesPresent(FileStore& files) {
-    return files.read(DataFileName::dates(FileSet::Weekly), 0).exists;
+std::vector<int> SubArchiveDraws(int count, int lastWeeklyDraw, const QString& suffix) {
+    const int parity = suffix == FileSet::Midweek ? 1 : 0;
+    std::vector<int> draws;
+    draws.reserve(std::size_t(std::max(count, 0)));
+    for (int d = 1; d <= count; ++d)
+        if (SubArchiveParity(d, lastWeeklyDraw) == parity)
+            draws.push_back(d);
+    return draws;
 }

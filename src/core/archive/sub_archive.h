@@ -4,6 +4,7 @@
 #include "archive/packed_date.h"
 
 #include <QString>
+#include <vector>
 
 class Archive;
 
@@ -25,8 +26,5 @@ struct SubArchivePlace {
 // Parity of `draw`: 1 for the "M" sub-archive, 0 for "S".
 int SubArchiveParity(int draw, int lastWeeklyDraw);
 SubArchivePlace SubArchiveOf(int draw, int lastWeeklyDraw);
-
-class FileStore;
-// The sub-archives are there when the weekly dates file is, readable or not: a sub-archive that
-// cannot be written is a failed save, never one silently left behind.
-bool SubArchivesPresent(FileStore& files);
+// The draws of an archive of `count` draws that sub-archive `suffix` holds, in its record order.
+std::vector<int> SubArchiveDraws(int count, int lastWeeklyDraw, const QString& suffix);

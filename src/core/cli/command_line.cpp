@@ -4,7 +4,9 @@
 #include "archive/archive.h"
 #include "archive/archive_check.h"
 #include "archive/archive_loader.h"
+#include "archive/archive_repair.h"
 #include "archive/archive_update.h"
+#include "archive/backups.h"
 #include "archive/data_file_layout.h"
 #include "archive/file_store.h"
 #include "cli/csv_export.h"
@@ -72,14 +74,21 @@ const QCommandLineOption
 const QCommandLineOption CheckOption(QStringLiteral("check"), QStringLiteral("Check the whole archive."));
 const QCommandLineOption
     RepairOption(QStringLiteral("repair"),
-                 QStringLiteral("With --check: rewrite what derives from the full archive."));
+                 QStringLiteral("With --check: mend what the archive's other copies can mend."));
+const QCommandLineOption ListBackupsOption(QStringLiteral("list-backups"),
+                                           QStringLiteral("List the backups of the archive."));
+const QCommandLineOption
+    RestoreOption(QStringLiteral("restore"),
+                  QStringLiteral("Put the archive back as backup BACKUP (last: the newest) "
+                                 "holds it."),
+                  QStringLiteral("BACKUP"));
 
 void configure(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral("Vorel keeps the archive of the Italian Lotto draws."));
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     parser.addOptions({HelpOption, VersionOption, DataOption, ExportOption, FormatOption, VerifyOption,
                        ImportOption, DryRunOption, CorrectOption, RebuildOption, UpdateOption, FromOption,
-                       CheckOption, RepairOption});
+                       CheckOption, RepairOption, ListBackupsOption, RestoreOption});
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("With --verify: the texts to check; without a command: the "
                                                 "official results file to offer for import."),
@@ -96,10 +105,12 @@ int usageError(QIODevice& err, const QString& problem) {
 }
 
 // A failure of the archive in the loader's own words, with the file it concerns: the dates file for
-// a missing or damaged archive, the folder otherwise.
-void archiveError(QIODevice& err, const QString& dataPath, int error) {
+// a missing or damaged archive, the folder otherwise, or the file named.
+void archiveError(QIODevice& err, const QString& dataPath, int error, const QString& file = {}) {
     const bool datesFile = error == ErrorNumber::FileNotFound || error == ErrorNumber::BadRecordNumber;
-    const QString where = datesFile ? DiskFileStore(dataPath).resolve(DataFileName::SmDates) : dataPath;
+    const QString where = !file.isEmpty() ? file
+                          : datesFile     ? DiskFileStore(dataPath).resolve(DataFileName::SmDates)
+                                          : dataPath;
     write(err, QStringLiteral("vorel: ") + ErrorMessageText(error) + QStringLiteral(" (") +
                    QDir::toNativeSeparators(where) + QStringLiteral(")\n"));
 }
@@ -113,61 +124,106 @@ bool loadFor(const QString& dataPath, Archive& archive, QIODevice& err) {
     return true;
 }
 
-int printProblems(const std::vector<ArchiveProblem>& problems, QIODevice& out) {
+void printProblems(const std::vector<ArchiveProblem>& problems, QIODevice& out) {
     for (const ArchiveProblem& problem : problems)
         write(out, CheckText::problem(problem) + u'\n');
-    return int(std::count_if(problems.begin(), problems.end(),
-                             [](const ArchiveProblem& problem) { return problem.repairable(); }));
 }
 
-// The check reads like any reader, without the lock.
+// The archive for the check and the repair; false when there is none to read (reported).
+bool openArchive(ArchiveUpdate& update, const QString& dataPath, bool forWriting, QIODevice& err) {
+    const int error = update.open(forWriting);
+    if (error || !update.snapshot().anyFile()) {
+        archiveError(err, dataPath, error ? error : ErrorNumber::FileNotFound);
+        return false;
+    }
+    return true;
+}
+
+// The check reads like any reader: under the lock, which it lets go once it has read.
 int checkArchive(const QString& dataPath, QIODevice& out, QIODevice& err) {
     DiskFileStore files(dataPath);
-    ArchiveFiles bytes;
-    QSet<QString> present;
-    if (const int error = ReadArchiveFiles(files, bytes, present)) {
-        archiveError(err, dataPath, error);
+    ArchiveUpdate update(files);
+    if (!openArchive(update, dataPath, false, err))
         return ExitStatus::Failed;
-    }
-    if (!present.contains(DataFileName::SmDates.toLower())) {
-        archiveError(err, dataPath, ErrorNumber::FileNotFound);
-        return ExitStatus::Failed;
-    }
-    const std::vector<ArchiveProblem> problems =
-        CheckArchive(bytes, present.contains(DataFileName::dates(FileSet::Weekly).toLower()));
+    const std::vector<ArchiveProblem>& problems = update.problems();
     printProblems(problems, out);
-    if (!problems.empty())
-        return ExitStatus::Mismatch;
-    write(out, CheckText::sound(DatesFileCount(bytes.full.dates)) + u'\n');
-    return ExitStatus::Ok;
+    if (problems.empty()) {
+        write(out, CheckText::sound(update.archive().DrawCount()) + u'\n');
+        return ExitStatus::Ok;
+    }
+    return IsUnreadable(problems) ? ExitStatus::Failed : ExitStatus::Mismatch;
 }
 
 // The repair holds the lock from its check to its last write.
 int repairArchive(const QString& dataPath, QIODevice& out, QIODevice& err) {
     DiskFileStore files(dataPath);
     ArchiveUpdate update(files);
-    const int error = update.open();
-    if (error || !update.exists()) {
-        archiveError(err, dataPath, error ? error : ErrorNumber::FileNotFound);
+    if (!openArchive(update, dataPath, true, err))
+        return ExitStatus::Failed;
+    printProblems(update.problems(), out);
+    if (update.problems().empty()) {
+        write(out, CheckText::sound(update.archive().DrawCount()) + u'\n');
+        return ExitStatus::Ok;
+    }
+    const RepairPlan plan = PlanRepair(update.snapshot());
+    const ArchiveUpdateResult result = update.write({.files = plan.files});
+    if (result.error) {
+        archiveError(err, dataPath, result.error, result.file);
         return ExitStatus::Failed;
     }
-    const std::vector<ArchiveProblem> problems = CheckArchive(update.files(), update.subArchivesPresent());
-    const int repairable = printProblems(problems, out);
-    if (repairable > 0) {
-        const ArchiveUpdateResult result = update.write({.repair = true});
-        if (result.error) {
-            archiveError(err, dataPath, result.error);
-            return ExitStatus::Failed;
-        }
-        write(out, CheckText::repaired(repairable) + u'\n' + StoricoText::backupMade(result.backup) + u'\n');
+    for (const RepairStep& step : plan.steps)
+        write(out, CheckText::step(step) + u'\n');
+    if (!result.backup.isEmpty())
+        write(out, StoricoText::backupMade(result.backup) + u'\n');
+    const std::vector<ArchiveProblem> left = CheckArchive(plan.files);
+    if (left.empty()) {
+        write(out, CheckText::sound(DatesFileCount(plan.files.files.full.dates)) + u'\n');
+        return ExitStatus::Ok;
     }
-    const int left = int(problems.size()) - repairable;
-    if (left > 0) {
-        write(out, CheckText::leftToTheUser(left) + u'\n');
-        return ExitStatus::Mismatch;
+    if (!plan.steps.empty())
+        printProblems(left, out);
+    write(out, CheckText::leftToTheUser(left) + u'\n');
+    return ExitStatus::Mismatch;
+}
+
+int listBackups(const QString& dataPath, QIODevice& out, QIODevice& err) {
+    if (!QFileInfo(dataPath).isDir()) {
+        archiveError(err, dataPath, ErrorNumber::PathNotFound);
+        return ExitStatus::Failed;
     }
-    if (problems.empty())
-        write(out, CheckText::sound(update.archive().DrawCount()) + u'\n');
+    DiskFileStore files(dataPath);
+    const std::vector<BackupInfo> backups = ListBackups(files);
+    if (backups.empty())
+        write(out, CheckText::noBackups() + u'\n');
+    for (const BackupInfo& backup : backups)
+        write(out, CheckText::backupLine(backup) + u'\n');
+    return ExitStatus::Ok;
+}
+
+// A backup that is complete and sound replaces the archive, after a backup of the archive as it is.
+int restoreArchive(const QString& dataPath, const QString& name, QIODevice& out, QIODevice& err) {
+    DiskFileStore files(dataPath);
+    ArchiveUpdate update(files);
+    if (const int error = update.open()) {
+        archiveError(err, dataPath, error);
+        return ExitStatus::Failed;
+    }
+    BackupInfo info;
+    ArchiveSnapshot backup;
+    const int error = ReadBackup(files, name, info, backup);
+    if (error || HasDamage(CheckArchive(backup))) {
+        write(err,
+              QStringLiteral("vorel: ") + CheckText::backupUnusable(error ? name : info.name, error) + u'\n');
+        return error == ErrorNumber::FileNotFound ? ExitStatus::Failed : ExitStatus::Mismatch;
+    }
+    const ArchiveUpdateResult result = update.write({.files = RestoredFiles(backup, update.snapshot())});
+    if (result.error) {
+        archiveError(err, dataPath, result.error, result.file);
+        return ExitStatus::Failed;
+    }
+    write(out, CheckText::restored(info) + u'\n');
+    if (!result.backup.isEmpty())
+        write(out, StoricoText::backupMade(result.backup) + u'\n');
     return ExitStatus::Ok;
 }
 
@@ -225,7 +281,7 @@ int verifyFiles(const Archive& archive, const QStringList& files, QIODevice& out
 int reportImport(const DataFolder& folder, const QString& file, const ImportReport& report, QIODevice& out,
                  QIODevice& err) {
     if (report.problem.kind == ImportProblem::ArchiveError) {
-        archiveError(err, folder.path, report.problem.number);
+        archiveError(err, folder.path, report.problem.number, report.problem.field);
         return ExitStatus::Failed;
     }
     if (report.status == ImportReport::Failed) {
@@ -289,10 +345,14 @@ int updateArchive(const DataFolder& folder, const QString& from, const ImportOpt
 QString usageProblem(const QCommandLineParser& parser) {
     const bool exporting = parser.isSet(ExportOption), verifying = parser.isSet(VerifyOption),
                importing = parser.isSet(ImportOption), checking = parser.isSet(CheckOption),
-               updating = parser.isSet(UpdateOption);
+               updating = parser.isSet(UpdateOption), listing = parser.isSet(ListBackupsOption),
+               restoring = parser.isSet(RestoreOption);
     const QString format = parser.value(FormatOption);
-    if (int(exporting) + int(verifying) + int(importing) + int(checking) + int(updating) > 1)
-        return QStringLiteral("--export, --verify, --import, --update and --check go one at a time.");
+    if (int(exporting) + int(verifying) + int(importing) + int(checking) + int(updating) + int(listing) +
+            int(restoring) >
+        1)
+        return QStringLiteral("--export, --verify, --import, --update, --check, --list-backups and --restore "
+                              "go one at a time.");
     if (!importing && !updating &&
         (parser.isSet(DryRunOption) || parser.isSet(CorrectOption) || parser.isSet(RebuildOption)))
         return QStringLiteral("--dry-run, --correct and --rebuild go with --import or --update.");
@@ -306,7 +366,8 @@ QString usageProblem(const QCommandLineParser& parser) {
         return QStringLiteral("Unknown format '%1'.").arg(format);
     if (verifying && parser.positionalArguments().isEmpty())
         return QStringLiteral("--verify needs at least one FILE.");
-    const bool window = !exporting && !verifying && !importing && !checking && !updating;
+    const bool window =
+        !exporting && !verifying && !importing && !checking && !updating && !listing && !restoring;
     if (!verifying && parser.positionalArguments().size() > (window ? 1 : 0))
         return QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().last());
     return {};
@@ -331,6 +392,8 @@ QString UsageText() {
         "       vorel [--data DIR] --import FILE [--dry-run] [--correct | --rebuild]\n"
         "       vorel [--data DIR] --update [--from URL] [--dry-run] [--correct | --rebuild]\n"
         "       vorel [--data DIR] --check [--repair]\n"
+        "       vorel [--data DIR] --list-backups\n"
+        "       vorel [--data DIR] --restore BACKUP|last\n"
         "       vorel --help | --version\n"
         "\n"
         "  --data DIR      the folder of the archive (default: the program's folder when it\n"
@@ -355,11 +418,20 @@ QString UsageText() {
         "                  https://www.igt.it/STORICO_ESTRAZIONI_LOTTO/storico.zip\n"
         "  --check         check the whole archive; exit status 0 when it is sound, 1 for\n"
         "                  problems, 2 when it cannot be read\n"
-        "  --repair        with --check: rewrite what derives from the full archive (the\n"
-        "                  sub-archives, the files' lengths) and list what is left\n"
+        "  --repair        with --check: take each damaged value from the archive's other\n"
+        "                  copy (the sub-archives S and M, a weekday from its date), write the\n"
+        "                  sub-archives again from a sound full archive, and list what is left;\n"
+        "                  where two sound copies disagree it changes neither (exit status 1)\n"
+        "  --list-backups  list the backups of the archive, the newest first\n"
+        "  --restore B     put the archive back as backup B holds it (last: the newest\n"
+        "                  complete one), once it is found complete and sound; exit status 0\n"
+        "                  when restored, 1 for a backup that is incomplete or damaged, 2 for\n"
+        "                  errors\n"
         "\n"
-        "Every write keeps the archive locked; one that changes stored draws first copies the\n"
-        "files into the folder backup/ beside them (the ten newest copies are kept).\n");
+        "Every write keeps the archive locked and replaces its files all or nothing; one that\n"
+        "changes stored draws, rewrites the sub-archives, repairs, rebuilds or restores first\n"
+        "copies the files into the folder backup/ beside them (the ten newest copies are\n"
+        "kept). Nothing is added to a damaged archive: --check says what is wrong.\n");
 }
 
 CommandLineResult RunCommandLine(const QStringList& arguments, const QString& programFolder, QIODevice& in,
@@ -392,6 +464,10 @@ CommandLineResult RunCommandLine(const QStringList& arguments, const QString& pr
         return ended(parser.isSet(RepairOption) ? repairArchive(dataPath, out, err)
                                                 : checkArchive(dataPath, out, err),
                      dataPath);
+    if (parser.isSet(ListBackupsOption))
+        return ended(listBackups(dataPath, out, err), dataPath);
+    if (parser.isSet(RestoreOption))
+        return ended(restoreArchive(dataPath, parser.value(RestoreOption), out, err), dataPath);
     const bool exporting = parser.isSet(ExportOption);
     if (!exporting && !parser.isSet(VerifyOption)) {
         if (parser.isSet(FormatOption))

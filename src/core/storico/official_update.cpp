@@ -20,12 +20,11 @@ const QString LastModifiedKey = QStringLiteral("LastModified");
 
 // The address and a digest of every archive file as the download left them.
 QString validatorsOf(const QUrl& url, FileStore& files) {
-    ArchiveFiles bytes;
-    QSet<QString> present;
-    if (ReadArchiveFiles(files, bytes, present) != 0)
+    ArchiveSnapshot snapshot;
+    if (ReadArchive(files, snapshot) != 0)
         return {};
     QCryptographicHash digest(QCryptographicHash::Sha256);
-    for (const auto& [name, content] : NamedArchiveFiles(bytes)) {
+    for (const auto& [name, content] : NamedArchiveFiles(snapshot.files)) {
         digest.addData(name.toUtf8());
         digest.addData(QByteArray::number(content->size()));
         digest.addData(*content);

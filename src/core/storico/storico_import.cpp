@@ -85,6 +85,9 @@ private:
         if (const int error = update.open(!options_.dryRun))
             return failed({.kind = ImportProblem::ArchiveError, .number = error});
         report_.newArchive = !update.exists();
+        // Nothing is added to a damaged archive; only a rebuild writes it whole again.
+        if (update.damaged() && !options_.rebuild)
+            return failed({.kind = ImportProblem::ArchiveError, .number = ErrorNumber::ArchiveDamaged});
         return options_.rebuild || report_.newArchive ? wholeArchive(file, update)
                                                       : intoArchive(file, update);
     }
@@ -142,11 +145,27 @@ private:
             return report_;
         if (incomplete_)
             return failed(incomplete_);
-        report_.added = report_.read;
+        countRebuild(update, *archive);
         report_.status = ImportReport::Agrees;
         if (options_.dryRun)
             return report_;
         return written(update.write({.whole = archive}));
+    }
+
+    // What a rebuild changes in the archive there was; into a new or unreadable one every draw is added.
+    void countRebuild(const ArchiveUpdate& update, const Archive& archive) {
+        const bool stored = update.exists() && !update.loadError();
+        const Archive& before = update.archive();
+        const int common = stored ? std::min<int>(before.DrawCount(), archive.DrawCount()) : 0;
+        report_.rebuilt = update.snapshot().anyFile();
+        for (int d = 1; d <= common; ++d)
+            if (before.DrawDate(d) == archive.DrawDate(d) &&
+                before.DrawWeekday(d) == archive.DrawWeekday(d) &&
+                before.drawWheels(d) == archive.drawWheels(d))
+                ++report_.unchanged;
+        report_.corrected = common - report_.unchanged;
+        report_.added = archive.DrawCount() - common;
+        report_.removed = stored ? std::max(before.DrawCount() - archive.DrawCount(), 0) : 0;
     }
 
     ImportReport intoArchive(const StoricoFile& file, ArchiveUpdate& update) {
@@ -174,7 +193,8 @@ private:
 
     ImportReport written(const ArchiveUpdateResult& result) {
         if (result.error)
-            return failed({.kind = ImportProblem::ArchiveError, .number = result.error});
+            return failed(
+                {.kind = ImportProblem::ArchiveError, .number = result.error, .field = result.file});
         report_.subArchivesRebuilt = result.subArchivesRebuilt;
         report_.backup = result.backup;
         return report_;
@@ -277,7 +297,10 @@ QString ImportReport::summary() const {
                                  .differing = differing,
                                  .added = added,
                                  .corrected = corrected,
-                                 .planned = dryRun});
+                                 .planned = dryRun,
+                                 .rebuild = rebuilt,
+                                 .unchanged = unchanged,
+                                 .removed = removed});
 }
 
 QString ImportReport::text() const {

@@ -42,8 +42,11 @@ struct ImportReport {
     int nationalIgnored = 0; // national-wheel lines of draws before the national wheel
     int verified = 0;
     int differing = 0;
-    int added = 0;     // appended (or, with dryRun, to be appended)
-    int corrected = 0; // rewritten (or, with dryRun, to be rewritten)
+    int added = 0;        // appended (or, with dryRun, to be appended)
+    int corrected = 0;    // rewritten (or, with dryRun, to be rewritten)
+    bool rebuilt = false; // an existing archive written whole from the file:
+    int unchanged = 0;    // its draws that stay as they were,
+    int removed = 0;      // and those beyond the file's last
     int gaps = 0;
     QStringList details;             // one line per difference, gap and draw without its national wheel
     bool subArchivesRebuilt = false; // "S" and "M" disagreed with the full archive and were rewritten

@@ -2,6 +2,7 @@
 #include "text/error_text.h"
 
 #include "archive/file_store.h"
+#include "text/check_texts.h"
 #include "text/messages.h"
 
 namespace {
@@ -51,6 +52,8 @@ QString ErrorMessageText(int number) {
         return QStringLiteral("L'archivio \u00e8 in uso da un altro programma: riprovare pi\u00f9 tardi.");
     if (number == ErrorNumber::ArchiveChanged)
         return ArchiveChangedByAnotherProgram() + u'.';
+    if (number == ErrorNumber::ArchiveDamaged)
+        return CheckText::damagedArchive() + u'.';
     if (number >= 24 && number <= 76) {
         const QString text = ErrorText(number);
         if (!text.isEmpty())

@@ -58,7 +58,9 @@ QString ImportProblemText(const ImportProblem& problem) {
     case ImportProblem::None:
         return {};
     case ImportProblem::ArchiveError:
-        return ErrorMessageText(problem.number);
+        return problem.field.isEmpty()
+                   ? ErrorMessageText(problem.number)
+                   : ErrorMessageText(problem.number) + QStringLiteral(" (%1)").arg(problem.field);
     case ImportProblem::NewArchiveNeedsWholeHistory:
         return QStringLiteral(
                    "un nuovo archivio comincia con l'estrazione del 04-01-1947 e il file comincia il %1: "
@@ -143,15 +145,22 @@ QString summary(const SummaryCounts& c) {
                                : QStringLiteral("Lette %1 estrazioni").arg(c.read);
     if (c.read > 0)
         text += QStringLiteral(" dal %1 al %2").arg(c.firstDate, c.lastDate);
-    const QString changes = c.planned ? QStringLiteral("da aggiungere %1, da correggere %2")
-                                      : QStringLiteral("aggiunte %1, corrette %2");
+    QString changes = c.planned ? QStringLiteral("da aggiungere %1, da correggere %2")
+                                : QStringLiteral("aggiunte %1, corrette %2");
+    changes = changes.arg(c.added).arg(c.corrected);
+    if (c.rebuild) {
+        changes = QStringLiteral("invariate %1, ").arg(c.unchanged) + changes;
+        if (c.removed > 0)
+            changes += (c.planned ? QStringLiteral(", da togliere %1") : QStringLiteral(", tolte %1"))
+                           .arg(c.removed);
+    }
     return text +
            QStringLiteral("; saltate %1 prima del %2; verificate %3, diverse %4, ")
                .arg(c.skipped)
                .arg(FirstArchiveYear)
                .arg(c.verified)
                .arg(c.differing) +
-           changes.arg(c.added).arg(c.corrected) + u'.';
+           changes + u'.';
 }
 
 QString nothingWritten(bool differences, bool gaps) {

@@ -17,7 +17,8 @@ struct ImportProblem {
         MissingWheels,               // line, number: the city wheels found; field: the date
         MissingNationalWheel,        // line, number: the draw; field: the date
         DateInFuture,                // line; field: the date
-        ArchiveError,                // number: the error number of a failed read or write of the archive
+        ArchiveError,                // number: the error number of a failed read or write of the archive;
+                                     // field: the file it concerns, when it is one file's
         RebuildNeedsWholeHistory,    // a rebuild from a file that does not start with the first draw
         NewArchiveNeedsWholeHistory, // field: the file\'s first date
         NoDraws,                     // the file holds no draw from 1947 on
@@ -67,6 +68,10 @@ struct SummaryCounts {
     int added = 0;
     int corrected = 0;
     bool planned = false;
+    // A rebuild of an existing archive: draws unchanged and removed as well.
+    bool rebuild = false;
+    int unchanged = 0;
+    int removed = 0;
 };
 QString summary(const SummaryCounts& counts);
 // Why a run wrote nothing: differences (written with --correct) or gaps (mended with --rebuild).

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A file dropped on the main menu: the official results archive, read as `vorel --import` reads it.
+#include "archive/backups.h"
 #include "archive/file_store.h"
 #include "storico/storico_import.h"
 #include "text/error_text.h"
