@@ -2,6 +2,7 @@
 #include "archive/archive_loader.h"
 #include "archive/constant_tables.h"
 #include "archive/data_file_layout.h"
+#include "archive/file_store.h"
 #include "archive/sub_archive.h"
 #include "calendar/draw_date.h"
 #include "demo_archive.h"
@@ -103,8 +104,8 @@ private Q_SLOTS:
     void failedSaveEndsTheProgram();
     void archiveChangedByAnotherWindow();
     void lockedOrOutOfStepArchive();
-    void unreadableSubArchiveWritesNothing_data();
-    void unreadableSubArchiveWritesNothing();
+    void refusedBeforeWritingKeepsTheDraw_data();
+    void refusedBeforeWritingKeepsTheDraw();
     void damagedWeekdayAsksForTheWeekday();
     void firstDrawOfAnEmptyArchive();
     void firstStartInThePerUserFolder();
@@ -504,25 +505,46 @@ void TestEditor::lockedOrOutOfStepArchive() {
     QCOMPARE(DifferingFiles(e.store, StoreOf(e.w().archive)), QStringList());
 }
 
-void TestEditor::unreadableSubArchiveWritesNothing_data() {
+void TestEditor::refusedBeforeWritingKeepsTheDraw_data() {
     QTest::addColumn<int>("draws");
-    QTest::newRow("draw for M") << 2619;
-    QTest::newRow("draw for S") << 2620;
+    QTest::addColumn<int>("refusal"); // 0 "_data_s.dtb" unreadable, 1 "_GIORNI.DTB" read-only, 2 damage
+    QTest::newRow("unreadable, draw for M") << 2619 << 0;
+    QTest::newRow("unreadable, draw for S") << 2620 << 0;
+    QTest::newRow("read-only weekdays file") << 3000 << 1;
+    QTest::newRow("numbers file cut: damaged") << 3000 << 2;
 }
 
-// Every file a commit touches is read before the first is written: a "_data_s.dtb" that cannot be
-// read stops the save before the full archive changes, wherever the draw goes.
-void TestEditor::unreadableSubArchiveWritesNothing() {
+// Every file a commit touches is read, and checked, before the first is written: a save refused
+// then writes nothing, says why and what mends it, and keeps the typed draw on the screen. A damaged
+// archive is named once at start-up.
+void TestEditor::refusedBeforeWritingKeepsTheDraw() {
     QFETCH(int, draws);
-    Editor e(draws);
-    e.store.failRead(u"_data_s.dtb"_s, 70);
-    const int writes = e.store.writeCount();
-    e.w().But1->click();
-    e.fill(typedNumbers(), 10, {9, 10, 4}, 6);
-    e.w().But1->click();
-    QCOMPARE(e.harness.endings, QList<int>{1});
-    QCOMPARE(e.harness.boxes.shown.last().text, u"Permesso negato"_s);
-    QCOMPARE(e.store.writeCount(), writes);
+    QFETCH(int, refusal);
+    MemoryFileStore store = StoreOf(MakeDemoArchive(QDate(2100, 1, 1), draws));
+    if (refusal == 0)
+        store.failRead(u"_data_s.dtb"_s, 70);
+    if (refusal == 1)
+        store.setReadOnly(u"_giorni.dtb"_s);
+    if (refusal == 2)
+        store.setFile(u"_est_sm.dtb"_s, store.file(u"_est_sm.dtb"_s).chopped(50));
+    WindowHarness h(nullptr, &store);
+    frmVorel& w = h.start();
+    if (refusal == 2) {
+        QCOMPARE(h.boxes.shown.size(), 1);
+        QCOMPARE(h.boxes.shown.first().title, u"Archivio danneggiato"_s);
+        QVERIFY(h.boxes.shown.first().text.contains(u"vorel --check --repair"_s));
+    }
+    const int writes = store.writeCount();
+    w.But1->click();
+    fillDraw(w, typedNumbers(), 10, {9, 10, 4}, 6);
+    w.But1->click();
+    const int errors[] = {70, 70, ErrorNumber::ArchiveDamaged};
+    QCOMPARE(h.boxes.shown.last(),
+             Messages::saveRefused(errors[refusal], refusal == 1 ? u"_GIORNI.DTB"_s : QString()));
+    QVERIFY(h.endings.isEmpty());
+    QCOMPARE(w.ScreenMode, 1);
+    QCOMPARE(w.TBData[1]->text(), u"9"_s);
+    QCOMPARE(store.writeCount(), writes);
 }
 
 // A weekday byte outside 0..7 selects no weekday, so the commit asks for one.

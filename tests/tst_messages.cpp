@@ -2,6 +2,7 @@
 #include "settings/settings_store.h"
 #include "settings/window_geometry.h"
 #include "support/window_fakes.h"
+#include "text/check_texts.h"
 #include "text/messages.h"
 
 #include <QDir>
@@ -87,6 +88,41 @@ void TestMessages::boxes_data() {
         << Messages::archiveInUse()
         << MessageRequest{u"L'archivio è in uso da un altro programma: riprovare più tardi."_s, u"Errore"_s,
                           MsgButtons::Ok, MsgIcon::Error};
+    QTest::newRow("save refused for a read-only file")
+        << Messages::saveRefused(70, u"/srv/lotto/_GIORNI.DTB"_s)
+        << MessageRequest{u"Permesso negato ("_s + QDir::toNativeSeparators(u"/srv/lotto/_GIORNI.DTB"_s) +
+                              u").\rNulla è stato salvato."_s,
+                          u"Errore"_s, MsgButtons::Ok, MsgIcon::Error};
+    QTest::newRow("save refused, archive damaged")
+        << Messages::saveRefused(1003, {})
+        << MessageRequest{
+               u"L'archivio è danneggiato: non vi si scrive nulla finché non è riparato (vorel --check "
+               u"--repair) o ripristinato da una copia (vorel --restore last).\rNulla è stato salvato."_s,
+               u"Errore"_s, MsgButtons::Ok, MsgIcon::Error};
+    QTest::newRow("archive damaged at start-up")
+        << Messages::archiveProblems(CheckText::startupProblems({{.kind = ArchiveProblem::ShortFile,
+                                                                  .draw = 3000,
+                                                                  .lastDraw = 3000,
+                                                                  .number = 149950,
+                                                                  .other = 150000,
+                                                                  .file = u"_est_sm.dtb"_s}}),
+                                     true)
+        << MessageRequest{
+               u"L'archivio è danneggiato: non vi si potrà scrivere finché non è riparato.\r\rIl file "
+               u"_est_sm.dtb è più corto del dovuto: 149950 byte invece di 150000 (senza i numeri delle "
+               u"ruote dell'estrazione 3000).\r\rPer ripararlo: vorel --check --repair. Per tornare "
+               u"all'ultima copia: vorel --restore last."_s,
+               u"Archivio danneggiato"_s, MsgButtons::Ok, MsgIcon::Error};
+    QTest::newRow("archive with draws to correct, at start-up")
+        << Messages::archiveProblems(
+               CheckText::startupProblems(std::vector<ArchiveProblem>(
+                   7, {.kind = ArchiveProblem::NoNationalWheel, .draw = 3480, .date = {8, 1, 0}})),
+               false)
+        << MessageRequest{u"L'archivio ha dei problemi da correggere.\r\r"_s +
+                              u"Estrazione 3480 del 08-01-2000: manca la ruota nazionale.\r"_s.repeated(5) +
+                              u"(e altri 2 problemi)\r\rLe estrazioni si correggono dalla schermata "
+                              u"Visualizza/Correggi; vorel --check li elenca tutti."_s,
+                          u"Controllo dell'archivio"_s, MsgButtons::Ok, MsgIcon::Warning};
     QTest::newRow("sub-archives rebuilt")
         << Messages::subArchivesRebuilt()
         << MessageRequest{u"Sotto-archivi S e M ricostruiti dall'archivio completo."_s, u"Salvataggio dati"_s,

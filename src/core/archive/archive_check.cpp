@@ -4,6 +4,7 @@
 #include "archive/archive.h"
 #include "archive/archive_loader.h"
 #include "archive/data_file_layout.h"
+#include "archive/file_store.h"
 #include "archive/sub_archive.h"
 
 #include <QDate>
@@ -290,4 +291,15 @@ WheelState StateOfWheel(const quint8* numbers) {
         seen.set(std::size_t(n));
     }
     return zeros ? WheelState::Incomplete : WheelState::Sound;
+}
+
+int LoadCheckedArchive(FileStore& files, Archive& archive, std::vector<ArchiveProblem>& problems) {
+    ArchiveSnapshot snapshot;
+    problems.clear();
+    if (const int error = ReadArchive(files, snapshot))
+        return error;
+    problems = CheckArchive(snapshot);
+    if (!snapshot.exists())
+        return ErrorNumber::FileNotFound;
+    return DecodeArchive(snapshot.files.full, archive);
 }

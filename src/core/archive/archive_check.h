@@ -64,3 +64,9 @@ bool IsUnreadable(const std::vector<ArchiveProblem>& problems);
 // or one number twice).
 enum class WheelState { Sound, Incomplete, Impossible };
 WheelState StateOfWheel(const quint8* numbers);
+
+class Archive;
+class FileStore;
+// Loads the archive as LoadArchive does, reading every file as a reader, and checks them all:
+// `problems` is what CheckArchive finds (also when the load fails).
+int LoadCheckedArchive(FileStore& files, Archive& archive, std::vector<ArchiveProblem>& problems);

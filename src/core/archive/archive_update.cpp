@@ -171,7 +171,7 @@ ArchiveUpdateResult ArchiveUpdate::write(const ArchiveChange& change) {
     // A read-only file is refused before anything is written.
     for (const auto& file : changed)
         if (const int error = files_.writable(file.first))
-            return {error, files_.location(file.first)};
+            return {.error = error, .file = files_.location(file.first)};
     result.subArchivesRebuilt = !change.files && exists() && hasSubArchiveProblems(problems_);
     const bool backup = change.files || change.whole || storedDrawsChange || result.subArchivesRebuilt;
     if (backup && snapshot_.anyFile()) {
@@ -180,6 +180,7 @@ ArchiveUpdateResult ArchiveUpdate::write(const ArchiveChange& change) {
             return {error};
         result.backup = files_.location(BackupFolderName + u'/' + name);
     }
+    result.started = true;
     result.error = CommitFiles(files_, changed);
     return result;
 }

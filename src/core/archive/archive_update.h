@@ -26,6 +26,7 @@ struct ArchiveChange {
 
 struct ArchiveUpdateResult {
     int error = 0;                   // 0, a file error, a damaged archive (1003, 63) or value (6)
+    bool started = false;            // the files were being replaced when the error came (see CommitFiles)
     QString file{};                  // the file a refused permission concerns
     bool subArchivesRebuilt = false; // "S" and "M" disagreed with the full archive and were rewritten
     QString backup{};                // the backup's folder (below the data folder), when one was made

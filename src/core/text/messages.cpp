@@ -108,6 +108,24 @@ MessageRequest archiveInUse() {
             MsgIcon::Error};
 }
 
+MessageRequest saveRefused(int errorNumber, const QString& file) {
+    QString text = ErrorMessageText(errorNumber);
+    if (!file.isEmpty())
+        text += QStringLiteral(" (%1)").arg(QDir::toNativeSeparators(file));
+    if (!text.endsWith(u'.'))
+        text += u'.';
+    return {text + QStringLiteral("\rNulla \u00e8 stato salvato."), QStringLiteral("Errore"), MsgButtons::Ok,
+            MsgIcon::Error};
+}
+
+MessageRequest archiveProblems(const QString& problems, bool damaged) {
+    QString text = problems;
+    text.replace(u'\n', u'\r');
+    return {text,
+            damaged ? QStringLiteral("Archivio danneggiato") : QStringLiteral("Controllo dell'archivio"),
+            MsgButtons::Ok, damaged ? MsgIcon::Error : MsgIcon::Warning};
+}
+
 MessageRequest subArchivesRebuilt() {
     return {StoricoText::subArchivesRebuilt(), SaveTitle, MsgButtons::Ok, MsgIcon::Information};
 }

@@ -59,6 +59,11 @@ MessageRequest confirmCorrection();
 MessageRequest archiveChangedOnDisk();
 // Another program is writing the archive: nothing was saved.
 MessageRequest archiveInUse();
+// The save was refused before anything was written (a read-only `file`, a damaged archive, a file
+// that cannot be read): the draw stays on the screen.
+MessageRequest saveRefused(int errorNumber, const QString& file);
+// Once at start-up: what the check of the archive found, and what mends it.
+MessageRequest archiveProblems(const QString& problems, bool damaged);
 // The save found "S" and "M" out of step with the full archive and wrote them again from it.
 MessageRequest subArchivesRebuilt();
 

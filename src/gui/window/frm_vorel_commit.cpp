@@ -83,8 +83,10 @@ void frmVorel::CommitEditedDraw() {
 // Writes the draw into the full archive and its sub-archive, under the archive's lock. When anything
 // changed the archive on disk since it was loaded (another copy of the program, an import), nothing
 // is written: the archive is reloaded and the user starts again from the menu. When another program
-// is writing it, nothing is written and the user may try again. Any other failure is reported and
-// ends the program at once: nothing was written after it, and the archive on disk still loads.
+// is writing it, or the save is refused before anything is written (a read-only file, a damaged
+// archive), the box says why and the draw stays on the screen. A failure while the files are being
+// replaced is reported and ends the program at once: the next start finds the old archive or the
+// new one.
 bool frmVorel::saveEditedDraw() {
     const ArchiveUpdateResult saved = SaveArchive(files(), archive, CurrentDraw + 1, edit);
     switch (saved.error) {
@@ -101,6 +103,10 @@ bool frmVorel::saveEditedDraw() {
         showMessage(Messages::archiveInUse());
         return false;
     default:
+        if (!saved.started) {
+            showMessage(Messages::saveRefused(saved.error, saved.file));
+            return false;
+        }
         showMessage(Messages::fileError(saved.error));
         services_.endProgram(1);
         return false;

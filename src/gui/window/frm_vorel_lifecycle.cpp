@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, shut-down and the remembered window geometry.
+#include "archive/archive_check.h"
 #include "archive/archive_loader.h"
 #include "archive/constant_tables.h"
 #include "archive/file_store.h"
 #include "grid/twips.h"
 #include "settings/settings_store.h"
 #include "settings/window_geometry.h"
+#include "text/check_texts.h"
 #include "window/frm_vorel.h"
 
 #include <QCloseEvent>
@@ -133,11 +135,15 @@ QRect frmVorel::outerGeometry() const {
 }
 
 // On a first start nothing is there yet: the main menu opens on an empty archive, without a box.
+// Whatever the check of the files finds is said once, with what mends it.
 void frmVorel::loadAtStartUp() {
-    const int error = LoadArchive(files(), archive);
+    std::vector<ArchiveProblem> problems;
+    const int error = LoadCheckedArchive(files(), archive, problems);
     const bool firstStart = !services_.archiveExpected &&
                             (error == ErrorNumber::FileNotFound || error == ErrorNumber::PathNotFound);
-    if (error && !firstStart)
+    if (!problems.empty())
+        showMessage(Messages::archiveProblems(CheckText::startupProblems(problems), HasDamage(problems)));
+    else if (error && !firstStart)
         showMessage(Messages::loadError(error, DataPath));
 }
 
