@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// libFuzzer target: any bytes for each data file (or no file at all) must load or fail with an error
-// number, never crash. Then, as the commit does, a new draw is appended: either the save fails, or
-// the archive reloads with every earlier draw as it was and the new one last.
+// libFuzzer target: any bytes for each data file (or no file at all) must load and be checked, or
+// fail with an error number, never crash. Then, as the commit does, a new draw is appended: either
+// the save fails, or the archive reloads with every earlier draw as it was and the new one last.
 #include "archive/archive.h"
+#include "archive/archive_check.h"
 #include "archive/archive_loader.h"
 #include "archive/archive_update.h"
 #include "archive/edit_buffer.h"
@@ -12,7 +13,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     MemoryFileStore store = FuzzStore(data, size);
     Archive archive;
-    LoadArchive(store, archive);
+    std::vector<ArchiveProblem> problems;
+    LoadCheckedArchive(store, archive, problems);
     const int count = archive.DrawCount();
     if (SaveArchive(store, archive, count + 1, SampleDraw()).error != 0)
         return 0;

@@ -32,6 +32,12 @@ packages=(
     lintian
     file
     xdotool
+    # The kill check: the real program killed at each write under strace, backups named by a fixed
+    # clock, the window driven on a virtual screen with a window manager, a tmpfs filled up.
+    strace
+    faketime
+    openbox
+    python3
 )
 
 if [[ "${1:-}" == "--fuzz" ]]; then

@@ -53,6 +53,8 @@ struct ArchiveSnapshot {
     bool anyFile() const { return !present.isEmpty(); }
     // Some file of the sub-archives "S" and "M" is there: they are kept, and a missing one is damage.
     bool subArchives() const;
+
+    friend bool operator==(const ArchiveSnapshot&, const ArchiveSnapshot&) = default;
 };
 
 // Reads every file of the archive as a reader (start-up, export, check) does: with the lock held

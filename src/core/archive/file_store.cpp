@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
+#include <QStorageInfo>
 #include <algorithm>
 #include <cerrno>
 
@@ -22,6 +23,8 @@ int failureNumber(const QFileDevice& file, int systemError) {
 }
 
 constexpr int StaleLockMs = 60 * 1000;
+// Less room than one block of the disk: full.
+constexpr qint64 MinimumFreeBytes = 4096;
 
 // A lock file held by this process.
 class DiskLock final : public StoreLock {
@@ -140,6 +143,7 @@ int DiskFileStore::lock(std::unique_ptr<StoreLock>& held, int waitMs) {
         held = std::make_unique<DiskLock>(std::move(file));
         return 0;
     }
+    const int systemError = errno;
     // In a read-only folder a lock can be neither made nor taken over, however old.
     if (writable(LockFileName) != 0)
         return ErrorNumber::PermissionDenied;
@@ -149,7 +153,10 @@ int DiskFileStore::lock(std::unique_ptr<StoreLock>& held, int waitMs) {
     case QLockFile::PermissionError:
         return ErrorNumber::PermissionDenied;
     default:
-        return ErrorNumber::PathFileAccess;
+        // A lock file that cannot be written: on a full disk, say so.
+        if (systemError == ENOSPC || QStorageInfo(folder_).bytesAvailable() < MinimumFreeBytes)
+            return ErrorNumber::DiskFull;
+        return ErrorNumberOfErrno(systemError);
     }
 }
 
