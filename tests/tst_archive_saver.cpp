@@ -56,6 +56,7 @@ private Q_SLOTS:
     void backupsBeforeStoredDrawsChange();
     void backupsYouCanCountOn_data();
     void backupsYouCanCountOn();
+    void repairRaisesALoweredCount();
     void subArchivePlaces_data();
     void subArchivePlaces();
 };
@@ -371,6 +372,26 @@ void TestArchiveSaver::backupsYouCanCountOn() {
     QCOMPARE(ReadBackup(store, u"last"_s, info, restored), 0);
     QCOMPARE(info.name, made.first());
     QVERIFY(restored.files == snapshot.files);
+}
+
+// A count lowered by damage hides draws that the repair brings back, an incomplete one among them;
+// a junk record after them is not a draw.
+void TestArchiveSaver::repairRaisesALoweredCount() {
+    Archive demo = DemoOf(3000);
+    demo.setDrawNumber(4, 2995, 3, 0);
+    MemoryFileStore reference = StoreOf(demo);
+    MemoryFileStore store = reference;
+    QByteArray dates = store.file(SmDates);
+    putWord(dates, 0, 2990);
+    store.setFile(SmDates, dates + QByteArray::fromHex("1f0263"));
+    ArchiveSnapshot snapshot;
+    QCOMPARE(ReadArchive(store, snapshot), 0);
+    const RepairPlan plan = PlanRepair(snapshot);
+    QVERIFY(plan.steps.front() ==
+            (RepairStep{.kind = RepairStep::CountChanged, .number = 2990, .other = 3000}));
+    ArchiveSnapshot expected;
+    QCOMPARE(ReadArchive(reference, expected), 0);
+    QVERIFY(plan.files.files.full == expected.files.full);
 }
 
 void TestArchiveSaver::subArchivePlaces_data() {

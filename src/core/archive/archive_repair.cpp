@@ -154,7 +154,8 @@ private:
     }
 
     // The stated count when the records are there; else as many as the files hold. Then over the
-    // records after it that are sound and in order: a lowered count hides real draws.
+    // records after it whose dates are calendar days in order and whose numbers are possible: a
+    // lowered count hides real draws.
     int countOfDraws() {
         const int held = std::min(std::max(datesHeld_, copy_.draws()), MaxDrawCount);
         int count = count_ >= 1 && count_ <= held ? count_ : held;
@@ -169,9 +170,10 @@ private:
         const char* numbers = fullNumbers(d) ? fullNumbers(d) : copy_.numbers(d);
         if (!date || !isCalendarDate(date) || (before && dateKey(date) <= dateKey(before)) || !numbers)
             return false;
+        // A draw saved with a number missing is still a draw.
         for (int w = 0; w < CityWheels; ++w)
-            if (StateOfWheel(reinterpret_cast<const quint8*>(numbers) + NumbersPerWheel * w) !=
-                WheelState::Sound)
+            if (StateOfWheel(reinterpret_cast<const quint8*>(numbers) + NumbersPerWheel * w) ==
+                WheelState::Impossible)
                 return false;
         return true;
     }
