@@ -181,43 +181,34 @@ check_full_disk
 }
 
 # The window's correction of a draw, as a user makes it: the draw of 07-11-2026 gets BA 14 for 13 and
-# the date 08-11-2026, a Sunday. Run on a virtual screen with a window manager; the program is
-# killed at each traced call of the whole session, start-up and reload included.
-correct_in_window() {
-    local dir=$1 correct=$2 id
-    id=$(timeout 8 xdotool search --sync --onlyvisible --name '^Vorel, v' 2>/dev/null | head -1) || return 0
-    [[ -n $id ]] || return 0
-    if [[ $correct == no ]]; then
-        sleep 0.5
-        xdotool mousemove --window "$id" 375 16 click 1 2>/dev/null || true # Esci
-        return 0
-    fi
-    # Visualizza/Correggi, Correggi and OK to its question; BA's first number; the day; the weekday
-    # list, one down to "Dom"; OK and OK to "Salvare i dati corretti?".
-    local steps=("mousemove --window $id 268 16 click 1" "key Return" "key Return" "type 14"
-                 "mousemove --window $id 25 133 click 1" "key ctrl+a" "type 8" "mousemove --window $id 38 84 click 1"
-                 "key Down" "key Return" "mousemove --window $id 55 16 click 1" "key Return")
-    local step
-    for step in "${steps[@]}"; do
-        sleep 0.2
-        # shellcheck disable=SC2086
-        xdotool $step 2>/dev/null || return 0
-    done
-    sleep 0.5
-    xdotool mousemove --window "$id" 375 16 click 1 2>/dev/null || true # Esci
-}
-
-# window_session DIR yes|no [COMMAND...]: the program on DIR, started through COMMAND (strace), with
-# the correction made or not.
+# the date 08-11-2026, a Sunday. On a virtual screen with a window manager; positions are the
+# window's own. window_session DIR yes|no [COMMAND...]: the program on DIR, started through COMMAND
+# (strace), with the correction made or only opened and closed.
 window_session() {
-    local dir=$1 correct=$2
+    local dir=$1 correct=$2 id=
     shift 2
     "$@" env LD_PRELOAD="$faketime" HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" \
         XDG_RUNTIME_DIR="$work/runtime" "$vorel" --data "$dir" 2>/dev/null &
     local pid=$!
-    correct_in_window "$dir" "$correct"
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name '^Vorel, v' 2>/dev/null | head -1) || true
+        [[ -n $id ]] || ! kill -0 "$pid" 2>/dev/null && break
+        sleep 0.1
+    done
+    if [[ -n $id && $correct == yes ]]; then
+        # Visualizza/Correggi, Correggi and OK to its question; BA's first number; the day; the
+        # weekday list, one down to "Dom"; OK and OK to "Salvare i dati corretti?".
+        # ("type" takes the rest of its command line as text: it ends each chain.)
+        { xdotool sleep 0.3 mousemove --window "$id" 268 16 click 1 sleep 0.25 key Return sleep 0.25 key Return \
+              sleep 0.25 type 14 &&
+              xdotool sleep 0.15 mousemove --window "$id" 25 133 click 1 key ctrl+a type 8 &&
+              xdotool sleep 0.15 mousemove --window "$id" 38 84 click 1 sleep 0.3 key Down sleep 0.1 key Return \
+                  sleep 0.15 mousemove --window "$id" 55 16 click 1 sleep 0.3 key Return; } 2>/dev/null || true
+    fi
+    for _ in $(seq 30); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    [[ -n $id ]] && { xdotool mousemove --window "$id" 375 16 click 1 2>/dev/null || true; } # Esci
     # A program still open (a step lost) is ended; a tracing strace then writes its counts and exits.
-    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    for _ in $(seq 30); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
     pkill -9 -P "$pid" 2>/dev/null || true
     for _ in $(seq 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
     kill -9 "$pid" 2>/dev/null || true
