@@ -4,6 +4,7 @@
 #include "archive/backups.h"
 #include "archive/edit_buffer.h"
 #include "archive/file_store.h"
+#include "archive/native_file.h"
 #include "demo_archive.h"
 
 #include <QCryptographicHash>

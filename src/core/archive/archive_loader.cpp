@@ -49,17 +49,6 @@ void readNationalWheel(const QByteArray& file, Archive& archive) {
 
 } // namespace
 
-int DatesFileCount(const QByteArray& dates) {
-    return dates.size() >= 2 ? wordAt(dates, 0) : 0;
-}
-
-int CheckDatesFile(const QByteArray& dates) {
-    const int count = DatesFileCount(dates);
-    if (count < 1 || count > MaxDrawCount || dateRecordsIn(dates) < count)
-        return ErrorNumber::BadRecordNumber;
-    return 0;
-}
-
 int DecodeArchive(const FileSetBytes& set, Archive& archive) {
     if (const int error = CheckDatesFile(set.dates))
         return error;

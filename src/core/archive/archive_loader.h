@@ -21,8 +21,3 @@ int LoadArchive(const QString& dataPath, Archive& archive);
 
 // The same from the set's bytes in memory.
 int DecodeArchive(const FileSetBytes& set, Archive& archive);
-
-// The record count a dates file states (0 when it is too short to state one), and whether it is
-// one the archive can hold: 0, or error 63.
-int DatesFileCount(const QByteArray& dates);
-int CheckDatesFile(const QByteArray& dates);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "archive/data_file_layout.h"
 
+#include "archive/error_numbers.h"
+
 #include <algorithm>
 
 QString DataFileName::dates(const QString& suffix) {
@@ -27,6 +29,17 @@ bool DataFileName::same(const QString& a, const QString& b) {
 
 qint64 nationalRecordOffset(int draw) {
     return qint64(NationalRecordSize) * (draw - FirstNationalDraw);
+}
+
+int DatesFileCount(const QByteArray& dates) {
+    return dates.size() >= 2 ? wordAt(dates, 0) : 0;
+}
+
+int CheckDatesFile(const QByteArray& dates) {
+    const int count = DatesFileCount(dates);
+    if (count < 1 || count > MaxDrawCount || dateRecordsIn(dates) < count)
+        return ErrorNumber::BadRecordNumber;
+    return 0;
 }
 
 qint64 dateRecordsIn(const QByteArray& datesFile) {

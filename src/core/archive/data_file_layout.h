@@ -56,6 +56,11 @@ qint64 nationalRecordOffset(int draw);
 // How many whole date records a dates file holds, whatever its count word says.
 qint64 dateRecordsIn(const QByteArray& datesFile);
 
+// The record count a dates file states (0 when it is too short to state one), and whether it is
+// one the archive can hold: 0, or error 63.
+int DatesFileCount(const QByteArray& dates);
+int CheckDatesFile(const QByteArray& dates);
+
 quint8 byteAt(const QByteArray& bytes, qint64 offset);
 qint16 wordAt(const QByteArray& bytes, qint64 offset);
 PackedDate dateAt(const QByteArray& bytes, qint64 offset);

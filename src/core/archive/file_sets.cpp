@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "archive/file_sets.h"
 
-#include "archive/archive_loader.h"
 #include "archive/data_file_layout.h"
 #include "archive/file_store.h"
 #include "archive/write_journal.h"

@@ -188,25 +188,6 @@ int ReplaceFile(const QString& path, const QByteArray& bytes) {
     return file.commit() ? 0 : failureNumber(file, errno);
 }
 
-int errorNumberOf(QFileDevice::FileError error, int systemError) {
-    switch (error) {
-    case QFileDevice::NoError:
-        return 0;
-    case QFileDevice::OpenError:
-        return systemError == EACCES || systemError == EPERM ? ErrorNumber::PermissionDenied
-                                                             : ErrorNumber::PathFileAccess;
-    case QFileDevice::ResourceError:
-        return ErrorNumber::DiskFull;
-    case QFileDevice::PermissionsError:
-        return ErrorNumber::PermissionDenied;
-    case QFileDevice::ReadError:
-    case QFileDevice::WriteError:
-        return ErrorNumber::DeviceIo;
-    default:
-        return ErrorNumber::PathFileAccess;
-    }
-}
-
 bool HoldsArchiveFiles(const QString& folder) {
     const QStringList names = DataFileName::all();
     const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);

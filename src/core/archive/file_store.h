@@ -1,29 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "archive/error_numbers.h"
+
 #include <QByteArray>
-#include <QFileDevice>
 #include <QString>
 #include <QStringList>
 #include <memory>
 #include <utility>
 #include <vector>
-
-// The program's numbers for file failures; ErrorMessageText gives their Italian text.
-namespace ErrorNumber {
-inline constexpr int Overflow = 6;
-inline constexpr int DeviceIo = 57;
-inline constexpr int FileNotFound = 53;
-inline constexpr int DiskFull = 61;
-inline constexpr int BadRecordNumber = 63;
-inline constexpr int PermissionDenied = 70;
-inline constexpr int PathFileAccess = 75;
-inline constexpr int PathNotFound = 76;
-// The program's own, beyond the file errors.
-inline constexpr int ArchiveInUse = 1001;   // another program is writing the archive
-inline constexpr int ArchiveChanged = 1002; // the archive changed on disk since it was loaded
-inline constexpr int ArchiveDamaged = 1003; // the full archive is damaged: no write may add to it
-} // namespace ErrorNumber
 
 // The result of reading one data file. A missing file is no error: `exists` is false.
 struct FileRead {
@@ -111,10 +96,6 @@ int ReadWholeFile(const QString& path, QByteArray& bytes);
 // Replaces the file at `path` whole: written beside it, synced, then renamed over it. Returns 0 or
 // the error; after a failure the old file is there unchanged.
 int ReplaceFile(const QString& path, const QByteArray& bytes);
-
-// Maps a failed file operation onto the program's error numbers; `systemError` (errno) tells a
-// refused permission from other failures to open.
-int errorNumberOf(QFileDevice::FileError error, int systemError = 0);
 
 // The lock file in the data folder.
 inline const QString LockFileName = QStringLiteral("vorel.lock");

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "archive/native_file.h"
 
-#include "archive/file_store.h"
+#include "archive/error_numbers.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,6 +31,25 @@ int ErrorNumberOfErrno(int systemError) {
     case ENOTDIR:
         return ErrorNumber::PathNotFound;
     case EIO:
+        return ErrorNumber::DeviceIo;
+    default:
+        return ErrorNumber::PathFileAccess;
+    }
+}
+
+int errorNumberOf(QFileDevice::FileError error, int systemError) {
+    switch (error) {
+    case QFileDevice::NoError:
+        return 0;
+    case QFileDevice::OpenError:
+        return systemError == EACCES || systemError == EPERM ? ErrorNumber::PermissionDenied
+                                                             : ErrorNumber::PathFileAccess;
+    case QFileDevice::ResourceError:
+        return ErrorNumber::DiskFull;
+    case QFileDevice::PermissionsError:
+        return ErrorNumber::PermissionDenied;
+    case QFileDevice::ReadError:
+    case QFileDevice::WriteError:
         return ErrorNumber::DeviceIo;
     default:
         return ErrorNumber::PathFileAccess;

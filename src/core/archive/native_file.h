@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QString>
 
 // The few file operations whose failures Qt does not report or has no public call for: every one
@@ -24,3 +25,7 @@ int SyncHandle(int handle);
 
 // The program's error number for a failed system call, from its errno.
 int ErrorNumberOfErrno(int systemError);
+
+// Maps a failed file operation onto the program's error numbers; `systemError` (errno) tells a
+// refused permission from other failures to open.
+int errorNumberOf(QFileDevice::FileError error, int systemError = 0);
