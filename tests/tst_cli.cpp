@@ -641,12 +641,11 @@ void TestCli::damageTable_data() {
         << u"cut _data_sm.dtb 3"_s
         << u"Il file _data_sm.dtb conta 3500 estrazioni ma ne contiene 3499: l'archivio non si può leggere.\n"_s
         << 2 << u"Estrazione 3500: date riprese dai sotto-archivi S e M.\n"_s << 0 << true;
-    QTest::newRow("S dates deleted") << u"delete _data_s.dtb"_s
-                                     << u"Manca il file _data_s.dtb del sotto-archivio S.\n"_s << 1
-                                     << rewritten << 0 << false;
-    QTest::newRow("S numbers deleted")
-        << u"delete _est_s.dtb"_s << u"Manca il file _est_s.dtb del sotto-archivio S.\n"_s << 1 << rewritten
-        << 0 << false;
+    for (const QString& file : {u"_data_s.dtb"_s, u"_est_s.dtb"_s, u"_data_m.dtb"_s, u"_est_m.dtb"_s})
+        QTest::addRow("%s deleted", qPrintable(file)) << u"delete "_s + file
+                                                      << u"Manca il file %1 del sotto-archivio %2.\n"_s.arg(
+                                                             file, file.contains(u"_s."_s) ? u"S"_s : u"M"_s)
+                                                      << 1 << rewritten << 0 << false;
     for (const QString& file : {u"_data_m.dtb"_s, u"_est_m.dtb"_s, u"_data_s.dtb"_s, u"_est_s.dtb"_s})
         for (const QString& how : {u"cut"_s, u"grow"_s})
             QTest::addRow("%s %s", qPrintable(file), qPrintable(how))
