@@ -14,7 +14,6 @@ private Q_SLOTS:
     void wheelNames_data();
     void wheelNames();
     void dayAbbrevs();
-    void monthStarts();
     void outsideTheTables();
     void wheelCountOfDraw();
 };
@@ -64,12 +63,6 @@ void TestConstantTables::dayAbbrevs() {
         QCOMPARE(DayAbbrev(code), expected.at(code));
 }
 
-void TestConstantTables::monthStarts() {
-    const int expected[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 0};
-    for (int slot = 0; slot <= 12; ++slot)
-        QCOMPARE(MonthStart(slot), expected[slot]);
-}
-
 void TestConstantTables::outsideTheTables() {
     for (int index : {-1, 0, 14, 1000}) {
         QVERIFY(WheelCode(index).isEmpty());
@@ -79,8 +72,6 @@ void TestConstantTables::outsideTheTables() {
     QCOMPARE(WheelOfName(-5), 0);
     QVERIFY(DayAbbrev(8).isEmpty());
     QVERIFY(DayAbbrev(-1).isEmpty());
-    QCOMPARE(MonthStart(13), 0);
-    QCOMPARE(MonthStart(-1), 0);
 }
 
 void TestConstantTables::wheelCountOfDraw() {

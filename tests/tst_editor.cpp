@@ -25,28 +25,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A draw to type: wheel w, position p holds (w * 7 + p * 3) % 90 + 1, distinct within a wheel.
-WheelNumbers typedNumbers() {
-    WheelNumbers numbers{};
-    for (int w = 1; w <= 11; ++w)
-        for (int p = 1; p <= 5; ++p)
-            numbers[std::size_t(w)][std::size_t(p)] = qint16((w * 7 + p * 3) % 90 + 1);
-    return numbers;
-}
-
-// Fills the fields as a user would leave them, wheel by wheel through the wheel selector.
-void fillDraw(frmVorel& w, const WheelNumbers& numbers, int wheels, PackedDate date, int weekday) {
-    for (int wheel = 1; wheel <= wheels; ++wheel) {
-        w.VScrl->setValue(wheel);
-        for (int p = 1; p <= 5; ++p)
-            w.TBNum[std::size_t(p)]->setText(QString::number(numbers[std::size_t(wheel)][std::size_t(p)]));
-    }
-    w.TBData[1]->setText(QString::number(date.day));
-    w.TBData[2]->setText(QString::number(date.month));
-    w.TBData[3]->setText(QString::number(date.yearCode));
-    w.Combo1->setCurrentIndex(weekday);
-}
-
 // The window and its archive in memory, so that every byte written can be checked.
 struct Editor {
     explicit Editor(int draws)
@@ -94,6 +72,7 @@ private Q_SLOTS:
     void commitBoxes_data();
     void commitBoxes();
     void zerosAcceptedAreSaved();
+    void oldWeekdayIsChecked();
     void typingRules();
     void enterMovesOn();
     void typingReplacesTheProgramsValues_data();
@@ -139,7 +118,8 @@ void TestEditor::newDrawIsSaved() {
     e.w().But1->click();
 
     QCOMPARE(titles(e.harness.boxes), QStringList{u"Salvataggio dati"_s});
-    QCOMPARE(e.harness.boxes.shown.first().text, u"Salvare i dati aggiornati?"_s);
+    QCOMPARE(e.harness.boxes.shown.first().text,
+             u"Salvare i dati aggiornati?\rEstrazione %1 di domenica 09-10-2005"_s.arg(d));
     QCOMPARE(e.w().ScreenMode, 0);
     QCOMPARE(e.w().archive.DrawCount(), d);
     QCOMPARE(wordAt(e.store.file(u"_data_sm.dtb"_s), 0), d);
@@ -173,7 +153,11 @@ void TestEditor::correctionFromTheArchiveView() {
     e.w().TBNum[2]->setText(QString::number(replacement));
     e.w().But1->click(); // Salvare i dati corretti? OK
 
-    QCOMPARE(e.harness.boxes.shown.last().text, u"Salvare i dati corretti?"_s);
+    const PackedDate stored = e.archive.DrawDate(2623);
+    const QDate day(FullYear(stored.yearCode), stored.month, stored.day);
+    QCOMPARE(e.harness.boxes.shown.last().text, u"Salvare i dati corretti?\rEstrazione 2623 di "_s +
+                                                    QLocale(QLocale::Italian).dayName(day.dayOfWeek()) +
+                                                    u' ' + day.toString(u"dd-MM-yyyy"_s));
     QCOMPARE(e.w().ScreenMode, 0);
     QCOMPARE(e.w().archive.DrawCount(), 3480);
     const QByteArray record = e.store.file(u"_est_sm.dtb"_s).mid(50 * 2622, 50);
@@ -196,8 +180,7 @@ void TestEditor::commitBoxes_data() {
     QTest::newRow("zeros, Cancel") << 1 << QList<int>{0}
                                    << QStringList{u"Ci sono degli 0 sulla ruota di CA."_s} << false;
     QTest::newRow("zeros, OK, then confirmed")
-        << 1 << QList<int>{1, 1}
-        << QStringList{u"Ci sono degli 0 sulla ruota di CA."_s, u"Salvare i dati aggiornati?"_s} << true;
+        << 1 << QList<int>{1, 1} << QStringList{u"Ci sono degli 0 sulla ruota di CA."_s, u"{save}"_s} << true;
     QTest::newRow("duplicates") << 2 << QList<int>{}
                                 << QStringList{u"Ci sono i doppi numeri sulla ruota di FI."_s} << false;
     QTest::newRow("above 90") << 3 << QList<int>{}
@@ -205,8 +188,12 @@ void TestEditor::commitBoxes_data() {
     QTest::newRow("31 April") << 4 << QList<int>{} << QStringList{u"La data \u00e8 errata."_s} << false;
     QTest::newRow("no weekday, OK") << 5 << QList<int>{1} << QStringList{u"Occorre specificare il giorno"_s}
                                     << false;
-    QTest::newRow("save cancelled") << 0 << QList<int>{0} << QStringList{u"Salvare i dati aggiornati?"_s}
-                                    << false;
+    QTest::newRow("save cancelled") << 0 << QList<int>{0} << QStringList{u"{save}"_s} << false;
+    QTest::newRow("dated after tomorrow")
+        << 8 << QList<int>{}
+        << QStringList{u"La data 09-12-26 è successiva a domani: si registrano solo le estrazioni già "
+                       u"avvenute."_s}
+        << false;
     QTest::newRow("a weekday that is not the date's")
         << 7 << QList<int>{}
         << QStringList{u"Il giorno scelto non corrisponde alla data: il 09-10-04 è Sab."_s} << false;
@@ -240,6 +227,8 @@ void TestEditor::commitBoxes() {
         date = e.archive.DrawDate(3000);
     else if (problem == 7)
         weekday = 3;
+    else if (problem == 8)
+        date = {9, 12, 26}; // the harness's today is 07-12-2026
     e.fill(numbers, 10, date, weekday);
     for (int answer : answers)
         e.harness.boxes.answers.append(answer ? MsgAnswer::Ok : MsgAnswer::Cancel);
@@ -250,11 +239,19 @@ void TestEditor::commitBoxes() {
     for (const MessageRequest& box : e.harness.boxes.shown)
         shown.append(box.text);
     texts.replaceInStrings(u"{last}"_s, FormatDrawDate(e.archive, 3000));
+    texts.replaceInStrings(u"{save}"_s,
+                           u"Salvare i dati aggiornati?\rEstrazione 3001 di sabato 09-10-2004"_s);
     QCOMPARE(shown, texts);
     QCOMPARE(e.store.writeCount() > writes, saved);
     QCOMPARE(e.w().ScreenMode, saved ? 0 : 1);
-    if (problem == 4 || problem == 6)
-        QCOMPARE(QApplication::focusWidget(), e.w().TBData[1]);
+    if (problem == 4 || problem == 6 || problem == 8) {
+        // Back in the day field, all of it selected: what is typed replaces it, never merges with it.
+        QLineEdit* day = e.w().TBData[1];
+        QCOMPARE(QApplication::focusWidget(), day);
+        QCOMPARE(day->selectedText(), day->text());
+        QTest::keyClicks(day, u"18"_s);
+        QCOMPARE(day->text(), u"18"_s);
+    }
     if (!saved)
         QCOMPARE(e.w().edit.EditNumbers[10], numbers[10]); // everything typed is kept
 }
@@ -274,6 +271,24 @@ void TestEditor::zerosAcceptedAreSaved() {
     QCOMPARE(e.w().archive.DrawNumbers(1, 3001, 2), 12);
 }
 
+// The weekday is the date's in every year, as the check of the archive says.
+void TestEditor::oldWeekdayIsChecked() {
+    Editor e(3000);
+    e.w().But3->click();
+    e.w().VScrl->setValue(700);
+    e.w().But1->click(); // CORREZIONE? OK
+    const PackedDate stored = e.archive.DrawDate(700);
+    const int weekday = QDate(FullYear(stored.yearCode), stored.month, stored.day).dayOfWeek();
+    QVERIFY(FullYear(stored.yearCode) < 1996);
+    e.w().Combo1->setCurrentIndex(weekday % 7 + 1);
+    e.w().But1->click();
+    QCOMPARE(e.harness.boxes.shown.last().text,
+             u"Il giorno scelto non corrisponde alla data: il %1 è %2."_s.arg(FormatDrawDate(stored),
+                                                                              WeekdayText(weekday)));
+    QCOMPARE(e.store.writeCount(), e.before.writeCount());
+    QCOMPARE(e.w().ScreenMode, 1);
+}
+
 void TestEditor::typingRules() {
     Editor e(3000);
     e.w().But1->click();
@@ -288,9 +303,11 @@ void TestEditor::typingRules() {
 
     QLineEdit* other = e.w().TBNum[2];
     QTest::keyClick(other, Qt::Key_End);
-    QTest::keyClicks(other, u"45"_s); // after the blank: the second digit is undone
+    QCOMPARE(e.harness.beeps, 0);
+    QTest::keyClicks(other, u"45"_s); // after the blank: the second digit is undone, with a beep
     QCOMPARE(other->text(), u" 4"_s);
     QCOMPARE(other->cursorPosition(), 2);
+    QCOMPARE(e.harness.beeps, 1);
 
     QLineEdit* empty = e.w().TBNum[3];
     empty->clear();
@@ -299,6 +316,10 @@ void TestEditor::typingRules() {
     QCOMPARE(empty->cursorPosition(), 2);
     QTest::keyClicks(empty, u"a -+.,"_s);
     QCOMPARE(empty->text(), u"12"_s);
+    QCOMPARE(e.harness.beeps, 8); // no key is dropped without a sound
+    QTest::keyClick(empty, Qt::Key_Left);
+    QTest::keyClick(empty, Qt::Key_Tab);
+    QCOMPARE(e.harness.beeps, 8);
     // Pasting obeys the same rules as typing.
     empty->clear();
     for (const auto& [pasted, kept] : {std::pair{u"7x9abc"_s, u""_s}, std::pair{u"79"_s, u"79"_s}}) {
@@ -536,14 +557,16 @@ void TestEditor::refusedBeforeWritingKeepsTheDraw() {
     }
     const int writes = store.writeCount();
     w.But1->click();
-    fillDraw(w, typedNumbers(), 10, {9, 10, 4}, 6);
+    // An unreadable archive is loaded as none: only a first draw passes the rules, to be refused then.
+    const PackedDate date = refusal == 0 ? PackedDate{4, 1, 47} : PackedDate{9, 10, 4};
+    fillDraw(w, typedNumbers(), 10, date, 6);
     w.But1->click();
     const int errors[] = {70, 70, ErrorNumber::ArchiveDamaged};
     QCOMPARE(h.boxes.shown.last(),
              Messages::saveRefused(errors[refusal], refusal == 1 ? u"_GIORNI.DTB"_s : QString()));
     QVERIFY(h.endings.isEmpty());
     QCOMPARE(w.ScreenMode, 1);
-    QCOMPARE(w.TBData[1]->text(), u"9"_s);
+    QCOMPARE(w.TBData[1]->text(), QString::number(date.day));
     QCOMPARE(store.writeCount(), writes);
 }
 
@@ -572,16 +595,12 @@ void TestEditor::firstDrawOfAnEmptyArchive() {
     w.But1->click();
     QCOMPARE(w.LTE1->text(), u" 1"_s);
     QVERIFY(!hasWhitePixel(w.Pic1->surface().image()));
-    WheelNumbers numbers = typedNumbers();
-    for (int wheel = 1; wheel <= 10; ++wheel) {
-        w.VScrl->setValue(wheel);
-        for (int p = 1; p <= 5; ++p)
-            w.TBNum[std::size_t(p)]->setText(QString::number(numbers[std::size_t(wheel)][std::size_t(p)]));
-    }
-    w.TBData[1]->setText(u"4"_s);
-    w.TBData[2]->setText(u"1"_s);
-    w.TBData[3]->setText(u"47"_s);
-    w.Combo1->setCurrentIndex(6);
+    // Only the archive's first draw starts it: any other would be draw 1, without the draws before.
+    fillDraw(w, typedNumbers(), 10, {18, 8, 26}, 2);
+    w.But1->click();
+    QCOMPARE(h.boxes.shown.last(), Messages::newArchiveStartsWithTheFirstDraw());
+    QCOMPARE(store.writeCount(), 0);
+    fillDraw(w, typedNumbers(), 10, {4, 1, 47}, 6);
     w.But1->click();
     QCOMPARE(w.archive.DrawCount(), 1);
     QCOMPARE(FormatDrawDate(w.archive, 1), u"04-01-47"_s);

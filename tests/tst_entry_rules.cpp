@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor/draw_checks.h"
+#include "archive/draw_rules.h"
 #include "editor/entry_text.h"
 #include "grid/panel_text.h"
 #include "text/messages.h"
@@ -27,11 +27,8 @@ class TestEntryRules : public QObject {
 private Q_SLOTS:
     void fieldValues_data();
     void fieldValues();
-    void wheelChecks();
-    void dateOrder_data();
-    void dateOrder();
-    void dates_data();
-    void dates();
+    void rules_data();
+    void rules();
     void labels();
     void keys();
     void twoCharacters();
@@ -60,79 +57,83 @@ void TestEntryRules::fieldValues() {
     QCOMPARE(FieldValue(text), value);
 }
 
-void TestEntryRules::wheelChecks() {
-    const WheelNumbers clean = wheelsOf({});
-    QCOMPARE(FirstWheelWithZero(clean, 11), 0);
-    QCOMPARE(FirstWheelWithDuplicates(clean, 11), 0);
-    QCOMPARE(FirstWheelAbove90(clean, 11), 0);
-
-    const WheelNumbers zeros = wheelsOf({{1, {0, 5, 0, 7, 8, 9}}, {2, {0, 0, 1, 2, 3, 4}}});
-    QCOMPARE(FirstWheelWithZero(zeros, 10), 1); // wheels are visited in order
-    const WheelNumbers twoZeros = wheelsOf({{4, {0, 0, 0, 7, 8, 9}}});
-    QCOMPARE(FirstWheelWithDuplicates(twoZeros, 11), 0); // equal zeros are no duplicates
-    const WheelNumbers doubled = wheelsOf({{3, {0, 5, 17, 5, 40, 62}}});
-    QCOMPARE(FirstWheelWithDuplicates(doubled, 11), 3);
-    const WheelNumbers above = wheelsOf({{8, {0, 1, 2, 3, 4, 91}}});
-    QCOMPARE(FirstWheelAbove90(above, 11), 8);
-
-    // The national wheel counts only from the draws that have it.
-    const WheelNumbers noNational = wheelsOf({{11, {0, 0, 0, 0, 0, 0}}});
-    QCOMPARE(FirstWheelWithZero(noNational, 10), 0);
-    QCOMPARE(FirstWheelWithZero(noNational, 11), 11);
+void TestEntryRules::rules_data() {
+    QTest::addColumn<int>("stored");      // draws in the archive; the last three dated 10, 20, 30-01-2001
+    QTest::addColumn<int>("offset");      // the draw checked: 1 a new one, 0 the last, -1, -2
+    QTest::addColumn<QList<int>>("date"); // day, month, year code
+    QTest::addColumn<int>("weekday");     // -1: the date's, from the calendar
+    QTest::addColumn<int>("wheel");       // a wheel given `numbers`; the others are sound
+    QTest::addColumn<QList<int>>("numbers");
+    QTest::addColumn<QString>("broken");
+    const QList<int> none;
+    QTest::newRow("a sound new draw") << 3 << 1 << QList{31, 1, 1} << -1 << 0 << none << u""_s;
+    QTest::newRow("a missing number")
+        << 3 << 1 << QList{31, 1, 1} << -1 << 2 << QList{0, 0, 1, 2, 3} << u"zeros 2"_s;
+    QTest::newRow("equal zeros are no duplicates")
+        << 3 << 1 << QList{31, 1, 1} << -1 << 4 << QList{0, 0, 0, 7, 8} << u"zeros 4"_s;
+    QTest::newRow("a number twice") << 3 << 1 << QList{31, 1, 1} << -1 << 3 << QList{5, 17, 5, 40, 62}
+                                    << u"twice 3"_s;
+    QTest::newRow("above 90") << 3 << 1 << QList{31, 1, 1} << -1 << 8 << QList{1, 2, 3, 4, 91}
+                              << u"above90 8"_s;
+    QTest::newRow("no national wheel before its first draw")
+        << FirstNationalDraw - 2 << 1 << QList{31, 1, 1} << -1 << 11 << QList{0, 0, 0, 0, 0} << u""_s;
+    QTest::newRow("the national wheel from its first draw")
+        << FirstNationalDraw - 1 << 1 << QList{31, 1, 1} << -1 << 11 << QList{0, 0, 0, 0, 0} << u"zeros 11"_s;
+    QTest::newRow("31-04") << 3 << 1 << QList{31, 4, 1} << 1 << 0 << none << u"baddate"_s;
+    QTest::newRow("29-02 of a leap year") << 3 << 1 << QList{29, 2, 4} << -1 << 0 << none << u""_s;
+    QTest::newRow("29-02 of another") << 3 << 1 << QList{29, 2, 5} << 1 << 0 << none << u"baddate"_s;
+    QTest::newRow("month 13") << 3 << 1 << QList{1, 13, 5} << 1 << 0 << none << u"baddate"_s;
+    QTest::newRow("year code 100") << 3 << 1 << QList{1, 1, 100} << 1 << 0 << none << u"baddate"_s;
+    QTest::newRow("tomorrow") << 3 << 1 << QList{8, 12, 26} << -1 << 0 << none << u""_s;
+    QTest::newRow("the day after") << 3 << 1 << QList{9, 12, 26} << -1 << 0 << none << u"future"_s;
+    QTest::newRow("a year typed one too high")
+        << 3 << 1 << QList{18, 8, 27} << -1 << 0 << none << u"future"_s;
+    QTest::newRow("new, the last's date") << 3 << 1 << QList{30, 1, 1} << -1 << 0 << none << u"order"_s;
+    QTest::newRow("new, before the last") << 3 << 1 << QList{25, 1, 1} << -1 << 0 << none << u"order"_s;
+    QTest::newRow("the middle one, between") << 3 << -1 << QList{11, 1, 1} << -1 << 0 << none << u""_s;
+    QTest::newRow("the middle one, at the next's date")
+        << 3 << -1 << QList{30, 1, 1} << -1 << 0 << none << u"order"_s;
+    QTest::newRow("the first, after the second")
+        << 3 << -2 << QList{21, 1, 1} << -1 << 0 << none << u"order"_s;
+    QTest::newRow("the last, after the one before") << 3 << 0 << QList{21, 1, 1} << -1 << 0 << none << u""_s;
+    QTest::newRow("no weekday") << 3 << 1 << QList{31, 1, 1} << 0 << 0 << none << u"noweekday"_s;
+    QTest::newRow("a weekday of 1960 checked too")
+        << 3 << -2 << QList{28, 5, 60} << 7 << 0 << none << u"weekday 6"_s;
+    QTest::newRow("the right one of 1960") << 3 << -2 << QList{28, 5, 60} << -1 << 0 << none << u""_s;
+    QTest::newRow("a new archive's first draw") << 0 << 1 << QList{4, 1, 47} << -1 << 0 << none << u""_s;
+    QTest::newRow("a new archive from another draw")
+        << 0 << 1 << QList{18, 8, 26} << -1 << 0 << none << u"first"_s;
+    QTest::newRow("each rule told, in order") << 3 << 1 << QList{30, 1, 1} << 1 << 5 << QList{0, 9, 9, 1, 2}
+                                              << u"zeros 5, twice 5, order, weekday 2"_s;
 }
 
-void TestEntryRules::dateOrder_data() {
-    QTest::addColumn<int>("draw"); // in an archive of draws dated 10-01-01, 20-01-01, 30-01-01
-    QTest::addColumn<int>("day");  // of January 2001
-    QTest::addColumn<bool>("fits");
-    QTest::newRow("new, after the last") << 4 << 31 << true;
-    QTest::newRow("new, the last's date") << 4 << 30 << false;
-    QTest::newRow("new, before the last") << 4 << 25 << false;
-    QTest::newRow("the middle one, between") << 2 << 11 << true;
-    QTest::newRow("the middle one, its neighbour's date") << 2 << 30 << false;
-    QTest::newRow("the middle one, after the next") << 2 << 31 << false;
-    QTest::newRow("the first, before the second") << 1 << 1 << true;
-    QTest::newRow("the first, after the second") << 1 << 21 << false;
-    QTest::newRow("the last, after the one before") << 3 << 21 << true;
-}
-
-void TestEntryRules::dateOrder() {
-    QFETCH(int, draw);
-    QFETCH(int, day);
-    QFETCH(bool, fits);
-    Archive archive(3);
-    for (int d = 1; d <= 3; ++d)
-        archive.setDrawDate(d, {quint8(10 * d), 1, 1});
-    QCOMPARE(FitsDateOrder(archive, draw, day, 1, 1), fits);
-}
-
-void TestEntryRules::dates_data() {
-    QTest::addColumn<int>("day");
-    QTest::addColumn<int>("month");
-    QTest::addColumn<int>("yearCode");
-    QTest::addColumn<bool>("bad");
-    QTest::newRow("31-04") << 31 << 4 << 5 << true;
-    QTest::newRow("30-04") << 30 << 4 << 5 << false;
-    QTest::newRow("31-11") << 31 << 11 << 5 << true;
-    QTest::newRow("31-12") << 31 << 12 << 5 << false;
-    QTest::newRow("29-02 in code 4") << 29 << 2 << 4 << false;
-    QTest::newRow("29-02 in code 5") << 29 << 2 << 5 << true;
-    QTest::newRow("29-02 in code 0") << 29 << 2 << 0 << false;
-    QTest::newRow("30-02") << 30 << 2 << 4 << true;
-    QTest::newRow("day 0") << 0 << 1 << 5 << true;
-    QTest::newRow("month 0") << 1 << 0 << 5 << true;
-    QTest::newRow("month 13") << 1 << 13 << 5 << true;
-    QTest::newRow("year code 99") << 1 << 1 << 99 << false;
-    QTest::newRow("year code 100") << 1 << 1 << 100 << true;
-    QTest::newRow("a pasted 1899") << 1 << 1 << 1899 << true;
-}
-
-void TestEntryRules::dates() {
-    QFETCH(int, day);
-    QFETCH(int, month);
-    QFETCH(int, yearCode);
-    QFETCH(bool, bad);
-    QCOMPARE(IsBadDate(day, month, yearCode), bad);
+void TestEntryRules::rules() {
+    QFETCH(int, stored);
+    QFETCH(int, offset);
+    QFETCH(QList<int>, date);
+    QFETCH(int, weekday);
+    QFETCH(int, wheel);
+    QFETCH(QList<int>, numbers);
+    QFETCH(QString, broken);
+    Archive archive(stored);
+    for (int d = std::max(stored - 2, 1); d <= stored; ++d)
+        archive.setDrawDate(d, {quint8(10 * (d - stored + 3)), 1, 1});
+    EditBuffer edit;
+    edit.EditNumbers = wheelsOf({});
+    for (int p = 0; p < numbers.size(); ++p)
+        edit.EditNumbers[std::size_t(wheel)][std::size_t(p + 1)] = qint16(numbers[p]);
+    edit.EditDate = {0, qint16(date[0]), qint16(date[1]), qint16(date[2])};
+    const QDate calendar(date[2] < 47 ? 2000 + date[2] : 1900 + date[2], date[1], date[0]);
+    edit.CurrentWeekday = qint16(weekday >= 0 ? weekday : calendar.dayOfWeek());
+    QStringList told;
+    for (const RuleBreak& rule : BrokenRules(archive, stored + offset, edit, QDate(2026, 12, 7))) {
+        static const char* const names[] = {"zeros", "twice", "above90",   "baddate", "future",
+                                            "first", "order", "noweekday", "weekday"};
+        const int detail = rule.kind == RuleBreak::WrongWeekday ? rule.other : rule.wheel;
+        told << QString::fromLatin1(names[rule.kind]) + (detail ? u' ' + QString::number(detail) : QString());
+        QCOMPARE(StopsTheDraw(rule), rule.kind != RuleBreak::ZerosOnWheel);
+    }
+    QCOMPARE(told.join(u", "), broken);
 }
 
 void TestEntryRules::labels() {
@@ -204,7 +205,7 @@ void TestEntryRules::panelLines() {
 void TestEntryRules::boxes() {
     QCOMPARE(Messages::zerosOnWheel(u"BA"_s),
              (MessageRequest{u"Ci sono degli 0 sulla ruota di BA."_s, u"ATTENZIONE"_s, MsgButtons::OkCancel,
-                             MsgIcon::Warning}));
+                             MsgIcon::Warning, true}));
     QCOMPARE(Messages::duplicatesOnWheel(u"FI"_s),
              (MessageRequest{u"Ci sono i doppi numeri sulla ruota di FI."_s, u"ERRORE"_s, MsgButtons::Ok,
                              MsgIcon::Error}));
@@ -215,12 +216,25 @@ void TestEntryRules::boxes() {
              (MessageRequest{u"La data \u00e8 errata."_s, u"ERRORE"_s, MsgButtons::Ok, MsgIcon::Error}));
     QCOMPARE(Messages::noWeekday(), (MessageRequest{u"Occorre specificare il giorno"_s, u"Error"_s,
                                                     MsgButtons::OkCancel, MsgIcon::Question}));
-    QCOMPARE(Messages::confirmNewDraw(),
-             (MessageRequest{u"Salvare i dati aggiornati?"_s, u"Salvataggio dati"_s, MsgButtons::OkCancel,
-                             MsgIcon::Question}));
-    QCOMPARE(Messages::confirmCorrection(),
-             (MessageRequest{u"Salvare i dati corretti?"_s, u"Salvataggio dati"_s, MsgButtons::OkCancel,
-                             MsgIcon::Question}));
+    const QString named = u"Estrazione 6938 di martedì 18-08-2026"_s;
+    QCOMPARE(Messages::confirmNewDraw(named),
+             (MessageRequest{u"Salvare i dati aggiornati?\r"_s + named, u"Salvataggio dati"_s,
+                             MsgButtons::OkCancel, MsgIcon::Question}));
+    QCOMPARE(Messages::confirmCorrection(named),
+             (MessageRequest{u"Salvare i dati corretti?\r"_s + named, u"Salvataggio dati"_s,
+                             MsgButtons::OkCancel, MsgIcon::Question}));
+    QCOMPARE(Messages::deleteLastQuestion(named),
+             (MessageRequest{u"Eliminare l'ultima estrazione dall'archivio?\r"_s + named,
+                             u"Elimina estrazione"_s, MsgButtons::YesNo, MsgIcon::Question}));
+    QCOMPARE(Messages::futureDate(u"09-12-26"_s),
+             (MessageRequest{u"La data 09-12-26 è successiva a domani: si registrano solo le estrazioni "
+                             u"già avvenute."_s,
+                             u"ERRORE"_s, MsgButtons::Ok, MsgIcon::Error}));
+    QCOMPARE(Messages::newArchiveStartsWithTheFirstDraw(),
+             (MessageRequest{u"Un archivio nuovo inizia dalla prima estrazione, del 04-01-1947.\rPer avere "
+                             u"tutte le estrazioni, trascinare il file ufficiale dei risultati sul menu "
+                             u"principale, aprirlo con Vorel, oppure scaricarlo con F5."_s,
+                             u"ERRORE"_s, MsgButtons::Ok, MsgIcon::Error}));
 }
 
 QTEST_GUILESS_MAIN(TestEntryRules)

@@ -76,6 +76,13 @@ QString captions(frmVorel& w) {
     return QStringList{w.But1->text(), w.But2->text(), w.But3->text(), w.But4->text()}.join(u'|');
 }
 
+// After QCoreApplication::exit every event loop ends at once, the boxes' too, until the
+// application's own loop has run again: run it once, ended at once, for the tests that follow.
+void runTheApplicationLoopOnce() {
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+}
+
 } // namespace
 
 class TestWindow : public QObject {
@@ -116,6 +123,10 @@ private Q_SLOTS:
     void startUpFailure();
     void topRowIsWhite();
     void realMessageBoxes();
+    void unansweredIsNo_data();
+    void unansweredIsNo();
+    void questionsLeftOpenWriteNothing_data();
+    void questionsLeftOpenWriteNothing();
 };
 
 void TestWindow::startUpShowsTheMainMenu() {
@@ -947,6 +958,135 @@ void TestWindow::realMessageBoxes() {
     });
     boxes.show(Messages::badDate());
     QCOMPARE(parent, &window);
+}
+
+Q_DECLARE_METATYPE(MessageRequest)
+
+void TestWindow::unansweredIsNo_data() {
+    QTest::addColumn<MessageRequest>("request");
+    QTest::addColumn<int>("end"); // 0 Enter, 1 closed, 2 the program asked to end, 3 its window destroyed
+    QTest::addColumn<bool>("yes");
+    const MessageRequest save = Messages::confirmNewDraw(u"Estrazione 2 di sabato 11-01-1947"_s);
+    QTest::newRow("Enter saves") << save << 0 << true;
+    QTest::newRow("Enter keeps out missing numbers") << Messages::zerosOnWheel(u"VE"_s) << 0 << false;
+    QTest::newRow("Enter says no") << Messages::deleteLastQuestion(u"Estrazione 2"_s) << 0 << false;
+    QTest::newRow("closed") << save << 1 << false;
+    QTest::newRow("the program asked to end") << save << 2 << false;
+    QTest::newRow("its window destroyed") << save << 3 << false;
+}
+
+// Only the affirmative button says yes: a box that ends any other way says no.
+void TestWindow::unansweredIsNo() {
+    QFETCH(MessageRequest, request);
+    QFETCH(int, end);
+    QFETCH(bool, yes);
+    auto* window = new QWidget;
+    QtMessageBoxes boxes(window);
+    QTimer::singleShot(0, [end, window] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        if (end == 0)
+            QTest::keyClick(box, Qt::Key_Return);
+        else if (end == 1)
+            box->close();
+        else if (end == 2)
+            QCoreApplication::exit(0); // as when the window is destroyed from outside
+        else
+            delete window;
+    });
+    const MsgAnswer answer = boxes.show(request);
+    if (end == 2)
+        runTheApplicationLoopOnce();
+    if (end != 3)
+        delete window;
+    QCOMPARE(answer, yes ? MsgAnswer::Ok : MsgAnswer::Cancel);
+}
+
+void TestWindow::questionsLeftOpenWriteNothing_data() {
+    QTest::addColumn<int>(
+        "question"); // 0 save, 1 save a correction, 2 drop, 3 named file, 4 rebuild, 5 download
+    QTest::addColumn<QString>("title"); // of the box left open
+    QTest::newRow("save") << 0 << u"Salvataggio dati"_s;
+    QTest::newRow("save a correction") << 1 << u"Salvataggio dati"_s;
+    QTest::newRow("import of a dropped file") << 2 << u"Importazione archivio"_s;
+    QTest::newRow("import of a named file") << 3 << u"Importazione archivio"_s;
+    QTest::newRow("rebuild offered") << 4 << u"Importazione archivio"_s;
+    QTest::newRow("download") << 5 << u"Importazione archivio"_s;
+}
+
+// The program asked to end (its window destroyed from outside) while a question is open: the
+// question is answered no, and nothing is written.
+void TestWindow::questionsLeftOpenWriteNothing() {
+    QFETCH(int, question);
+    QFETCH(QString, title);
+    const Archive archive = MakeDemoArchive(QDate(2100, 1, 1), 3480);
+    QByteArray text = ExportStorico(MakeDemoArchive(QDate(2100, 1, 1), 3500));
+    if (question == 4) // a draw missing from the file: the rebuild is offered
+        text.replace(ExportStorico(DemoOf(100)).mid(ExportStorico(DemoOf(99)).size()), "");
+    LocalHttpServer server;
+    server.routes.insert(u"/storico.zip"_s, {.body = MakeZip({{u"storico.txt"_s, text}})});
+    WindowHarness h(&archive);
+    QFile file(h.dataPath() + u"storico.txt"_s);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+    const auto files = [&h] {
+        QStringList contents;
+        for (const QFileInfo& info :
+             QDir(h.dataPath()).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+            QFile f(info.filePath());
+            contents << info.fileName() + u':' +
+                            QString::number(qHash(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray()));
+        }
+        return contents;
+    };
+    const QStringList before = files();
+    QtMessageBoxes boxes;
+    h.messages = &boxes;
+    h.settings.values.insert(u"Update/Url"_s, server.url(u"/storico.zip"_s).toString());
+    if (question == 3)
+        h.fileToImport = file.fileName();
+    QStringList seen;
+    QTimer watch;
+    int okFirst = question == 1 ? 1 : 0; // the correction's own question first
+    connect(&watch, &QTimer::timeout, [&seen, &okFirst] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen << box->windowTitle();
+        if (okFirst-- > 0)
+            box->button(QMessageBox::Ok)->click();
+        else
+            QCoreApplication::exit(0);
+    });
+    watch.start(10);
+    frmVorel& w = h.start();
+    if (question == 0) {
+        w.But1->click(); // a new draw
+        const PackedDate last = archive.DrawDate(3480);
+        const QDate next = QDate(FullYear(last.yearCode), last.month, last.day).addDays(1);
+        fillDraw(w, typedNumbers(), AllWheels, PackDate(next.year(), next.month(), next.day()),
+                 next.dayOfWeek());
+        w.But1->click();
+    } else if (question == 1) {
+        w.But3->click(); // the archive view, at the last draw
+        w.But1->click(); // its correction
+        w.But1->click();
+    } else if (question == 2 || question == 4) {
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(file.fileName())});
+        QDragEnterEvent enter(QPoint(20, 200), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&w, &enter);
+        QDropEvent drop(QPointF(20, 200), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&w, &drop);
+    } else if (question == 5) {
+        w.But2->click();
+        w.butDownload->click();
+    }
+    QTRY_VERIFY(!seen.isEmpty() && seen.last() == title);
+    QTest::qWait(50);
+    runTheApplicationLoopOnce();
+    QCOMPARE(files(), before);
 }
 
 QTEST_MAIN(TestWindow)

@@ -39,8 +39,18 @@ public:
     // The window frame's margins, for a platform that has none; empty: the platform's.
     std::function<QMargins()> frameMargins;
     QString fileToImport; // named on the command line
+    // The day the window takes for today: fixed, so that no test depends on the clock.
+    QDate today{2026, 12, 7};
+    int beeps = 0;
+    // Stands in for the recording boxes when set (the real boxes, for what ends them).
+    MessageBoxes* messages = nullptr;
 
 private:
     QTemporaryDir dir_;
     std::unique_ptr<frmVorel> window_;
 };
+
+// A draw to type: wheel w, position p holds (w * 7 + p * 3) % 90 + 1, distinct within a wheel.
+WheelNumbers typedNumbers();
+// Fills the entry screen's fields as a user would leave them, wheel by wheel through the wheel selector.
+void fillDraw(frmVorel& w, const WheelNumbers& numbers, int wheels, PackedDate date, int weekday);

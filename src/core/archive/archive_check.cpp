@@ -7,7 +7,6 @@
 #include "archive/file_store.h"
 #include "archive/sub_archive.h"
 
-#include <QDate>
 #include <algorithm>
 #include <array>
 #include <bitset>
@@ -16,9 +15,8 @@ using Problem = ArchiveProblem;
 
 namespace {
 
-// A date of the archive's years that is a day of the calendar.
-QDate calendarDate(PackedDate date) {
-    return date.yearCode <= 99 ? QDate(FullYear(date.yearCode), date.month, date.day) : QDate();
+bool isArchiveDate(PackedDate date) {
+    return IsArchiveDate(date.day, date.month, date.yearCode);
 }
 
 bool isNumber(quint8 value) {
@@ -193,11 +191,10 @@ private:
 
     void checkDraw(int d) {
         const PackedDate date = dateOf(d);
-        const QDate day = calendarDate(date);
-        if (!day.isValid())
+        const int weekday = WeekdayOfDate(date);
+        if (weekday == 0)
             add({.kind = Problem::InvalidDate, .draw = d, .date = date});
-        else if (d > 1 && calendarDate(dateOf(d - 1)).isValid() &&
-                 DrawDateKey(date) <= DrawDateKey(dateOf(d - 1)))
+        else if (d > 1 && isArchiveDate(dateOf(d - 1)) && DrawDateKey(date) <= DrawDateKey(dateOf(d - 1)))
             add({.kind = Problem::DateOutOfOrder,
                  .draw = d,
                  .other = d - 1,
@@ -205,17 +202,17 @@ private:
                  .otherDate = dateOf(d - 1)});
         if (const auto [file, copy] =
                 snapshot_.subArchives() ? copyOf(d, true) : std::pair<const CopyFile*, const char*>{};
-            copy && day.isValid() && !(PackedDate{quint8(copy[0]), quint8(copy[1]), quint8(copy[2])} == date))
+            copy && weekday != 0 && !(PackedDate{quint8(copy[0]), quint8(copy[1]), quint8(copy[2])} == date))
             add({.kind = Problem::SubArchiveDiffers, .draw = d, .file = file->name, .date = date});
         if (d <= full_.weekdays.size()) {
             const int code = byteAt(full_.weekdays, weekdayOffset(d));
             if (code > 7)
                 add({.kind = Problem::ImpossibleWeekday, .draw = d, .number = code, .date = date});
-            else if (day.isValid() && code != day.dayOfWeek())
+            else if (weekday != 0 && code != weekday)
                 add({.kind = Problem::WrongWeekday,
                      .draw = d,
                      .number = code,
-                     .other = day.dayOfWeek(),
+                     .other = weekday,
                      .date = date});
         }
         checkCityWheels(d);
@@ -231,7 +228,7 @@ private:
         int implied = 0;
         bool allDates = true;
         for (int d = 1; d <= count; ++d) {
-            allDates = allDates && calendarDate(dateOf(d)).isValid();
+            allDates = allDates && isArchiveDate(dateOf(d));
             if (DrawDateKey(dateOf(d)) < firstTwiceWeekly)
                 implied = d;
         }
@@ -278,19 +275,6 @@ bool HasDamage(const std::vector<ArchiveProblem>& problems) {
 bool IsUnreadable(const std::vector<ArchiveProblem>& problems) {
     return std::any_of(problems.begin(), problems.end(),
                        [](const ArchiveProblem& p) { return p.unreadable(); });
-}
-
-WheelState StateOfWheel(const quint8* numbers) {
-    std::bitset<91> seen;
-    bool zeros = false;
-    for (int p = 0; p < NumbersPerWheel; ++p) {
-        const int n = numbers[p];
-        if (n > 90 || (n != 0 && seen.test(std::size_t(n))))
-            return WheelState::Impossible;
-        zeros = zeros || n == 0;
-        seen.set(std::size_t(n));
-    }
-    return zeros ? WheelState::Incomplete : WheelState::Sound;
 }
 
 int LoadCheckedArchive(FileStore& files, Archive& archive, std::vector<ArchiveProblem>& problems) {

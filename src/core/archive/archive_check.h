@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "archive/draw_rules.h"
 #include "archive/file_sets.h"
 #include "archive/packed_date.h"
 
@@ -59,11 +60,6 @@ std::vector<ArchiveProblem> CheckArchive(const ArchiveSnapshot& snapshot);
 // until it is repaired, restored or rebuilt.
 bool HasDamage(const std::vector<ArchiveProblem>& problems);
 bool IsUnreadable(const std::vector<ArchiveProblem>& problems);
-
-// A wheel's five numbers as they stand: all there, some missing (zeros), or impossible (above 90,
-// or one number twice).
-enum class WheelState { Sound, Incomplete, Impossible };
-WheelState StateOfWheel(const quint8* numbers);
 
 class Archive;
 class FileStore;

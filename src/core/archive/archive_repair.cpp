@@ -6,9 +6,9 @@
 #include "archive/archive_loader.h"
 #include "archive/archive_writer.h"
 #include "archive/data_file_layout.h"
+#include "archive/draw_rules.h"
 #include "archive/sub_archive.h"
 
-#include <QDate>
 #include <algorithm>
 #include <array>
 
@@ -18,7 +18,7 @@ using Step = RepairStep;
 
 bool isCalendarDate(const char* record) {
     const auto* bytes = reinterpret_cast<const quint8*>(record);
-    return bytes[2] <= 99 && QDate(FullYear(bytes[2]), bytes[1], bytes[0]).isValid();
+    return IsArchiveDate(bytes[0], bytes[1], bytes[2]);
 }
 
 int dateKey(const char* record) {
@@ -251,7 +251,7 @@ private:
             if (!isCalendarDate(date))
                 return trim(DataFileName::Weekdays, full_.weekdays, full_.weekdays.size());
             const auto* bytes = reinterpret_cast<const quint8*>(date);
-            weekdays.append(char(QDate(FullYear(bytes[2]), bytes[1], bytes[0]).dayOfWeek()));
+            weekdays.append(char(WeekdayOfDate(bytes[0], bytes[1], bytes[2])));
             note(Step::WeekdaysFromDates, d, steps);
         }
         plan_.steps.insert(plan_.steps.end(), steps.begin(), steps.end());

@@ -16,8 +16,6 @@ constexpr std::array<int, 13> wheelOfName = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 1
 
 constexpr std::array<const char*, 8> dayAbbrevs = {"", "Lun", "Mar", "Mer", "Gio", "Ven", "Sab", "Dom"};
 
-constexpr std::array<int, 13> monthStarts = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 0};
-
 template <typename Table> auto lookup(const Table& table, int index, typename Table::value_type fallback) {
     return index >= 0 && index < int(table.size()) ? table[std::size_t(index)] : fallback;
 }
@@ -38,7 +36,4 @@ int WheelOfName(int index) {
 }
 QString DayAbbrev(int code) {
     return QString::fromLatin1(lookup(dayAbbrevs, code, ""));
-}
-int MonthStart(int slot) {
-    return lookup(monthStarts, slot, 0);
 }

@@ -23,6 +23,3 @@ int WheelOfName(int index);
 // Weekday abbreviations by weekday code: 0 is the empty text, 1 "Lun" .. 7 "Dom".
 QString DayAbbrev(int code);
 inline constexpr int DayAbbrevCount = 8;
-
-// Days of a common year before the first day of month slot+1 (slot 0 = January).
-int MonthStart(int slot);

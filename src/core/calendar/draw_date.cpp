@@ -3,16 +3,12 @@
 
 #include "archive/archive.h"
 #include "archive/constant_tables.h"
+#include "archive/draw_rules.h"
 
 namespace {
 
 QString twoDigits(int value) {
     return QString::number(value).rightJustified(2, u'0');
-}
-
-// Integer division rounding towards minus infinity.
-int floorDiv(int a, int b) {
-    return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0);
 }
 
 } // namespace
@@ -75,14 +71,5 @@ DrawWeekdayInfo GetDrawWeekday(const Archive& archive, int draw) {
 }
 
 qint16 Day_From_Date(qint16 id, qint16 jd, qint16 kd) {
-    const int year = FullYear(kd);
-    if (year < 1996)
-        return 0;
-    // Days from 1 January 1996 (day 0) to 1 January of the year.
-    int n = 365 * (year - 1996) + floorDiv(year - 1997, 4) + 1;
-    n += MonthStart(jd - 1);
-    if (year % 4 == 0 && jd > 2)
-        n += 1;
-    const int w = (n + id) % 7;
-    return qint16(w <= 0 ? w + 7 : w);
+    return qint16(WeekdayOfDate(id, jd, kd));
 }

@@ -31,6 +31,6 @@ struct DrawWeekdayInfo {
 };
 DrawWeekdayInfo GetDrawWeekday(const Archive& archive, int draw);
 
-// Weekday code 1 (Monday) .. 7 (Sunday) of day `id`, month `jd`, year code `kd`;
-// 0 when the year lies before 1996. Leap years are those divisible by 4, exact for 1996..2046.
+// Weekday code 1 (Monday) .. 7 (Sunday) of day `id`, month `jd`, year code `kd` on the real
+// calendar, in every year of the archive; 0 when the date is no calendar day.
 qint16 Day_From_Date(qint16 id, qint16 jd, qint16 kd);

@@ -60,3 +60,15 @@ bool FieldEditStands(const QString& before, const QString& after) {
             return false;
     return !ExceedsTwoCharacters(after);
 }
+
+int FieldValue(const QString& text) {
+    int value = 0;
+    for (const QChar c : text) {
+        if (c == u' ')
+            continue;
+        if (c < u'0' || c > u'9')
+            break;
+        value = std::min(value * 10 + (c.unicode() - u'0'), 32767);
+    }
+    return value;
+}

@@ -7,6 +7,9 @@
 
 // Texts of the entry screen's fields and wheel labels.
 
+// The numeric value of a date or number field: its leading digits, blanks ignored; empty is 0.
+int FieldValue(const QString& text);
+
 // A wheel label: its code, then each number right-aligned in 3 characters ("BA  5 12 34 56 78").
 QString WheelLabelText(int wheel, const std::array<qint16, 6>& numbers);
 // The label of a wheel of a new draw before anything is typed: its code and five zeros.

@@ -42,9 +42,10 @@ const QString ErrorTitle = QStringLiteral("ERRORE");
 const QString SaveTitle = QStringLiteral("Salvataggio dati");
 } // namespace
 
+// A draw may be stored before every number is known, but only when the user says so: Enter cancels.
 MessageRequest zerosOnWheel(const QString& wheelCode) {
     return {QStringLiteral("Ci sono degli 0 sulla ruota di ") + wheelCode + u'.',
-            QStringLiteral("ATTENZIONE"), MsgButtons::OkCancel, MsgIcon::Warning};
+            QStringLiteral("ATTENZIONE"), MsgButtons::OkCancel, MsgIcon::Warning, true};
 }
 
 MessageRequest duplicatesOnWheel(const QString& wheelCode) {
@@ -89,12 +90,33 @@ MessageRequest noWeekday() {
             MsgIcon::Question};
 }
 
-MessageRequest confirmNewDraw() {
-    return {QStringLiteral("Salvare i dati aggiornati?"), SaveTitle, MsgButtons::OkCancel, MsgIcon::Question};
+MessageRequest futureDate(const QString& date) {
+    return {QStringLiteral("La data %1 \u00e8 successiva a domani: si registrano solo le estrazioni "
+                           "gi\u00e0 avvenute.")
+                .arg(date),
+            ErrorTitle, MsgButtons::Ok, MsgIcon::Error};
 }
 
-MessageRequest confirmCorrection() {
-    return {QStringLiteral("Salvare i dati corretti?"), SaveTitle, MsgButtons::OkCancel, MsgIcon::Question};
+MessageRequest newArchiveStartsWithTheFirstDraw() {
+    return {QStringLiteral("Un archivio nuovo inizia dalla prima estrazione, del 04-01-1947.\rPer avere "
+                           "tutte le estrazioni, trascinare il file ufficiale dei risultati sul menu "
+                           "principale, aprirlo con Vorel, oppure scaricarlo con F5."),
+            ErrorTitle, MsgButtons::Ok, MsgIcon::Error};
+}
+
+MessageRequest confirmNewDraw(const QString& named) {
+    return {QStringLiteral("Salvare i dati aggiornati?\r") + named, SaveTitle, MsgButtons::OkCancel,
+            MsgIcon::Question};
+}
+
+MessageRequest confirmCorrection(const QString& named) {
+    return {QStringLiteral("Salvare i dati corretti?\r") + named, SaveTitle, MsgButtons::OkCancel,
+            MsgIcon::Question};
+}
+
+MessageRequest deleteLastQuestion(const QString& named) {
+    return {QStringLiteral("Eliminare l'ultima estrazione dall'archivio?\r") + named,
+            QStringLiteral("Elimina estrazione"), MsgButtons::YesNo, MsgIcon::Question};
 }
 
 MessageRequest archiveChangedOnDisk() {

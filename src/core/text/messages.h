@@ -16,6 +16,8 @@ struct MessageRequest {
     QString title;
     MsgButtons buttons = MsgButtons::Ok;
     MsgIcon icon = MsgIcon::None;
+    // Annulla (or No) is the button Enter presses, for a question whose yes keeps something doubtful.
+    bool cancelByDefault = false;
 
     friend bool operator==(const MessageRequest&, const MessageRequest&) = default;
 };
@@ -53,8 +55,14 @@ MessageRequest dateOutOfOrder(const QString& before, const QString& after, bool 
 MessageRequest noWeekday();
 // The chosen weekday is not the date's: `dayName` is the date's.
 MessageRequest weekdayNotTheDate(const QString& date, const QString& dayName);
-MessageRequest confirmNewDraw();
-MessageRequest confirmCorrection();
+// The dates no draw may have: after tomorrow; for a new archive, any but its first draw's.
+MessageRequest futureDate(const QString& date);
+MessageRequest newArchiveStartsWithTheFirstDraw();
+// The save questions name the draw that will be written (DrawToBeSavedText).
+MessageRequest confirmNewDraw(const QString& named);
+MessageRequest confirmCorrection(const QString& named);
+// Taking back the last draw, named as above.
+MessageRequest deleteLastQuestion(const QString& named);
 // Something else changed the archive on disk after it was loaded: nothing was saved.
 MessageRequest archiveChangedOnDisk();
 // Another program is writing the archive: nothing was saved.

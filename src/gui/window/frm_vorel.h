@@ -5,6 +5,7 @@
 #include "archive/edit_buffer.h"
 #include "text/messages.h"
 
+#include <QDate>
 #include <QHash>
 #include <QSet>
 #include <QWidget>
@@ -66,6 +67,10 @@ public:
         std::function<QMargins()> frameMargins;
         // A file named on the command line: offered for import, as a dropped one, once the window is up.
         QString fileToImport;
+        // Today's date, after which no draw may be dated; none: the computer's.
+        std::function<QDate()> today;
+        // Tells the user that a key or an edit was refused; none: the desktop's beep.
+        std::function<void()> beep;
     };
 
     explicit frmVorel(Services services, QWidget* parent = nullptr);
@@ -199,6 +204,9 @@ private:
     void fillEntryFields(int p);
     void printDrawPanel(int k);
     bool saveEditedDraw();
+    bool refusedByTheRules(const EditBuffer& draw);
+    void selectField(QLineEdit* field);
+    void refuseInput();
     void openPastedDraw(const PasteAnalysis& analysis);
     // Runs the import of one file with the given options: a dropped file, a download.
     using Importing = std::function<ImportReport(const ImportOptions&)>;

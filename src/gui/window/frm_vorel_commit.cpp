@@ -4,10 +4,12 @@
 #include "archive/archive_loader.h"
 #include "archive/archive_update.h"
 #include "archive/constant_tables.h"
+#include "archive/draw_rules.h"
 #include "archive/file_store.h"
 #include "calendar/draw_date.h"
-#include "editor/draw_checks.h"
+#include "editor/entry_text.h"
 #include "paste/paste_analysis.h"
+#include "text/draw_texts.h"
 #include "window/frm_vorel.h"
 
 #include <QComboBox>
@@ -27,57 +29,77 @@ QString shownText(QString text) {
 
 void frmVorel::CommitEditedDraw() {
     StoreWheelFields();
-    const int d = CurrentDraw + 1;
-    const int wheels = WheelCountOfDraw(d);
-    if (const int w = FirstWheelWithZero(edit.EditNumbers, wheels))
-        if (showMessage(Messages::zerosOnWheel(WheelCode(w))) == MsgAnswer::Cancel)
-            return;
-    if (const int w = FirstWheelWithDuplicates(edit.EditNumbers, wheels)) {
-        showMessage(Messages::duplicatesOnWheel(WheelCode(w)));
+    EditBuffer draw = edit;
+    draw.EditDate = {0, qint16(FieldValue(TBData[1]->text())), qint16(FieldValue(TBData[2]->text())),
+                     qint16(FieldValue(TBData[3]->text()))};
+    draw.CurrentWeekday = qint16(std::max(Combo1->currentIndex(), 0));
+    if (refusedByTheRules(draw))
         return;
-    }
-    if (const int w = FirstWheelAbove90(edit.EditNumbers, wheels)) {
-        showMessage(Messages::above90OnWheel(WheelCode(w)));
-        return;
-    }
-    const int day = FieldValue(TBData[1]->text());
-    const int month = FieldValue(TBData[2]->text());
-    const int yearCode = FieldValue(TBData[3]->text());
-    if (IsBadDate(day, month, yearCode)) {
-        showMessage(Messages::badDate());
-        TBData[1]->setFocus();
-        return;
-    }
-    if (!FitsDateOrder(archive, d, day, month, yearCode)) {
-        const auto dateOf = [this](int draw) {
-            return archive.isValidDraw(draw) ? FormatDrawDate(archive, draw) : QString();
-        };
-        showMessage(Messages::dateOutOfOrder(dateOf(d - 1), dateOf(d + 1), d > archive.DrawCount()));
-        TBData[1]->setFocus();
-        return;
-    }
-    edit.EditDate = {0, qint16(day), qint16(month), qint16(yearCode)};
-    edit.CurrentWeekday = qint16(std::max(Combo1->currentIndex(), 0));
-    if (edit.CurrentWeekday == 0) {
-        showMessage(Messages::noWeekday());
-        return;
-    }
-    // From 1996 on the weekday follows from the date.
-    if (const qint16 dateWeekday = Day_From_Date(qint16(day), qint16(month), qint16(yearCode));
-        dateWeekday != 0 && dateWeekday != edit.CurrentWeekday) {
-        showMessage(
-            Messages::weekdayNotTheDate(FormatDrawDate(day, month, yearCode), DayAbbrev(dateWeekday)));
-        Combo1->setFocus();
-        return;
-    }
+    edit = draw;
     const bool newDraw = ScreenSubMode == 0;
-    if (showMessage(newDraw ? Messages::confirmNewDraw() : Messages::confirmCorrection()) ==
+    const QString named = DrawToBeSavedText(CurrentDraw + 1, draw);
+    if (showMessage(newDraw ? Messages::confirmNewDraw(named) : Messages::confirmCorrection(named)) ==
         MsgAnswer::Cancel)
         return;
     if (!saveEditedDraw())
         return;
     LoadArchiveReporting();
     ShowMainMenu();
+}
+
+// The rules every stored draw keeps, each broken one in its own box; missing numbers only warn,
+// and the draw goes on when the user says so. A box about the date or the weekday sends the user
+// back to that field, its whole text selected, so that what is typed next replaces it.
+bool frmVorel::refusedByTheRules(const EditBuffer& draw) {
+    const int d = CurrentDraw + 1;
+    const QDate today = services_.today ? services_.today() : QDate::currentDate();
+    const auto dateOf = [this](int n) {
+        return archive.isValidDraw(n) ? FormatDrawDate(archive, n) : QString();
+    };
+    for (const RuleBreak& rule : BrokenRules(archive, d, draw, today)) {
+        switch (rule.kind) {
+        case RuleBreak::ZerosOnWheel:
+            if (showMessage(Messages::zerosOnWheel(WheelCode(rule.wheel))) == MsgAnswer::Ok)
+                continue;
+            return true;
+        case RuleBreak::DuplicatesOnWheel:
+            showMessage(Messages::duplicatesOnWheel(WheelCode(rule.wheel)));
+            return true;
+        case RuleBreak::Above90OnWheel:
+            showMessage(Messages::above90OnWheel(WheelCode(rule.wheel)));
+            return true;
+        case RuleBreak::BadDate:
+            showMessage(Messages::badDate());
+            break;
+        case RuleBreak::FutureDate:
+            showMessage(
+                Messages::futureDate(FormatDrawDate(draw.EditDate[1], draw.EditDate[2], draw.EditDate[3])));
+            break;
+        case RuleBreak::NotTheFirstDraw:
+            showMessage(Messages::newArchiveStartsWithTheFirstDraw());
+            break;
+        case RuleBreak::OutOfOrder:
+            showMessage(Messages::dateOutOfOrder(dateOf(d - 1), dateOf(d + 1), d > archive.DrawCount()));
+            break;
+        case RuleBreak::NoWeekday:
+            showMessage(Messages::noWeekday());
+            Combo1->setFocus();
+            return true;
+        case RuleBreak::WrongWeekday:
+            showMessage(Messages::weekdayNotTheDate(
+                FormatDrawDate(draw.EditDate[1], draw.EditDate[2], draw.EditDate[3]), DayAbbrev(rule.other)));
+            Combo1->setFocus();
+            return true;
+        }
+        selectField(TBData[1]);
+        return true;
+    }
+    return false;
+}
+
+void frmVorel::selectField(QLineEdit* field) {
+    field->setFocus();
+    field->selectAll();
 }
 
 // Writes the draw into the full archive and its sub-archive, under the archive's lock. When anything

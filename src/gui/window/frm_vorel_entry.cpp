@@ -2,7 +2,6 @@
 // The entry screen: the draw panel, the date and number fields, their keys and the wheel shown.
 #include "archive/constant_tables.h"
 #include "calendar/draw_date.h"
-#include "editor/draw_checks.h"
 #include "editor/entry_text.h"
 #include "grid/grid_keys.h"
 #include "grid/panel_text.h"
@@ -11,6 +10,7 @@
 #include "window/click_label.h"
 #include "window/frm_vorel.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -147,6 +147,7 @@ void frmVorel::judgeFieldEdit(QLineEdit* field) {
     const QString after = field->text();
     if (FieldEditStands(before, after))
         return;
+    refuseInput();
     ScratchText = WithoutTrailingBlanks(before);
     const int caret = field->cursorPosition() - int(after.size() - before.size());
     field->setText(ScratchText);
@@ -200,9 +201,19 @@ bool frmVorel::keyInField(QObject* watched, QKeyEvent* event) {
             TBData_KeyPress(i, keyAscii);
         else
             TBNum_KeyPress(i, keyAscii);
+        // A sign that cannot go into the field is not dropped without a word.
+        if (keyAscii == 0 && typed.front().isPrint())
+            refuseInput();
         return keyAscii == 0;
     }
     return false;
+}
+
+void frmVorel::refuseInput() {
+    if (services_.beep)
+        services_.beep();
+    else
+        QApplication::beep();
 }
 
 // A value the program puts into a field (the zeros of a new draw, a stored or pasted value) is

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -43,24 +44,34 @@ void keepTitleWhole(QMessageBox& box) {
 
 } // namespace
 
+// Only the affirmative button answers yes. A box that ends any other way (Escape, its close button,
+// the program asked to end while it is open, its window destroyed under it) answers Cancel/No.
 MsgAnswer QtMessageBoxes::show(const MessageRequest& request) {
     // A carriage return alone breaks the line, as the messages' texts expect.
     QString text = request.text;
     text.replace(u'\r', u'\n');
-    QMessageBox box(iconOf(request.icon), request.title, text, QMessageBox::NoButton,
-                    parent_ ? parent_ : QApplication::activeWindow());
-    keepTitleWhole(box);
+    // On the heap and watched: destroying the window it belongs to destroys the box as well.
+    QPointer<QMessageBox> box =
+        new QMessageBox(iconOf(request.icon), request.title, text, QMessageBox::NoButton,
+                        parent_ ? parent_.data() : QApplication::activeWindow());
+    keepTitleWhole(*box);
     // The interface is Italian, whatever the desktop's language.
-    if (request.buttons == MsgButtons::YesNo) {
-        box.addButton(QMessageBox::Yes)->setText(QStringLiteral("S\u00ec"));
-        box.addButton(QMessageBox::No)->setText(QStringLiteral("No"));
-        box.setDefaultButton(QMessageBox::No);
-        return box.exec() == QMessageBox::Yes ? MsgAnswer::Ok : MsgAnswer::Cancel;
-    }
-    box.addButton(QMessageBox::Ok);
-    if (request.buttons == MsgButtons::OkCancel)
-        box.addButton(QMessageBox::Cancel)->setText(QStringLiteral("Annulla"));
-    box.setDefaultButton(QMessageBox::Ok);
-    // Any answer other than Cancel counts as OK.
-    return box.exec() == QMessageBox::Cancel ? MsgAnswer::Cancel : MsgAnswer::Ok;
+    const bool yesNo = request.buttons == MsgButtons::YesNo;
+    QPushButton* yes = box->addButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    if (yesNo)
+        yes->setText(QStringLiteral("S\u00ec"));
+    QPushButton* no = nullptr;
+    if (yesNo)
+        no = box->addButton(QMessageBox::No);
+    else if (request.buttons == MsgButtons::OkCancel)
+        no = box->addButton(QMessageBox::Cancel);
+    if (no)
+        no->setText(yesNo ? QStringLiteral("No") : QStringLiteral("Annulla"));
+    box->setDefaultButton(no && (yesNo || request.cancelByDefault) ? no : yes);
+    box->exec();
+    if (!box)
+        return MsgAnswer::Cancel;
+    const bool affirmative = box->clickedButton() == yes;
+    delete box;
+    return affirmative ? MsgAnswer::Ok : MsgAnswer::Cancel;
 }

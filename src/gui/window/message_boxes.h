@@ -3,7 +3,8 @@
 
 #include "text/messages.h"
 
-class QWidget;
+#include <QPointer>
+#include <QWidget>
 
 // Shows a modal message box and returns the button pressed. Tests queue answers instead.
 class MessageBoxes {
@@ -21,5 +22,5 @@ public:
     void setParent(QWidget* parent) { parent_ = parent; }
 
 private:
-    QWidget* parent_;
+    QPointer<QWidget> parent_;
 };
