@@ -658,6 +658,10 @@ void TestCli::damageTable_data() {
         << u"set _giorni.dtb 2999 7"_s
         << u"Estrazione 3000 del {3000}: giorno della settimana Dom invece di {day}.\n"_s << 1 << u""_s << 1
         << false;
+    QTest::newRow("an incomplete draw, the user's or the import's to complete")
+        << u"set _rn.dtb 0 0"_s
+        << u"Estrazione 3475 del {3475}: estrazione incompleta, mancano dei numeri sulla ruota di RN.\n"_s
+        << 1 << u""_s << 1 << false;
     QTest::newRow("two sound copies disagree")
         << u"set _est_sm.dtb 149950 {other}"_s
         << u"Estrazione 3000 del {3000}: nel file _est_m.dtb del sotto-archivio M è diversa dall'archivio "
@@ -681,8 +685,12 @@ void TestCli::damageTable() {
     while (std::find(wheels[1].begin() + 1, wheels[1].end(), other) != wheels[1].end())
         ++other;
     const auto fill = [&demo, other](QString text) {
-        const PackedDate date = demo.DrawDate(3000);
-        return text.replace(u"{3000}"_s, FullDateText(FullYear(date.yearCode), date.month, date.day))
+        const auto dateOf = [&demo](int d) {
+            const PackedDate date = demo.DrawDate(d);
+            return FullDateText(FullYear(date.yearCode), date.month, date.day);
+        };
+        return text.replace(u"{3000}"_s, dateOf(3000))
+            .replace(u"{3475}"_s, dateOf(3475))
             .replace(u"{lw-10}"_s, QString::number(demo.LastWeeklyDraw - 10))
             .replace(u"{lw}"_s, QString::number(demo.LastWeeklyDraw))
             .replace(u"{day}"_s, WeekdayText(demo.DrawWeekday(3000)))

@@ -145,6 +145,24 @@ void TestMessages::boxes_data() {
         << Messages::importDone(1, u"05-12-2026"_s)
         << MessageRequest{u"Aggiunta all'archivio 1 estrazione, del 05-12-2026."_s,
                           u"Importazione archivio"_s, MsgButtons::Ok, MsgIcon::Information};
+    QTest::newRow("import done, a draw completed")
+        << Messages::importDone(0, u"05-12-2026"_s, 1)
+        << MessageRequest{u"Completata 1 estrazione incompleta."_s, u"Importazione archivio"_s,
+                          MsgButtons::Ok, MsgIcon::Information};
+    QTest::newRow("import done, added and completed")
+        << Messages::importDone(2, u"05-12-2026"_s, 3)
+        << MessageRequest{u"Aggiunte all'archivio 2 estrazioni; l'ultima è del 05-12-2026. Completate 3 "
+                          u"estrazioni incomplete."_s,
+                          u"Importazione archivio"_s, MsgButtons::Ok, MsgIcon::Information};
+    QTest::newRow("import question, one draw to complete")
+        << Messages::importQuestion(u"R."_s, 0, 1)
+        << MessageRequest{u"R.\r\rCompletare l'estrazione incompleta con i numeri del file?"_s,
+                          u"Importazione archivio"_s, MsgButtons::OkCancel, MsgIcon::Question};
+    QTest::newRow("import question, to add and to complete")
+        << Messages::importQuestion(u"R."_s, 1, 2)
+        << MessageRequest{u"R.\r\rAggiungere 1 nuova estrazione e completare 2 estrazioni incomplete con i "
+                          u"numeri del file?"_s,
+                          u"Importazione archivio"_s, MsgButtons::OkCancel, MsgIcon::Question};
     QTest::newRow("import only on the main menu")
         << Messages::importOnlyOnTheMainMenu()
         << MessageRequest{

@@ -128,8 +128,8 @@ void TestStorico::readingRules_data() {
                                    << u"riga 1: sigla della ruota sconosciuta \"XX\""_s;
     QTest::newRow("91") << dateLines("2005/03/12", {"BA"}, 87) << QString()
                         << u"riga 1: sulla ruota BA \"91\" non è un numero da 1 a 90"_s;
-    QTest::newRow("0") << QByteArray("2005/03/12\tPA\t0\t1\t2\t3\t4\n") << QString()
-                       << u"riga 1: sulla ruota PA \"0\" non è un numero da 1 a 90"_s;
+    QTest::newRow("a sign") << QByteArray("2005/03/12\tPA\t-1\t1\t2\t3\t4\n") << QString()
+                            << u"riga 1: sulla ruota PA \"-1\" non è un numero da 1 a 90"_s;
     QTest::newRow("a number twice") << QByteArray("2005/03/12\tRO\t7\t1\t2\t7\t4\n") << QString()
                                     << u"riga 1: il numero 7 compare due volte sulla ruota RM"_s;
     QTest::newRow("a wheel twice") << plain + dateLines("2005/03/12", {"RN", "TO"}) << QString()
@@ -161,14 +161,30 @@ void TestStorico::readingRules() {
 }
 
 // The demo archive written out in the official format and read back gives its eight files.
+// What the export writes, the import reads back: into a new folder the same archive, into the same
+// archive nothing to do. Missing numbers travel as 0.
 void TestStorico::demoRoundTrip() {
+    Archive demo = DemoArchive();
+    demo.setDrawNumber(4, 2, 5, 0);
+    demo.setDrawNumber(NationalWheel, FirstNationalDraw + 1, 1, 0);
+    demo.setDrawWheels(FirstNationalDraw + 2, [&demo] {
+        WheelNumbers wheels = demo.drawWheels(FirstNationalDraw + 2);
+        wheels[std::size_t(NationalWheel)] = {};
+        return wheels;
+    }());
     MemoryFileStore expected, imported;
-    QCOMPARE(WriteArchiveFiles(expected, DemoArchive()), 0);
-    const ImportReport report = ImportStorico(imported, ExportStorico(DemoArchive()), {});
+    QCOMPARE(WriteArchiveFiles(expected, demo), 0);
+    const QByteArray exported = ExportStorico(demo);
+    ImportReport report = ImportStorico(imported, exported, {});
     QCOMPARE(report.status, ImportReport::Agrees);
     QVERIFY(report.newArchive);
-    QCOMPARE(report.added, DemoArchive().DrawCount());
+    QCOMPARE(report.added, demo.DrawCount());
     QCOMPARE(DifferingFiles(imported, expected), QStringList());
+    const int writes = imported.writeCount();
+    report = ImportStorico(imported, exported, {});
+    QCOMPARE(report.status, ImportReport::Agrees);
+    QCOMPARE(report.verified, demo.DrawCount());
+    QCOMPARE(imported.writeCount(), writes);
 }
 
 // The real draws: their counts and constants, and the export agrees with the file line for line
@@ -210,32 +226,37 @@ void TestStorico::realFile() {
 
 void TestStorico::intoAnArchive_data() {
     QTest::addColumn<int>("draws");      // the archive: the first draws of the demo
-    QTest::addColumn<int>("change");     // the first number of this wheel of draw 3000 differs in the file
+    QTest::addColumn<int>("change");     // the first number of this wheel of draw 3000 differs in the file;
+                                         // -wheel: it is missing (0) in the archive, 100 + wheel: in the file
     QTest::addColumn<int>("removed");    // a draw the file lacks (0: none)
     QTest::addColumn<bool>("extraDate"); // the file has a date between two archived draws
     QTest::addColumn<bool>("correct");
     QTest::addColumn<int>("status");
-    QTest::addColumn<QList<int>>("counts"); // verified, differing, added, corrected
+    QTest::addColumn<QList<int>>("counts"); // verified, differing, added, corrected, completed
     QTest::addColumn<QString>("detail");    // the first detail line, {date}, {archived} and {file} filled in
-    QTest::newRow("all verified") << 3500 << 0 << 0 << false << false << 0 << QList<int>{3500, 0, 0, 0}
+    QTest::newRow("all verified") << 3500 << 0 << 0 << false << false << 0 << QList<int>{3500, 0, 0, 0, 0}
                                   << QString();
     QTest::newRow("appended around the national wheel")
-        << 3472 << 0 << 0 << false << false << 0 << QList<int>{3472, 0, 28, 0} << QString();
+        << 3472 << 0 << 0 << false << false << 0 << QList<int>{3472, 0, 28, 0, 0} << QString();
     QTest::newRow("differs")
-        << 3500 << 1 << 0 << false << false << 1 << QList<int>{3499, 1, 0, 0}
+        << 3500 << 1 << 0 << false << false << 1 << QList<int>{3499, 1, 0, 0, 0}
         << u"Diversa: {date}, estrazione 3000, ruota BA: archivio {archived}, file {file}"_s;
     QTest::newRow("Rome differs, named as the file names it")
-        << 3500 << 8 << 0 << false << false << 1 << QList<int>{3499, 1, 0, 0}
+        << 3500 << 8 << 0 << false << false << 1 << QList<int>{3499, 1, 0, 0, 0}
         << u"Diversa: {date}, estrazione 3000, ruota RM: archivio {archived}, file {file}"_s;
     QTest::newRow("differs, corrected and appended")
-        << 3480 << 1 << 0 << false << true << 0 << QList<int>{3479, 1, 20, 1}
+        << 3480 << 1 << 0 << false << true << 0 << QList<int>{3479, 1, 20, 1, 0}
         << u"Diversa: {date}, estrazione 3000, ruota BA: archivio {archived}, file {file}"_s;
     QTest::newRow("the file lacks a draw")
-        << 3500 << 0 << 2000 << false << false << 1 << QList<int>{3499, 0, 0, 0}
+        << 3500 << 0 << 2000 << false << false << 1 << QList<int>{3499, 0, 0, 0, 0}
         << u"Manca nel file: {date}, estrazione 2000"_s;
     QTest::newRow("the archive lacks a date")
-        << 3480 << 0 << 0 << true << false << 1 << QList<int>{3480, 0, 0, 0}
+        << 3480 << 0 << 0 << true << false << 1 << QList<int>{3480, 0, 0, 0, 0}
         << u"Manca nell'archivio: 01-01-1990"_s;
+    QTest::newRow("a missing number completed without --correct")
+        << 3480 << -3 << 0 << false << false << 0 << QList<int>{3479, 0, 20, 0, 1} << QString();
+    QTest::newRow("a number missing from the file replaces none")
+        << 3500 << 103 << 0 << false << false << 0 << QList<int>{3500, 0, 0, 0, 0} << QString();
 }
 
 // Matching by date against an archive; what is written is what the same commits would write.
@@ -249,9 +270,13 @@ void TestStorico::intoAnArchive() {
     QFETCH(QList<int>, counts);
     QFETCH(QString, detail);
     const Archive full = DemoOf(3500);
-    const Archive archive = DemoOf(draws);
+    Archive archive = DemoOf(draws);
     Archive inFile = full;
-    if (change) {
+    if (change < 0)
+        archive.setDrawNumber(-change, 3000, 1, 0);
+    else if (change > 100)
+        inFile.setDrawNumber(change - 100, 3000, 1, 0);
+    else if (change) {
         const auto wheel = full.drawWheels(3000)[std::size_t(change)];
         qint16 other = wheel[1];
         do
@@ -272,17 +297,19 @@ void TestStorico::intoAnArchive() {
 
     const ImportReport report = ImportStorico(store, text, {.correct = correct});
     QCOMPARE(int(report.status), status);
-    QCOMPARE((QList<int>{report.verified, report.differing, report.added, report.corrected}), counts);
+    QCOMPARE(
+        (QList<int>{report.verified, report.differing, report.added, report.corrected, report.completed}),
+        counts);
     if (!detail.isEmpty())
         QCOMPARE(report.details.value(0), QString(detail)
                                               .replace(u"{date}"_s, fullDate(full, removed ? removed : 3000))
                                               .replace(u"{archived}"_s, wheelText(archive, 3000, change))
                                               .replace(u"{file}"_s, wheelText(inFile, 3000, change)));
-    if (status != 0 || report.added + report.corrected == 0) {
+    if (status != 0 || report.added + report.corrected + report.completed == 0) {
         QCOMPARE(store.writeCount(), writes); // nothing written
         return;
     }
-    if (correct)
+    if (correct || change < 0)
         commit(expected, 3000, editOfDraw(inFile, 3000));
     for (int d = draws + 1; d <= 3500; ++d)
         commit(expected, d, editOfDraw(full, d));
@@ -408,6 +435,12 @@ void TestStorico::reportTexts_data() {
         << u"Letta 1 estrazione dal 04-01-1947 al 04-01-1947; saltate 0 prima del 1947; "
            "verificate 0, diverse 0, da aggiungere 1, da correggere 0.\nProva: nulla è stato "
            "scritto.\n"_s;
+    ImportReport completed = one;
+    completed.completed = 2;
+    QTest::newRow("draws completed")
+        << completed
+        << u"Letta 1 estrazione dal 04-01-1947 al 04-01-1947; saltate 0 prima del 1947; "
+           "verificate 0, diverse 0, aggiunte 1, corrette 0, completate 2.\n"_s;
     ImportReport disagrees;
     disagrees.status = ImportReport::Disagrees;
     disagrees.differing = disagrees.gaps = 1;

@@ -184,7 +184,7 @@ private:
         if (report_.status == ImportReport::Disagrees)
             return report_;
         report_.added = int(plan.appends.size());
-        report_.corrected = int(plan.corrections.size());
+        report_.corrected = int(plan.corrections.size()) - report_.completed;
         if (options_.dryRun)
             return report_;
         // Even with nothing to add, sub-archives left behind by an interrupted write are rebuilt.
@@ -237,33 +237,52 @@ private:
             }
     }
 
+    // A draw of the file against the stored one. A zero on either side is a number not yet known:
+    // the file's numbers fill the stored zeros (a completion, written without --correct: nothing
+    // stored is lost), and a zero of the file never replaces a stored number. Any other difference,
+    // the weekday's too, is corrected only when asked.
     void compare(const Archive& archive, int d, const StoricoDraw& draw, Plan& plan) {
         noteNationalWheel(draw, d);
         const WheelNumbers stored = archive.drawWheels(d);
-        bool same = true;
-        for (int w = 1; w <= WheelCountOfDraw(d); ++w) {
-            if (!draw.wheels[std::size_t(w)] || stored[std::size_t(w)] == draw.numbers[std::size_t(w)])
+        EditBuffer edit = editOf(draw);
+        bool differs = false;
+        for (int w = 1; w <= AllWheels; ++w) {
+            auto& merged = edit.EditNumbers[std::size_t(w)];
+            const auto& kept = stored[std::size_t(w)];
+            if (!draw.wheels[std::size_t(w)] || w > WheelCountOfDraw(d)) {
+                merged = kept;
                 continue;
-            same = false;
+            }
+            for (int p = 1; p <= NumbersPerWheel; ++p)
+                if (merged[std::size_t(p)] == 0)
+                    merged[std::size_t(p)] = kept[std::size_t(p)];
+            if (fills(kept, merged))
+                continue;
+            differs = true;
             report_.details.append(StoricoText::differs(dateText(draw), d, OfficialWheelCode(w),
-                                                        numbersText(stored[std::size_t(w)]),
-                                                        numbersText(draw.numbers[std::size_t(w)])));
+                                                        numbersText(kept), numbersText(merged)));
         }
-        // A weekday that is not its date's differs too; a correction writes the date's.
         if (archive.DrawWeekday(d) != draw.weekday) {
-            same = false;
+            differs = true;
             report_.details.append(StoricoText::weekdayDiffers(
                 dateText(draw), d, WeekdayText(archive.DrawWeekday(d)), WeekdayText(draw.weekday)));
         }
-        if (same) {
+        if (differs)
+            ++report_.differing;
+        else if (edit.EditNumbers != stored)
+            ++report_.completed;
+        else
             ++report_.verified;
-            return;
-        }
-        ++report_.differing;
-        EditBuffer edit = editOf(draw);
-        if (!draw.hasNationalWheel())
-            edit.EditNumbers[std::size_t(NationalWheel)] = stored[std::size_t(NationalWheel)];
-        plan.corrections.emplace_back(d, edit);
+        if (differs || edit.EditNumbers != stored)
+            plan.corrections.emplace_back(d, edit);
+    }
+
+    // Whether `merged` only puts numbers where `kept` has zeros.
+    static bool fills(const std::array<qint16, 6>& kept, const std::array<qint16, 6>& merged) {
+        for (int p = 1; p <= NumbersPerWheel; ++p)
+            if (kept[std::size_t(p)] != 0 && kept[std::size_t(p)] != merged[std::size_t(p)])
+                return false;
+        return true;
     }
 
     void listDrawsTheFileLacks(const Archive& archive, const StoricoFile& file,
@@ -297,6 +316,7 @@ QString ImportReport::summary() const {
                                  .differing = differing,
                                  .added = added,
                                  .corrected = corrected,
+                                 .completed = completed,
                                  .planned = dryRun,
                                  .rebuild = rebuilt,
                                  .unchanged = unchanged,

@@ -44,6 +44,7 @@ struct ImportReport {
     int differing = 0;
     int added = 0;        // appended (or, with dryRun, to be appended)
     int corrected = 0;    // rewritten (or, with dryRun, to be rewritten)
+    int completed = 0;    // stored with missing numbers, which the file gives (and corrected no other way)
     bool rebuilt = false; // an existing archive written whole from the file:
     int unchanged = 0;    // its draws that stay as they were,
     int removed = 0;      // and those beyond the file's last

@@ -99,12 +99,14 @@ struct Reader {
         auto& numbers = draw->numbers[std::size_t(wheel)];
         for (int p = 1; p <= NumbersPerWheel; ++p) {
             const auto [numberBegin, numberEnd] = fields[std::size_t(p + 1)];
+            // 0 is a number not yet known, as the program's own export writes it; the official
+            // file has none.
             const int n = numberOf(numberBegin, numberEnd);
-            if (n < 1 || n > 90)
+            if (n < 0 || n > 90)
                 return fail(line, ImportProblem::NotANumber,
                             QString::fromUtf8(numberBegin, std::min<qsizetype>(numberEnd - numberBegin, 64)),
                             code());
-            for (int q = 1; q < p; ++q)
+            for (int q = 1; q < p && n != 0; ++q)
                 if (numbers[std::size_t(q)] == n)
                     return fail(line, ImportProblem::NumberTwiceOnWheel, {}, code(), n);
             numbers[std::size_t(p)] = qint16(n);

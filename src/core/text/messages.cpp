@@ -3,6 +3,7 @@
 
 #include "archive/file_store.h"
 #include "text/download_texts.h"
+#include "text/draw_texts.h"
 #include "text/error_text.h"
 #include "text/storico_texts.h"
 
@@ -11,6 +12,14 @@
 QString ArchiveChangedByAnotherProgram() {
     return QStringLiteral("L'archivio \u00e8 stato modificato da un altro programma");
 }
+
+namespace {
+
+QString incompleteDraws(int count) {
+    return Counted(count, QStringLiteral("estrazione incompleta"), QStringLiteral("estrazioni incomplete"));
+}
+
+} // namespace
 
 namespace Messages {
 
@@ -156,10 +165,22 @@ namespace {
 const QString ImportTitle = QStringLiteral("Importazione archivio");
 } // namespace
 
-MessageRequest importQuestion(const QString& report, int newDraws) {
-    const QString question =
-        newDraws == 1 ? QStringLiteral("Aggiungere la nuova estrazione all'archivio?")
-                      : QStringLiteral("Aggiungere le %1 nuove estrazioni all'archivio?").arg(newDraws);
+MessageRequest importQuestion(const QString& report, int newDraws, int completions) {
+    QString question;
+    if (completions == 0)
+        question = newDraws == 1
+                       ? QStringLiteral("Aggiungere la nuova estrazione all'archivio?")
+                       : QStringLiteral("Aggiungere le %1 nuove estrazioni all'archivio?").arg(newDraws);
+    else if (newDraws == 0)
+        question = completions == 1
+                       ? QStringLiteral("Completare l'estrazione incompleta con i numeri del file?")
+                       : QStringLiteral("Completare le %1 estrazioni incomplete con i numeri del file?")
+                             .arg(completions);
+    else
+        question = QStringLiteral("Aggiungere %1 e completare %2 con i numeri del file?")
+                       .arg(Counted(newDraws, QStringLiteral("nuova estrazione"),
+                                    QStringLiteral("nuove estrazioni")),
+                            incompleteDraws(completions));
     return {report + QStringLiteral("\r\r") + question, ImportTitle, MsgButtons::OkCancel, MsgIcon::Question};
 }
 
@@ -188,13 +209,18 @@ MessageRequest importRebuilt(const QString& report) {
             MsgButtons::Ok, MsgIcon::Information};
 }
 
-MessageRequest importDone(int added, const QString& lastDate) {
-    const QString text = added == 1
-                             ? QStringLiteral("Aggiunta all'archivio 1 estrazione, del %1.").arg(lastDate)
-                             : QStringLiteral("Aggiunte all'archivio %1 estrazioni; l'ultima \u00e8 del %2.")
-                                   .arg(added)
-                                   .arg(lastDate);
-    return {text, ImportTitle, MsgButtons::Ok, MsgIcon::Information};
+MessageRequest importDone(int added, const QString& lastDate, int completed) {
+    QStringList sentences;
+    if (added > 0)
+        sentences << (added == 1
+                          ? QStringLiteral("Aggiunta all'archivio 1 estrazione, del %1.").arg(lastDate)
+                          : QStringLiteral("Aggiunte all'archivio %1 estrazioni; l'ultima \u00e8 del %2.")
+                                .arg(added)
+                                .arg(lastDate));
+    if (completed > 0)
+        sentences << (completed == 1 ? QStringLiteral("Completata 1 estrazione incompleta.")
+                                     : QStringLiteral("Completate %1 estrazioni incomplete.").arg(completed));
+    return {sentences.join(u' '), ImportTitle, MsgButtons::Ok, MsgIcon::Information};
 }
 
 MessageRequest importOnlyOnTheMainMenu() {

@@ -77,7 +77,7 @@ MessageRequest subArchivesRebuilt();
 
 // A file dropped on the main menu, read as the official results archive. `report` is the import's
 // summary (and its detail lines, where there are any).
-MessageRequest importQuestion(const QString& report, int newDraws);
+MessageRequest importQuestion(const QString& report, int newDraws, int completions = 0);
 MessageRequest importNothingNew(const QString& report);
 MessageRequest importDisagrees(const QString& report);
 MessageRequest importFailed(const QString& error);
@@ -90,7 +90,7 @@ MessageRequest downloadNothingNew(const QString& address);
 MessageRequest importOffersRebuild(const QString& report, const QString& backupFolder);
 MessageRequest importRebuilt(const QString& report);
 // The draws were added; `lastDate` is the last one's, dd-mm-yyyy.
-MessageRequest importDone(int added, const QString& lastDate);
+MessageRequest importDone(int added, const QString& lastDate, int completed = 0);
 // A file dropped on another screen than the main menu.
 MessageRequest importOnlyOnTheMainMenu();
 

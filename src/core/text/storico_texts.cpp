@@ -148,6 +148,9 @@ QString summary(const SummaryCounts& c) {
     QString changes = c.planned ? QStringLiteral("da aggiungere %1, da correggere %2")
                                 : QStringLiteral("aggiunte %1, corrette %2");
     changes = changes.arg(c.added).arg(c.corrected);
+    if (c.completed > 0)
+        changes += (c.planned ? QStringLiteral(", da completare %1") : QStringLiteral(", completate %1"))
+                       .arg(c.completed);
     if (c.rebuild) {
         changes = QStringLiteral("invariate %1, ").arg(c.unchanged) + changes;
         if (c.removed > 0)

@@ -67,6 +67,7 @@ struct SummaryCounts {
     int differing = 0;
     int added = 0;
     int corrected = 0;
+    int completed = 0; // draws with missing numbers given by the file; named only when there are any
     bool planned = false;
     // A rebuild of an existing archive: draws unchanged and removed as well.
     bool rebuild = false;

@@ -83,8 +83,8 @@ void frmVorel::ImportDroppedFile(const QString& path) {
 
 // After the plan, the question; after OK the import runs again on the archive as it is then.
 void frmVorel::offerImport(const Importing& import, const ImportReport& plan) {
-    if (!showPlan(import, plan) ||
-        showMessage(Messages::importQuestion(boxText(plan, DataPath), plan.added)) == MsgAnswer::Cancel)
+    if (!showPlan(import, plan) || showMessage(Messages::importQuestion(boxText(plan, DataPath), plan.added,
+                                                                        plan.completed)) == MsgAnswer::Cancel)
         return;
     showOutcome(import({}));
     LoadArchiveReporting();
@@ -99,7 +99,7 @@ bool frmVorel::showPlan(const Importing& import, const ImportReport& plan) {
         offerRebuild(import, plan);
     else if (plan.status == ImportReport::Disagrees)
         showMessage(Messages::importDisagrees(boxText(plan, DataPath)));
-    else if (plan.added == 0)
+    else if (plan.added == 0 && plan.completed == 0)
         showMessage(Messages::importNothingNew(boxText(plan, DataPath)));
     else
         return true;
@@ -112,8 +112,8 @@ void frmVorel::showOutcome(const ImportReport& done) {
         showMessage(Messages::importFailed(done.errorText()));
     else if (done.status == ImportReport::Disagrees)
         showMessage(Messages::importDisagrees(boxText(done, DataPath)));
-    else if (done.added == 0)
+    else if (done.added == 0 && done.completed == 0)
         showMessage(Messages::importNothingNew(boxText(done, DataPath)));
     else
-        showMessage(Messages::importDone(done.added, done.lastDate));
+        showMessage(Messages::importDone(done.added, done.lastDate, done.completed));
 }
