@@ -50,12 +50,14 @@ traced_paths() {
 
 run_vorel() { LD_PRELOAD=$faketime "$vorel" --data "$@"; }
 
-# kill_at SCENARIO: the command of the scenario killed at each traced call in turn.
+# kill_at SCENARIO: the command of the scenario killed at each traced call in turn. Its standard
+# input answers yes to a question. With once=1 the command is not one to run twice (it takes back a
+# draw): it is tried again only where the kill left the archive as it was.
 kill_at() {
     local scenario=$1 before=$work/$1.before after=$work/$1.after
     shift
     rm -rf "$after" && cp -a "$before" "$after"
-    run_vorel "$after" "$@" >/dev/null || true
+    run_vorel "$after" "$@" <"$work/yes" >/dev/null || true
     local expected_before expected_after
     expected_before=$(state "$before")
     expected_after=$(state "$after")
@@ -64,7 +66,7 @@ kill_at() {
     rm -rf "$dir" && cp -a "$before" "$dir"
     # shellcheck disable=SC2046
     counts=$(strace -f -qq -c -o /dev/stdout $(traced_paths "$dir") -e trace=$calls \
-        env LD_PRELOAD="$faketime" "$vorel" --data "$dir" "$@" 2>/dev/null |
+        env LD_PRELOAD="$faketime" "$vorel" --data "$dir" "$@" <"$work/yes" 2>/dev/null |
         awk '$4 ~ /^[0-9]+$/ && $NF != "total" {print $NF, $4}')
     while read -r call n; do
         [[ $call == total || -z $call ]] && continue
@@ -72,7 +74,7 @@ kill_at() {
             rm -rf "$dir" && cp -a "$before" "$dir"
             # shellcheck disable=SC2046
             (strace -f -qq -o "$work/trace" $(traced_paths "$dir") -e trace="$call" -e inject="$call:signal=KILL:when=$i" \
-                env LD_PRELOAD="$faketime" "$vorel" --data "$dir" "$@" >/dev/null 2>&1 || true) 2>/dev/null
+                env LD_PRELOAD="$faketime" "$vorel" --data "$dir" "$@" <"$work/yes" >/dev/null 2>&1 || true) 2>/dev/null
             grep -q "+++ killed by SIGKILL" "$work/trace" || fail "$scenario: not killed at $call $i of $n"
             run_vorel "$dir" --export /dev/null >/dev/null 2>&1 || true # the first reader
             local seen
@@ -80,7 +82,7 @@ kill_at() {
             [[ $seen == "$expected_before" || $seen == "$expected_after" ]] ||
                 fail "$scenario: killed at $call $i of $n, the archive is neither the old one nor the new one"
             [[ -z $(leftovers "$dir") ]] || fail "$scenario: killed at $call $i, left behind: $(leftovers "$dir")"
-            run_vorel "$dir" "$@" >/dev/null 2>&1 || true
+            [[ ${once:-} == 1 && $seen == "$expected_after" ]] || run_vorel "$dir" "$@" <"$work/yes" >/dev/null 2>&1 || true
             [[ $(state "$dir") == "$expected_after" ]] || fail "$scenario: killed at $call $i, the retry did not end right"
             total=$((total + 1))
         done
@@ -119,12 +121,16 @@ run_vorel "$work/restore.before" --import "$work/full.txt" --correct >/dev/null 
 mkdir "$work/repair.before"
 "$vorel" --data "$work/repair.before" --import "$work/full.txt" >/dev/null
 truncate -s -50 "$work/repair.before/_est_sm.dtb"
+mkdir "$work/delete.before"
+"$vorel" --data "$work/delete.before" --import "$work/full.txt" >/dev/null
+printf 's\n' >"$work/yes"
 
 [[ ${2:-} == window ]] || {
 kill_at append --import "$work/full.txt"
 kill_at correct --import "$work/full.txt" --correct
 kill_at restore --restore "$backup"
 kill_at repair --check --repair
+once=1 kill_at delete --delete-last
 
 # A disk that fills up during an import. On a small tmpfs that another program has filled to leave
 # less room each time, so that the disk is full at each file in turn; and with ENOSPC injected at

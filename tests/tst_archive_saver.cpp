@@ -107,6 +107,7 @@ void TestArchiveSaver::everyStepLeavesBeforeOrAfter_data() {
     QTest::newRow("rebuild") << 3;
     QTest::newRow("repair") << 4;
     QTest::newRow("restore") << 5;
+    QTest::newRow("delete the last draw") << 6;
 }
 
 // Killed at any change, or with any change failing once, a write leaves the archive as it was or
@@ -129,6 +130,10 @@ void TestArchiveSaver::everyStepLeavesBeforeOrAfter() {
     CheckEveryStep(start, [&demo, &moved, kind](MemoryFileStore& store) {
         if (kind <= 2) {
             SaveArchive(store, demo, kind == 1 ? 3475 : 3476, kind == 1 ? moved : SampleDraw());
+            return;
+        }
+        if (kind == 6) {
+            DeleteLastDraw(store, demo);
             return;
         }
         ArchiveUpdate update(store);

@@ -221,6 +221,8 @@ private Q_SLOTS:
     void dataFolderRules();
     void damageTable_data();
     void damageTable();
+    void deleteLast_data();
+    void deleteLast();
 
 private:
     QTemporaryDir dir_;
@@ -416,19 +418,23 @@ void TestCli::usageErrors_data() {
         << QStringList{u"--export"_s} << QByteArray("vorel: Missing value after '--export'.\n");
     QTest::newRow("both commands") << QStringList{u"--export"_s, u"-"_s, u"--verify"_s, u"x"_s}
                                    << QByteArray("vorel: --export, --verify, --import, --update, --check, "
-                                                 "--list-backups and --restore go one at a "
+                                                 "--list-backups, --restore and --delete-last go one at a "
                                                  "time.\n");
     QTest::newRow("bad format") << QStringList{u"--export"_s, u"-"_s, u"--format"_s, u"xml"_s}
                                 << QByteArray("vorel: Unknown format 'xml'.\n");
     QTest::newRow("verify without files")
         << QStringList{u"--verify"_s} << QByteArray("vorel: --verify needs at least one FILE.\n");
-    QTest::newRow("import and verify") << QStringList{u"--import"_s, u"-"_s, u"--verify"_s, u"x"_s}
-                                       << QByteArray("vorel: --export, --verify, --import, --update, "
-                                                     "--check, --list-backups and --restore go one at a "
-                                                     "time.\n");
+    QTest::newRow("import and verify")
+        << QStringList{u"--import"_s, u"-"_s, u"--verify"_s, u"x"_s}
+        << QByteArray("vorel: --export, --verify, --import, --update, "
+                      "--check, --list-backups, --restore and --delete-last go "
+                      "one at a time.\n");
     QTest::newRow("dry run alone")
         << QStringList{u"--dry-run"_s}
-        << QByteArray("vorel: --dry-run, --correct and --rebuild go with --import or --update.\n");
+        << QByteArray("vorel: --dry-run goes with --import, --update or --delete-last.\n");
+    QTest::newRow("correct with delete")
+        << QStringList{u"--delete-last"_s, u"--correct"_s}
+        << QByteArray("vorel: --correct and --rebuild go with --import or --update.\n");
     QTest::newRow("a stray argument")
         << QStringList{u"--check"_s, u"extra"_s} << QByteArray("vorel: Unexpected argument 'extra'.\n");
     QTest::newRow("two files for the window")
@@ -738,6 +744,67 @@ void TestCli::damageTable() {
         expected = QString::fromUtf8(repair.out);
     }
     QCOMPARE(QString::fromUtf8(repair.out), expected);
+}
+
+void TestCli::deleteLast_data() {
+    QTest::addColumn<int>("draws"); // in the archive; 0: a folder without one, -1: a damaged one
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out"); // {named}: the last draw
+    const QString ask = u"Eliminare l'ultima estrazione dall'archivio?\n{named} [s/N] "_s;
+    QTest::newRow("named only") << 3500 << QStringList{u"--dry-run"_s} << QByteArray() << 0
+                                << u"Da eliminare: {named}.\nProva: nulla è stato scritto.\n"_s;
+    QTest::newRow("answered no") << 3500 << QStringList() << QByteArray("n\n") << 1
+                                 << ask + u"Nulla è stato scritto.\n"_s;
+    QTest::newRow("no answer") << 3500 << QStringList() << QByteArray() << 1
+                               << ask + u"\nNulla è stato scritto.\n"_s;
+    QTest::newRow("deleted") << 3500 << QStringList() << QByteArray("sì\n") << 0
+                             << ask + u"Eliminata: {named}.\n"_s;
+    QTest::newRow("deleted from the weekly period")
+        << 40 << QStringList() << QByteArray("S\n") << 0 << ask + u"Eliminata: {named}.\n"_s;
+    QTest::newRow("no archive") << 0 << QStringList() << QByteArray("s\n") << 2 << QString();
+    QTest::newRow("a damaged archive") << -1 << QStringList() << QByteArray("s\n") << 2 << QString();
+}
+
+// The last draw taken back: what is left is the archive of one draw less, byte for byte, after a
+// backup; asked first, and named by its number, weekday and date.
+void TestCli::deleteLast() {
+    QFETCH(int, draws);
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, answer);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QTemporaryDir folder;
+    const Archive demo = DemoOf(std::max(draws, 3));
+    if (draws != 0) {
+        DiskFileStore files(folder.path());
+        QCOMPARE(WriteArchiveFiles(files, demo), 0);
+    }
+    if (draws < 0)
+        ApplyDamage(folder.path(), u"cut _est_sm.dtb 3"_s);
+    const QMap<QString, QByteArray> before = ArchiveFilesIn(folder.path());
+    const Run r = run(QStringList{u"--data"_s, folder.path(), u"--delete-last"_s} + options, {}, answer);
+    QCOMPARE(r.result.exitStatus, status);
+    const PackedDate date = demo.DrawDate(demo.DrawCount());
+    const QDate day(FullYear(date.yearCode), date.month, date.day);
+    const QString named =
+        u"Estrazione %1 di %2 %3"_s.arg(demo.DrawCount())
+            .arg(QLocale(QLocale::Italian).dayName(day.dayOfWeek()), day.toString(u"dd-MM-yyyy"_s));
+    QString expected = QString(out).replace(u"{named}"_s, named);
+    const QStringList backups =
+        QDir(folder.filePath(u"backup"_s)).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    if (status == 0 && options.isEmpty()) {
+        QCOMPARE(backups.size(), 1);
+        expected += u"Archivio precedente salvato in "_s +
+                    QDir::toNativeSeparators(folder.filePath(u"backup/"_s + backups.first())) + u".\n"_s;
+        QCOMPARE(ArchiveFilesIn(folder.path()), ArchiveFilesOf(StoreOf(DemoOf(draws - 1))));
+    } else {
+        QVERIFY(backups.isEmpty());
+        QCOMPARE(ArchiveFilesIn(folder.path()), before);
+    }
+    QCOMPARE(QString::fromUtf8(r.out), expected);
+    QCOMPARE(r.err.isEmpty(), status != 2);
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -73,6 +73,7 @@ private Q_SLOTS:
     void commitBoxes();
     void zerosAcceptedAreSaved();
     void oldWeekdayIsChecked();
+    void deleteTheLastDraw();
     void typingRules();
     void enterMovesOn();
     void typingReplacesTheProgramsValues_data();
@@ -287,6 +288,28 @@ void TestEditor::oldWeekdayIsChecked() {
                                                                               WeekdayText(weekday)));
     QCOMPARE(e.store.writeCount(), e.before.writeCount());
     QCOMPARE(e.w().ScreenMode, 1);
+}
+
+// Delete in the archive view takes back the last draw, and only it, after a question naming it.
+void TestEditor::deleteTheLastDraw() {
+    Editor e(3480);
+    e.w().But3->click();
+    QTest::keyClick(e.w().Picture1, Qt::Key_Delete);
+    const PackedDate last = e.archive.DrawDate(3480);
+    const QDate day(FullYear(last.yearCode), last.month, last.day);
+    const QString named = u"Estrazione 3480 di "_s + QLocale(QLocale::Italian).dayName(day.dayOfWeek()) +
+                          u' ' + day.toString(u"dd-MM-yyyy"_s);
+    QCOMPARE(e.harness.boxes.shown, QList{Messages::deleteOnlyTheLast(named)});
+    QTest::keyClick(e.w().Picture1, Qt::Key_End, Qt::ControlModifier);
+    e.harness.boxes.answers = {MsgAnswer::Cancel};
+    QTest::keyClick(e.w().Picture1, Qt::Key_Delete);
+    QCOMPARE(e.harness.boxes.shown.last(), Messages::deleteLastQuestion(named));
+    QCOMPARE(e.store.writeCount(), e.before.writeCount());
+    QTest::keyClick(e.w().Picture1, Qt::Key_Delete);
+    QCOMPARE(e.harness.boxes.shown.size(), 3);
+    QCOMPARE(DifferingFiles(e.store, StoreOf(MakeDemoArchive(QDate(2100, 1, 1), 3479))), QStringList());
+    QCOMPARE(e.w().archive.DrawCount(), 3479);
+    QCOMPARE(e.w().ScreenMode, 2);
 }
 
 void TestEditor::typingRules() {

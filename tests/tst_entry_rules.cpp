@@ -226,6 +226,11 @@ void TestEntryRules::boxes() {
     QCOMPARE(Messages::deleteLastQuestion(named),
              (MessageRequest{u"Eliminare l'ultima estrazione dall'archivio?\r"_s + named,
                              u"Elimina estrazione"_s, MsgButtons::YesNo, MsgIcon::Question}));
+    QCOMPARE(Messages::deleteOnlyTheLast(named),
+             (MessageRequest{u"Si può eliminare soltanto l'ultima estrazione (Estrazione 6938 di martedì "
+                             u"18-08-2026): le altre si correggono. Per eliminarla, portarla in cima alla "
+                             u"griglia con Ctrl+Fine e premere Canc."_s,
+                             u"Elimina estrazione"_s, MsgButtons::Ok, MsgIcon::Information}));
     QCOMPARE(Messages::futureDate(u"09-12-26"_s),
              (MessageRequest{u"La data 09-12-26 è successiva a domani: si registrano solo le estrazioni "
                              u"già avvenute."_s,

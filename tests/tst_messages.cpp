@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "archive/backups.h"
 #include "settings/settings_store.h"
 #include "settings/window_geometry.h"
 #include "support/window_fakes.h"
 #include "text/check_texts.h"
+#include "text/draw_texts.h"
 #include "text/messages.h"
+#include "text/storico_texts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,6 +23,8 @@ class TestMessages : public QObject {
 private Q_SLOTS:
     void boxes_data();
     void boxes();
+    void numberForms_data();
+    void numberForms();
     void geometryDefaults();
     void geometryRoundTrip();
     void geometryBadValues_data();
@@ -204,6 +209,44 @@ void TestMessages::boxes() {
     QCOMPARE(request.title, expected.title);
     QCOMPARE(request.buttons, expected.buttons);
     QCOMPARE(request.icon, expected.icon);
+}
+
+void TestMessages::numberForms_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    const BackupInfo one{.name = u"b"_s,
+                         .complete = true,
+                         .time = QDateTime(QDate(2026, 12, 7), QTime(12, 0)),
+                         .draws = 1,
+                         .lastDraw = u"04-01-1947"_s};
+    QTest::newRow("a sound archive of one draw")
+        << CheckText::sound(1) << u"Archivio integro: 1 estrazione."_s;
+    QTest::newRow("of none") << CheckText::sound(0) << u"Archivio integro: 0 estrazioni."_s;
+    QTest::newRow("a backup of one draw")
+        << CheckText::backupLine(one) << u"b  07-12-2026 12:00:00  1 estrazione, ultima del 04-01-1947"_s;
+    QTest::newRow("restored") << CheckText::restored(one)
+                              << u"Ripristinata la copia b (1 estrazione, ultima del 04-01-1947)."_s;
+    QTest::newRow("one more problem at start-up")
+        << CheckText::startupProblems(
+               std::vector<ArchiveProblem>(6, {.kind = ArchiveProblem::NoNationalWheel, .draw = 3480}))
+               .section(u'\n', 7, 7) // after the head, a blank line and five problems
+        << u"(e un altro problema)"_s;
+    QTest::newRow("a count of one")
+        << CheckText::problem(
+               {.kind = ArchiveProblem::DamagedCount, .number = 1, .other = 0, .file = u"_data_sm.dtb"_s})
+        << u"Il file _data_sm.dtb conta 1 estrazione ma ne contiene 0: l'archivio non si può leggere."_s;
+    QTest::newRow("one national line ignored")
+        << StoricoText::nationalIgnored(1, 3475)
+        << u"Ignorata 1 riga della ruota nazionale prima dell'estrazione 3475."_s;
+    QTest::newRow("draws counted") << CountedDraws(1) + u", "_s + CountedDraws(2)
+                                   << u"1 estrazione, 2 estrazioni"_s;
+}
+
+// Every count the program prints agrees with its noun.
+void TestMessages::numberForms() {
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(text, expected);
 }
 
 void TestMessages::geometryDefaults() {

@@ -108,11 +108,13 @@ int ArchiveUpdate::open(bool forWriting) {
 // Corrections in place, then the appends. While every stored draw is a once-a-week draw, appended
 // draws dated before the twice-weekly draws began extend that period.
 int ArchiveUpdate::apply(const ArchiveChange& change, Archive& next) const {
-    const int stored = archive_.DrawCount();
+    const int stored = archive_.DrawCount() - (change.dropLast ? 1 : 0);
     const int count = stored + int(change.appends.size());
-    if (count > MaxDrawCount)
+    if (stored < 0 || count > MaxDrawCount)
         return ErrorNumber::BadRecordNumber;
     next = archive_.resized(count);
+    // The weekly period ends at the last draw at most.
+    next.LastWeeklyDraw = qint16(std::min<int>(next.LastWeeklyDraw, stored));
     for (const auto& [draw, edit] : change.corrections) {
         if (!inRange(draw, 1, stored))
             return ErrorNumber::BadRecordNumber;
@@ -185,7 +187,10 @@ ArchiveUpdateResult ArchiveUpdate::write(const ArchiveChange& change) {
     return result;
 }
 
-ArchiveUpdateResult SaveArchive(FileStore& files, const Archive& loaded, int draw, const EditBuffer& edit) {
+namespace {
+
+// Writes `change` into the archive the window loaded as `loaded`, when it is still the one on disk.
+ArchiveUpdateResult WriteOverLoaded(FileStore& files, const Archive& loaded, const ArchiveChange& change) {
     ArchiveUpdate update(files);
     if (const int error = update.open())
         return {error};
@@ -193,10 +198,22 @@ ArchiveUpdateResult SaveArchive(FileStore& files, const Archive& loaded, int dra
         return {ErrorNumber::ArchiveChanged};
     if (!update.exists() && loaded.DrawCount() != 0)
         return {ErrorNumber::ArchiveChanged};
+    return update.write(change);
+}
+
+} // namespace
+
+ArchiveUpdateResult SaveArchive(FileStore& files, const Archive& loaded, int draw, const EditBuffer& edit) {
     ArchiveChange change;
     if (draw > loaded.DrawCount())
         change.appends.push_back(edit);
     else
         change.corrections.emplace_back(draw, edit);
-    return update.write(change);
+    return WriteOverLoaded(files, loaded, change);
+}
+
+ArchiveUpdateResult DeleteLastDraw(FileStore& files, const Archive& loaded) {
+    if (loaded.DrawCount() == 0)
+        return {ErrorNumber::BadRecordNumber};
+    return WriteOverLoaded(files, loaded, {.dropLast = true});
 }

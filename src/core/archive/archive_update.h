@@ -20,8 +20,10 @@ class StoreLock;
 struct ArchiveChange {
     std::vector<std::pair<int, EditBuffer>> corrections{}; // a stored draw 1..DrawCount, as it becomes
     std::vector<EditBuffer> appends{};                     // new draws after the last one, in order
-    std::optional<Archive> whole{};                        // the whole archive instead (a rebuild)
-    std::optional<ArchiveSnapshot> files{};                // the files themselves (a repair, a restore)
+    bool dropLast =
+        false; // the last draw taken back, before any append: nothing else can go without renumbering
+    std::optional<Archive> whole{};         // the whole archive instead (a rebuild)
+    std::optional<ArchiveSnapshot> files{}; // the files themselves (a repair, a restore)
 };
 
 struct ArchiveUpdateResult {
@@ -81,3 +83,6 @@ private:
 // loaded it) corrected, or DrawCount + 1 appended. Writes nothing and returns
 // ErrorNumber::ArchiveChanged when the archive on disk is no longer `loaded`.
 ArchiveUpdateResult SaveArchive(FileStore& files, const Archive& loaded, int draw, const EditBuffer& edit);
+// Takes back the last draw of `loaded`, as SaveArchive writes one: nothing when the archive on
+// disk is no longer `loaded` (ErrorNumber::ArchiveChanged), after a backup otherwise.
+ArchiveUpdateResult DeleteLastDraw(FileStore& files, const Archive& loaded);

@@ -9,8 +9,10 @@
 #include "archive/backups.h"
 #include "archive/data_file_layout.h"
 #include "archive/file_store.h"
+#include "cli/cli_output.h"
 #include "cli/csv_export.h"
 #include "cli/data_folder.h"
+#include "cli/delete_last.h"
 #include "cli/qt_options.h"
 #include "cli/verify_report.h"
 #include "paste/paste_analysis.h"
@@ -82,43 +84,31 @@ const QCommandLineOption
                   QStringLiteral("Put the archive back as backup BACKUP (last: the newest) "
                                  "holds it."),
                   QStringLiteral("BACKUP"));
+const QCommandLineOption
+    DeleteLastOption(QStringLiteral("delete-last"),
+                     QStringLiteral("Take back the archive's last draw, after a question."));
 
 void configure(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral("Vorel keeps the archive of the Italian Lotto draws."));
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     parser.addOptions({HelpOption, VersionOption, DataOption, ExportOption, FormatOption, VerifyOption,
                        ImportOption, DryRunOption, CorrectOption, RebuildOption, UpdateOption, FromOption,
-                       CheckOption, RepairOption, ListBackupsOption, RestoreOption});
+                       CheckOption, RepairOption, ListBackupsOption, RestoreOption, DeleteLastOption});
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("With --verify: the texts to check; without a command: the "
                                                 "official results file to offer for import."),
                                  QStringLiteral("[FILE...]"));
 }
 
-void write(QIODevice& device, const QString& text) {
-    device.write(text.toUtf8());
-}
-
 int usageError(QIODevice& err, const QString& problem) {
-    write(err, QStringLiteral("vorel: ") + problem + u'\n' + UsageText());
+    WriteText(err, QStringLiteral("vorel: ") + problem + u'\n' + UsageText());
     return ExitStatus::Failed;
-}
-
-// A failure of the archive in the loader's own words, with the file it concerns: the dates file for
-// a missing or damaged archive, the folder otherwise, or the file named.
-void archiveError(QIODevice& err, const QString& dataPath, int error, const QString& file = {}) {
-    const bool datesFile = error == ErrorNumber::FileNotFound || error == ErrorNumber::BadRecordNumber;
-    const QString where = !file.isEmpty() ? file
-                          : datesFile     ? DiskFileStore(dataPath).resolve(DataFileName::SmDates)
-                                          : dataPath;
-    write(err, QStringLiteral("vorel: ") + ErrorMessageText(error) + QStringLiteral(" (") +
-                   QDir::toNativeSeparators(where) + QStringLiteral(")\n"));
 }
 
 // The archive for a command.
 bool loadFor(const QString& dataPath, Archive& archive, QIODevice& err) {
     if (const int error = LoadArchive(dataPath, archive)) {
-        archiveError(err, dataPath, error);
+        WriteArchiveError(err, dataPath, error);
         return false;
     }
     return true;
@@ -126,14 +116,14 @@ bool loadFor(const QString& dataPath, Archive& archive, QIODevice& err) {
 
 void printProblems(const std::vector<ArchiveProblem>& problems, QIODevice& out) {
     for (const ArchiveProblem& problem : problems)
-        write(out, CheckText::problem(problem) + u'\n');
+        WriteText(out, CheckText::problem(problem) + u'\n');
 }
 
 // The archive for the check and the repair; false when there is none to read (reported).
 bool openArchive(ArchiveUpdate& update, const QString& dataPath, bool forWriting, QIODevice& err) {
     const int error = update.open(forWriting);
     if (error || !update.snapshot().anyFile()) {
-        archiveError(err, dataPath, error ? error : ErrorNumber::FileNotFound);
+        WriteArchiveError(err, dataPath, error ? error : ErrorNumber::FileNotFound);
         return false;
     }
     return true;
@@ -148,7 +138,7 @@ int checkArchive(const QString& dataPath, QIODevice& out, QIODevice& err) {
     const std::vector<ArchiveProblem>& problems = update.problems();
     printProblems(problems, out);
     if (problems.empty()) {
-        write(out, CheckText::sound(update.archive().DrawCount()) + u'\n');
+        WriteText(out, CheckText::sound(update.archive().DrawCount()) + u'\n');
         return ExitStatus::Ok;
     }
     return IsUnreadable(problems) ? ExitStatus::Failed : ExitStatus::Mismatch;
@@ -162,41 +152,41 @@ int repairArchive(const QString& dataPath, QIODevice& out, QIODevice& err) {
         return ExitStatus::Failed;
     printProblems(update.problems(), out);
     if (update.problems().empty()) {
-        write(out, CheckText::sound(update.archive().DrawCount()) + u'\n');
+        WriteText(out, CheckText::sound(update.archive().DrawCount()) + u'\n');
         return ExitStatus::Ok;
     }
     const RepairPlan plan = PlanRepair(update.snapshot());
     const ArchiveUpdateResult result = update.write({.files = plan.files});
     if (result.error) {
-        archiveError(err, dataPath, result.error, result.file);
+        WriteArchiveError(err, dataPath, result.error, result.file);
         return ExitStatus::Failed;
     }
     for (const RepairStep& step : plan.steps)
-        write(out, CheckText::step(step) + u'\n');
+        WriteText(out, CheckText::step(step) + u'\n');
     if (!result.backup.isEmpty())
-        write(out, StoricoText::backupMade(result.backup) + u'\n');
+        WriteText(out, StoricoText::backupMade(result.backup) + u'\n');
     const std::vector<ArchiveProblem> left = CheckArchive(plan.files);
     if (left.empty()) {
-        write(out, CheckText::sound(DatesFileCount(plan.files.files.full.dates)) + u'\n');
+        WriteText(out, CheckText::sound(DatesFileCount(plan.files.files.full.dates)) + u'\n');
         return ExitStatus::Ok;
     }
     if (!plan.steps.empty())
         printProblems(left, out);
-    write(out, CheckText::leftToTheUser(left) + u'\n');
+    WriteText(out, CheckText::leftToTheUser(left) + u'\n');
     return ExitStatus::Mismatch;
 }
 
 int listBackups(const QString& dataPath, QIODevice& out, QIODevice& err) {
     if (!QFileInfo(dataPath).isDir()) {
-        archiveError(err, dataPath, ErrorNumber::PathNotFound);
+        WriteArchiveError(err, dataPath, ErrorNumber::PathNotFound);
         return ExitStatus::Failed;
     }
     DiskFileStore files(dataPath);
     const std::vector<BackupInfo> backups = ListBackups(files);
     if (backups.empty())
-        write(out, CheckText::noBackups() + u'\n');
+        WriteText(out, CheckText::noBackups() + u'\n');
     for (const BackupInfo& backup : backups)
-        write(out, CheckText::backupLine(backup) + u'\n');
+        WriteText(out, CheckText::backupLine(backup) + u'\n');
     return ExitStatus::Ok;
 }
 
@@ -205,25 +195,25 @@ int restoreArchive(const QString& dataPath, const QString& name, QIODevice& out,
     DiskFileStore files(dataPath);
     ArchiveUpdate update(files);
     if (const int error = update.open()) {
-        archiveError(err, dataPath, error);
+        WriteArchiveError(err, dataPath, error);
         return ExitStatus::Failed;
     }
     BackupInfo info;
     ArchiveSnapshot backup;
     const int error = ReadBackup(files, name, info, backup);
     if (error || HasDamage(CheckArchive(backup))) {
-        write(err,
-              QStringLiteral("vorel: ") + CheckText::backupUnusable(error ? name : info.name, error) + u'\n');
+        WriteText(err, QStringLiteral("vorel: ") +
+                           CheckText::backupUnusable(error ? name : info.name, error) + u'\n');
         return error == ErrorNumber::FileNotFound ? ExitStatus::Failed : ExitStatus::Mismatch;
     }
     const ArchiveUpdateResult result = update.write({.files = RestoredFiles(backup, update.snapshot())});
     if (result.error) {
-        archiveError(err, dataPath, result.error, result.file);
+        WriteArchiveError(err, dataPath, result.error, result.file);
         return ExitStatus::Failed;
     }
-    write(out, CheckText::restored(info) + u'\n');
+    WriteText(out, CheckText::restored(info) + u'\n');
     if (!result.backup.isEmpty())
-        write(out, StoricoText::backupMade(result.backup) + u'\n');
+        WriteText(out, StoricoText::backupMade(result.backup) + u'\n');
     return ExitStatus::Ok;
 }
 
@@ -234,7 +224,8 @@ int exportArchive(const Archive& archive, const QString& file, const QString& fo
     if (file == QStringLiteral("-"))
         return out.write(bytes) == bytes.size() ? ExitStatus::Ok : ExitStatus::Failed;
     if (const int error = ReplaceFile(file, bytes)) {
-        write(err, QStringLiteral("vorel: impossibile scrivere %1: %2\n").arg(file, ErrorMessageText(error)));
+        WriteText(err,
+                  QStringLiteral("vorel: impossibile scrivere %1: %2\n").arg(file, ErrorMessageText(error)));
         return ExitStatus::Failed;
     }
     return ExitStatus::Ok;
@@ -243,7 +234,8 @@ int exportArchive(const Archive& archive, const QString& file, const QString& fo
 // A file a command reads, or the reason it cannot, in the program's words.
 bool readInput(const QString& file, QByteArray& bytes, QIODevice& err) {
     if (const int error = ReadWholeFile(file, bytes)) {
-        write(err, QStringLiteral("vorel: impossibile leggere %1: %2\n").arg(file, ErrorMessageText(error)));
+        WriteText(err,
+                  QStringLiteral("vorel: impossibile leggere %1: %2\n").arg(file, ErrorMessageText(error)));
         return false;
     }
     return true;
@@ -270,7 +262,7 @@ int verifyFiles(const Archive& archive, const QStringList& files, QIODevice& out
             continue;
         }
         const PasteAnalysis analysis = AnalysePastedText(text, archive);
-        write(out, VerifyLine(file, analysis, archive) + u'\n');
+        WriteText(out, VerifyLine(file, analysis, archive) + u'\n');
         if (!VerifyPassed(analysis) && status == ExitStatus::Ok)
             status = ExitStatus::Mismatch;
     }
@@ -281,15 +273,16 @@ int verifyFiles(const Archive& archive, const QStringList& files, QIODevice& out
 int reportImport(const DataFolder& folder, const QString& file, const ImportReport& report, QIODevice& out,
                  QIODevice& err) {
     if (report.problem.kind == ImportProblem::ArchiveError) {
-        archiveError(err, folder.path, report.problem.number, report.problem.field);
+        WriteArchiveError(err, folder.path, report.problem.number, report.problem.field);
         return ExitStatus::Failed;
     }
     if (report.status == ImportReport::Failed) {
-        write(err, QStringLiteral("vorel: %1: %2\n").arg(file, report.errorText()));
+        WriteText(err, QStringLiteral("vorel: %1: %2\n").arg(file, report.errorText()));
         return ExitStatus::Failed;
     }
     // The report names the archive, so that a user sees which one was checked.
-    write(out, QStringLiteral("Archivio: ") + QDir::toNativeSeparators(folder.path) + u'\n' + report.text());
+    WriteText(out,
+              QStringLiteral("Archivio: ") + QDir::toNativeSeparators(folder.path) + u'\n' + report.text());
     return report.status == ImportReport::Agrees ? ExitStatus::Ok : ExitStatus::Mismatch;
 }
 
@@ -320,9 +313,9 @@ int updateArchive(const DataFolder& folder, const QString& from, const ImportOpt
     const QUrl url = UpdateAddress(from, settings);
     const QString shown = UpdateAddressText(url);
     if (!IsUpdateAddress(url)) {
-        write(err,
-              QStringLiteral("vorel: %1\n")
-                  .arg(DownloadProblemText({.kind = DownloadProblem::UnsupportedAddress, .field = shown})));
+        WriteText(err, QStringLiteral("vorel: %1\n")
+                           .arg(DownloadProblemText(
+                               {.kind = DownloadProblem::UnsupportedAddress, .field = shown})));
         return ExitStatus::Failed;
     }
     DiskFileStore files(folder.path, true);
@@ -330,12 +323,12 @@ int updateArchive(const DataFolder& folder, const QString& from, const ImportOpt
         url.isLocalFile() ? ReadLocalUpdate(url) : DownloadStorico(UpdateRequest(url, files, settings));
     const UpdateOutcome outcome = ImportUpdate(files, settings, url, downloaded, options);
     if (outcome.download) {
-        write(err, QStringLiteral("vorel: %1: %2\n").arg(shown, DownloadProblemText(outcome.download)));
+        WriteText(err, QStringLiteral("vorel: %1: %2\n").arg(shown, DownloadProblemText(outcome.download)));
         return ExitStatus::Failed;
     }
     if (outcome.notModified) {
-        write(out, QStringLiteral("Archivio: ") + QDir::toNativeSeparators(folder.path) + u'\n' +
-                       UpdateNotModifiedText(shown) + u'\n');
+        WriteText(out, QStringLiteral("Archivio: ") + QDir::toNativeSeparators(folder.path) + u'\n' +
+                           UpdateNotModifiedText(shown) + u'\n');
         return ExitStatus::Ok;
     }
     return reportImport(folder, shown, outcome.report, out, err);
@@ -346,16 +339,18 @@ QString usageProblem(const QCommandLineParser& parser) {
     const bool exporting = parser.isSet(ExportOption), verifying = parser.isSet(VerifyOption),
                importing = parser.isSet(ImportOption), checking = parser.isSet(CheckOption),
                updating = parser.isSet(UpdateOption), listing = parser.isSet(ListBackupsOption),
-               restoring = parser.isSet(RestoreOption);
+               restoring = parser.isSet(RestoreOption), deleting = parser.isSet(DeleteLastOption);
     const QString format = parser.value(FormatOption);
     if (int(exporting) + int(verifying) + int(importing) + int(checking) + int(updating) + int(listing) +
-            int(restoring) >
+            int(restoring) + int(deleting) >
         1)
-        return QStringLiteral("--export, --verify, --import, --update, --check, --list-backups and --restore "
-                              "go one at a time.");
-    if (!importing && !updating &&
-        (parser.isSet(DryRunOption) || parser.isSet(CorrectOption) || parser.isSet(RebuildOption)))
-        return QStringLiteral("--dry-run, --correct and --rebuild go with --import or --update.");
+        return QStringLiteral(
+            "--export, --verify, --import, --update, --check, --list-backups, --restore and "
+            "--delete-last go one at a time.");
+    if (!importing && !updating && !deleting && parser.isSet(DryRunOption))
+        return QStringLiteral("--dry-run goes with --import, --update or --delete-last.");
+    if (!importing && !updating && (parser.isSet(CorrectOption) || parser.isSet(RebuildOption)))
+        return QStringLiteral("--correct and --rebuild go with --import or --update.");
     if (parser.isSet(CorrectOption) && parser.isSet(RebuildOption))
         return QStringLiteral("--correct and --rebuild go one at a time.");
     if (!checking && parser.isSet(RepairOption))
@@ -366,8 +361,8 @@ QString usageProblem(const QCommandLineParser& parser) {
         return QStringLiteral("Unknown format '%1'.").arg(format);
     if (verifying && parser.positionalArguments().isEmpty())
         return QStringLiteral("--verify needs at least one FILE.");
-    const bool window =
-        !exporting && !verifying && !importing && !checking && !updating && !listing && !restoring;
+    const bool window = !exporting && !verifying && !importing && !checking && !updating && !listing &&
+                        !restoring && !deleting;
     if (!verifying && parser.positionalArguments().size() > (window ? 1 : 0))
         return QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().last());
     return {};
@@ -394,6 +389,7 @@ QString UsageText() {
         "       vorel [--data DIR] --check [--repair]\n"
         "       vorel [--data DIR] --list-backups\n"
         "       vorel [--data DIR] --restore BACKUP|last\n"
+        "       vorel [--data DIR] --delete-last [--dry-run]\n"
         "       vorel --help | --version\n"
         "\n"
         "  --data DIR      the folder of the archive (default: the program's folder when it\n"
@@ -406,7 +402,7 @@ QString UsageText() {
         "                  (- for standard input): fills an empty folder, adds the newer draws;\n"
         "                  exit status 0 when the archive agrees with FILE, 1 for differences\n"
         "                  or gaps, 2 for errors\n"
-        "  --dry-run       with --import: report only, write nothing\n"
+        "  --dry-run       with --import or --delete-last: report only, write nothing\n"
         "  --correct       with --import: rewrite the draws whose numbers differ\n"
         "  --rebuild       with --import: write the whole archive from FILE, which must start\n"
         "                  with the draw of 04-01-1947 (the way out of gaps and repeated dates)\n"
@@ -427,6 +423,9 @@ QString UsageText() {
         "                  complete one), once it is found complete and sound; exit status 0\n"
         "                  when restored, 1 for a backup that is incomplete or damaged, 2 for\n"
         "                  errors\n"
+        "  --delete-last   name the archive's last draw and, when the answer to the question\n"
+        "                  is s (yes), take it back; with --dry-run only name it; exit status\n"
+        "                  0 when deleted, 1 when the answer was no, 2 for errors\n"
         "\n"
         "Every write keeps the archive locked and replaces its files all or nothing; one that\n"
         "changes stored draws, rewrites the sub-archives, repairs, rebuilds or restores first\n"
@@ -441,11 +440,11 @@ CommandLineResult RunCommandLine(const QStringList& arguments, const QString& pr
     if (!parser.parse(WithoutQtOptions(arguments)))
         return ended(usageError(err, parser.errorText()));
     if (parser.isSet(HelpOption)) {
-        write(out, UsageText());
+        WriteText(out, UsageText());
         return ended(ExitStatus::Ok);
     }
     if (parser.isSet(VersionOption)) {
-        write(out, QStringLiteral("vorel ") + ProgramVersion + u'\n');
+        WriteText(out, QStringLiteral("vorel ") + ProgramVersion + u'\n');
         return ended(ExitStatus::Ok);
     }
     const DataFolder folder = ChooseDataFolder(
@@ -468,6 +467,8 @@ CommandLineResult RunCommandLine(const QStringList& arguments, const QString& pr
         return ended(listBackups(dataPath, out, err), dataPath);
     if (parser.isSet(RestoreOption))
         return ended(restoreArchive(dataPath, parser.value(RestoreOption), out, err), dataPath);
+    if (parser.isSet(DeleteLastOption))
+        return ended(DeleteLastCommand(dataPath, parser.isSet(DryRunOption), in, out, err), dataPath);
     const bool exporting = parser.isSet(ExportOption);
     if (!exporting && !parser.isSet(VerifyOption)) {
         if (parser.isSet(FormatOption))

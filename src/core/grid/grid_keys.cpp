@@ -24,6 +24,8 @@ int VirtualKeyCode(int qtKey) {
         return VirtualKey::Right;
     case Qt::Key_Down:
         return VirtualKey::Down;
+    case Qt::Key_Delete:
+        return VirtualKey::Delete;
     default:
         return 0;
     }

@@ -15,6 +15,7 @@ inline constexpr int Left = 37;
 inline constexpr int Up = 38;
 inline constexpr int Right = 39;
 inline constexpr int Down = 40;
+inline constexpr int Delete = 46;
 } // namespace VirtualKey
 
 inline constexpr int ShiftMask = 1;

@@ -6,6 +6,7 @@
 #include "archive/data_file_layout.h"
 #include "archive/file_store.h"
 #include "calendar/draw_date.h"
+#include "text/draw_texts.h"
 
 #include <algorithm>
 
@@ -54,10 +55,8 @@ QString fileProblem(const ArchiveProblem& p) {
                    "leggere.")
             .arg(p.file);
     case ArchiveProblem::DamagedCount:
-        return QStringLiteral(
-                   "Il file %1 conta %2 estrazioni ma ne contiene %3: l'archivio non si pu\u00f2 leggere.")
-            .arg(p.file)
-            .arg(p.number)
+        return QStringLiteral("Il file %1 conta %2 ma ne contiene %3: l'archivio non si pu\u00f2 leggere.")
+            .arg(p.file, CountedDraws(p.number))
             .arg(p.other);
     case ArchiveProblem::MissingFile:
         return QStringLiteral("Manca il file %1, con %2 %3.")
@@ -150,7 +149,7 @@ QString problem(const ArchiveProblem& p) {
 }
 
 QString sound(int draws) {
-    return QStringLiteral("Archivio integro: %1 estrazioni.").arg(draws);
+    return QStringLiteral("Archivio integro: %1.").arg(CountedDraws(draws));
 }
 
 QString step(const RepairStep& s) {
@@ -213,7 +212,9 @@ QString startupProblems(const std::vector<ArchiveProblem>& problems) {
     for (int i = 0; i < std::min<int>(Shown, int(problems.size())); ++i)
         lines << problem(problems[std::size_t(i)]);
     if (problems.size() > std::size_t(Shown))
-        lines << QStringLiteral("(e altri %1 problemi)").arg(problems.size() - Shown);
+        lines << (problems.size() == Shown + 1
+                      ? QStringLiteral("(e un altro problema)")
+                      : QStringLiteral("(e altri %1 problemi)").arg(problems.size() - Shown));
     QString text;
     if (HasDamage(problems))
         text = QStringLiteral(
@@ -235,10 +236,9 @@ QString startupProblems(const std::vector<ArchiveProblem>& problems) {
 QString backupLine(const BackupInfo& backup) {
     if (!backup.complete)
         return QStringLiteral("%1  incompleta").arg(backup.name);
-    return QStringLiteral("%1  %2  %3 estrazioni, ultima del %4")
-        .arg(backup.name, backup.time.toString(QStringLiteral("dd-MM-yyyy HH:mm:ss")))
-        .arg(backup.draws)
-        .arg(backup.lastDraw);
+    return QStringLiteral("%1  %2  %3, ultima del %4")
+        .arg(backup.name, backup.time.toString(QStringLiteral("dd-MM-yyyy HH:mm:ss")),
+             CountedDraws(backup.draws), backup.lastDraw);
 }
 
 QString noBackups() {
@@ -246,10 +246,8 @@ QString noBackups() {
 }
 
 QString restored(const BackupInfo& backup) {
-    return QStringLiteral("Ripristinata la copia %1 (%2 estrazioni, ultima del %3).")
-        .arg(backup.name)
-        .arg(backup.draws)
-        .arg(backup.lastDraw);
+    return QStringLiteral("Ripristinata la copia %1 (%2, ultima del %3).")
+        .arg(backup.name, CountedDraws(backup.draws), backup.lastDraw);
 }
 
 QString backupUnusable(const QString& name, int error) {

@@ -123,6 +123,13 @@ MessageRequest confirmCorrection(const QString& named) {
             MsgIcon::Question};
 }
 
+MessageRequest deleteOnlyTheLast(const QString& named) {
+    return {QStringLiteral("Si pu\u00f2 eliminare soltanto l'ultima estrazione (%1): le altre si correggono. "
+                           "Per eliminarla, portarla in cima alla griglia con Ctrl+Fine e premere Canc.")
+                .arg(named),
+            QStringLiteral("Elimina estrazione"), MsgButtons::Ok, MsgIcon::Information};
+}
+
 MessageRequest deleteLastQuestion(const QString& named) {
     return {QStringLiteral("Eliminare l'ultima estrazione dall'archivio?\r") + named,
             QStringLiteral("Elimina estrazione"), MsgButtons::YesNo, MsgIcon::Question};

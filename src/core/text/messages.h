@@ -63,6 +63,8 @@ MessageRequest confirmNewDraw(const QString& named);
 MessageRequest confirmCorrection(const QString& named);
 // Taking back the last draw, named as above.
 MessageRequest deleteLastQuestion(const QString& named);
+// Delete pressed on another draw than the last.
+MessageRequest deleteOnlyTheLast(const QString& named);
 // Something else changed the archive on disk after it was loaded: nothing was saved.
 MessageRequest archiveChangedOnDisk();
 // Another program is writing the archive: nothing was saved.

@@ -127,9 +127,8 @@ QString differs(const QString& date, int draw, const QString& wheelCode, const Q
 }
 
 QString nationalIgnored(int lines, int firstNationalDraw) {
-    return QStringLiteral("Ignorate %1 righe della ruota nazionale prima dell'estrazione %2.")
-        .arg(lines)
-        .arg(firstNationalDraw);
+    return (lines == 1 ? QStringLiteral("Ignorata 1 riga") : QStringLiteral("Ignorate %1 righe").arg(lines)) +
+           QStringLiteral(" della ruota nazionale prima dell'estrazione %1.").arg(firstNationalDraw);
 }
 
 QString subArchivesRebuilt() {

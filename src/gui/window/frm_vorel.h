@@ -21,6 +21,7 @@ struct DownloadRequest;
 struct DownloadResult;
 struct ImportOptions;
 struct ImportReport;
+struct ArchiveUpdateResult;
 class HelpViewer;
 class MessageBoxes;
 class PictureBox;
@@ -204,6 +205,9 @@ private:
     void fillEntryFields(int p);
     void printDrawPanel(int k);
     bool saveEditedDraw();
+    void offerToDeleteTheLastDraw();
+    // Says how a write ended; false when nothing was written (the draw stays on the screen).
+    bool writtenReporting(const ArchiveUpdateResult& saved);
     bool refusedByTheRules(const EditBuffer& draw);
     void selectField(QLineEdit* field);
     void refuseInput();

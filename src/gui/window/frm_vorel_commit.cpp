@@ -102,15 +102,36 @@ void frmVorel::selectField(QLineEdit* field) {
     field->selectAll();
 }
 
-// Writes the draw into the full archive and its sub-archive, under the archive's lock. When anything
-// changed the archive on disk since it was loaded (another copy of the program, an import), nothing
-// is written: the archive is reloaded and the user starts again from the menu. When another program
-// is writing it, or the save is refused before anything is written (a read-only file, a damaged
-// archive), the box says why and the draw stays on the screen. A failure while the files are being
-// replaced is reported and ends the program at once: the next start finds the old archive or the
-// new one.
+// Writes the draw into the full archive and its sub-archive, under the archive's lock.
 bool frmVorel::saveEditedDraw() {
-    const ArchiveUpdateResult saved = SaveArchive(files(), archive, CurrentDraw + 1, edit);
+    return writtenReporting(SaveArchive(files(), archive, CurrentDraw + 1, edit));
+}
+
+// The Delete key in the archive view, on the last draw: after a question naming it, the draw is
+// taken back through the same write path as a save; the view then shows the new last draw.
+void frmVorel::offerToDeleteTheLastDraw() {
+    const int last = archive.DrawCount();
+    if (last == 0)
+        return;
+    const QString named = NamedDrawText(last, archive.DrawWeekday(last), archive.DrawDate(last));
+    if (CurrentDraw != last) {
+        showMessage(Messages::deleteOnlyTheLast(named));
+        return;
+    }
+    if (showMessage(Messages::deleteLastQuestion(named)) == MsgAnswer::Cancel ||
+        !writtenReporting(DeleteLastDraw(files(), archive)))
+        return;
+    LoadArchiveReporting();
+    ShowArchiveView();
+}
+
+// How a write of the window ended. When anything changed the archive on disk since it was loaded
+// (another copy of the program, an import), nothing is written: the archive is reloaded and the user
+// starts again from the menu. When another program is writing it, or the write is refused before
+// anything is written (a read-only file, a damaged archive), the box says why and the draw stays on
+// the screen. A failure while the files are being replaced is reported and ends the program at once:
+// the next start finds the old archive or the new one.
+bool frmVorel::writtenReporting(const ArchiveUpdateResult& saved) {
     switch (saved.error) {
     case 0:
         if (saved.subArchivesRebuilt)

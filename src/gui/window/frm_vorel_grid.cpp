@@ -67,6 +67,11 @@ void frmVorel::VScrl_Change() {
 void frmVorel::Picture1_KeyDown(int& keyCode, int& shift) {
     if (ScreenMode != Screen::ArchiveView)
         return;
+    if (keyCode == VirtualKey::Delete && shift == 0) {
+        keyCode = 0;
+        offerToDeleteTheLastDraw();
+        return;
+    }
     const GridBars before{VScrl->value(), HScrl->value()};
     const GridBars after = GridKeyEffect(keyCode, shift, before, archive.DrawCount());
     VScrl->setValue(after.vertical); // a change repaints the grid at once

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/cli_output.h"
+
+#include "archive/data_file_layout.h"
+#include "archive/error_numbers.h"
+#include "archive/file_store.h"
+#include "text/error_text.h"
+
+#include <QDir>
+#include <QIODevice>
+
+void WriteText(QIODevice& device, const QString& text) {
+    device.write(text.toUtf8());
+}
+
+void WriteArchiveError(QIODevice& err, const QString& dataPath, int error, const QString& file) {
+    const bool datesFile = error == ErrorNumber::FileNotFound || error == ErrorNumber::BadRecordNumber;
+    const QString where = !file.isEmpty() ? file
+                          : datesFile     ? DiskFileStore(dataPath).resolve(DataFileName::SmDates)
+                                          : dataPath;
+    WriteText(err, QStringLiteral("vorel: ") + ErrorMessageText(error) + QStringLiteral(" (") +
+                       QDir::toNativeSeparators(where) + QStringLiteral(")\n"));
+}

@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+class QIODevice;
+
+// What the commands print, in UTF-8.
+void WriteText(QIODevice& device, const QString& text);
+
+// A failure of the archive in the loader's own words, with the file it concerns: the dates file for
+// a missing or damaged archive, the folder otherwise, or the file named.
+void WriteArchiveError(QIODevice& err, const QString& dataPath, int error, const QString& file = {});
