@@ -186,6 +186,10 @@ check_full_disk() {
 check_full_disk
 }
 
+# Whether a window of that title is on the screen (shown) or not (gone) within five seconds.
+shown() { for _ in $(seq 50); do xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && return 0; sleep 0.1; done; return 1; }
+gone() { for _ in $(seq 50); do xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0; sleep 0.1; done; return 1; }
+
 # The window's correction of a draw, as a user makes it: the draw of 07-11-2026 gets BA 14 for 13 and
 # the date 08-11-2026, a Sunday. On a virtual screen with a window manager; positions are the
 # window's own. window_session DIR yes|no [COMMAND...]: the program on DIR, started through COMMAND
@@ -203,13 +207,16 @@ window_session() {
     done
     if [[ -n $id && $correct == yes ]]; then
         # Visualizza/Correggi, Correggi and OK to its question; BA's first number; the day; the
-        # weekday list, one down to "Dom"; OK and OK to "Salvare i dati corretti?".
+        # weekday list, one down to "Dom"; OK and OK to "Salvare i dati corretti?". Each question is
+        # answered once it is on the screen: a key sent before goes to the blocked window and is lost.
         # ("type" takes the rest of its command line as text: it ends each chain.)
-        { xdotool sleep 0.3 mousemove --window "$id" 268 16 click 1 sleep 0.25 key Return sleep 0.25 key Return \
-              sleep 0.25 type 14 &&
+        { xdotool sleep 0.3 mousemove --window "$id" 268 16 click 1 sleep 0.25 key Return &&
+              shown '^CORREZIONE$' && xdotool sleep 0.2 key Return && gone '^CORREZIONE$' &&
+              xdotool sleep 0.25 type 14 &&
               xdotool sleep 0.15 mousemove --window "$id" 25 133 click 1 key ctrl+a type 8 &&
               xdotool sleep 0.15 mousemove --window "$id" 38 84 click 1 sleep 0.3 key Down sleep 0.1 key Return \
-                  sleep 0.15 mousemove --window "$id" 55 16 click 1 sleep 0.3 key Return; } 2>/dev/null || true
+                  sleep 0.15 mousemove --window "$id" 55 16 click 1 &&
+              shown '^Salvataggio dati$' && xdotool sleep 0.2 key Return; } 2>/dev/null || true
     fi
     for _ in $(seq 30); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
     [[ -n $id ]] && { xdotool mousemove --window "$id" 375 16 click 1 2>/dev/null || true; } # Esci
