@@ -154,10 +154,10 @@ QMap<QString, QByteArray> ArchiveFilesOf(const MemoryFileStore& store) {
     return files;
 }
 
-// Damages the archive in `folder` as `spec` says: "delete FILE", "cut FILE BYTES", "grow FILE BYTES",
+// Damages the archive in `folder` as `damage` says: "delete FILE", "cut FILE BYTES", "grow FILE BYTES",
 // "set FILE OFFSET BYTE", "word FILE OFFSET WORD" or "swap" (the sub-archives "S" and "M").
-void ApplyDamage(const QString& folder, const QString& spec) {
-    const QStringList f = spec.split(u' ');
+void ApplyDamage(const QString& folder, const QString& damage) {
+    const QStringList f = damage.split(u' ');
     DiskFileStore store(folder);
     if (f[0] == u"swap"_s) {
         for (const QString& kind : {u"_data_"_s, u"_est_"_s}) {

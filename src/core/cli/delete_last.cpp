@@ -41,12 +41,13 @@ QString lastDrawText(const Archive& archive) {
     return NamedDrawText(last, archive.DrawWeekday(last), archive.DrawDate(last));
 }
 
-} // namespace
-
-bool IsYesAnswer(const QString& answer) {
+// Whether a typed answer is yes: "s", "si", "sì" or "yes", in any case.
+bool isYesAnswer(const QString& answer) {
     const QString word = answer.trimmed().toLower();
     return word == u"s" || word == u"si" || word == u"s\u00ec" || word == u"yes";
 }
+
+} // namespace
 
 int DeleteLastCommand(const QString& dataPath, bool dryRun, QIODevice& in, QIODevice& out, QIODevice& err) {
     DiskFileStore files(dataPath);
@@ -64,7 +65,7 @@ int DeleteLastCommand(const QString& dataPath, bool dryRun, QIODevice& in, QIODe
     // An answer that came without its line end (the end of a pipe) leaves the line to end here.
     if (!answer.endsWith('\n'))
         WriteText(out, QStringLiteral("\n"));
-    if (!IsYesAnswer(QString::fromUtf8(answer))) {
+    if (!isYesAnswer(QString::fromUtf8(answer))) {
         WriteText(out, QStringLiteral("Nulla \u00e8 stato scritto.\n"));
         return ExitStatus::Mismatch;
     }

@@ -10,6 +10,3 @@ class QIODevice;
 // deleted only if the archive is still the one the question named. With `dryRun` only the draw is
 // named. Returns the exit status.
 int DeleteLastCommand(const QString& dataPath, bool dryRun, QIODevice& in, QIODevice& out, QIODevice& err);
-
-// Whether a typed answer is yes: "s", "si", "sì" or "yes", in any case.
-bool IsYesAnswer(const QString& answer);
