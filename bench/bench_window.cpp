@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window: one full repaint of the archive grid at 1920x1080, and start-up to the main menu.
+#include "app/main_window.h"
 #include "archive/file_store.h"
 #include "demo_archive.h"
+#include "screens/archive_screen.h"
 #include "settings/settings_store.h"
-#include "window/frm_vorel.h"
-#include "window/help_viewer.h"
-#include "window/message_boxes.h"
+#include "widgets/help_viewer.h"
+#include "widgets/message_boxes.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -57,10 +58,11 @@ void BM_DrawGridFullHD(benchmark::State& state) {
     window.Form_Load();
     window.show();
     window.resize(1920, 1080);
-    window.But3_Click();
+    window.ShowArchiveView();
+    ArchiveScreen& grid = *window.findChild<ArchiveScreen*>();
     for (auto _ : state)
-        window.DrawGrid();
-    state.counters["rows"] = window.GridRows - 1;
+        grid.DrawGrid();
+    state.counters["rows"] = grid.GridRows() - 1;
 }
 
 void BM_StartUpToMainMenu(benchmark::State& state) {
@@ -69,7 +71,7 @@ void BM_StartUpToMainMenu(benchmark::State& state) {
         window.Form_Load();
         window.show();
         QCoreApplication::processEvents();
-        benchmark::DoNotOptimize(window.ScreenMode);
+        benchmark::DoNotOptimize(window.currentScreen());
     }
 }
 

@@ -10,7 +10,7 @@
 #include "support/memory_file_store.h"
 #include "support/window_harness.h"
 #include "views/picture_box.h"
-#include "window/click_label.h"
+#include "widgets/click_label.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -111,18 +111,18 @@ void TestEditor::newDrawIsSaved() {
     Editor e(draws);
     QCOMPARE(e.archive.LastWeeklyDraw, 2619);
     const int d = draws + 1;
-    e.w().But1->click();
-    QCOMPARE(e.w().ScreenMode, 1);
+    ui(e.w()).But1->click();
+    QCOMPARE(e.w().currentScreen(), Screen::Entry);
     const WheelNumbers numbers = typedNumbers();
     e.fill(numbers, WheelCountOfDraw(d), {9, 10, 5},
            7); // after the last draw, of 2005 at the latest: a Sunday
-    e.w().But1->click();
+    ui(e.w()).But1->click();
 
     QCOMPARE(titles(e.harness.boxes), QStringList{u"Salvataggio dati"_s});
     QCOMPARE(e.harness.boxes.shown.first().text,
              u"Salvare i dati aggiornati?\rEstrazione %1 di domenica 09-10-2005"_s.arg(d));
-    QCOMPARE(e.w().ScreenMode, 0);
-    QCOMPARE(e.w().archive.DrawCount(), d);
+    QCOMPARE(e.w().currentScreen(), Screen::MainMenu);
+    QCOMPARE(e.w().archive().DrawCount(), d);
     QCOMPARE(wordAt(e.store.file(u"_data_sm.dtb"_s), 0), d);
     QCOMPARE(e.added(u"_data_sm.dtb"_s), QByteArray::fromHex("090a05"));
     QCOMPARE(e.added(u"_est_sm.dtb"_s), numbersRecord(numbers));
@@ -132,38 +132,38 @@ void TestEditor::newDrawIsSaved() {
     QCOMPARE(e.added(u"_data_"_s + subArchive + u".dtb"_s), QByteArray::fromHex("090a05"));
     QCOMPARE(e.added(u"_est_"_s + subArchive + u".dtb"_s), numbersRecord(numbers));
     QCOMPARE(e.store.file(u"_data_"_s + other + u".dtb"_s), e.before.file(u"_data_"_s + other + u".dtb"_s));
-    QCOMPARE(e.w().archive.DrawNumbers(10, d, 5), numbers[10][5]);
+    QCOMPARE(e.w().archive().DrawNumbers(10, d, 5), numbers[10][5]);
 }
 
 void TestEditor::correctionFromTheArchiveView() {
     Editor e(3480);
-    e.w().But3->click();
-    e.w().VScrl->setValue(2623);
-    e.w().But1->click(); // CORREZIONE? OK
-    QCOMPARE(e.w().ScreenMode, 1);
-    QCOMPARE(e.w().ScreenSubMode, 1);
-    QCOMPARE(e.w().LTE1->text(), u" 2623"_s);
-    QCOMPARE(e.w().TBData[1]->text(), QString::number(e.archive.DrawDate(2623).day));
-    QCOMPARE(e.w().TBNum[1]->text(), QString::number(e.archive.DrawNumbers(1, 2623, 1)));
-    QCOMPARE(e.w().Combo1->currentIndex(), int(e.archive.DrawWeekday(2623)));
+    ui(e.w()).But3->click();
+    ui(e.w()).VScrl->setValue(2623);
+    ui(e.w()).But1->click(); // CORREZIONE? OK
+    QCOMPARE(e.w().currentScreen(), Screen::Entry);
+    QCOMPARE(entry(e.w()).mode(), EntryMode::Correction);
+    QCOMPARE(ui(e.w()).LTE1->text(), u" 2623"_s);
+    QCOMPARE(ui(e.w()).TBData[1]->text(), QString::number(e.archive.DrawDate(2623).day));
+    QCOMPARE(ui(e.w()).TBNum[1]->text(), QString::number(e.archive.DrawNumbers(1, 2623, 1)));
+    QCOMPARE(ui(e.w()).Combo1->currentIndex(), int(e.archive.DrawWeekday(2623)));
     auto ba = e.archive.drawWheels(2623)[1];
     qint16 replacement = ba[2];
     do {
         replacement = qint16(replacement % 90 + 1);
     } while (std::find(ba.begin() + 1, ba.end(), replacement) != ba.end());
-    e.w().TBNum[2]->setText(QString::number(replacement));
-    e.w().But1->click(); // Salvare i dati corretti? OK
+    ui(e.w()).TBNum[2]->setText(QString::number(replacement));
+    ui(e.w()).But1->click(); // Salvare i dati corretti? OK
 
     const PackedDate stored = e.archive.DrawDate(2623);
     const QDate day(FullYear(stored.yearCode), stored.month, stored.day);
     QCOMPARE(e.harness.boxes.shown.last().text, u"Salvare i dati corretti?\rEstrazione 2623 di "_s +
                                                     QLocale(QLocale::Italian).dayName(day.dayOfWeek()) +
                                                     u' ' + day.toString(u"dd-MM-yyyy"_s));
-    QCOMPARE(e.w().ScreenMode, 0);
-    QCOMPARE(e.w().archive.DrawCount(), 3480);
+    QCOMPARE(e.w().currentScreen(), Screen::MainMenu);
+    QCOMPARE(e.w().archive().DrawCount(), 3480);
     const QByteArray record = e.store.file(u"_est_sm.dtb"_s).mid(50 * 2622, 50);
-    QCOMPARE(e.w().archive.DrawNumbers(1, 2623, 2), qint16(quint8(record[1])));
-    QCOMPARE(e.w().archive.DrawNumbers(1, 2623, 2), replacement);
+    QCOMPARE(e.w().archive().DrawNumbers(1, 2623, 2), qint16(quint8(record[1])));
+    QCOMPARE(e.w().archive().DrawNumbers(1, 2623, 2), replacement);
     // Draw 2623 is the fourth after the weekly period: "S" record 2619 + 2.
     const SubArchivePlace place = SubArchiveOf(2623, 2619);
     QCOMPARE(place.suffix, u"S"_s);
@@ -210,7 +210,7 @@ void TestEditor::commitBoxes() {
     QFETCH(QStringList, texts);
     QFETCH(bool, saved);
     Editor e(3000);
-    e.w().But1->click();
+    ui(e.w()).But1->click();
     WheelNumbers numbers = typedNumbers();
     PackedDate date{9, 10, 4};
     int weekday = 6; // a Saturday
@@ -234,7 +234,7 @@ void TestEditor::commitBoxes() {
     for (int answer : answers)
         e.harness.boxes.answers.append(answer ? MsgAnswer::Ok : MsgAnswer::Cancel);
     const int writes = e.store.writeCount();
-    e.w().But1->click();
+    ui(e.w()).But1->click();
 
     QStringList shown;
     for (const MessageRequest& box : e.harness.boxes.shown)
@@ -244,78 +244,78 @@ void TestEditor::commitBoxes() {
                            u"Salvare i dati aggiornati?\rEstrazione 3001 di sabato 09-10-2004"_s);
     QCOMPARE(shown, texts);
     QCOMPARE(e.store.writeCount() > writes, saved);
-    QCOMPARE(e.w().ScreenMode, saved ? 0 : 1);
+    QCOMPARE(int(e.w().currentScreen()), saved ? 0 : 1);
     if (problem == 4 || problem == 6 || problem == 8) {
         // Back in the day field, all of it selected: what is typed replaces it, never merges with it.
-        QLineEdit* day = e.w().TBData[1];
+        QLineEdit* day = ui(e.w()).TBData[1];
         QCOMPARE(QApplication::focusWidget(), day);
         QCOMPARE(day->selectedText(), day->text());
         QTest::keyClicks(day, u"18"_s);
         QCOMPARE(day->text(), u"18"_s);
     }
     if (!saved)
-        QCOMPARE(e.w().edit.EditNumbers[10], numbers[10]); // everything typed is kept
+        QCOMPARE(entry(e.w()).edit().EditNumbers[10], numbers[10]); // everything typed is kept
 }
 
 // OK to the zeros box: two zeros on one wheel are no duplicates, and the draw is saved with them.
 void TestEditor::zerosAcceptedAreSaved() {
     Editor e(3000);
-    e.w().But1->click();
+    ui(e.w()).But1->click();
     WheelNumbers numbers = typedNumbers();
     numbers[1] = {0, 0, 12, 0, 40, 62};
     numbers[2][1] = 0; // a second wheel with a zero: still one box
     e.fill(numbers, 10, {9, 10, 4}, 6);
-    e.w().But1->click();
+    ui(e.w()).But1->click();
     QCOMPARE(titles(e.harness.boxes), (QStringList{u"ATTENZIONE"_s, u"Salvataggio dati"_s}));
     QCOMPARE(e.harness.boxes.shown.first().text, u"Ci sono degli 0 sulla ruota di BA."_s);
-    QCOMPARE(e.w().archive.DrawNumbers(1, 3001, 1), 0);
-    QCOMPARE(e.w().archive.DrawNumbers(1, 3001, 2), 12);
+    QCOMPARE(e.w().archive().DrawNumbers(1, 3001, 1), 0);
+    QCOMPARE(e.w().archive().DrawNumbers(1, 3001, 2), 12);
 }
 
 // The weekday is the date's in every year, as the check of the archive says.
 void TestEditor::oldWeekdayIsChecked() {
     Editor e(3000);
-    e.w().But3->click();
-    e.w().VScrl->setValue(700);
-    e.w().But1->click(); // CORREZIONE? OK
+    ui(e.w()).But3->click();
+    ui(e.w()).VScrl->setValue(700);
+    ui(e.w()).But1->click(); // CORREZIONE? OK
     const PackedDate stored = e.archive.DrawDate(700);
     const int weekday = QDate(FullYear(stored.yearCode), stored.month, stored.day).dayOfWeek();
     QVERIFY(FullYear(stored.yearCode) < 1996);
-    e.w().Combo1->setCurrentIndex(weekday % 7 + 1);
-    e.w().But1->click();
+    ui(e.w()).Combo1->setCurrentIndex(weekday % 7 + 1);
+    ui(e.w()).But1->click();
     QCOMPARE(e.harness.boxes.shown.last().text,
              u"Il giorno scelto non corrisponde alla data: il %1 è %2."_s.arg(FormatDrawDate(stored),
                                                                               WeekdayText(weekday)));
     QCOMPARE(e.store.writeCount(), e.before.writeCount());
-    QCOMPARE(e.w().ScreenMode, 1);
+    QCOMPARE(e.w().currentScreen(), Screen::Entry);
 }
 
 // Delete in the archive view takes back the last draw, and only it, after a question naming it.
 void TestEditor::deleteTheLastDraw() {
     Editor e(3480);
-    e.w().But3->click();
-    QTest::keyClick(e.w().Picture1, Qt::Key_Delete);
+    ui(e.w()).But3->click();
+    QTest::keyClick(ui(e.w()).Picture1, Qt::Key_Delete);
     const PackedDate last = e.archive.DrawDate(3480);
     const QDate day(FullYear(last.yearCode), last.month, last.day);
     const QString named = u"Estrazione 3480 di "_s + QLocale(QLocale::Italian).dayName(day.dayOfWeek()) +
                           u' ' + day.toString(u"dd-MM-yyyy"_s);
     QCOMPARE(e.harness.boxes.shown, QList{Messages::deleteOnlyTheLast(named)});
-    QTest::keyClick(e.w().Picture1, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(ui(e.w()).Picture1, Qt::Key_End, Qt::ControlModifier);
     e.harness.boxes.answers = {MsgAnswer::Cancel};
-    QTest::keyClick(e.w().Picture1, Qt::Key_Delete);
+    QTest::keyClick(ui(e.w()).Picture1, Qt::Key_Delete);
     QCOMPARE(e.harness.boxes.shown.last(), Messages::deleteLastQuestion(named));
     QCOMPARE(e.store.writeCount(), e.before.writeCount());
-    QTest::keyClick(e.w().Picture1, Qt::Key_Delete);
+    QTest::keyClick(ui(e.w()).Picture1, Qt::Key_Delete);
     QCOMPARE(e.harness.boxes.shown.size(), 3);
     QCOMPARE(DifferingFiles(e.store, StoreOf(MakeDemoArchive(QDate(2100, 1, 1), 3479))), QStringList());
-    QCOMPARE(e.w().archive.DrawCount(), 3479);
-    QCOMPARE(e.w().ScreenMode, 2);
+    QCOMPARE(e.w().archive().DrawCount(), 3479);
+    QCOMPARE(e.w().currentScreen(), Screen::ArchiveView);
 }
 
 void TestEditor::typingRules() {
     Editor e(3000);
-    e.w().But1->click();
-    QLineEdit* field = e.w().TBNum[1];
+    ui(e.w()).But1->click();
+    QLineEdit* field = ui(e.w()).TBNum[1];
     QCOMPARE(field->text(), u" "_s);
     QTRY_COMPARE(field->selectedText(), u" "_s); // the program's value, selected: typing replaces it
     QTest::keyClicks(field, u"12"_s);
@@ -324,7 +324,7 @@ void TestEditor::typingRules() {
     QTest::keyClick(field, Qt::Key_Backspace);
     QCOMPARE(field->text(), u"1"_s);
 
-    QLineEdit* other = e.w().TBNum[2];
+    QLineEdit* other = ui(e.w()).TBNum[2];
     QTest::keyClick(other, Qt::Key_End);
     QCOMPARE(e.harness.beeps, 0);
     QTest::keyClicks(other, u"45"_s); // after the blank: the second digit is undone, with a beep
@@ -332,7 +332,7 @@ void TestEditor::typingRules() {
     QCOMPARE(other->cursorPosition(), 2);
     QCOMPARE(e.harness.beeps, 1);
 
-    QLineEdit* empty = e.w().TBNum[3];
+    QLineEdit* empty = ui(e.w()).TBNum[3];
     empty->clear();
     QTest::keyClicks(empty, u"123"_s);
     QCOMPARE(empty->text(), u"12"_s);
@@ -351,7 +351,7 @@ void TestEditor::typingRules() {
         QCOMPARE(empty->text(), kept);
     }
 
-    QLineEdit* day = e.w().TBData[1];
+    QLineEdit* day = ui(e.w()).TBData[1];
     QCOMPARE(day->text(), u"0"_s);
     QTest::keyClick(day, Qt::Key_Delete);
     QTest::keyClicks(day, u"x31"_s);
@@ -369,88 +369,88 @@ void TestEditor::typingReplacesTheProgramsValues_data() {
 void TestEditor::typingReplacesTheProgramsValues() {
     QFETCH(bool, backwards);
     Editor e(3000);
-    e.w().But1->click();
+    ui(e.w()).But1->click();
     const std::array<QString, 4> typed = {QString(), u"15"_s, u"12"_s, u"26"_s};
     if (!backwards) {
-        QTest::mouseClick(e.w().TBData[1], Qt::LeftButton, {}, QPoint(2, 5));
+        QTest::mouseClick(ui(e.w()).TBData[1], Qt::LeftButton, {}, QPoint(2, 5));
         for (int i = 1; i <= 3; ++i) {
-            QTRY_COMPARE(QApplication::focusWidget(), e.w().TBData[std::size_t(i)]);
-            QTRY_VERIFY(e.w().TBData[std::size_t(i)]->hasSelectedText());
+            QTRY_COMPARE(QApplication::focusWidget(), ui(e.w()).TBData[std::size_t(i)]);
+            QTRY_VERIFY(ui(e.w()).TBData[std::size_t(i)]->hasSelectedText());
             QTest::keyClicks(QApplication::focusWidget(), typed[std::size_t(i)]);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         }
     } else {
         for (int i = 3; i >= 1; --i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-            QTRY_COMPARE(QApplication::focusWidget(), e.w().TBData[std::size_t(i)]);
-            QTRY_VERIFY(e.w().TBData[std::size_t(i)]->hasSelectedText());
+            QTRY_COMPARE(QApplication::focusWidget(), ui(e.w()).TBData[std::size_t(i)]);
+            QTRY_VERIFY(ui(e.w()).TBData[std::size_t(i)]->hasSelectedText());
             QTest::keyClicks(QApplication::focusWidget(), typed[std::size_t(i)]);
         }
     }
     for (int i = 1; i <= 3; ++i)
-        QCOMPARE(e.w().TBData[std::size_t(i)]->text(), typed[std::size_t(i)]);
+        QCOMPARE(ui(e.w()).TBData[std::size_t(i)]->text(), typed[std::size_t(i)]);
 }
 
 void TestEditor::enterMovesOn() {
     Editor e(3474); // the new draw 3475 has eleven wheels
-    e.w().But1->click();
-    QTest::keyClick(e.w().TBData[1], Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), e.w().TBData[2]);
-    QTest::keyClick(e.w().TBData[3], Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), e.w().TBNum[1]);
-    QCOMPARE(e.w().ScreenMode, 1); // Enter is no button press here
+    ui(e.w()).But1->click();
+    QTest::keyClick(ui(e.w()).TBData[1], Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), ui(e.w()).TBData[2]);
+    QTest::keyClick(ui(e.w()).TBData[3], Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), ui(e.w()).TBNum[1]);
+    QCOMPARE(e.w().currentScreen(), Screen::Entry); // Enter is no button press here
     for (int j = 1; j <= 4; ++j) {
-        QTest::keyClick(e.w().TBNum[std::size_t(j)], Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), e.w().TBNum[std::size_t(j + 1)]);
+        QTest::keyClick(ui(e.w()).TBNum[std::size_t(j)], Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), ui(e.w()).TBNum[std::size_t(j + 1)]);
     }
     for (int wheel = 1; wheel <= 10; ++wheel) {
-        e.w().TBNum[5]->clear();
-        QTest::keyClicks(e.w().TBNum[5], QString::number(wheel + 10));
-        QTest::keyClick(e.w().TBNum[5], Qt::Key_Return);
+        ui(e.w()).TBNum[5]->clear();
+        QTest::keyClicks(ui(e.w()).TBNum[5], QString::number(wheel + 10));
+        QTest::keyClick(ui(e.w()).TBNum[5], Qt::Key_Return);
     }
-    QCOMPARE(e.w().EditWheel, 11);
-    QCOMPARE(e.w().LTR->text(), u"Ruota RN"_s);
-    QCOMPARE(QApplication::focusWidget(), e.w().TBNum[1]);
-    QCOMPARE(e.w().edit.EditNumbers[10][5], 20);
+    QCOMPARE(entry(e.w()).EditWheel(), 11);
+    QCOMPARE(ui(e.w()).LTR->text(), u"Ruota RN"_s);
+    QCOMPARE(QApplication::focusWidget(), ui(e.w()).TBNum[1]);
+    QCOMPARE(entry(e.w()).edit().EditNumbers[10][5], 20);
 
     // Past the last wheel: stored, its label bold again, the focus stays.
-    e.w().TBNum[5]->setText(u"77"_s);
-    QTest::keyClick(e.w().TBNum[5], Qt::Key_Return);
-    QCOMPARE(e.w().EditWheel, 11);
-    QCOMPARE(e.w().edit.EditNumbers[11][5], 77);
-    QVERIFY(e.w().Lb[11]->font().bold());
-    QCOMPARE(QApplication::focusWidget(), e.w().TBNum[5]);
+    ui(e.w()).TBNum[5]->setText(u"77"_s);
+    QTest::keyClick(ui(e.w()).TBNum[5], Qt::Key_Return);
+    QCOMPARE(entry(e.w()).EditWheel(), 11);
+    QCOMPARE(entry(e.w()).edit().EditNumbers[11][5], 77);
+    QVERIFY(ui(e.w()).Lb[11]->font().bold());
+    QCOMPARE(QApplication::focusWidget(), ui(e.w()).TBNum[5]);
 
     // Ctrl+Up and Ctrl+Down step through the wheels; plain Up does nothing.
-    QTest::keyClick(e.w().TBNum[2], Qt::Key_Up, Qt::ControlModifier);
-    QCOMPARE(e.w().EditWheel, 10);
-    QTest::keyClick(e.w().TBNum[2], Qt::Key_Up);
-    QCOMPARE(e.w().EditWheel, 10);
-    QTest::keyClick(e.w().TBNum[2], Qt::Key_Down, Qt::ControlModifier);
-    QTest::keyClick(e.w().TBNum[2], Qt::Key_Down, Qt::ControlModifier);
-    QCOMPARE(e.w().EditWheel, 11);
-    e.w().VScrl->setValue(1);
-    QTest::keyClick(e.w().TBNum[2], Qt::Key_Up, Qt::ControlModifier);
-    QCOMPARE(e.w().EditWheel, 1);
+    QTest::keyClick(ui(e.w()).TBNum[2], Qt::Key_Up, Qt::ControlModifier);
+    QCOMPARE(entry(e.w()).EditWheel(), 10);
+    QTest::keyClick(ui(e.w()).TBNum[2], Qt::Key_Up);
+    QCOMPARE(entry(e.w()).EditWheel(), 10);
+    QTest::keyClick(ui(e.w()).TBNum[2], Qt::Key_Down, Qt::ControlModifier);
+    QTest::keyClick(ui(e.w()).TBNum[2], Qt::Key_Down, Qt::ControlModifier);
+    QCOMPARE(entry(e.w()).EditWheel(), 11);
+    ui(e.w()).VScrl->setValue(1);
+    QTest::keyClick(ui(e.w()).TBNum[2], Qt::Key_Up, Qt::ControlModifier);
+    QCOMPARE(entry(e.w()).EditWheel(), 1);
 }
 
 void TestEditor::wheelSelectorAndLabels() {
     Editor e(3000);
-    e.w().But1->click();
+    ui(e.w()).But1->click();
     const QStringList typed = {u"7"_s, u""_s, u"07"_s, u"90"_s, u"5"_s};
     for (int p = 1; p <= 5; ++p)
-        e.w().TBNum[std::size_t(p)]->setText(typed.at(p - 1));
-    e.w().Lb_Click(3);
-    QCOMPARE(e.w().Lb[1]->text(), u"BA  7  0  7 90  5"_s);
-    QVERIFY(!e.w().Lb[1]->font().bold());
-    QVERIFY(e.w().Lb[3]->font().bold());
-    QCOMPARE(e.w().LTR->text(), u"Ruota FI"_s);
-    QCOMPARE(e.w().Lb[3]->text(), u"FI  0  0  0  0  0"_s);
-    QCOMPARE(e.w().Lb[11]->text(), QString());
-    e.w().Lb_Click(1);
+        ui(e.w()).TBNum[std::size_t(p)]->setText(typed.at(p - 1));
+    entry(e.w()).Lb_Click(3);
+    QCOMPARE(ui(e.w()).Lb[1]->text(), u"BA  7  0  7 90  5"_s);
+    QVERIFY(!ui(e.w()).Lb[1]->font().bold());
+    QVERIFY(ui(e.w()).Lb[3]->font().bold());
+    QCOMPARE(ui(e.w()).LTR->text(), u"Ruota FI"_s);
+    QCOMPARE(ui(e.w()).Lb[3]->text(), u"FI  0  0  0  0  0"_s);
+    QCOMPARE(ui(e.w()).Lb[11]->text(), QString());
+    entry(e.w()).Lb_Click(1);
     QStringList shown;
     for (int p = 1; p <= 5; ++p)
-        shown.append(e.w().TBNum[std::size_t(p)]->text());
+        shown.append(ui(e.w()).TBNum[std::size_t(p)]->text());
     QCOMPARE(shown, (QStringList{u"7"_s, u""_s, u"7"_s, u"90"_s, u"5"_s}));
     e.harness.screenshot(u"entry-new-draw"_s);
 }
@@ -466,23 +466,23 @@ void TestEditor::panelOfANewDraw() {
     QFETCH(int, draws);
     QFETCH(int, labels);
     Editor e(draws);
-    e.w().But1->click();
+    ui(e.w()).But1->click();
     for (int w = 1; w <= 11; ++w)
-        QCOMPARE(e.w().Lb[std::size_t(w)]->text(),
+        QCOMPARE(ui(e.w()).Lb[std::size_t(w)]->text(),
                  w <= labels ? WheelCode(w) + u"  0  0  0  0  0"_s : QString());
-    QCOMPARE(e.w().VScrl->maximum(), labels);
-    QCOMPARE(e.w().TBData[3]->text(), u"0"_s);
-    QCOMPARE(e.w().CurrentDraw, draws);
-    QCOMPARE(e.w().Combo1->currentIndex(), 0);
-    QVERIFY(!hasWhitePixel(e.w().Pic1->surface().image()));
+    QCOMPARE(ui(e.w()).VScrl->maximum(), labels);
+    QCOMPARE(ui(e.w()).TBData[3]->text(), u"0"_s);
+    QCOMPARE(entry(e.w()).CurrentDraw(), draws);
+    QCOMPARE(ui(e.w()).Combo1->currentIndex(), 0);
+    QVERIFY(!hasWhitePixel(ui(e.w()).Pic1->surface().image()));
 }
 
 void TestEditor::failedSaveEndsTheProgram() {
     Editor e(3000);
-    e.w().But1->click();
+    ui(e.w()).But1->click();
     e.fill(typedNumbers(), 10, {9, 10, 4}, 6);
     e.store.failWrite(e.store.writeCount() + 2, 61);
-    e.w().But1->click();
+    ui(e.w()).But1->click();
     QCOMPARE(e.harness.boxes.shown.last(),
              (MessageRequest{u"Disco pieno"_s, u"Errore"_s, MsgButtons::Ok, MsgIcon::None}));
     QCOMPARE(e.harness.endings, QList<int>{1});
@@ -498,21 +498,21 @@ void TestEditor::archiveChangedByAnotherWindow() {
     Editor e(3000);
     WindowHarness other(nullptr, &e.store);
     frmVorel& second = other.start();
-    e.w().But1->click();
-    second.But1->click();
+    ui(e.w()).But1->click();
+    ui(second).But1->click();
     e.fill(typedNumbers(), 10, {9, 10, 4}, 6);
-    e.w().But1->click();
+    ui(e.w()).But1->click();
     fillDraw(second, typedNumbers(), 10, {12, 10, 4}, 2);
     const int writes = e.store.writeCount();
-    second.But1->click();
+    ui(second).But1->click();
     QCOMPARE(other.boxes.shown.last(), Messages::archiveChangedOnDisk());
     QCOMPARE(e.store.writeCount(), writes);
-    QCOMPARE(second.ScreenMode, 0);
-    QCOMPARE(second.archive.DrawCount(), 3001);
+    QCOMPARE(second.currentScreen(), Screen::MainMenu);
+    QCOMPARE(second.archive().DrawCount(), 3001);
 
-    second.But1->click();
+    ui(second).But1->click();
     fillDraw(second, typedNumbers(), 10, {12, 10, 4}, 2);
-    second.But1->click();
+    ui(second).But1->click();
     QCOMPARE(e.added(u"_data_sm.dtb"_s), QByteArray::fromHex("090a04"
                                                              "0c0a04"));
     QCOMPARE(e.added(u"_giorni.dtb"_s), QByteArray::fromHex("0602"));
@@ -529,24 +529,24 @@ void TestEditor::archiveChangedByAnotherWindow() {
 // archive and says so.
 void TestEditor::lockedOrOutOfStepArchive() {
     Editor e(3000);
-    e.w().But1->click();
+    ui(e.w()).But1->click();
     e.fill(typedNumbers(), 10, {9, 10, 4}, 6);
     {
         std::unique_ptr<StoreLock> held;
         QCOMPARE(e.store.lock(held, 0), 0);
         const int writes = e.store.writeCount();
-        e.w().But1->click();
+        ui(e.w()).But1->click();
         QCOMPARE(e.harness.boxes.shown.last(), Messages::archiveInUse());
         QCOMPARE(e.store.writeCount(), writes);
-        QCOMPARE(e.w().ScreenMode, 1);
+        QCOMPARE(e.w().currentScreen(), Screen::Entry);
     }
     e.store.remove(u"_est_m.dtb"_s);
-    e.w().But1->click();
+    ui(e.w()).But1->click();
     QCOMPARE(e.harness.boxes.shown.last(), Messages::subArchivesRebuilt());
-    QCOMPARE(e.w().ScreenMode, 0);
+    QCOMPARE(e.w().currentScreen(), Screen::MainMenu);
     QVERIFY(e.harness.endings.isEmpty());
-    QCOMPARE(e.w().archive.DrawCount(), 3001);
-    QCOMPARE(DifferingFiles(e.store, StoreOf(e.w().archive)), QStringList());
+    QCOMPARE(e.w().archive().DrawCount(), 3001);
+    QCOMPARE(DifferingFiles(e.store, StoreOf(e.w().archive())), QStringList());
 }
 
 void TestEditor::refusedBeforeWritingKeepsTheDraw_data() {
@@ -579,17 +579,17 @@ void TestEditor::refusedBeforeWritingKeepsTheDraw() {
         QVERIFY(h.boxes.shown.first().text.contains(u"vorel --check --repair"_s));
     }
     const int writes = store.writeCount();
-    w.But1->click();
+    ui(w).But1->click();
     // An unreadable archive is loaded as none: only a first draw passes the rules, to be refused then.
     const PackedDate date = refusal == 0 ? PackedDate{4, 1, 47} : PackedDate{9, 10, 4};
     fillDraw(w, typedNumbers(), 10, date, 6);
-    w.But1->click();
+    ui(w).But1->click();
     const int errors[] = {70, 70, ErrorNumber::ArchiveDamaged};
     QCOMPARE(h.boxes.shown.last(),
              Messages::saveRefused(errors[refusal], refusal == 1 ? u"_GIORNI.DTB"_s : QString()));
     QVERIFY(h.endings.isEmpty());
-    QCOMPARE(w.ScreenMode, 1);
-    QCOMPARE(w.TBData[1]->text(), QString::number(date.day));
+    QCOMPARE(w.currentScreen(), Screen::Entry);
+    QCOMPARE(ui(w).TBData[1]->text(), QString::number(date.day));
     QCOMPARE(store.writeCount(), writes);
 }
 
@@ -600,12 +600,12 @@ void TestEditor::damagedWeekdayAsksForTheWeekday() {
     weekdays[2622] = 9;
     e.store.setFile(u"_giorni.dtb"_s, weekdays);
     e.w().LoadArchiveReporting();
-    e.w().But3->click();
-    e.w().VScrl->setValue(2623);
-    e.w().But1->click();
-    QCOMPARE(e.w().Combo1->currentIndex(), 0);
+    ui(e.w()).But3->click();
+    ui(e.w()).VScrl->setValue(2623);
+    ui(e.w()).But1->click();
+    QCOMPARE(ui(e.w()).Combo1->currentIndex(), 0);
     const int writes = e.store.writeCount();
-    e.w().But1->click();
+    ui(e.w()).But1->click();
     QCOMPARE(e.harness.boxes.shown.last(), Messages::noWeekday());
     QCOMPARE(e.store.writeCount(), writes);
 }
@@ -615,22 +615,22 @@ void TestEditor::firstDrawOfAnEmptyArchive() {
     WindowHarness h(nullptr, &store);
     frmVorel& w = h.start();
     QCOMPARE(h.boxes.shown.first(), Messages::loadError(53, h.dataPath()));
-    w.But1->click();
-    QCOMPARE(w.LTE1->text(), u" 1"_s);
-    QVERIFY(!hasWhitePixel(w.Pic1->surface().image()));
+    ui(w).But1->click();
+    QCOMPARE(ui(w).LTE1->text(), u" 1"_s);
+    QVERIFY(!hasWhitePixel(ui(w).Pic1->surface().image()));
     // Only the archive's first draw starts it: any other would be draw 1, without the draws before.
     fillDraw(w, typedNumbers(), 10, {18, 8, 26}, 2);
-    w.But1->click();
+    ui(w).But1->click();
     QCOMPARE(h.boxes.shown.last(), Messages::newArchiveStartsWithTheFirstDraw());
     QCOMPARE(store.writeCount(), 0);
     fillDraw(w, typedNumbers(), 10, {4, 1, 47}, 6);
-    w.But1->click();
-    QCOMPARE(w.archive.DrawCount(), 1);
-    QCOMPARE(FormatDrawDate(w.archive, 1), u"04-01-47"_s);
+    ui(w).But1->click();
+    QCOMPARE(w.archive().DrawCount(), 1);
+    QCOMPARE(FormatDrawDate(w.archive(), 1), u"04-01-47"_s);
     // A once-a-week draw: the first of the weekly period, which every header names.
     QCOMPARE(store.file(u"_data_sm.dtb"_s), QByteArray::fromHex("0100010000000000000000000401"
                                                                 "2f"));
-    QCOMPARE(DifferingFiles(store, StoreOf(w.archive)), QStringList());
+    QCOMPARE(DifferingFiles(store, StoreOf(w.archive())), QStringList());
 }
 
 // An installed program's first start: no box, an empty archive; the first draw saved makes the
@@ -641,18 +641,18 @@ void TestEditor::firstStartInThePerUserFolder() {
     h.archiveExpected = false;
     frmVorel& w = h.start();
     QVERIFY(h.boxes.shown.isEmpty());
-    QCOMPARE(w.ScreenMode, 0);
-    QCOMPARE(w.archive.DrawCount(), 0);
-    w.But1->click();
+    QCOMPARE(w.currentScreen(), Screen::MainMenu);
+    QCOMPARE(w.archive().DrawCount(), 0);
+    ui(w).But1->click();
     fillDraw(w, typedNumbers(), 10, {4, 1, 47}, 6);
-    w.But1->click();
-    QCOMPARE(w.archive.DrawCount(), 1);
+    ui(w).But1->click();
+    QCOMPARE(w.archive().DrawCount(), 1);
 
     WindowHarness next(nullptr);
     next.dataPathOverride = h.dataPathOverride;
     frmVorel& again = next.start();
     QVERIFY(next.boxes.shown.isEmpty());
-    QCOMPARE(FormatDrawDate(again.archive, 1), u"04-01-47"_s);
+    QCOMPARE(FormatDrawDate(again.archive(), 1), u"04-01-47"_s);
 }
 
 void TestEditor::pasteFlow_data() {
@@ -691,48 +691,48 @@ void TestEditor::pasteFlow() {
             text += u'\n';
         }
     }
-    e.w().But2->click();
-    e.w().Text1->setPlainText(e.w().Text1->toPlainText() + text);
-    e.w().Text1->moveCursor(QTextCursor::End);
-    const int caret = e.w().Text1->textCursor().position();
-    e.w().But1->click(); // Elabora
+    ui(e.w()).But2->click();
+    ui(e.w()).Text1->setPlainText(ui(e.w()).Text1->toPlainText() + text);
+    ui(e.w()).Text1->moveCursor(QTextCursor::End);
+    const int caret = ui(e.w()).Text1->textCursor().position();
+    ui(e.w()).But1->click(); // Elabora
     QCOMPARE(titles(e.harness.boxes), title.isEmpty() ? QStringList{} : QStringList{title});
-    QCOMPARE(e.w().ScreenMode, screen);
-    QCOMPARE(e.w().Text1->toPlainText().endsWith(u'\n'), true);
+    QCOMPARE(int(e.w().currentScreen()), screen);
+    QCOMPARE(ui(e.w()).Text1->toPlainText().endsWith(u'\n'), true);
     if (screen != 1) {
-        QCOMPARE(e.w().Text1->textCursor().position(), caret); // a text read as it stands is kept
+        QCOMPARE(ui(e.w()).Text1->textCursor().position(), caret); // a text read as it stands is kept
         return;
     }
-    QCOMPARE(e.w().ImportState, 1);
-    QCOMPARE(e.w().CurrentDraw + 1, saved);
-    QCOMPARE(e.w().ScreenSubMode, saved <= 3480 ? 1 : 0);
+    QCOMPARE(entry(e.w()).mode(), saved <= 3480 ? EntryMode::PastedCorrection : EntryMode::PastedNew);
+    QCOMPARE(entry(e.w()).CurrentDraw() + 1, saved);
     if (saved > 3480) {
         // No weekday line: the weekday of the date.
         const PackedDate date = e.archive.DrawDate(draw);
-        QCOMPARE(e.w().Combo1->currentIndex(),
+        QCOMPARE(ui(e.w()).Combo1->currentIndex(),
                  int(Day_From_Date(qint16(date.day + dayShift), date.month, date.yearCode)));
-        e.w().VScrl->setValue(11);
+        ui(e.w()).VScrl->setValue(11);
         for (int p = 1; p <= 5; ++p)
-            e.w().TBNum[std::size_t(p)]->setText(QString::number(p + 40));
+            ui(e.w()).TBNum[std::size_t(p)]->setText(QString::number(p + 40));
     }
     if (saved <= 3480 && dayShift != 0) {
         // The stored weekday is not the new date's: the user picks the date's, or the save is refused.
         const PackedDate date = e.archive.DrawDate(draw);
-        e.w().Combo1->setCurrentIndex(Day_From_Date(qint16(date.day + dayShift), date.month, date.yearCode));
+        ui(e.w()).Combo1->setCurrentIndex(
+            Day_From_Date(qint16(date.day + dayShift), date.month, date.yearCode));
     }
     e.harness.screenshot(u"paste-"_s + QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-'));
-    e.w().But1->click(); // OK, then "Salvare ...?" OK
-    QCOMPARE(e.w().ScreenMode, 0);
-    QCOMPARE(e.w().archive.DrawNumbers(1, saved, 1), e.archive.DrawNumbers(1, draw, 1) + change);
-    QCOMPARE(e.w().archive.DrawDate(saved).day, e.archive.DrawDate(draw).day + dayShift);
+    ui(e.w()).But1->click(); // OK, then "Salvare ...?" OK
+    QCOMPARE(e.w().currentScreen(), Screen::MainMenu);
+    QCOMPARE(e.w().archive().DrawNumbers(1, saved, 1), e.archive.DrawNumbers(1, draw, 1) + change);
+    QCOMPARE(e.w().archive().DrawDate(saved).day, e.archive.DrawDate(draw).day + dayShift);
     if (saved <= 3480)
-        QCOMPARE(e.w().archive.DrawCount(), 3480);
+        QCOMPARE(e.w().archive().DrawCount(), 3480);
 
     // The same text pasted again is now verified.
     e.harness.boxes.shown.clear();
-    e.w().But2->click();
-    e.w().Text1->setPlainText(text);
-    e.w().But1->click();
+    ui(e.w()).But2->click();
+    ui(e.w()).Text1->setPlainText(text);
+    ui(e.w()).But1->click();
     if (saved <= 3480 || dayShift == 0)
         QCOMPARE(titles(e.harness.boxes), QStringList{u"VERIFICATO"_s});
 }
@@ -755,22 +755,22 @@ void TestEditor::pastedCorrectionShowsWhiteNumbers() {
             text += u' ' + QString::number(numbers[std::size_t(w)][std::size_t(p)]);
         text += u'\n';
     }
-    e.w().But2->click();
-    e.w().Text1->setPlainText(text);
-    e.w().But1->click();
+    ui(e.w()).But2->click();
+    ui(e.w()).Text1->setPlainText(text);
+    ui(e.w()).But1->click();
     QCOMPARE(e.harness.boxes.shown.first().title, u"ATTENZIONE"_s);
-    QCOMPARE(e.w().ScreenMode, 1);
-    QVERIFY(hasWhitePixel(e.w().Pic1->surface().image()));
-    QCOMPARE(e.w().Lb[2]->text(), WheelLabelText(2, ca));
+    QCOMPARE(e.w().currentScreen(), Screen::Entry);
+    QVERIFY(hasWhitePixel(ui(e.w()).Pic1->surface().image()));
+    QCOMPARE(ui(e.w()).Lb[2]->text(), WheelLabelText(2, ca));
     e.harness.screenshot(u"entry-pasted-correction"_s);
 
     // The same draw typed by hand as a correction: no white numbers.
-    e.w().But2->click();
-    e.w().But3->click();
-    e.w().VScrl->setValue(draw);
-    e.w().But1->click();
-    QCOMPARE(e.w().ScreenMode, 1);
-    QVERIFY(!hasWhitePixel(e.w().Pic1->surface().image()));
+    ui(e.w()).But2->click();
+    ui(e.w()).But3->click();
+    ui(e.w()).VScrl->setValue(draw);
+    ui(e.w()).But1->click();
+    QCOMPARE(e.w().currentScreen(), Screen::Entry);
+    QVERIFY(!hasWhitePixel(ui(e.w()).Pic1->surface().image()));
     e.harness.screenshot(u"entry-correction"_s);
 }
 
@@ -781,25 +781,25 @@ void TestEditor::pastedYearIsNotCut() {
     for (int w = 1; w <= 10; ++w)
         text += WheelName(w) + u" 1 2 3 4 5\n"_s;
     // A Backspace that changes nothing leaves no state behind to cut the program's own values.
-    e.w().But1->click();
-    QTest::keyClick(e.w().TBData[1], Qt::Key_Backspace);
-    e.w().But2->click();
-    e.w().But2->click();
-    e.w().Text1->setPlainText(text);
-    e.w().But1->click();
-    QCOMPARE(e.w().ScreenMode, 1);
-    QCOMPARE(e.w().TBData[3]->text(), u"1899"_s);
-    QTest::keyClick(e.w().TBData[3], Qt::Key_End);
-    QTest::keyClick(e.w().TBData[3], Qt::Key_Backspace);
-    QCOMPARE(e.w().TBData[3]->text(), u"189"_s);
-    e.w().VScrl->setValue(11);
+    ui(e.w()).But1->click();
+    QTest::keyClick(ui(e.w()).TBData[1], Qt::Key_Backspace);
+    ui(e.w()).But2->click();
+    ui(e.w()).But2->click();
+    ui(e.w()).Text1->setPlainText(text);
+    ui(e.w()).But1->click();
+    QCOMPARE(e.w().currentScreen(), Screen::Entry);
+    QCOMPARE(ui(e.w()).TBData[3]->text(), u"1899"_s);
+    QTest::keyClick(ui(e.w()).TBData[3], Qt::Key_End);
+    QTest::keyClick(ui(e.w()).TBData[3], Qt::Key_Backspace);
+    QCOMPARE(ui(e.w()).TBData[3]->text(), u"189"_s);
+    ui(e.w()).VScrl->setValue(11);
     for (int p = 1; p <= 5; ++p)
-        e.w().TBNum[std::size_t(p)]->setText(QString::number(p));
+        ui(e.w()).TBNum[std::size_t(p)]->setText(QString::number(p));
     const int writes = e.store.writeCount();
-    e.w().But1->click();
+    ui(e.w()).But1->click();
     QCOMPARE(e.harness.boxes.shown.last().text, u"La data \u00e8 errata."_s);
     QCOMPARE(e.store.writeCount(), writes);
-    QCOMPARE(e.w().ScreenMode, 1);
+    QCOMPARE(e.w().currentScreen(), Screen::Entry);
 }
 
 QTEST_MAIN(TestEditor)

@@ -11,9 +11,9 @@
 #include "support/zip_maker.h"
 #include "views/focus_ring.h"
 #include "views/picture_box.h"
-#include "window/click_label.h"
-#include "window/help_window.h"
-#include "window/message_boxes.h"
+#include "widgets/click_label.h"
+#include "widgets/help_window.h"
+#include "widgets/message_boxes.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -49,31 +49,33 @@ std::pair<int, int> lightness(QWidget* control) {
 
 // Which controls a screen shows: the letters name the groups of the screen table.
 QString visibleGroups(frmVorel& w) {
+    const Controls c = ui(w);
     QString groups;
     auto mark = [&](QChar letter, bool shown) { groups += shown ? letter : u'-'; };
-    mark(u'1', !w.But1->isHidden());
-    mark(u'2', !w.But2->isHidden());
-    mark(u'3', !w.But3->isHidden());
-    mark(u'4', !w.But4->isHidden());
-    mark(u'?', !w.butHelp->isHidden());
-    mark(u'P', !w.Picture1->isHidden());
-    mark(u'T', !w.Text1->isHidden());
-    mark(u'C', !w.Combo1->isHidden());
+    mark(u'1', c.But1->isVisible());
+    mark(u'2', c.But2->isVisible());
+    mark(u'3', c.But3->isVisible());
+    mark(u'4', c.But4->isVisible());
+    mark(u'?', c.butHelp->isVisible());
+    mark(u'P', c.Picture1->isVisible());
+    mark(u'T', c.Text1->isVisible());
+    mark(u'C', c.Combo1->isVisible());
     bool entry = true, entryHidden = true;
-    for (QWidget* c :
-         std::initializer_list<QWidget*>{w.LTG, w.LTD, w.LTE, w.LTE1, w.LTR, w.Pic1, w.TBData[1], w.TBData[2],
-                                         w.TBData[3], w.TBNum[1], w.TBNum[5], w.Lb[1], w.Lb[11]}) {
-        entry = entry && !c->isHidden();
-        entryHidden = entryHidden && c->isHidden();
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{c.LTG, c.LTD, c.LTE, c.LTE1, c.LTR, c.Pic1, c.TBData[1], c.TBData[2],
+                                         c.TBData[3], c.TBNum[1], c.TBNum[5], c.Lb[1], c.Lb[11]}) {
+        entry = entry && control->isVisible();
+        entryHidden = entryHidden && !control->isVisible();
     }
     groups += entry ? u'E' : (entryHidden ? u'-' : u'?');
-    mark(u'H', !w.HScrl->isHidden());
-    mark(u'V', !w.VScrl->isHidden());
+    mark(u'H', c.HScrl->isVisible());
+    mark(u'V', c.VScrl->isVisible());
     return groups;
 }
 
 QString captions(frmVorel& w) {
-    return QStringList{w.But1->text(), w.But2->text(), w.But3->text(), w.But4->text()}.join(u'|');
+    const Controls c = ui(w);
+    return QStringList{c.But1->text(), c.But2->text(), c.But3->text(), c.But4->text()}.join(u'|');
 }
 
 // After QCoreApplication::exit every event loop ends at once, the boxes' too, until the
@@ -133,8 +135,8 @@ void TestWindow::startUpShowsTheMainMenu() {
     WindowHarness h(&DemoArchive());
     frmVorel& w = h.start();
     QVERIFY(h.boxes.shown.isEmpty());
-    QCOMPARE(w.ScreenMode, 0);
-    QCOMPARE(w.archive.DrawCount(), DemoArchive().DrawCount());
+    QCOMPARE(w.currentScreen(), Screen::MainMenu);
+    QCOMPARE(w.archive().DrawCount(), DemoArchive().DrawCount());
     QCOMPARE(w.windowTitle(), QStringLiteral("Vorel, v " VOREL_VERSION));
     // The icon built in from the SVG, at the window's five sizes.
     QCOMPARE(w.windowIcon().availableSizes(),
@@ -142,11 +144,11 @@ void TestWindow::startUpShowsTheMainMenu() {
     // First run: the default place and size in twips.
     QCOMPARE(w.frameGeometry().topLeft(), QPoint(px(480), px(480)));
     QCOMPARE(w.frameGeometry().size(), QSize(px(8448), px(5676)));
-    QCOMPARE(w.Combo1->count(), 8);
-    QCOMPARE(w.Combo1->itemText(0), QString());
-    QCOMPARE(w.Combo1->itemText(7), u"Dom"_s);
-    QCOMPARE(w.Combo1->currentIndex(), 0);
-    QVERIFY(w.DataPath.endsWith(u'/'));
+    QCOMPARE(ui(w).Combo1->count(), 8);
+    QCOMPARE(ui(w).Combo1->itemText(0), QString());
+    QCOMPARE(ui(w).Combo1->itemText(7), u"Dom"_s);
+    QCOMPARE(ui(w).Combo1->currentIndex(), 0);
+    QVERIFY(w.DataPath().endsWith(u'/'));
     h.screenshot(u"main-menu"_s);
 }
 
@@ -172,73 +174,64 @@ void TestWindow::screens() {
     WindowHarness h(&DemoArchive());
     frmVorel& w = h.start();
     if (screen == 1)
-        w.But1->click();
+        ui(w).But1->click();
     else if (screen == 2)
-        w.But3->click();
+        ui(w).But3->click();
     else if (screen == 3)
-        w.But2->click();
-    QCOMPARE(w.ScreenMode, screen);
+        ui(w).But2->click();
+    QCOMPARE(int(w.currentScreen()), screen);
     QCOMPARE(visibleGroups(w), groups);
     QCOMPARE(::captions(w), captions);
-    QCOMPARE(w.But1Default, enterAndEscape);
-    QCOMPARE(w.But2Cancel, enterAndEscape);
-    QCOMPARE(w.But1->isDefault(), enterAndEscape);
+    QCOMPARE(ui(w).But1->isDefault(), enterAndEscape);
 }
 
 void TestWindow::transitions() {
     WindowHarness h(&DemoArchive());
     frmVorel& w = h.start();
-    const int count = w.archive.DrawCount();
+    const int count = w.archive().DrawCount();
 
     // New draw and back.
-    w.But1->click();
-    QCOMPARE(w.ScreenMode, 1);
-    QCOMPARE(w.ScreenSubMode, 0);
-    QCOMPARE(w.ImportState, 0);
-    QCOMPARE(w.CurrentDraw, count);
-    QCOMPARE(w.archive.DrawWeekday(count + 1), 0);
-    w.But2->click();
-    QCOMPARE(w.ScreenMode, 0);
+    ui(w).But1->click();
+    QCOMPARE(w.currentScreen(), Screen::Entry);
+    QCOMPARE(entry(w).mode(), EntryMode::NewDraw);
+    QCOMPARE(entry(w).CurrentDraw(), count);
+    QCOMPARE(ui(w).Combo1->currentIndex(), 0); // no weekday yet
+    ui(w).But2->click();
+    QCOMPARE(w.currentScreen(), Screen::MainMenu);
 
     // Archive view, a correction, and its Annulla back to the end of the archive, unsorted.
-    w.But3->click();
-    QCOMPARE(w.ScreenMode, 2);
-    w.But3->click(); // Ordina
-    QCOMPARE(w.GridSorted, -1);
-    w.VScrl->setValue(100);
-    w.But1->click(); // the question is answered OK
-    QCOMPARE(w.ScreenMode, 1);
-    QCOMPARE(w.ScreenSubMode, 1);
-    QCOMPARE(w.ImportState, 0);
-    QCOMPARE(w.CurrentDraw, 99);
-    w.But2->click();
-    QCOMPARE(w.ScreenMode, 2);
-    QCOMPARE(w.ScreenSubMode, 0);
-    QCOMPARE(w.GridSorted, 0);
-    QCOMPARE(w.CurrentDraw, count - w.GridRows + 2);
-    w.But2->click();
-    QCOMPARE(w.ScreenMode, 0);
+    ui(w).But3->click();
+    QCOMPARE(w.currentScreen(), Screen::ArchiveView);
+    ui(w).But3->click(); // Ordina
+    QVERIFY(view(w).GridSorted());
+    ui(w).VScrl->setValue(100);
+    ui(w).But1->click(); // the question is answered OK
+    QCOMPARE(w.currentScreen(), Screen::Entry);
+    QCOMPARE(entry(w).mode(), EntryMode::Correction);
+    QCOMPARE(entry(w).CurrentDraw(), 99);
+    ui(w).But2->click();
+    QCOMPARE(w.currentScreen(), Screen::ArchiveView);
+    QVERIFY(!view(w).GridSorted());
+    QCOMPARE(view(w).CurrentDraw(), count - view(w).GridRows() + 2);
+    ui(w).But2->click();
+    QCOMPARE(w.currentScreen(), Screen::MainMenu);
 
     // Paste window and back; then a correction offered by the paste flow returns to the menu.
-    w.But2->click();
-    QCOMPARE(w.ScreenMode, 3);
-    QCOMPARE(w.ScreenSubMode, 1);
-    QCOMPARE(w.ImportState, 1);
-    w.But2->click();
-    QCOMPARE(w.ScreenMode, 0);
-    QCOMPARE(w.ImportState, 0);
+    ui(w).But2->click();
+    QCOMPARE(w.currentScreen(), Screen::Paste);
+    ui(w).But2->click();
+    QCOMPARE(w.currentScreen(), Screen::MainMenu);
     w.AgDalFile();
-    w.ScreenSubMode = 1;
-    w.ShowDrawPanel(10);
-    QCOMPARE(w.ScreenMode, 1);
-    w.But2->click();
-    QCOMPARE(w.ScreenMode, 0);
+    w.showEntry(EntryMode::PastedCorrection, 10);
+    QCOMPARE(w.currentScreen(), Screen::Entry);
+    ui(w).But2->click();
+    QCOMPARE(w.currentScreen(), Screen::MainMenu);
 
     // "Ordina" twice is unsorted again.
-    w.But3->click();
-    w.But3->click();
-    w.But3->click();
-    QCOMPARE(w.GridSorted, 0);
+    ui(w).But3->click();
+    ui(w).But3->click();
+    ui(w).But3->click();
+    QVERIFY(!view(w).GridSorted());
 }
 
 void TestWindow::enterAndEscape_data() {
@@ -259,12 +252,12 @@ void TestWindow::enterAndEscape() {
         WindowHarness h(&DemoArchive());
         frmVorel& w = h.start();
         if (screen == 2)
-            w.But3->click();
+            ui(w).But3->click();
         else if (screen == 3)
-            w.But2->click();
+            ui(w).But2->click();
         QWidget* focused = QApplication::focusWidget() ? QApplication::focusWidget() : &w;
         QTest::keyClick(focused, Qt::Key(key));
-        QCOMPARE(w.ScreenMode, key == Qt::Key_Return ? afterEnter : afterEscape);
+        QCOMPARE(int(w.currentScreen()), key == Qt::Key_Return ? afterEnter : afterEscape);
         QCOMPARE(h.boxes.shown.size(), screen == 2 && key == Qt::Key_Return ? 1 : 0);
     }
 }
@@ -272,40 +265,40 @@ void TestWindow::enterAndEscape() {
 void TestWindow::correctionQuestion() {
     WindowHarness h(&DemoArchive());
     frmVorel& w = h.start();
-    w.But3->click();
-    w.VScrl->setValue(1);
+    ui(w).But3->click();
+    ui(w).VScrl->setValue(1);
     h.boxes.answers = {MsgAnswer::Cancel};
-    w.But1->click();
+    ui(w).But1->click();
     QCOMPARE(h.boxes.shown.size(), 1);
     const MessageRequest& box = h.boxes.shown.first();
     QCOMPARE(box.text, u"Vuoi correggiere i dati dell'estrazione del 04-01-47?"_s);
     QCOMPARE(box.title, u"CORREZIONE"_s);
     QCOMPARE(box.buttons, MsgButtons::OkCancel);
     QCOMPARE(box.icon, MsgIcon::Question);
-    QCOMPARE(w.ScreenMode, 2);
-    QCOMPARE(w.CurrentDraw, 1);
-    QCOMPARE(QApplication::focusWidget(), w.Picture1);
+    QCOMPARE(w.currentScreen(), Screen::ArchiveView);
+    QCOMPARE(view(w).CurrentDraw(), 1);
+    QCOMPARE(QApplication::focusWidget(), ui(w).Picture1);
 }
 
 void TestWindow::archiveViewOpensAtTheEnd() {
     WindowHarness h(&DemoArchive());
     frmVorel& w = h.start();
-    w.But3->click();
-    const int count = w.archive.DrawCount();
-    QVERIFY(w.GridRows > 2);
-    QCOMPARE(w.CurrentDraw, count - w.GridRows + 2);
-    QCOMPARE(w.VScrl->value(), w.CurrentDraw);
-    QCOMPARE(w.VScrl->maximum(), count);
-    QCOMPARE(w.HScrl->value(), 1);
-    QCOMPARE(w.GridFirstColumn, 1);
-    QCOMPARE(QApplication::focusWidget(), w.Picture1);
+    ui(w).But3->click();
+    const int count = w.archive().DrawCount();
+    QVERIFY(view(w).GridRows() > 2);
+    QCOMPARE(view(w).CurrentDraw(), count - view(w).GridRows() + 2);
+    QCOMPARE(ui(w).VScrl->value(), view(w).CurrentDraw());
+    QCOMPARE(ui(w).VScrl->maximum(), count);
+    QCOMPARE(ui(w).HScrl->value(), 1);
+    QCOMPARE(view(w).GridFirstColumn(), 1);
+    QCOMPARE(QApplication::focusWidget(), ui(w).Picture1);
     h.screenshot(u"archive-view"_s);
-    w.But3->click();
+    ui(w).But3->click();
     h.screenshot(u"archive-view-sorted"_s);
-    QTest::keyClick(w.Picture1, Qt::Key_End);
+    QTest::keyClick(ui(w).Picture1, Qt::Key_End);
     h.screenshot(u"archive-view-superenalotto"_s);
-    QTest::keyClick(w.Picture1, Qt::Key_End, Qt::ControlModifier);
-    QCOMPARE(w.CurrentDraw, count);
+    QTest::keyClick(ui(w).Picture1, Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(view(w).CurrentDraw(), count);
     h.screenshot(u"archive-view-last-draw"_s);
 }
 
@@ -335,97 +328,96 @@ void TestWindow::gridKeys() {
     QFETCH(int, block);
     WindowHarness h(&DemoArchive());
     frmVorel& w = h.start();
-    w.But3->click();
-    w.VScrl->setValue(100);
-    w.HScrl->setValue(5);
-    QTest::keyClick(w.Picture1, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(w.CurrentDraw, draw);
-    QCOMPARE(w.VScrl->value(), draw);
-    QCOMPARE(w.GridFirstColumn, block);
-    QCOMPARE(QApplication::focusWidget(), w.Picture1);
+    ui(w).But3->click();
+    ui(w).VScrl->setValue(100);
+    ui(w).HScrl->setValue(5);
+    QTest::keyClick(ui(w).Picture1, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(view(w).CurrentDraw(), draw);
+    QCOMPARE(ui(w).VScrl->value(), draw);
+    QCOMPARE(view(w).GridFirstColumn(), block);
+    QCOMPARE(QApplication::focusWidget(), ui(w).Picture1);
 }
 
 void TestWindow::keysOnTheScrollBars() {
     WindowHarness h(&DemoArchive());
     frmVorel& w = h.start();
-    w.But3->click();
-    w.VScrl->setValue(100);
-    for (QScrollBar* bar : {w.HScrl, w.VScrl}) {
+    ui(w).But3->click();
+    ui(w).VScrl->setValue(100);
+    for (QScrollBar* bar : {ui(w).HScrl, ui(w).VScrl}) {
         bar->setFocus();
         QTest::keyClick(bar, Qt::Key_Down);
-        QCOMPARE(QApplication::focusWidget(), w.Picture1);
+        QCOMPARE(QApplication::focusWidget(), ui(w).Picture1);
     }
-    QCOMPARE(w.CurrentDraw, 102);
-    w.HScrl->setFocus();
-    QTest::keyClick(w.HScrl, Qt::Key_End);
-    QCOMPARE(w.GridFirstColumn, 11);
-    QCOMPARE(w.CurrentDraw, 102);
+    QCOMPARE(view(w).CurrentDraw(), 102);
+    ui(w).HScrl->setFocus();
+    QTest::keyClick(ui(w).HScrl, Qt::Key_End);
+    QCOMPARE(view(w).GridFirstColumn(), 11);
+    QCOMPARE(view(w).CurrentDraw(), 102);
 }
 
 void TestWindow::scrollBars() {
     WindowHarness h(&DemoArchive());
     frmVorel& w = h.start();
-    w.But3->click();
-    w.HScrl->setValue(11);
-    QCOMPARE(w.GridFirstColumn, 11);
-    w.VScrl->setValue(w.VScrl->maximum());
-    QCOMPARE(w.CurrentDraw, w.archive.DrawCount());
-    w.VScrl->setValue(0); // below the range: clamped to draw 1
-    QCOMPARE(w.CurrentDraw, 1);
-    w.HScrl->triggerAction(QAbstractSlider::SliderPageStepSub);
-    QCOMPARE(w.GridFirstColumn, 10);
-    w.VScrl->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    QCOMPARE(w.CurrentDraw, 53);
+    ui(w).But3->click();
+    ui(w).HScrl->setValue(11);
+    QCOMPARE(view(w).GridFirstColumn(), 11);
+    ui(w).VScrl->setValue(ui(w).VScrl->maximum());
+    QCOMPARE(view(w).CurrentDraw(), w.archive().DrawCount());
+    ui(w).VScrl->setValue(0); // below the range: clamped to draw 1
+    QCOMPARE(view(w).CurrentDraw(), 1);
+    ui(w).HScrl->triggerAction(QAbstractSlider::SliderPageStepSub);
+    QCOMPARE(view(w).GridFirstColumn(), 10);
+    ui(w).VScrl->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(view(w).CurrentDraw(), 53);
 }
 
 // The entry screen sets the bar's page step to 1 and it stays so for the rest of the run.
 void TestWindow::pageStepAfterTheEntryScreen() {
     WindowHarness h(&DemoArchive());
     frmVorel& w = h.start();
-    w.But3->click();
-    QCOMPARE(w.VScrl->pageStep(), 52);
-    w.But2->click();
-    w.But1->click();
-    QCOMPARE(w.VScrl->pageStep(), 1);
-    w.But2->click();
-    w.But3->click();
-    w.VScrl->setValue(10);
-    w.VScrl->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    QCOMPARE(w.CurrentDraw, 11);
-    QTest::keyClick(w.Picture1, Qt::Key_PageDown);
-    QCOMPARE(w.CurrentDraw, 63);
+    ui(w).But3->click();
+    QCOMPARE(ui(w).VScrl->pageStep(), 52);
+    ui(w).But2->click();
+    ui(w).But1->click();
+    QCOMPARE(ui(w).VScrl->pageStep(), 1);
+    ui(w).But2->click();
+    ui(w).But3->click();
+    ui(w).VScrl->setValue(10);
+    ui(w).VScrl->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(view(w).CurrentDraw(), 11);
+    QTest::keyClick(ui(w).Picture1, Qt::Key_PageDown);
+    QCOMPARE(view(w).CurrentDraw(), 63);
 }
 
 void TestWindow::entryScreenWheelSelector() {
     WindowHarness h(&DemoArchive());
     frmVorel& w = h.start();
-    w.But3->click();
-    w.VScrl->setValue(3000); // a large draw index left in the bar
-    w.But2->click();
-    w.But1->click();
-    QCOMPARE(w.VScrl->value(), 1);
-    QCOMPARE(w.VScrl->maximum(), 11); // the demo archive is past draw 3475
-    QCOMPARE(w.EditWheel, 1);
-    QCOMPARE(w.VScrl->geometry(), QRect(px(2820), px(3060), px(240), px(480)));
-    QVERIFY(w.Lb[1]->font().bold());
-    w.Lb_Click(4);
-    QCOMPARE(w.EditWheel, 4);
-    QCOMPARE(w.LTR->text(), u"Ruota GE"_s);
-    QVERIFY(w.Lb[4]->font().bold());
-    QVERIFY(!w.Lb[1]->font().bold());
-    w.Lb_Click(12);
-    QCOMPARE(w.EditWheel, 4);
-    QTest::keyClick(w.Picture1, Qt::Key_Down); // the grid keys do nothing here
-    QCOMPARE(w.EditWheel, 4);
+    ui(w).But3->click();
+    ui(w).VScrl->setValue(3000); // a large draw index left in the bar
+    ui(w).But2->click();
+    ui(w).But1->click();
+    QCOMPARE(ui(w).VScrl->value(), 1);
+    QCOMPARE(ui(w).VScrl->maximum(), 11); // the demo archive is past draw 3475
+    QCOMPARE(entry(w).EditWheel(), 1);
+    QCOMPARE(ui(w).VScrl->geometry(), QRect(px(2820), px(3060), px(240), px(480)));
+    QVERIFY(ui(w).Lb[1]->font().bold());
+    entry(w).Lb_Click(4);
+    QCOMPARE(entry(w).EditWheel(), 4);
+    QCOMPARE(ui(w).LTR->text(), u"Ruota GE"_s);
+    QVERIFY(ui(w).Lb[4]->font().bold());
+    QVERIFY(!ui(w).Lb[1]->font().bold());
+    entry(w).Lb_Click(12);
+    QCOMPARE(entry(w).EditWheel(), 4);
+    QTest::keyClick(ui(w).Picture1, Qt::Key_Down); // the grid keys do nothing here
+    QCOMPARE(entry(w).EditWheel(), 4);
     h.screenshot(u"entry-screen"_s);
 
     // Draw 3474 has ten wheels.
-    w.But2->click();
-    w.ScreenSubMode = 1;
-    w.ShowDrawPanel(3473);
-    QCOMPARE(w.VScrl->maximum(), 10);
-    w.Lb_Click(11);
-    QCOMPARE(w.EditWheel, 1);
+    ui(w).But2->click();
+    w.showEntry(EntryMode::Correction, 3473);
+    QCOMPARE(ui(w).VScrl->maximum(), 10);
+    entry(w).Lb_Click(11);
+    QCOMPARE(entry(w).EditWheel(), 1);
 }
 
 void TestWindow::resizeOnEachScreen() {
@@ -433,34 +425,34 @@ void TestWindow::resizeOnEachScreen() {
     frmVorel& w = h.start();
     w.resize(900, 500);
     QCOMPARE(captions(w), u"Aggiorna|Aggior. automatico|Visualizza/Correggi|Esci"_s);
-    QCOMPARE(w.Picture1->geometry(), QRect(0, 32, 900, 468));
-    QCOMPARE(w.butHelp->x(), 900 - 24 - 4);
+    QCOMPARE(ui(w).butHelp->x(), 900 - 24 - 4);
 
-    w.But3->click();
-    const int rows = w.GridRows;
+    ui(w).But3->click();
+    QCOMPARE(ui(w).Picture1->geometry(), QRect(0, 32, 900, 468));
+    const int rows = view(w).GridRows();
     w.resize(900, 700);
-    QVERIFY(w.GridRows > rows);
-    QCOMPARE(w.VScrl->geometry().right(), w.Picture1->geometry().right() - 2);
-    QCOMPARE(w.HScrl->geometry().bottom(), w.Picture1->geometry().bottom() - 2);
-    w.But2->click();
+    QVERIFY(view(w).GridRows() > rows);
+    QCOMPARE(ui(w).VScrl->geometry().right(), ui(w).Picture1->geometry().right() - 2);
+    QCOMPARE(ui(w).HScrl->geometry().bottom(), ui(w).Picture1->geometry().bottom() - 2);
+    ui(w).But2->click();
 
-    w.But1->click();
-    const QRect number = w.TBNum[1]->geometry();
+    ui(w).But1->click();
+    const QRect number = ui(w).TBNum[1]->geometry();
     w.resize(700, 450);
-    QCOMPARE(w.TBNum[1]->geometry(), number);
-    QCOMPARE(w.Picture1->height(), 450 - 32);
-    QCOMPARE(w.ScreenMode, 1);
+    QCOMPARE(ui(w).TBNum[1]->geometry(), number);
+    QCOMPARE(ui(w).Picture1->height(), 450 - 32);
+    QCOMPARE(w.currentScreen(), Screen::Entry);
 }
 
 void TestWindow::tinyWindow() {
     WindowHarness h(&DemoArchive());
     frmVorel& w = h.start();
-    w.But3->click();
+    ui(w).But3->click();
     w.resize(200, 20);
     QCOMPARE(w.size(), w.minimumSize()); // no smaller than the controls need
-    QVERIFY(w.GridRows > 0);
-    QVERIFY(w.butHelp->x() > w.But4->geometry().right()); // never over "Esci"
-    QTest::keyClick(w.Picture1, Qt::Key_Down);
+    QVERIFY(view(w).GridRows() > 0);
+    QVERIFY(ui(w).butHelp->x() > ui(w).But4->geometry().right()); // never over "Esci"
+    QTest::keyClick(ui(w).Picture1, Qt::Key_Down);
 }
 
 void TestWindow::settingsRoundTrip() {
@@ -511,17 +503,17 @@ void TestWindow::badSettingUsesItsDefault() {
     QVERIFY(h.boxes.shown.isEmpty());
     QVERIFY(h.endings.isEmpty());
     QCOMPARE(w.frameGeometry().size(), QSize(px(8448), px(6000)));
-    QCOMPARE(w.ScreenMode, 0);
+    QCOMPARE(w.currentScreen(), Screen::MainMenu);
 }
 
 void TestWindow::esciStoresOnceAndEnds() {
     WindowHarness h(&DemoArchive());
     frmVorel& w = h.start();
-    w.But3->click();
-    w.But4_Click(); // hidden on the archive view: does nothing
+    ui(w).But3->click();
+    ui(w).But4->click(); // hidden on the archive view: does nothing
     QVERIFY(h.endings.isEmpty());
-    w.But2->click();
-    w.But4->click();
+    ui(w).But2->click();
+    ui(w).But4->click();
     QCOMPARE(h.endings, QList<int>{0});
     QCOMPARE(h.settings.writes.size(), 4);
 }
@@ -561,18 +553,20 @@ void TestWindow::darkThemeKeepsTheWindowLight() {
     QApplication::setPalette(dark);
     WindowHarness h(&DemoArchive());
     frmVorel& w = h.start();
-    w.But1->click();
-    QTest::keyClicks(w.TBNum[1], u"88"_s);
-    for (QWidget* text : std::initializer_list<QWidget*>{w.LTG, w.LTE1, w.Lb[1], w.TBNum[1], w.Pic1})
+    ui(w).But1->click();
+    QTest::keyClicks(ui(w).TBNum[1], u"88"_s);
+    for (QWidget* text :
+         std::initializer_list<QWidget*>{ui(w).LTG, ui(w).LTE1, ui(w).Lb[1], ui(w).TBNum[1], ui(w).Pic1})
         QVERIFY2(lightness(text).first < 60, qPrintable(text->objectName() + u" has no black text"_s));
-    w.Combo1->showPopup(); // the open list too
-    for (QWidget* control : std::initializer_list<QWidget*>{w.Combo1, w.VScrl, w.TBData[2], w.Combo1->view()})
+    ui(w).Combo1->showPopup(); // the open list too
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{ui(w).Combo1, ui(w).VScrl, ui(w).TBData[2], ui(w).Combo1->view()})
         QVERIFY2(lightness(control).second > 180, qPrintable(control->objectName() + u" is dark"_s));
-    w.Combo1->hidePopup();
-    w.But2->click();
-    w.But2->click();
-    QVERIFY(lightness(w.Text1).first < 60);
-    QVERIFY(lightness(w.Text1).second > 180);
+    ui(w).Combo1->hidePopup();
+    ui(w).But2->click();
+    ui(w).But2->click();
+    QVERIFY(lightness(ui(w).Text1).first < 60);
+    QVERIFY(lightness(ui(w).Text1).second > 180);
     QApplication::setPalette(original);
 }
 
@@ -580,19 +574,39 @@ void TestWindow::darkThemeKeepsTheWindowLight() {
 void TestWindow::tabOrder() {
     WindowHarness h(&DemoArchive());
     frmVorel& w = h.start();
-    const QList<QWidget*> expected = {w.TBData[1], w.TBData[2], w.TBData[3], w.TBNum[1], w.TBNum[2],
-                                      w.TBNum[3],  w.TBNum[4],  w.TBNum[5],  w.But1,     w.But2,
-                                      w.But3,      w.But4,      w.VScrl,     w.HScrl,    w.Picture1,
-                                      w.butHelp,   w.Text1,     w.Pic1,      w.Combo1};
+    const Controls c = ui(w);
+    // Each screen's own controls keep their places in the chain around the window's buttons.
+    const auto onView = [&w](const QString& name) { return view(w).findChild<QWidget*>(name); };
+    const QList<QWidget*> expected = {c.TBData[1],
+                                      c.TBData[2],
+                                      c.TBData[3],
+                                      c.TBNum[1],
+                                      c.TBNum[2],
+                                      c.TBNum[3],
+                                      c.TBNum[4],
+                                      c.TBNum[5],
+                                      c.But1,
+                                      c.But2,
+                                      c.But3,
+                                      c.But4,
+                                      c.VScrl,
+                                      c.Picture1,
+                                      onView(u"VScrl"_s),
+                                      c.HScrl,
+                                      onView(u"Picture1"_s),
+                                      c.butHelp,
+                                      c.Text1,
+                                      c.Pic1,
+                                      c.Combo1};
     QList<QWidget*> chain;
-    for (QWidget* c = expected.first(); chain.size() < expected.size(); c = c->nextInFocusChain())
-        if (expected.contains(c))
-            chain.append(c);
+    for (QWidget* at = expected.first(); chain.size() < expected.size(); at = at->nextInFocusChain())
+        if (expected.contains(at))
+            chain.append(at);
     QCOMPARE(chain, expected);
-    QVERIFY(w.Pic1->focusPolicy() & Qt::TabFocus);
+    QVERIFY(ui(w).Pic1->focusPolicy() & Qt::TabFocus);
 
     // Every stop of the entry screen shows its focus: the ring goes around it.
-    w.But1->click();
+    ui(w).But1->click();
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     int shown = 0;
@@ -600,10 +614,10 @@ void TestWindow::tabOrder() {
         if (!control->isVisible())
             continue;
         control->setFocus(Qt::TabFocusReason);
-        QCOMPARE(w.focusRing->target(), control);
-        QVERIFY(w.focusRing->isVisible());
-        QVERIFY(w.focusRing->geometry().contains(QRect(control->mapTo(&w, QPoint()), control->size()) &
-                                                 w.rect()));
+        QCOMPARE(ui(w).focusRing->target(), control);
+        QVERIFY(ui(w).focusRing->isVisible());
+        QVERIFY(ui(w).focusRing->geometry().contains(QRect(control->mapTo(&w, QPoint()), control->size()) &
+                                                     w.rect()));
         ++shown;
     }
     QCOMPARE(shown, 15);
@@ -651,7 +665,7 @@ void TestWindow::dropImportsTheOfficialFile() {
         h.fileToImport = file.fileName();
     frmVorel& w = h.start();
     if (screen == 2)
-        w.But3->click();
+        ui(w).But3->click();
     if (differs == 3)
         h.boxes.whileShown = [&h, &official] {
             DiskFileStore files(h.dataPath());
@@ -670,8 +684,8 @@ void TestWindow::dropImportsTheOfficialFile() {
         QApplication::sendEvent(&w, &drop);
 
     QCOMPARE(h.boxes.shown.isEmpty() ? QString() : h.boxes.shown.first().title, box);
-    QCOMPARE(w.ScreenMode, std::max(screen, 0));
-    QCOMPARE(w.archive.DrawCount(), drawCount);
+    QCOMPARE(int(w.currentScreen()), std::max(screen, 0));
+    QCOMPARE(w.archive().DrawCount(), drawCount);
     Archive onDisk;
     QCOMPARE(LoadArchive(h.dataPath(), onDisk), 0);
     QCOMPARE(onDisk.DrawCount(), drawCount);
@@ -710,8 +724,8 @@ void TestWindow::downloadFromThePasteScreen() {
     WindowHarness h(&archive);
     h.settings.values.insert(u"Update/Url"_s, server.url(u"/silent.zip"_s).toString());
     frmVorel& w = h.start();
-    w.But2->click(); // the paste screen
-    QVERIFY(w.butDownload->isVisible());
+    ui(w).But2->click(); // the paste screen
+    QVERIFY(ui(w).butDownload->isVisible());
     bool cancelled = false;
     QTimer::singleShot(200, [&cancelled, &w] {
         auto* dialog = w.findChild<QProgressDialog*>();
@@ -720,10 +734,11 @@ void TestWindow::downloadFromThePasteScreen() {
         QTest::keyClick(dialog, Qt::Key_Escape);
         cancelled = true;
     });
-    w.butDownload->click();
-    QVERIFY(cancelled);
+    ui(w).butDownload->click();
+    QTRY_VERIFY(cancelled);
+    QTRY_VERIFY(!w.findChild<QProgressDialog*>());
     QVERIFY(h.boxes.shown.isEmpty());
-    QCOMPARE(w.ScreenMode, 3);
+    QCOMPARE(w.currentScreen(), Screen::Paste);
     Archive onDisk;
     QCOMPARE(LoadArchive(h.dataPath(), onDisk), 0);
     QCOMPARE(onDisk.DrawCount(), 3480);
@@ -731,15 +746,15 @@ void TestWindow::downloadFromThePasteScreen() {
     h.settings.values.insert(u"Update/Url"_s, server.url(u"/storico.zip"_s).toString());
     w.activateWindow(); // again, after the dialog
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    QTest::keyClick(w.Text1, Qt::Key_F5);
-    QCOMPARE(h.boxes.shown.size(), 2);
+    QTest::keyClick(ui(w).Text1, Qt::Key_F5);
+    QTRY_COMPARE(h.boxes.shown.size(), 2);
     QCOMPARE(h.boxes.shown.first().buttons, MsgButtons::OkCancel);
     QVERIFY(h.boxes.shown.first().text.endsWith(u"Aggiungere le 20 nuove estrazioni all'archivio?"_s));
     QCOMPARE(h.boxes.shown.last().title, u"Importazione archivio"_s);
     QCOMPARE(LoadArchive(h.dataPath(), onDisk), 0);
     QCOMPARE(onDisk.DrawCount(), 3500);
-    QCOMPARE(w.ScreenMode, 0);
-    QVERIFY(!w.butDownload->isVisible());
+    QCOMPARE(w.currentScreen(), Screen::MainMenu);
+    QVERIFY(!ui(w).butDownload->isVisible());
 }
 
 void TestWindow::missingDataFolder() {
@@ -752,7 +767,7 @@ void TestWindow::missingDataFolder() {
                                  QDir::toNativeSeparators(h.dataPath() + u"nowhere/"_s),
                              u"Errore"_s, MsgButtons::Ok, MsgIcon::None}));
     QVERIFY(h.endings.isEmpty());
-    QCOMPARE(w.ScreenMode, 0);
+    QCOMPARE(w.currentScreen(), Screen::MainMenu);
 }
 
 // A folder with no archive: the load fails, and every screen still works on no draws.
@@ -761,75 +776,75 @@ void TestWindow::emptyArchive() {
     frmVorel& w = h.start();
     QCOMPARE(h.boxes.shown.size(), 1);
     QCOMPARE(h.boxes.shown.first(), Messages::loadError(53, h.dataPath()));
-    w.But3->click();
-    QCOMPARE(w.ScreenMode, 2);
-    QCOMPARE(w.CurrentDraw, 1);
-    QCOMPARE(w.VScrl->value(), 1);
+    ui(w).But3->click();
+    QCOMPARE(w.currentScreen(), Screen::ArchiveView);
+    QCOMPARE(view(w).CurrentDraw(), 1);
+    QCOMPARE(ui(w).VScrl->value(), 1);
     for (Qt::Key key : {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_End, Qt::Key_Up})
-        QTest::keyClick(w.Picture1, key, Qt::ControlModifier);
-    w.But1->click(); // nothing to correct
+        QTest::keyClick(ui(w).Picture1, key, Qt::ControlModifier);
+    ui(w).But1->click(); // nothing to correct
     QCOMPARE(h.boxes.shown.size(), 1);
-    QCOMPARE(w.ScreenMode, 2);
+    QCOMPARE(w.currentScreen(), Screen::ArchiveView);
     h.screenshot(u"archive-view-empty"_s);
-    w.But2->click();
-    w.But1->click();
-    QCOMPARE(w.ScreenMode, 1);
-    QCOMPARE(w.CurrentDraw, 0);
-    QCOMPARE(w.VScrl->maximum(), 10);
+    ui(w).But2->click();
+    ui(w).But1->click();
+    QCOMPARE(w.currentScreen(), Screen::Entry);
+    QCOMPARE(entry(w).CurrentDraw(), 0);
+    QCOMPARE(ui(w).VScrl->maximum(), 10);
 }
 
 void TestWindow::helpKeywords() {
     WindowHarness h(&DemoArchive());
     frmVorel& w = h.start();
-    w.butHelp->click();
-    w.But1->click();
-    w.butHelp->click();
-    w.But2->click();
-    w.But3->click();
-    QTest::keyClick(w.Picture1, Qt::Key_F1); // F1 as "?", even from the grid that takes every key
-    w.But2->click();
-    w.But2->click();
-    QTest::keyClick(w.Text1, Qt::Key_F1);
+    ui(w).butHelp->click();
+    ui(w).But1->click();
+    ui(w).butHelp->click();
+    ui(w).But2->click();
+    ui(w).But3->click();
+    QTest::keyClick(ui(w).Picture1, Qt::Key_F1); // F1 as "?", even from the grid that takes every key
+    ui(w).But2->click();
+    ui(w).But2->click();
+    QTest::keyClick(ui(w).Text1, Qt::Key_F1);
     const QString file = h.programPath + u"Help/vorel.hlp"_s;
     QCOMPARE(h.help.requests, (QList<QPair<QString, QString>>{{file, u"Iniziale"_s},
                                                               {file, u"Aggiorna"_s},
                                                               {file, u"Visualizza"_s},
                                                               {file, u"Aggiornamento automatico"_s}}));
     QVERIFY(h.boxes.shown.isEmpty());
-    QCOMPARE(w.ScreenMode, 3);
+    QCOMPARE(w.currentScreen(), Screen::Paste);
 }
 
 void TestWindow::helpFailureShowsOneBox() {
     WindowHarness h(&DemoArchive());
     h.help.failure = u"Il file della guida non \u00e8 stato trovato"_s;
     frmVorel& w = h.start();
-    w.But3->click();
-    const int draw = w.CurrentDraw;
-    w.butHelp->click();
+    ui(w).But3->click();
+    const int draw = view(w).CurrentDraw();
+    ui(w).butHelp->click();
     QCOMPARE(h.boxes.shown.size(), 1);
     QCOMPARE(h.boxes.shown.first(),
              (MessageRequest{h.help.failure, u"Vorel"_s, MsgButtons::Ok, MsgIcon::None}));
-    QCOMPARE(w.ScreenMode, 2);
-    QCOMPARE(w.CurrentDraw, draw);
+    QCOMPARE(w.currentScreen(), Screen::ArchiveView);
+    QCOMPARE(view(w).CurrentDraw(), draw);
 }
 
 void TestWindow::pasteWindow() {
     WindowHarness h(&DemoArchive());
     frmVorel& w = h.start();
-    w.But2->click();
+    ui(w).But2->click();
     const QString instruction = u"Incolla l'estrazione nello spazio sottostante.\n\n"_s;
-    QCOMPARE(w.Text1->toPlainText(), instruction);
-    QCOMPARE(w.Text1->textCursor().position(), instruction.size());
-    QCOMPARE(QApplication::focusWidget(), w.Text1);
-    QVERIFY(w.Text1->isEnabled());
-    QTest::keyClicks(w.Text1, u"Sabato 12/03/2005"_s);
-    QTest::keyClick(w.Text1, Qt::Key_Return);
-    QCOMPARE(w.ScreenMode, 3);
-    QCOMPARE(w.Text1->toPlainText(), instruction + u"Sabato 12/03/2005\n"_s);
+    QCOMPARE(ui(w).Text1->toPlainText(), instruction);
+    QCOMPARE(ui(w).Text1->textCursor().position(), instruction.size());
+    QCOMPARE(QApplication::focusWidget(), ui(w).Text1);
+    QVERIFY(ui(w).Text1->isEnabled());
+    QTest::keyClicks(ui(w).Text1, u"Sabato 12/03/2005"_s);
+    QTest::keyClick(ui(w).Text1, Qt::Key_Return);
+    QCOMPARE(w.currentScreen(), Screen::Paste);
+    QCOMPARE(ui(w).Text1->toPlainText(), instruction + u"Sabato 12/03/2005\n"_s);
     h.screenshot(u"paste-window"_s);
-    w.But2->click();
-    w.But2->click();
-    QCOMPARE(w.Text1->toPlainText(), instruction); // the text pasted before is gone
+    ui(w).But2->click();
+    ui(w).But2->click();
+    QCOMPARE(ui(w).Text1->toPlainText(), instruction); // the text pasted before is gone
 }
 
 // The real help window: opens at the topic, stays open, and is reused.
@@ -880,9 +895,9 @@ void TestWindow::startUpFailure() {
 void TestWindow::topRowIsWhite() {
     WindowHarness h(&DemoArchive());
     frmVorel& w = h.start();
-    w.But3->click();
-    const QImage grid = w.Picture1->surface().image();
-    const int lineHeight = w.Picture1->surface().textHeight() / 15;
+    ui(w).But3->click();
+    const QImage grid = ui(w).Picture1->surface().image();
+    const int lineHeight = ui(w).Picture1->surface().textHeight() / 15;
     auto whiteInLine = [&](int line) {
         for (int y = line * lineHeight; y < (line + 1) * lineHeight; ++y)
             for (int x = 0; x < grid.width(); ++x)
@@ -893,7 +908,7 @@ void TestWindow::topRowIsWhite() {
     QVERIFY(!whiteInLine(0)); // the header
     QVERIFY(whiteInLine(1));  // the top draw
     QVERIFY(!whiteInLine(2));
-    QVERIFY(!whiteInLine(w.GridRows - 1));
+    QVERIFY(!whiteInLine(view(w).GridRows() - 1));
 }
 
 // The real boxes: text (a lone carriage return breaks the line), title, buttons, icon, answer.
@@ -1062,16 +1077,16 @@ void TestWindow::questionsLeftOpenWriteNothing() {
     watch.start(10);
     frmVorel& w = h.start();
     if (question == 0) {
-        w.But1->click(); // a new draw
+        ui(w).But1->click(); // a new draw
         const PackedDate last = archive.DrawDate(3480);
         const QDate next = QDate(FullYear(last.yearCode), last.month, last.day).addDays(1);
         fillDraw(w, typedNumbers(), AllWheels, PackDate(next.year(), next.month(), next.day()),
                  next.dayOfWeek());
-        w.But1->click();
+        ui(w).But1->click();
     } else if (question == 1) {
-        w.But3->click(); // the archive view, at the last draw
-        w.But1->click(); // its correction
-        w.But1->click();
+        ui(w).But3->click(); // the archive view, at the last draw
+        ui(w).But1->click(); // its correction
+        ui(w).But1->click();
     } else if (question == 2 || question == 4) {
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(file.fileName())});
@@ -1080,8 +1095,8 @@ void TestWindow::questionsLeftOpenWriteNothing() {
         QDropEvent drop(QPointF(20, 200), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&w, &drop);
     } else if (question == 5) {
-        w.But2->click();
-        w.butDownload->click();
+        ui(w).But2->click();
+        ui(w).butDownload->click();
     }
     QTRY_VERIFY(!seen.isEmpty() && seen.last() == title);
     QTest::qWait(50);

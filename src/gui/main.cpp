@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Vorel: keeps the archive of the Italian Lotto draws.
+#include "app/main_window.h"
 #include "cli/command_line.h"
 #include "cli/qt_options.h"
 #include "program_info.h"
 #include "settings/settings_store.h"
 #include "startup.h"
-#include "window/app_icon.h"
-#include "window/frm_vorel.h"
-#include "window/help_viewer.h"
-#include "window/message_boxes.h"
-#include "window/outside_destroy.h"
+#include "widgets/app_icon.h"
+#include "widgets/help_viewer.h"
+#include "widgets/message_boxes.h"
+#include "widgets/outside_destroy.h"
 
 #include <QApplication>
 #include <QFile>

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "support/memory_settings_store.h"
-#include "window/help_viewer.h"
-#include "window/message_boxes.h"
+#include "widgets/help_viewer.h"
+#include "widgets/message_boxes.h"
 
 #include <QList>
 #include <QMap>

@@ -1,15 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/main_window.h"
+#include "screens/archive_screen.h"
+#include "screens/entry_screen.h"
 #include "support/archive_builders.h"
 #include "support/window_fakes.h"
-#include "window/frm_vorel.h"
 
 #include <QTemporaryDir>
 #include <memory>
 
 class Archive;
+class ClickLabel;
+class FocusRing;
 class MemoryFileStore;
+class PictureBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollBar;
 
 // The real window with every outside part replaced: message boxes, help, settings, program end,
 // and a temporary data folder.
@@ -49,6 +60,25 @@ private:
     QTemporaryDir dir_;
     std::unique_ptr<frmVorel> window_;
 };
+
+// The window's controls by their names: the row's on the window, the rest on the screen that shows;
+// a picture or a bar the screen shown does not have is the entry screen's (the bar for the grid: the
+// archive view's).
+struct Controls {
+    QPushButton *But1, *But2, *But3, *But4, *butDownload, *butHelp;
+    PictureBox *Picture1, *Pic1;
+    QScrollBar *HScrl, *VScrl;
+    QPlainTextEdit* Text1;
+    QComboBox* Combo1;
+    QLabel *LTG, *LTD, *LTE, *LTE1, *LTR;
+    std::array<QLineEdit*, 4> TBData;
+    std::array<QLineEdit*, 6> TBNum;
+    std::array<ClickLabel*, 12> Lb;
+    FocusRing* focusRing;
+};
+Controls ui(frmVorel& w);
+EntryScreen& entry(frmVorel& w);
+ArchiveScreen& view(frmVorel& w);
 
 // A draw to type: wheel w, position p holds (w * 7 + p * 3) % 90 + 1, distinct within a wheel.
 WheelNumbers typedNumbers();

@@ -9,6 +9,7 @@
 // buttons on teal) show the focus faintly or not at all: the ring shows it the same way on all.
 // It lies over the controls and lets every click through.
 class FocusRing final : public QWidget {
+    Q_OBJECT
 public:
     explicit FocusRing(QWidget* window);
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/palettes.h"
+#include "widgets/palettes.h"
 
 #include <QWidget>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/outside_destroy.h"
+#include "widgets/outside_destroy.h"
 
 #include <QByteArray>
 #include <QWidget>

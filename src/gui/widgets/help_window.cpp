@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/help_window.h"
+#include "widgets/help_window.h"
 
-#include "window/app_icon.h"
+#include "widgets/app_icon.h"
 
 #include <QTextBrowser>
 #include <QUrl>

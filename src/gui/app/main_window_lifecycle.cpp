@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, shut-down and the remembered window geometry.
+#include "app/main_window.h"
+
 #include "archive/archive_check.h"
 #include "archive/archive_loader.h"
-#include "archive/constant_tables.h"
 #include "archive/file_store.h"
 #include "grid/twips.h"
 #include "settings/settings_store.h"
 #include "settings/window_geometry.h"
+#include "flows/import_flow.h"
 #include "text/check_texts.h"
-#include "window/frm_vorel.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -44,24 +44,13 @@ QList<QRect> availableScreens() {
 
 bool frmVorel::Form_Load() {
     try {
-        ScreenSubMode = 0;
-        ScreenMode = Screen::MainMenu;
-        ImportState = 0;
-        Combo1->clear();
-        for (int code = 0; code < DayAbbrevCount; ++code)
-            Combo1->addItem(DayAbbrev(code));
-        Combo1->setCurrentIndex(0);
-        Combo1->hide();
         applyStoredGeometry();
-        if (!DataPath.endsWith(u'/'))
-            DataPath += u'/';
-        Form_Resize();
         loadAtStartUp();
         ShowMainMenu();
         if (!services_.fileToImport.isEmpty())
             QTimer::singleShot(0, this, [this] {
-                if (ScreenMode == Screen::MainMenu)
-                    ImportDroppedFile(services_.fileToImport);
+                if (screen_ == Screen::MainMenu)
+                    importing_->ImportDroppedFile(services_.fileToImport);
             });
         return true;
     } catch (const std::bad_alloc&) {
@@ -138,18 +127,18 @@ QRect frmVorel::outerGeometry() const {
 // Whatever the check of the files finds is said once, with what mends it.
 void frmVorel::loadAtStartUp() {
     std::vector<ArchiveProblem> problems;
-    const int error = LoadCheckedArchive(files(), archive, problems);
+    const int error = LoadCheckedArchive(files(), archive_, problems);
     const bool firstStart = !services_.archiveExpected &&
                             (error == ErrorNumber::FileNotFound || error == ErrorNumber::PathNotFound);
     if (!problems.empty())
         showMessage(Messages::archiveProblems(CheckText::startupProblems(problems), HasDamage(problems)));
     else if (error && !firstStart)
-        showMessage(Messages::loadError(error, DataPath));
+        showMessage(Messages::loadError(error, dataPath_));
 }
 
 void frmVorel::LoadArchiveReporting() {
-    if (const int error = LoadArchive(files(), archive))
-        showMessage(Messages::loadError(error, DataPath));
+    if (const int error = LoadArchive(files(), archive_))
+        showMessage(Messages::loadError(error, dataPath_));
 }
 
 void frmVorel::Form_Unload() {
@@ -164,12 +153,5 @@ void frmVorel::Form_Unload() {
 void frmVorel::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept();
-    services_.endProgram(0);
-}
-
-void frmVorel::But4_Click() {
-    if (ScreenMode != Screen::MainMenu)
-        return;
-    Form_Unload();
     services_.endProgram(0);
 }

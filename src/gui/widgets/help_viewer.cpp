@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/help_viewer.h"
+#include "widgets/help_viewer.h"
 
 #include "text/help_file.h"
-#include "window/help_window.h"
+#include "widgets/help_window.h"
 
 HelpWindowViewer::~HelpWindowViewer() {
     delete window_;

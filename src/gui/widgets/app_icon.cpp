@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/app_icon.h"
+#include "widgets/app_icon.h"
 
 #include "app_icon_pngs.h"
 

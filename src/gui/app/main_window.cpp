@@ -1,0 +1,353 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window as built: the button row over the screens, what each button does on each screen, and
+// the routing of keys, drops and the screens' requests.
+#include "app/main_window.h"
+
+#include "archive/file_store.h"
+#include "calendar/draw_date.h"
+#include "flows/import_flow.h"
+#include "grid/twips.h"
+#include "paste/paste_analysis.h"
+#include "screens/archive_screen.h"
+#include "screens/entry_screen.h"
+#include "screens/menu_screen.h"
+#include "screens/paste_screen.h"
+#include "text/help_file.h"
+#include "views/focus_ring.h"
+#include "widgets/app_icon.h"
+#include "widgets/fonts.h"
+#include "widgets/help_viewer.h"
+#include "widgets/message_boxes.h"
+#include "widgets/palettes.h"
+#include "widgets/placing.h"
+
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace {
+
+// The one local file a drag carries, or nothing.
+QString droppedFile(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().first().isLocalFile())
+        return {};
+    return data->urls().first().toLocalFile();
+}
+
+} // namespace
+
+frmVorel::frmVorel(Services services, QWidget* parent)
+    : QWidget(parent), services_(std::move(services)), dataPath_(services_.dataPath),
+      saving_({.messages = services_.messages,
+               .files = [this]() -> FileStore& { return files(); },
+               .today = services_.today,
+               .endProgram = services_.endProgram}) {
+    if (!dataPath_.endsWith(u'/'))
+        dataPath_ += u'/';
+    importing_ = new ImportFlow({.messages = services_.messages,
+                                 .files = [this]() -> FileStore& { return files(); },
+                                 .dataPath = dataPath_,
+                                 .settings = services_.settings,
+                                 .window = this},
+                                this);
+    setWindowTitle(WindowCaption);
+    setWindowIcon(AppIcon());
+    setAcceptDrops(true); // the official results file, dropped on the main menu
+    SetTealBackground(this);
+    setFont(SansFont(8.25, true));
+    resize(px(8835), px(5295));
+    // The entry screen's controls end at the wheel scroll bar; smaller, they would be cut.
+    setMinimumSize(px(8280), px(4440));
+    buildScreens();
+    buildButtons();
+    connectControls();
+    focusRing = new FocusRing(this);
+    setTabOrder();
+    go(Screen::MainMenu);
+}
+
+frmVorel::~frmVorel() = default;
+
+// Each screen covers the window; the button row lies over the top of it.
+void frmVorel::buildScreens() {
+    menu_ = new MenuScreen(this);
+    entry_ = new EntryScreen(
+        archive_, [this] { refuseInput(); }, this);
+    archiveView_ = new ArchiveScreen(archive_, this);
+    paste_ = new PasteScreen(archive_, this);
+    for (QWidget* page : std::initializer_list<QWidget*>{menu_, entry_, archiveView_, paste_}) {
+        page->setGeometry(rect());
+        page->hide();
+    }
+}
+
+void frmVorel::buildButtons() {
+    const QFont buttonFont = SansFont(8.25);
+    for (int i = 1; i <= 4; ++i) {
+        But[std::size_t(i)] = makeButton(this, QString(), 60 + (i - 1) * 1600, 1540, buttonFont);
+        But[std::size_t(i)]->setObjectName(QStringLiteral("But") + QString::number(i));
+    }
+    // In the place of the third and fourth buttons, which the paste screen does not show.
+    butDownload = makeButton(this, DownloadCaption, 3260, 3140, buttonFont);
+    butDownload->setObjectName(QStringLiteral("butDownload"));
+    butHelp = makeButton(this, QStringLiteral("?"), 7860, 360, SansFont(9.75));
+    butHelp->setObjectName(QStringLiteral("butHelp"));
+    for (QPushButton* button : {But[1], But[2], But[3], But[4], butDownload})
+        SetLightPalette(button, QPalette::Button, ButtonTeal);
+    SetLightPalette(butHelp);
+}
+
+void frmVorel::connectControls() {
+    for (int i = 1; i <= 4; ++i)
+        connect(But[std::size_t(i)], &QPushButton::clicked, this, [this, i] { buttonClicked(i); });
+    connect(butHelp, &QPushButton::clicked, this, &frmVorel::butHelp_Click);
+    connect(butDownload, &QPushButton::clicked, this, &frmVorel::download);
+    // F5 downloads from the main menu and the paste screen.
+    connect(new QShortcut(QKeySequence(Qt::Key_F5), this), &QShortcut::activated, this, &frmVorel::download);
+    // F1 opens the help as "?" does, whichever control has the focus.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            &frmVorel::butHelp_Click);
+    connect(entry_, &EntryScreen::committed, this, &frmVorel::CommitEditedDraw);
+    connect(archiveView_, &ArchiveScreen::deleteLastRequested, this, &frmVorel::deleteTheLastDraw);
+    connect(paste_, &PasteScreen::analysed, this, &frmVorel::openPastedDraw);
+    connect(importing_, &ImportFlow::archiveWritten, this, [this] {
+        LoadArchiveReporting();
+        ShowMainMenu();
+    });
+}
+
+// The focus chain as the screens give it, around the button row; controls of the screens not
+// shown are skipped by the chain itself.
+void frmVorel::setTabOrder() {
+    const TabStops entry = entry_->tabStops();
+    const TabStops view = archiveView_->tabStops();
+    const TabStops paste = paste_->tabStops();
+    const QList<QWidget*> order =
+        entry.beforeButtons + QList<QWidget*>{But[1], But[2], But[3], But[4], butDownload} +
+        entry.afterButtons + view.afterButtons + QList<QWidget*>{butHelp} + paste.afterHelp + entry.afterHelp;
+    for (int i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order.at(i - 1), order.at(i));
+}
+
+void frmVorel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    for (QWidget* page : std::initializer_list<QWidget*>{menu_, entry_, archiveView_, paste_})
+        page->setGeometry(rect());
+    const int x1 = 4860 + 1540 + 60;
+    const int x2 = std::max(twips(width()) - 360 - 60, x1); // never over "Esci"
+    place(butHelp, x2, 60, 360, 360);
+}
+
+// Shows one screen and fills the button row as it has it.
+void frmVorel::go(Screen screen) {
+    screen_ = screen;
+    QWidget* pages[] = {menu_, entry_, archiveView_, paste_};
+    for (QWidget* page : pages)
+        if (page != pages[int(screen)])
+            page->hide();
+    pages[int(screen)]->show();
+    const ButtonRow& row = ButtonsOf(screen);
+    for (int i = 1; i <= 4; ++i) {
+        QPushButton* button = But[std::size_t(i)];
+        const bool shown = row.actions[std::size_t(i - 1)] != Action::None;
+        if (shown)
+            button->setText(row.captions[std::size_t(i - 1)]);
+        button->setVisible(shown);
+    }
+    butDownload->setVisible(row.download);
+    But[1]->setDefault(row.enterPressesFirst);
+}
+
+void frmVorel::ShowMainMenu() {
+    go(Screen::MainMenu);
+}
+
+void frmVorel::ShowArchiveView() {
+    go(Screen::ArchiveView);
+    archiveView_->ShowArchiveView();
+}
+
+void frmVorel::AgDalFile() {
+    go(Screen::Paste);
+    paste_->AgDalFile();
+}
+
+void frmVorel::showEntry(EntryMode mode, int p, const EditBuffer& pasted) {
+    go(Screen::Entry);
+    // The track of the archive view's bar moves one draw once the entry screen has been opened:
+    // the two screens once shared one bar, and people know it so.
+    archiveView_->setTrackStep(1);
+    entry_->ShowDrawPanel(mode, p, pasted);
+}
+
+void frmVorel::buttonClicked(int index) {
+    perform(ButtonsOf(screen_).actions[std::size_t(index - 1)]);
+}
+
+void frmVorel::perform(Action action) {
+    switch (action) {
+    case Action::NewDraw:
+        showEntry(EntryMode::NewDraw, archive_.DrawCount());
+        break;
+    case Action::Paste:
+        AgDalFile();
+        break;
+    case Action::ArchiveView:
+        ShowArchiveView();
+        break;
+    case Action::Exit:
+        Form_Unload();
+        services_.endProgram(0);
+        break;
+    case Action::Commit:
+        entry_->CommitEditedDraw();
+        break;
+    case Action::Back:
+        if (BackFrom(screen_, entry_->mode()) == Screen::ArchiveView)
+            ShowArchiveView();
+        else
+            ShowMainMenu();
+        break;
+    case Action::Correct:
+        askToCorrect();
+        break;
+    case Action::Sort:
+        archiveView_->toggleSorted();
+        break;
+    case Action::Elabora:
+        paste_->Elabora();
+        break;
+    case Action::None:
+        break;
+    }
+}
+
+// "Correggi": the draw in the top row, after a question naming it.
+void frmVorel::askToCorrect() {
+    const int draw = archiveView_->CurrentDraw();
+    if (archive_.DrawCount() == 0)
+        return; // an empty archive has no draw to correct
+    if (showMessage(Messages::correctionQuestion(FormatDrawDate(archive_, draw))) == MsgAnswer::Cancel) {
+        archiveView_->DrawGrid();
+        return;
+    }
+    showEntry(EntryMode::Correction, draw - 1);
+}
+
+void frmVorel::butHelp_Click() {
+    const QString failure =
+        services_.help->showHelp(HelpFilePath(services_.programPath), HelpKeyword(screen_));
+    if (!failure.isEmpty())
+        showMessage(Messages::helpFailure(failure));
+}
+
+void frmVorel::download() {
+    if (Downloads(screen_))
+        importing_->DownloadLatestResults();
+}
+
+// Enter and Escape that no control used press the default and the cancel button.
+void frmVorel::keyPressEvent(QKeyEvent* event) {
+    const ButtonRow& row = ButtonsOf(screen_);
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && row.enterPressesFirst) {
+        But[1]->click();
+        return;
+    }
+    if (key == Qt::Key_Escape && row.escapePressesSecond) {
+        But[2]->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// The draw the entry screen asks to save: the rules, the question, the write; then the main menu.
+void frmVorel::CommitEditedDraw(const EditBuffer& draw) {
+    const int d = entry_->CurrentDraw() + 1;
+    switch (saving_.refusedByTheRules(archive_, d, draw)) {
+    case RuleField::None:
+        break;
+    case RuleField::Date:
+        entry_->selectDate();
+        return;
+    case RuleField::Weekday:
+        entry_->selectWeekday();
+        return;
+    case RuleField::Numbers:
+        return;
+    }
+    if (saving_.save(archive_, d, draw, !IsCorrection(entry_->mode())) == WriteOutcome::Kept)
+        return;
+    LoadArchiveReporting();
+    ShowMainMenu();
+}
+
+// The Delete key in the archive view; the view then shows the new last draw.
+void frmVorel::deleteTheLastDraw() {
+    const WriteOutcome outcome = saving_.deleteLast(archive_, archiveView_->CurrentDraw());
+    if (outcome == WriteOutcome::Kept)
+        return;
+    LoadArchiveReporting();
+    if (outcome == WriteOutcome::Written)
+        ShowArchiveView();
+    else
+        ShowMainMenu();
+}
+
+// What Elabora found: its box, if it has one; then a new draw opens as the next one, and a draw that
+// differs from the stored one opens its correction.
+void frmVorel::openPastedDraw(const PasteAnalysis& analysis) {
+    if (analysis.hasMessage && showMessage(analysis.message) == MsgAnswer::Cancel)
+        return;
+    if (!analysis.opensEntry())
+        return;
+    EditBuffer pasted;
+    pasted.EditNumbers = analysis.EditNumbers;
+    pasted.EditDate = analysis.EditDate;
+    if (analysis.outcome != PasteOutcome::NewDraw) {
+        showEntry(EntryMode::PastedCorrection, analysis.draw - 1, pasted);
+        return;
+    }
+    pasted.CurrentWeekday = qint16(analysis.newDrawWeekday);
+    showEntry(EntryMode::PastedNew, archive_.DrawCount(), pasted);
+}
+
+// A file may be dragged onto any screen; only the main menu takes it, and the others say so.
+void frmVorel::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmVorel::dropEvent(QDropEvent* event) {
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    if (screen_ != Screen::MainMenu)
+        showMessage(Messages::importOnlyOnTheMainMenu());
+    else
+        importing_->ImportDroppedFile(path);
+}
+
+MsgAnswer frmVorel::showMessage(const MessageRequest& request) {
+    return services_.messages->show(request);
+}
+
+FileStore& frmVorel::files() {
+    if (services_.files)
+        return *services_.files;
+    if (!diskFiles_)
+        diskFiles_ = std::make_unique<DiskFileStore>(dataPath_, !services_.archiveExpected);
+    return *diskFiles_;
+}
+
+void frmVorel::refuseInput() {
+    if (services_.beep)
+        services_.beep();
+    else
+        QApplication::beep();
+}

@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/navigation.h"
+#include "archive/archive.h"
+#include "archive/edit_buffer.h"
+#include "flows/save_draw.h"
+#include "text/messages.h"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+class ArchiveScreen;
+class EntryScreen;
+class FileStore;
+class FocusRing;
+class HelpViewer;
+class ImportFlow;
+class MenuScreen;
+class MessageBoxes;
+class PasteScreen;
+class QPushButton;
+class SettingsStore;
+struct PasteAnalysis;
+
+// The one window of the program: the row of buttons the current screen fills, the four screens of
+// which one shows at a time, and what connects them: the archive they show, the boxes, the flows
+// that write, the help. Start-up, shut-down and the remembered geometry are its own.
+class frmVorel : public QWidget {
+    Q_OBJECT
+public:
+    // What the window needs from outside, so that tests can stand in for every part of it.
+    struct Services {
+        MessageBoxes* messages = nullptr;
+        HelpViewer* help = nullptr;
+        SettingsStore* settings = nullptr;
+        // Ends the program at once with the given status (Esci, failed start-up, failed save).
+        std::function<void(int)> endProgram;
+        QString dataPath; // the folder of the data files, ending in "/"
+        // False on a first start in the per-user folder: no archive yet is no error, and the
+        // folder is made when the first draw is saved.
+        bool archiveExpected = true;
+        QString programPath; // the program's folder, ending in "/": the help file lives there
+        // Where the data files are read and written; none: the folder DataPath on disk.
+        FileStore* files = nullptr;
+        // The window frame's margins; none: as the window system reports them.
+        std::function<QMargins()> frameMargins;
+        // A file named on the command line: offered for import, as a dropped one, once the window is up.
+        QString fileToImport;
+        // Today's date, after which no draw may be dated; none: the computer's.
+        std::function<QDate()> today;
+        // Tells the user that a key or an edit was refused; none: the desktop's beep.
+        std::function<void()> beep;
+    };
+
+    explicit frmVorel(Services services, QWidget* parent = nullptr);
+    ~frmVorel() override;
+
+    // Start-up and shut-down.
+    bool Form_Load(); // false when start-up failed and the program has been ended
+    void Form_Unload();
+
+    // The screens.
+    void ShowMainMenu();
+    void ShowArchiveView();
+    void AgDalFile();
+    // The entry screen at draw p + 1 (p: the draw before it), for the given reason.
+    void showEntry(EntryMode mode, int p, const EditBuffer& pasted = {});
+    Screen currentScreen() const { return screen_; }
+    const Archive& archive() const { return archive_; }
+    const QString& DataPath() const { return dataPath_; }
+
+    // Loads the archive from DataPath, reporting a failure in its "Errore" box.
+    void LoadArchiveReporting();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void buildScreens();
+    void buildButtons();
+    void connectControls();
+    void setTabOrder();
+    void go(Screen screen);
+    void buttonClicked(int index);
+    void perform(Action action);
+    void askToCorrect();
+    void butHelp_Click();
+    void download();
+    void CommitEditedDraw(const EditBuffer& draw);
+    void deleteTheLastDraw();
+    void openPastedDraw(const PasteAnalysis& analysis);
+    void applyStoredGeometry();
+    void loadAtStartUp();
+    void fitWantedOuterSize();
+    QMargins frameMargins() const;
+    QRect outerGeometry() const;
+    MsgAnswer showMessage(const MessageRequest& request);
+    FileStore& files();
+    void refuseInput();
+
+    Services services_;
+    QString dataPath_;
+    Archive archive_;
+    Screen screen_ = Screen::MainMenu;
+    // The stored outer size, until the window frame is first known.
+    QSize wantedOuterSize_;
+    std::unique_ptr<FileStore> diskFiles_;
+    SaveDraw saving_;
+    ImportFlow* importing_;
+
+    MenuScreen* menu_;
+    EntryScreen* entry_;
+    ArchiveScreen* archiveView_;
+    PasteScreen* paste_;
+    std::array<QPushButton*, 5> But{}; // But1..But4, slot 0 unused
+    QPushButton* butDownload;          // on the paste screen
+    QPushButton* butHelp;
+    FocusRing* focusRing; // shows which control has the focus, whatever the control's own look
+};

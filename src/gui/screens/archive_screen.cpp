@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The archive grid: its size, its painting, the two scroll bars and the navigation keys.
+#include "screens/archive_screen.h"
+
+#include "grid/grid_keys.h"
+#include "grid/grid_metrics.h"
+#include "grid/twips.h"
+#include "views/grid_view.h"
+#include "views/picture_box.h"
+#include "widgets/fonts.h"
+#include "widgets/palettes.h"
+#include "widgets/placing.h"
+
+#include <QKeyEvent>
+#include <QScrollBar>
+
+namespace {
+
+TwipsRect twipsRectOf(const QRect& pixels) {
+    return {float(twips(pixels.x())), float(twips(pixels.y())), float(twips(pixels.width())),
+            float(twips(pixels.height()))};
+}
+
+void placeTwips(QWidget* control, const TwipsRect& r) {
+    control->setGeometry(px(r.left), px(r.top), px(r.width), px(r.height));
+}
+
+} // namespace
+
+ArchiveScreen::ArchiveScreen(const Archive& archive, QWidget* parent) : QWidget(parent), archive_(archive) {
+    buildControls();
+    connect(HScrl, &QScrollBar::valueChanged, this, &ArchiveScreen::HScrl_Change);
+    connect(VScrl, &QScrollBar::valueChanged, this, &ArchiveScreen::VScrl_Change);
+    connect(Picture1, &PictureBox::keyDown, this, &ArchiveScreen::Picture1_KeyDown);
+}
+
+void ArchiveScreen::buildControls() {
+    Picture1 = new PictureBox(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Picture1->setLineWidth(2); // the inner size is 60 twips less than the outer
+    place(Picture1, 0, 480, 8635, 4452);
+    Picture1->setFont(MonoFont(10.5));
+    Picture1->surface().setFont(MonoFont(10.5));
+    Picture1->surface().setBackground(Teal);
+    Picture1->setFocusPolicy(Qt::StrongFocus);
+    SetTealBackground(Picture1);
+
+    HScrl = new QScrollBar(Qt::Horizontal, this);
+    HScrl->setObjectName(QStringLiteral("HScrl"));
+    place(HScrl, 120, 4080, 8100, 240);
+    HScrl->setRange(1, 11);
+    HScrl->setSingleStep(1);
+    HScrl->setPageStep(1);
+    VScrl = new QScrollBar(Qt::Vertical, this);
+    VScrl->setObjectName(QStringLiteral("VScrl"));
+    place(VScrl, 2820, 3060, 240, 480);
+    VScrl->setRange(1, 1);
+    VScrl->setSingleStep(1);
+    VScrl->setPageStep(GridPageStep);
+    for (QScrollBar* bar : {HScrl, VScrl}) {
+        SetLightPalette(bar);
+        bar->setTracking(false); // the grid follows a dragged thumb only when it is let go
+        bar->setFocusPolicy(Qt::StrongFocus);
+        bar->installEventFilter(this);
+    }
+}
+
+TabStops ArchiveScreen::tabStops() const {
+    return {{}, {VScrl, HScrl, Picture1}, {}};
+}
+
+void ArchiveScreen::setTrackStep(int draws) {
+    VScrl->setPageStep(draws);
+}
+
+void ArchiveScreen::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    place(Picture1, 0, 480, twips(width()), std::max(twips(height()) - 480, 0));
+    if (isVisible()) {
+        PostaviPregled1();
+        DrawGrid();
+    }
+}
+
+void ArchiveScreen::ShowArchiveView() {
+    Picture1->surface().clear();
+    Picture1->refresh();
+    VScrl->setRange(1, std::max<int>(archive_.DrawCount(), 1));
+    PostaviPregled1();
+    gridFirstColumn_ = 1;
+    HScrl->setValue(1);
+    // Opens with the last draw in the bottom row; a short archive opens at draw 1.
+    currentDraw_ = std::max(archive_.DrawCount() - gridRows_ + 2, 1);
+    VScrl->setValue(currentDraw_);
+    sorted_ = false;
+    DrawGrid();
+}
+
+void ArchiveScreen::PostaviPregled1() {
+    GridMetricsInput in;
+    in.picture = twipsRectOf(Picture1->geometry());
+    in.scaleWidth = float(twips(Picture1->contentsRect().width()));
+    in.scaleHeight = float(twips(Picture1->contentsRect().height()));
+    in.hScrollHeight = float(twips(HScrl->height()));
+    in.cellWidth = float(Picture1->surface().textWidth(QStringLiteral("Z")));
+    in.cellHeight = float(Picture1->surface().textHeight());
+    const GridMetrics m = ComputeGridMetrics(in);
+    placeTwips(VScrl, m.vScroll);
+    placeTwips(HScrl, m.hScroll);
+    gridRows_ = m.GridRows;
+    gridVisibleWheels_ = m.GridVisibleWheels;
+}
+
+void ArchiveScreen::DrawGrid() {
+    currentDraw_ = std::max(std::min<int>(VScrl->value(), archive_.DrawCount()), 1);
+    const GridState state{currentDraw_, gridRows_, gridFirstColumn_, gridVisibleWheels_, sorted_};
+    PaintGrid(Picture1->surface(), archive_, state);
+    Picture1->refresh();
+    Picture1->setFocus();
+}
+
+void ArchiveScreen::toggleSorted() {
+    sorted_ = !sorted_;
+    DrawGrid();
+}
+
+void ArchiveScreen::HScrl_Change() {
+    gridFirstColumn_ = HScrl->value();
+    DrawGrid();
+}
+
+void ArchiveScreen::VScrl_Change() {
+    currentDraw_ = VScrl->value();
+    DrawGrid();
+}
+
+void ArchiveScreen::Picture1_KeyDown(int& keyCode, int& shift) {
+    if (keyCode == VirtualKey::Delete && shift == 0) {
+        keyCode = 0;
+        Q_EMIT deleteLastRequested();
+        return;
+    }
+    const GridBars before{VScrl->value(), HScrl->value()};
+    const GridBars after = GridKeyEffect(keyCode, shift, before, archive_.DrawCount());
+    VScrl->setValue(after.vertical); // a change repaints the grid at once
+    HScrl->setValue(after.horizontal);
+    keyCode = 0;
+    shift = 0;
+    Picture1->setFocus();
+}
+
+// Keys pressed on the scroll bars go to the grid first, as the grid's own keys.
+bool ArchiveScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || (watched != HScrl && watched != VScrl))
+        return QWidget::eventFilter(watched, event);
+    auto* keyEvent = static_cast<QKeyEvent*>(event);
+    const int key = keyEvent->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape)
+        return false;
+    int keyCode = VirtualKeyCode(key);
+    int shift = ModifierMask(keyEvent->modifiers());
+    const int original = keyCode;
+    Picture1_KeyDown(keyCode, shift);
+    return original != 0 && keyCode == 0;
+}

@@ -1,0 +1,407 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The entry screen: the draw panel, the date and number fields, their keys and the wheel shown.
+#include "screens/entry_screen.h"
+
+#include "archive/constant_tables.h"
+#include "calendar/draw_date.h"
+#include "editor/entry_text.h"
+#include "grid/grid_keys.h"
+#include "grid/panel_text.h"
+#include "grid/twips.h"
+#include "views/picture_box.h"
+#include "widgets/click_label.h"
+#include "widgets/fonts.h"
+#include "widgets/palettes.h"
+#include "widgets/placing.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTimer>
+
+namespace {
+
+const QColor White(255, 255, 255);
+
+QString wheelCaption(int wheel) {
+    return QStringLiteral("Ruota ") + WheelCode(wheel);
+}
+
+} // namespace
+
+EntryScreen::EntryScreen(const Archive& archive, std::function<void()> refuse, QWidget* parent)
+    : QWidget(parent), archive_(archive), refuse_(std::move(refuse)) {
+    buildPicture();
+    buildFields();
+    connectFields();
+}
+
+// The picture the screen draws on, and inside it the weekday list, the draw panel, the captions
+// and the wheel labels.
+void EntryScreen::buildPicture() {
+    Picture1 = new PictureBox(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Picture1->setLineWidth(2);
+    place(Picture1, 0, 480, 8635, 4452);
+    Picture1->setFont(MonoFont(10.5));
+    Picture1->surface().setFont(MonoFont(10.5));
+    Picture1->surface().setBackground(Teal);
+    Picture1->setFocusPolicy(Qt::StrongFocus);
+    SetTealBackground(Picture1);
+
+    Combo1 = new QComboBox(Picture1);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    placeInside(Picture1, Combo1, 120, 600, 855, 315);
+    SetLightPalette(Combo1);
+    // The open list is a window of its own, which does not take the box's colours.
+    SetLightPalette(Combo1->view());
+    SetLightPalette(Combo1->view()->window());
+    for (int code = 0; code < DayAbbrevCount; ++code)
+        Combo1->addItem(DayAbbrev(code));
+    Pic1 = new PictureBox(Picture1);
+    Pic1->setObjectName(QStringLiteral("Pic1"));
+    placeInside(Picture1, Pic1, 5860, 0, 2420, 3366);
+    Pic1->surface().setFont(MonoFont(10.5, true));
+    Pic1->surface().setBackground(Teal);
+    Pic1->surface().setColor(palette().color(QPalette::WindowText));
+    SetTealBackground(Pic1);
+    Pic1->setFocusPolicy(Qt::TabFocus);
+    LTG = makeLabel(Picture1, QStringLiteral("Giorno"), 120, 380, 648, 240);
+    LTD = makeLabel(Picture1, QStringLiteral("Data"), 120, 1100, 432, 240);
+    LTE = makeLabel(Picture1, QStringLiteral("Estrazione N."), 120, 1800, 1455, 255);
+    LTE1 = makeLabel(Picture1, QString(), 120, 2040, 855, 255);
+    LTE1->setFont(MonoFont(11.25));
+    LTR = makeLabel(Picture1, wheelCaption(1), 120, 2400, 870, 240);
+    const std::pair<QLabel*, const char*> names[] = {
+        {LTG, "LTG"}, {LTD, "LTD"}, {LTE, "LTE"}, {LTE1, "LTE1"}, {LTR, "LTR"}};
+    for (const auto& [label, name] : names)
+        label->setObjectName(QString::fromLatin1(name));
+    for (int k = 1; k <= AllWheels; ++k) {
+        auto* label = new ClickLabel(QStringLiteral("Label") + QString::number(k), Picture1);
+        label->setObjectName(QStringLiteral("Lb") + QString::number(k));
+        placeInside(Picture1, label, 3480, WheelLabelTop(k), k == 5 ? 2175 : 2172, 255);
+        label->setFont(MonoFont(10.5));
+        SetTealBackground(label);
+        Lb[std::size_t(k)] = label;
+    }
+}
+
+void EntryScreen::buildFields() {
+    const int dateLefts[] = {0, 120, 648, 1188};
+    for (int i = 1; i <= 3; ++i) {
+        TBData[std::size_t(i)] = makeTextBox(this, dateLefts[i], 1820);
+        TBData[std::size_t(i)]->setObjectName(QStringLiteral("TBData") + QString::number(i));
+    }
+    const int numberLefts[] = {0, 106, 648, 1188, 1728, 2268};
+    for (int j = 1; j <= 5; ++j) {
+        TBNum[std::size_t(j)] = makeTextBox(this, numberLefts[j], 3120);
+        TBNum[std::size_t(j)]->setObjectName(QStringLiteral("TBNum") + QString::number(j));
+    }
+    VScrl = new QScrollBar(Qt::Vertical, this);
+    VScrl->setObjectName(QStringLiteral("VScrl"));
+    place(VScrl, 2820, 3060, 240, 480);
+    VScrl->setRange(1, 1);
+    VScrl->setSingleStep(1);
+    VScrl->setPageStep(1);
+    SetLightPalette(VScrl);
+    VScrl->setTracking(false);
+    VScrl->setFocusPolicy(Qt::StrongFocus);
+}
+
+void EntryScreen::connectFields() {
+    connect(VScrl, &QScrollBar::valueChanged, this, &EntryScreen::VScrl_Change);
+    for (int k = 1; k <= AllWheels; ++k)
+        connect(Lb[std::size_t(k)], &ClickLabel::clicked, this, [this, k] { Lb_Click(k); });
+    // A user's change is judged first (textEdited comes before textChanged); then the field's
+    // text, whatever it is now, is what the next change is judged against.
+    for (int i = 1; i <= 5; ++i) {
+        for (QLineEdit* field : {TBNum[std::size_t(i)], i <= 3 ? TBData[std::size_t(i)] : nullptr}) {
+            if (!field)
+                continue;
+            connect(field, &QLineEdit::textEdited, this, [this, field] {
+                programValues_.remove(field);
+                judgeFieldEdit(field);
+            });
+            field->installEventFilter(this);
+            connect(field, &QLineEdit::textChanged, this,
+                    [this, field] { fieldTexts_[field] = field->text(); });
+        }
+    }
+}
+
+TabStops EntryScreen::tabStops() const {
+    return {{TBData[1], TBData[2], TBData[3], TBNum[1], TBNum[2], TBNum[3], TBNum[4], TBNum[5]},
+            {VScrl, Picture1},
+            {Pic1, Combo1}};
+}
+
+void EntryScreen::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    place(Picture1, 0, 480, twips(width()), std::max(twips(height()) - 480, 0));
+}
+
+void EntryScreen::setWheelLabelBold(int wheel, bool bold) {
+    if (wheel < 1 || wheel > AllWheels)
+        return;
+    QFont font = Lb[std::size_t(wheel)]->font();
+    font.setBold(bold);
+    Lb[std::size_t(wheel)]->setFont(font);
+}
+
+void EntryScreen::ShowEntryScreen() {
+    Picture1->surface().clear();
+    Picture1->refresh();
+    for (int k = 1; k <= AllWheels; ++k)
+        setWheelLabelBold(k, false);
+    editWheel_ = 1;
+    setWheelLabelBold(1, true);
+    LTR->setText(wheelCaption(editWheel_));
+    // The bar is set up with its signals held, so that no change of its value switches the wheel.
+    {
+        const QSignalBlocker hold(VScrl);
+        VScrl->setRange(1, WheelCountOfDraw(currentDraw_ + 1));
+        VScrl->setValue(1);
+    }
+    TBNum[1]->setFocus();
+}
+
+void EntryScreen::ShowDrawPanel(EntryMode mode, int p, const EditBuffer& pasted) {
+    mode_ = mode;
+    edit_ = IsPasted(mode) ? pasted : EditBuffer{};
+    currentDraw_ = p;
+    ShowEntryScreen();
+    Pic1->surface().clear();
+    Pic1->refresh();
+    // A new draw's weekday is the one read from a pasted text, or none.
+    const qint16 weekday =
+        p == archive_.DrawCount() ? pasted.CurrentWeekday : GetDrawWeekday(archive_, p + 1).code;
+    edit_.CurrentWeekday = weekday;
+    Combo1->setCurrentIndex(std::clamp<int>(weekday, 0, 7));
+    LTE1->setText(DrawNumberText(p + 1));
+    const int k = IsCorrection(mode) ? p + 1 : p;
+    if (k != 0)
+        printDrawPanel(k);
+    fillEntryFields(p);
+}
+
+// The draw the new or corrected one is compared with, each wheel level with its label.
+void EntryScreen::printDrawPanel(int k) {
+    PrintSurface& panel = Pic1->surface();
+    const QColor text = panel.color();
+    panel.print(PanelTitle(IsCorrection(mode_)));
+    panel.newLine();
+    const DrawWeekdayInfo weekday = GetDrawWeekday(archive_, k);
+    edit_.CurrentWeekday = weekday.code;
+    panel.print(PanelDateLine(weekday.abbrev, FormatDrawDate(archive_, k)));
+    panel.newLine();
+    const bool highlight = mode_ == EntryMode::PastedCorrection;
+    const WheelNumbers stored = archive_.drawWheels(k);
+    for (int i = 1; i <= WheelCountOfDraw(k); ++i) {
+        panel.currentX = 0;
+        panel.currentY = WheelLabelTop(i);
+        for (const PanelPiece& piece :
+             PanelWheelLine(stored[std::size_t(i)], edit_.EditNumbers[std::size_t(i)], highlight)) {
+            panel.setColor(piece.white ? White : text);
+            panel.print(piece.text);
+        }
+        panel.setColor(text);
+        panel.newLine();
+    }
+    Pic1->refresh();
+}
+
+void EntryScreen::fillEntryFields(int p) {
+    const int wheels = WheelCountOfDraw(p + 1);
+    const bool pasted = IsPasted(mode_);
+    if (p == archive_.DrawCount() && !pasted) {
+        edit_.EditDate = {};
+        for (int i = 1; i <= 3; ++i)
+            putFieldText(TBData[std::size_t(i)], QStringLiteral("0"));
+        for (int w = 1; w <= AllWheels; ++w)
+            Lb[std::size_t(w)]->setText(w <= wheels ? NewDrawLabelText(w) : QString());
+        for (int j = 1; j <= 5; ++j)
+            putFieldText(TBNum[std::size_t(j)], QStringLiteral(" "));
+        return;
+    }
+    const PackedDate stored = archive_.DrawDate(p + 1);
+    const int storedDate[] = {0, stored.day, stored.month, stored.yearCode};
+    for (int i = 1; i <= 3; ++i)
+        putFieldText(TBData[std::size_t(i)],
+                     QString::number(pasted ? edit_.EditDate[std::size_t(i)] : storedDate[i]));
+    if (!pasted)
+        edit_.EditNumbers = archive_.drawWheels(p + 1);
+    for (int w = 1; w <= AllWheels; ++w)
+        Lb[std::size_t(w)]->setText(w <= wheels ? WheelLabelText(w, edit_.EditNumbers[std::size_t(w)])
+                                                : QString());
+    for (int j = 1; j <= 5; ++j)
+        putFieldText(TBNum[std::size_t(j)], QString::number(edit_.EditNumbers[1][std::size_t(j)]));
+}
+
+// The draw as the fields hold it, for the rules and the save.
+void EntryScreen::CommitEditedDraw() {
+    StoreWheelFields();
+    edit_.EditDate = {0, qint16(FieldValue(TBData[1]->text())), qint16(FieldValue(TBData[2]->text())),
+                      qint16(FieldValue(TBData[3]->text()))};
+    edit_.CurrentWeekday = qint16(std::max(Combo1->currentIndex(), 0));
+    Q_EMIT committed(edit_);
+}
+
+void EntryScreen::selectDate() {
+    TBData[1]->setFocus();
+    TBData[1]->selectAll();
+}
+
+void EntryScreen::selectWeekday() {
+    Combo1->setFocus();
+}
+
+void EntryScreen::StoreWheelFields() {
+    auto& numbers = edit_.EditNumbers[std::size_t(editWheel_)];
+    for (int p = 1; p <= 5; ++p)
+        numbers[std::size_t(p)] = qint16(FieldValue(TBNum[std::size_t(p)]->text()));
+    Lb[std::size_t(editWheel_)]->setText(WheelLabelText(editWheel_, numbers));
+    setWheelLabelBold(editWheel_, false);
+}
+
+void EntryScreen::LoadWheelFields() {
+    for (int p = 1; p <= 5; ++p)
+        putFieldText(TBNum[std::size_t(p)],
+                     NumberFieldText(edit_.EditNumbers[std::size_t(editWheel_)][std::size_t(p)]));
+    LTR->setText(wheelCaption(editWheel_));
+    TBNum[1]->setFocus();
+    setWheelLabelBold(editWheel_, true);
+}
+
+void EntryScreen::VScrl_Change() {
+    StoreWheelFields(); // editWheel_ still names the wheel being left
+    editWheel_ = VScrl->value();
+    LoadWheelFields();
+}
+
+void EntryScreen::Lb_Click(int index) {
+    if (index >= 1 && index <= VScrl->maximum())
+        VScrl->setValue(index);
+}
+
+// Enter moves on; digits, Backspace and 127 are typed; every other key is thrown away.
+void EntryScreen::TBData_KeyPress(int index, int& keyAscii) {
+    const FieldKey key = FieldKeyOf(char16_t(keyAscii));
+    if (key == FieldKey::Enter)
+        (index < 3 ? TBData[std::size_t(index + 1)] : TBNum[1])->setFocus();
+    if (key != FieldKey::Typed)
+        keyAscii = 0;
+}
+
+void EntryScreen::TBNum_KeyPress(int index, int& keyAscii) {
+    const FieldKey key = FieldKeyOf(char16_t(keyAscii));
+    if (key == FieldKey::Enter && index < 5)
+        TBNum[std::size_t(index + 1)]->setFocus();
+    else if (key == FieldKey::Enter)
+        moveToNextWheel();
+    if (key != FieldKey::Typed)
+        keyAscii = 0;
+}
+
+void EntryScreen::TBNum_KeyUp(int keyCode, int shift) {
+    if (shift != CtrlMask)
+        return;
+    if (keyCode == VirtualKey::Up && VScrl->value() > 1)
+        VScrl->setValue(VScrl->value() - 1);
+    else if (keyCode == VirtualKey::Down && VScrl->value() < WheelCountOfDraw(currentDraw_ + 1))
+        VScrl->setValue(VScrl->value() + 1);
+}
+
+// Enter in the last number field: the next wheel, or past the last one, the commit button.
+void EntryScreen::moveToNextWheel() {
+    const int next = editWheel_ + 1;
+    const int wheels = WheelCountOfDraw(currentDraw_ + 1);
+    if (next <= wheels) {
+        VScrl->setValue(next);
+        TBNum[1]->setFocus();
+        return;
+    }
+    StoreWheelFields();
+    setWheelLabelBold(wheels, true);
+    TBNum[5]->setFocus();
+}
+
+bool EntryScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn)
+        selectProgramValue(watched);
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
+        return keyInField(watched, static_cast<QKeyEvent*>(event));
+    return QWidget::eventFilter(watched, event);
+}
+
+// Key presses and releases of the date and number fields, as the fields' own handlers see them.
+bool EntryScreen::keyInField(QObject* watched, QKeyEvent* event) {
+    for (int i = 1; i <= 5; ++i) {
+        const bool date = i <= 3 && watched == TBData[std::size_t(i)];
+        if (!date && watched != TBNum[std::size_t(i)])
+            continue;
+        if (event->type() == QEvent::KeyRelease) {
+            if (!date)
+                TBNum_KeyUp(VirtualKeyCode(event->key()), ModifierMask(event->modifiers()));
+            return false;
+        }
+        // Tab moves the focus; keys without a character (arrows, Home, End) move the caret.
+        if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
+            return false;
+        const QString typed = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter
+                                  ? QStringLiteral("\r")
+                                  : event->text();
+        if (typed.isEmpty())
+            return false;
+        int keyAscii = typed.front().unicode();
+        if (date)
+            TBData_KeyPress(i, keyAscii);
+        else
+            TBNum_KeyPress(i, keyAscii);
+        // A sign that cannot go into the field is not dropped without a word.
+        if (keyAscii == 0 && typed.front().isPrint())
+            refuse_();
+        return keyAscii == 0;
+    }
+    return false;
+}
+
+// Runs for every change the user makes to a field, however it came (a key, Shift+Insert, a
+// middle-click, undo), and never for the program's own values: a change that puts in anything
+// but digits, or leaves more than two characters, is undone, the caret back where it was.
+void EntryScreen::judgeFieldEdit(QLineEdit* field) {
+    const QString before = fieldTexts_.value(field);
+    const QString after = field->text();
+    if (FieldEditStands(before, after))
+        return;
+    refuse_();
+    const QString kept = WithoutTrailingBlanks(before);
+    const int caret = field->cursorPosition() - int(after.size() - before.size());
+    field->setText(kept);
+    field->setCursorPosition(std::clamp(caret, 0, int(kept.size())));
+}
+
+// A value the program puts into a field (the zeros of a new draw, a stored or pasted value) is
+// selected whenever the field is entered, so that what the user types replaces it.
+void EntryScreen::putFieldText(QLineEdit* field, const QString& text) {
+    field->setText(text);
+    field->setCursorPosition(0);
+    programValues_.insert(field);
+    if (field->hasFocus())
+        field->selectAll();
+}
+
+// Entered by a click, Tab, Shift+Tab, Enter or the program: the click places the caret after the
+// focus arrives, so the selection waits for it.
+void EntryScreen::selectProgramValue(QObject* watched) {
+    auto* field = qobject_cast<QLineEdit*>(watched);
+    if (!field || !programValues_.contains(field))
+        return;
+    QTimer::singleShot(0, field, [this, field] {
+        if (programValues_.contains(field) && field->hasFocus())
+            field->selectAll();
+    });
+}
