@@ -3,6 +3,7 @@
 // the routing of keys, drops and the screens' requests.
 #include "app/main_window.h"
 
+#include "app/button_bar.h"
 #include "archive/file_store.h"
 #include "calendar/draw_date.h"
 #include "flows/import_flow.h"
@@ -19,14 +20,12 @@
 #include "widgets/help_viewer.h"
 #include "widgets/message_boxes.h"
 #include "widgets/palettes.h"
-#include "widgets/placing.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QPushButton>
 #include <QShortcut>
 
 namespace {
@@ -42,6 +41,7 @@ QString droppedFile(const QMimeData* data) {
 
 frmVorel::frmVorel(Services services, QWidget* parent)
     : QWidget(parent), services_(std::move(services)), dataPath_(services_.dataPath),
+      placement_(*this, *services_.settings, services_.frameMargins),
       saving_({.messages = services_.messages,
                .files = [this]() -> FileStore& { return files(); },
                .today = services_.today,
@@ -63,7 +63,7 @@ frmVorel::frmVorel(Services services, QWidget* parent)
     // The entry screen's controls end at the wheel scroll bar; smaller, they would be cut.
     setMinimumSize(px(8280), px(4440));
     buildScreens();
-    buildButtons();
+    buttons_ = new ButtonBar(this);
     connectControls();
     focusRing = new FocusRing(this);
     setTabOrder();
@@ -85,27 +85,10 @@ void frmVorel::buildScreens() {
     }
 }
 
-void frmVorel::buildButtons() {
-    const QFont buttonFont = SansFont(8.25);
-    for (int i = 1; i <= 4; ++i) {
-        But[std::size_t(i)] = makeButton(this, QString(), 60 + (i - 1) * 1600, 1540, buttonFont);
-        But[std::size_t(i)]->setObjectName(QStringLiteral("But") + QString::number(i));
-    }
-    // In the place of the third and fourth buttons, which the paste screen does not show.
-    butDownload = makeButton(this, DownloadCaption, 3260, 3140, buttonFont);
-    butDownload->setObjectName(QStringLiteral("butDownload"));
-    butHelp = makeButton(this, QStringLiteral("?"), 7860, 360, SansFont(9.75));
-    butHelp->setObjectName(QStringLiteral("butHelp"));
-    for (QPushButton* button : {But[1], But[2], But[3], But[4], butDownload})
-        SetLightPalette(button, QPalette::Button, ButtonTeal);
-    SetLightPalette(butHelp);
-}
-
 void frmVorel::connectControls() {
-    for (int i = 1; i <= 4; ++i)
-        connect(But[std::size_t(i)], &QPushButton::clicked, this, [this, i] { buttonClicked(i); });
-    connect(butHelp, &QPushButton::clicked, this, &frmVorel::butHelp_Click);
-    connect(butDownload, &QPushButton::clicked, this, &frmVorel::download);
+    connect(buttons_, &ButtonBar::pressed, this, &frmVorel::buttonClicked);
+    connect(buttons_, &ButtonBar::helpPressed, this, &frmVorel::butHelp_Click);
+    connect(buttons_, &ButtonBar::downloadPressed, this, &frmVorel::download);
     // F5 downloads from the main menu and the paste screen.
     connect(new QShortcut(QKeySequence(Qt::Key_F5), this), &QShortcut::activated, this, &frmVorel::download);
     // F1 opens the help as "?" does, whichever control has the focus.
@@ -126,9 +109,9 @@ void frmVorel::setTabOrder() {
     const TabStops entry = entry_->tabStops();
     const TabStops view = archiveView_->tabStops();
     const TabStops paste = paste_->tabStops();
-    const QList<QWidget*> order =
-        entry.beforeButtons + QList<QWidget*>{But[1], But[2], But[3], But[4], butDownload} +
-        entry.afterButtons + view.afterButtons + QList<QWidget*>{butHelp} + paste.afterHelp + entry.afterHelp;
+    const QList<QWidget*> order = entry.beforeButtons + buttons_->rowStops() + entry.afterButtons +
+                                  view.afterButtons + QList<QWidget*>{buttons_->help()} + paste.afterHelp +
+                                  entry.afterHelp;
     for (int i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order.at(i - 1), order.at(i));
 }
@@ -137,9 +120,7 @@ void frmVorel::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     for (QWidget* page : std::initializer_list<QWidget*>{menu_, entry_, archiveView_, paste_})
         page->setGeometry(rect());
-    const int x1 = 4860 + 1540 + 60;
-    const int x2 = std::max(twips(width()) - 360 - 60, x1); // never over "Esci"
-    place(butHelp, x2, 60, 360, 360);
+    buttons_->placeHelp(twips(width()));
 }
 
 // Shows one screen and fills the button row as it has it.
@@ -150,16 +131,7 @@ void frmVorel::go(Screen screen) {
         if (page != pages[int(screen)])
             page->hide();
     pages[int(screen)]->show();
-    const ButtonRow& row = ButtonsOf(screen);
-    for (int i = 1; i <= 4; ++i) {
-        QPushButton* button = But[std::size_t(i)];
-        const bool shown = row.actions[std::size_t(i - 1)] != Action::None;
-        if (shown)
-            button->setText(row.captions[std::size_t(i - 1)]);
-        button->setVisible(shown);
-    }
-    butDownload->setVisible(row.download);
-    But[1]->setDefault(row.enterPressesFirst);
+    buttons_->show(ButtonsOf(screen));
 }
 
 void frmVorel::ShowMainMenu() {
@@ -255,11 +227,11 @@ void frmVorel::keyPressEvent(QKeyEvent* event) {
     const ButtonRow& row = ButtonsOf(screen_);
     const int key = event->key();
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && row.enterPressesFirst) {
-        But[1]->click();
+        buttons_->click(1);
         return;
     }
     if (key == Qt::Key_Escape && row.escapePressesSecond) {
-        But[2]->click();
+        buttons_->click(2);
         return;
     }
     QWidget::keyPressEvent(event);
@@ -301,7 +273,8 @@ void frmVorel::deleteTheLastDraw() {
 // What Elabora found: its box, if it has one; then a new draw opens as the next one, and a draw that
 // differs from the stored one opens its correction.
 void frmVorel::openPastedDraw(const PasteAnalysis& analysis) {
-    if (analysis.hasMessage && showMessage(analysis.message) == MsgAnswer::Cancel)
+    const std::optional<MessageRequest> box = PasteMessage(analysis, archive_);
+    if (box && showMessage(*box) == MsgAnswer::Cancel)
         return;
     if (!analysis.opensEntry())
         return;

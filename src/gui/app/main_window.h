@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/navigation.h"
+#include "app/window_placement.h"
 #include "archive/archive.h"
 #include "archive/edit_buffer.h"
 #include "flows/save_draw.h"
@@ -13,6 +14,7 @@
 #include <memory>
 
 class ArchiveScreen;
+class ButtonBar;
 class EntryScreen;
 class FileStore;
 class FocusRing;
@@ -21,7 +23,6 @@ class ImportFlow;
 class MenuScreen;
 class MessageBoxes;
 class PasteScreen;
-class QPushButton;
 class SettingsStore;
 struct PasteAnalysis;
 
@@ -85,7 +86,6 @@ protected:
 
 private:
     void buildScreens();
-    void buildButtons();
     void connectControls();
     void setTabOrder();
     void go(Screen screen);
@@ -97,11 +97,7 @@ private:
     void CommitEditedDraw(const EditBuffer& draw);
     void deleteTheLastDraw();
     void openPastedDraw(const PasteAnalysis& analysis);
-    void applyStoredGeometry();
     void loadAtStartUp();
-    void fitWantedOuterSize();
-    QMargins frameMargins() const;
-    QRect outerGeometry() const;
     MsgAnswer showMessage(const MessageRequest& request);
     FileStore& files();
     void refuseInput();
@@ -110,8 +106,7 @@ private:
     QString dataPath_;
     Archive archive_;
     Screen screen_ = Screen::MainMenu;
-    // The stored outer size, until the window frame is first known.
-    QSize wantedOuterSize_;
+    WindowPlacement placement_;
     std::unique_ptr<FileStore> diskFiles_;
     SaveDraw saving_;
     ImportFlow* importing_;
@@ -120,8 +115,6 @@ private:
     EntryScreen* entry_;
     ArchiveScreen* archiveView_;
     PasteScreen* paste_;
-    std::array<QPushButton*, 5> But{}; // But1..But4, slot 0 unused
-    QPushButton* butDownload;          // on the paste screen
-    QPushButton* butHelp;
+    ButtonBar* buttons_;
     FocusRing* focusRing; // shows which control has the focus, whatever the control's own look
 };

@@ -7,7 +7,6 @@
 #include "grid/twips.h"
 #include "views/grid_view.h"
 #include "views/picture_box.h"
-#include "widgets/fonts.h"
 #include "widgets/palettes.h"
 #include "widgets/placing.h"
 
@@ -35,16 +34,7 @@ ArchiveScreen::ArchiveScreen(const Archive& archive, QWidget* parent) : QWidget(
 }
 
 void ArchiveScreen::buildControls() {
-    Picture1 = new PictureBox(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Picture1->setLineWidth(2); // the inner size is 60 twips less than the outer
-    place(Picture1, 0, 480, 8635, 4452);
-    Picture1->setFont(MonoFont(10.5));
-    Picture1->surface().setFont(MonoFont(10.5));
-    Picture1->surface().setBackground(Teal);
-    Picture1->setFocusPolicy(Qt::StrongFocus);
-    SetTealBackground(Picture1);
+    Picture1 = makePicture(this);
 
     HScrl = new QScrollBar(Qt::Horizontal, this);
     HScrl->setObjectName(QStringLiteral("HScrl"));
@@ -76,7 +66,7 @@ void ArchiveScreen::setTrackStep(int draws) {
 
 void ArchiveScreen::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    place(Picture1, 0, 480, twips(width()), std::max(twips(height()) - 480, 0));
+    placeBelowTheButtons(Picture1);
     if (isVisible()) {
         PostaviPregled1();
         DrawGrid();

@@ -7,7 +7,8 @@
 #include "editor/entry_text.h"
 #include "grid/grid_keys.h"
 #include "grid/panel_text.h"
-#include "grid/twips.h"
+#include "screens/field_guard.h"
+#include "views/draw_panel.h"
 #include "views/picture_box.h"
 #include "widgets/click_label.h"
 #include "widgets/fonts.h"
@@ -20,11 +21,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QTimer>
 
 namespace {
-
-const QColor White(255, 255, 255);
 
 QString wheelCaption(int wheel) {
     return QStringLiteral("Ruota ") + WheelCode(wheel);
@@ -33,7 +31,7 @@ QString wheelCaption(int wheel) {
 } // namespace
 
 EntryScreen::EntryScreen(const Archive& archive, std::function<void()> refuse, QWidget* parent)
-    : QWidget(parent), archive_(archive), refuse_(std::move(refuse)) {
+    : QWidget(parent), archive_(archive), refuse_(refuse), guard_(new FieldGuard(std::move(refuse), this)) {
     buildPicture();
     buildFields();
     connectFields();
@@ -42,16 +40,7 @@ EntryScreen::EntryScreen(const Archive& archive, std::function<void()> refuse, Q
 // The picture the screen draws on, and inside it the weekday list, the draw panel, the captions
 // and the wheel labels.
 void EntryScreen::buildPicture() {
-    Picture1 = new PictureBox(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Picture1->setLineWidth(2);
-    place(Picture1, 0, 480, 8635, 4452);
-    Picture1->setFont(MonoFont(10.5));
-    Picture1->surface().setFont(MonoFont(10.5));
-    Picture1->surface().setBackground(Teal);
-    Picture1->setFocusPolicy(Qt::StrongFocus);
-    SetTealBackground(Picture1);
+    Picture1 = makePicture(this);
 
     Combo1 = new QComboBox(Picture1);
     Combo1->setObjectName(QStringLiteral("Combo1"));
@@ -116,19 +105,12 @@ void EntryScreen::connectFields() {
     connect(VScrl, &QScrollBar::valueChanged, this, &EntryScreen::VScrl_Change);
     for (int k = 1; k <= AllWheels; ++k)
         connect(Lb[std::size_t(k)], &ClickLabel::clicked, this, [this, k] { Lb_Click(k); });
-    // A user's change is judged first (textEdited comes before textChanged); then the field's
-    // text, whatever it is now, is what the next change is judged against.
     for (int i = 1; i <= 5; ++i) {
         for (QLineEdit* field : {TBNum[std::size_t(i)], i <= 3 ? TBData[std::size_t(i)] : nullptr}) {
             if (!field)
                 continue;
-            connect(field, &QLineEdit::textEdited, this, [this, field] {
-                programValues_.remove(field);
-                judgeFieldEdit(field);
-            });
+            guard_->watch(field);
             field->installEventFilter(this);
-            connect(field, &QLineEdit::textChanged, this,
-                    [this, field] { fieldTexts_[field] = field->text(); });
         }
     }
 }
@@ -141,7 +123,7 @@ TabStops EntryScreen::tabStops() const {
 
 void EntryScreen::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    place(Picture1, 0, 480, twips(width()), std::max(twips(height()) - 480, 0));
+    placeBelowTheButtons(Picture1);
 }
 
 void EntryScreen::setWheelLabelBold(int wheel, bool bold) {
@@ -183,35 +165,11 @@ void EntryScreen::ShowDrawPanel(EntryMode mode, int p, const EditBuffer& pasted)
     Combo1->setCurrentIndex(std::clamp<int>(weekday, 0, 7));
     LTE1->setText(DrawNumberText(p + 1));
     const int k = IsCorrection(mode) ? p + 1 : p;
-    if (k != 0)
-        printDrawPanel(k);
-    fillEntryFields(p);
-}
-
-// The draw the new or corrected one is compared with, each wheel level with its label.
-void EntryScreen::printDrawPanel(int k) {
-    PrintSurface& panel = Pic1->surface();
-    const QColor text = panel.color();
-    panel.print(PanelTitle(IsCorrection(mode_)));
-    panel.newLine();
-    const DrawWeekdayInfo weekday = GetDrawWeekday(archive_, k);
-    edit_.CurrentWeekday = weekday.code;
-    panel.print(PanelDateLine(weekday.abbrev, FormatDrawDate(archive_, k)));
-    panel.newLine();
-    const bool highlight = mode_ == EntryMode::PastedCorrection;
-    const WheelNumbers stored = archive_.drawWheels(k);
-    for (int i = 1; i <= WheelCountOfDraw(k); ++i) {
-        panel.currentX = 0;
-        panel.currentY = WheelLabelTop(i);
-        for (const PanelPiece& piece :
-             PanelWheelLine(stored[std::size_t(i)], edit_.EditNumbers[std::size_t(i)], highlight)) {
-            panel.setColor(piece.white ? White : text);
-            panel.print(piece.text);
-        }
-        panel.setColor(text);
-        panel.newLine();
-    }
+    if (k != 0) // the draw the new or corrected one is compared with
+        PrintDrawPanel(Pic1->surface(), archive_, k, edit_.EditNumbers, IsCorrection(mode),
+                       mode == EntryMode::PastedCorrection);
     Pic1->refresh();
+    fillEntryFields(p);
 }
 
 void EntryScreen::fillEntryFields(int p) {
@@ -220,25 +178,25 @@ void EntryScreen::fillEntryFields(int p) {
     if (p == archive_.DrawCount() && !pasted) {
         edit_.EditDate = {};
         for (int i = 1; i <= 3; ++i)
-            putFieldText(TBData[std::size_t(i)], QStringLiteral("0"));
+            guard_->put(TBData[std::size_t(i)], QStringLiteral("0"));
         for (int w = 1; w <= AllWheels; ++w)
             Lb[std::size_t(w)]->setText(w <= wheels ? NewDrawLabelText(w) : QString());
         for (int j = 1; j <= 5; ++j)
-            putFieldText(TBNum[std::size_t(j)], QStringLiteral(" "));
+            guard_->put(TBNum[std::size_t(j)], QStringLiteral(" "));
         return;
     }
     const PackedDate stored = archive_.DrawDate(p + 1);
     const int storedDate[] = {0, stored.day, stored.month, stored.yearCode};
     for (int i = 1; i <= 3; ++i)
-        putFieldText(TBData[std::size_t(i)],
-                     QString::number(pasted ? edit_.EditDate[std::size_t(i)] : storedDate[i]));
+        guard_->put(TBData[std::size_t(i)],
+                    QString::number(pasted ? edit_.EditDate[std::size_t(i)] : storedDate[i]));
     if (!pasted)
         edit_.EditNumbers = archive_.drawWheels(p + 1);
     for (int w = 1; w <= AllWheels; ++w)
         Lb[std::size_t(w)]->setText(w <= wheels ? WheelLabelText(w, edit_.EditNumbers[std::size_t(w)])
                                                 : QString());
     for (int j = 1; j <= 5; ++j)
-        putFieldText(TBNum[std::size_t(j)], QString::number(edit_.EditNumbers[1][std::size_t(j)]));
+        guard_->put(TBNum[std::size_t(j)], QString::number(edit_.EditNumbers[1][std::size_t(j)]));
 }
 
 // The draw as the fields hold it, for the rules and the save.
@@ -269,8 +227,8 @@ void EntryScreen::StoreWheelFields() {
 
 void EntryScreen::LoadWheelFields() {
     for (int p = 1; p <= 5; ++p)
-        putFieldText(TBNum[std::size_t(p)],
-                     NumberFieldText(edit_.EditNumbers[std::size_t(editWheel_)][std::size_t(p)]));
+        guard_->put(TBNum[std::size_t(p)],
+                    NumberFieldText(edit_.EditNumbers[std::size_t(editWheel_)][std::size_t(p)]));
     LTR->setText(wheelCaption(editWheel_));
     TBNum[1]->setFocus();
     setWheelLabelBold(editWheel_, true);
@@ -330,8 +288,6 @@ void EntryScreen::moveToNextWheel() {
 }
 
 bool EntryScreen::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn)
-        selectProgramValue(watched);
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
         return keyInField(watched, static_cast<QKeyEvent*>(event));
     return QWidget::eventFilter(watched, event);
@@ -367,41 +323,4 @@ bool EntryScreen::keyInField(QObject* watched, QKeyEvent* event) {
         return keyAscii == 0;
     }
     return false;
-}
-
-// Runs for every change the user makes to a field, however it came (a key, Shift+Insert, a
-// middle-click, undo), and never for the program's own values: a change that puts in anything
-// but digits, or leaves more than two characters, is undone, the caret back where it was.
-void EntryScreen::judgeFieldEdit(QLineEdit* field) {
-    const QString before = fieldTexts_.value(field);
-    const QString after = field->text();
-    if (FieldEditStands(before, after))
-        return;
-    refuse_();
-    const QString kept = WithoutTrailingBlanks(before);
-    const int caret = field->cursorPosition() - int(after.size() - before.size());
-    field->setText(kept);
-    field->setCursorPosition(std::clamp(caret, 0, int(kept.size())));
-}
-
-// A value the program puts into a field (the zeros of a new draw, a stored or pasted value) is
-// selected whenever the field is entered, so that what the user types replaces it.
-void EntryScreen::putFieldText(QLineEdit* field, const QString& text) {
-    field->setText(text);
-    field->setCursorPosition(0);
-    programValues_.insert(field);
-    if (field->hasFocus())
-        field->selectAll();
-}
-
-// Entered by a click, Tab, Shift+Tab, Enter or the program: the click places the caret after the
-// focus arrives, so the selection waits for it.
-void EntryScreen::selectProgramValue(QObject* watched) {
-    auto* field = qobject_cast<QLineEdit*>(watched);
-    if (!field || !programValues_.contains(field))
-        return;
-    QTimer::singleShot(0, field, [this, field] {
-        if (programValues_.contains(field) && field->hasFocus())
-            field->selectAll();
-    });
 }

@@ -6,13 +6,12 @@
 #include "archive/edit_buffer.h"
 #include "screens/tab_stops.h"
 
-#include <QHash>
-#include <QSet>
 #include <QWidget>
 #include <array>
 #include <functional>
 
 class ClickLabel;
+class FieldGuard;
 class PictureBox;
 class QComboBox;
 class QKeyEvent;
@@ -55,7 +54,6 @@ private:
     void buildFields();
     void connectFields();
     void ShowEntryScreen();
-    void printDrawPanel(int k);
     void fillEntryFields(int p);
     void StoreWheelFields();
     void LoadWheelFields();
@@ -65,13 +63,11 @@ private:
     void TBNum_KeyUp(int keyCode, int shift);
     void moveToNextWheel();
     bool keyInField(QObject* watched, QKeyEvent* event);
-    void judgeFieldEdit(QLineEdit* field);
-    void putFieldText(QLineEdit* field, const QString& text);
-    void selectProgramValue(QObject* watched);
     void setWheelLabelBold(int wheel, bool bold);
 
     const Archive& archive_;
     std::function<void()> refuse_;
+    FieldGuard* guard_;
     EntryMode mode_ = EntryMode::NewDraw;
     EditBuffer edit_;
     int currentDraw_ = 0;
@@ -89,9 +85,4 @@ private:
     std::array<QLineEdit*, 4> TBData{};
     std::array<QLineEdit*, 6> TBNum{};
     QScrollBar* VScrl; // the wheel selector
-    // Each field's text as it stands after the last change, the program's or an accepted one of the
-    // user's: a user's change is judged against it.
-    QHash<const QLineEdit*, QString> fieldTexts_;
-    // The fields whose text the program put there, until the user changes it.
-    QSet<const QLineEdit*> programValues_;
 };

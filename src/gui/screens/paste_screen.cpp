@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/paste_screen.h"
 
-#include "grid/twips.h"
 #include "paste/paste_analysis.h"
 #include "widgets/fonts.h"
 #include "widgets/palettes.h"
@@ -36,7 +35,7 @@ TabStops PasteScreen::tabStops() const {
 
 void PasteScreen::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    place(Text1, 0, 480, twips(width()), std::max(twips(height()) - 480, 0));
+    placeBelowTheButtons(Text1);
 }
 
 void PasteScreen::AgDalFile() {

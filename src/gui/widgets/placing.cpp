@@ -2,6 +2,7 @@
 #include "widgets/placing.h"
 
 #include "grid/twips.h"
+#include "views/picture_box.h"
 #include "widgets/fonts.h"
 #include "widgets/palettes.h"
 
@@ -11,6 +12,11 @@
 
 void place(QWidget* control, int left, int top, int width, int height) {
     control->setGeometry(px(left), px(top), px(width), px(height));
+}
+
+void placeBelowTheButtons(QWidget* control) {
+    const QSize screen = control->parentWidget()->size();
+    place(control, 0, 480, twips(screen.width()), std::max(twips(screen.height()) - 480, 0));
 }
 
 void placeInside(QFrame* picture, QWidget* child, int left, int top, int width, int height) {
@@ -43,4 +49,18 @@ QLabel* makeLabel(QFrame* picture, const QString& text, int left, int top, int w
     placeInside(picture, label, left, top, width, height);
     label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
     return label;
+}
+
+PictureBox* makePicture(QWidget* screen) {
+    auto* picture = new PictureBox(screen);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picture->setLineWidth(2); // the inner size is 60 twips less than the outer
+    place(picture, 0, 480, 8635, 4452);
+    picture->setFont(MonoFont(10.5));
+    picture->surface().setFont(MonoFont(10.5));
+    picture->surface().setBackground(Teal);
+    picture->setFocusPolicy(Qt::StrongFocus);
+    SetTealBackground(picture);
+    return picture;
 }

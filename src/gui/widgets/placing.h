@@ -9,9 +9,12 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
+class PictureBox;
 
 // Controls are placed by rectangles in twips within their container, as the window was designed.
 void place(QWidget* control, int left, int top, int width, int height);
+// Over the whole of its screen below the button row.
+void placeBelowTheButtons(QWidget* control);
 // Children of a framed picture are placed inside its border.
 void placeInside(QFrame* picture, QWidget* child, int left, int top, int width, int height);
 
@@ -21,3 +24,5 @@ QPushButton* makeButton(QWidget* parent, const QString& text, int left, int widt
 QLineEdit* makeTextBox(QWidget* parent, int left, int top);
 // A caption inside the picture; never narrower than its text, so that it is never cut.
 QLabel* makeLabel(QFrame* picture, const QString& text, int left, int top, int width, int height);
+// The picture a screen draws on, below the button row: framed, teal, taking the keys.
+PictureBox* makePicture(QWidget* screen);

@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "archive/archive.h"
+
+class PrintSurface;
+
+// The entry screen's panel: stored draw k, each wheel level with its label, beside the numbers
+// typed; with `highlight` the typed numbers that differ from the stored ones are written in white.
+void PrintDrawPanel(PrintSurface& panel, const Archive& archive, int k, const WheelNumbers& typed,
+                    bool correction, bool highlight);
