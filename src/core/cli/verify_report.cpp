@@ -39,8 +39,8 @@ QString VerifyLine(const QString& file, const PasteAnalysis& analysis, const Arc
         line +=
             QStringLiteral(", draw %1 of %2").arg(analysis.draw).arg(FormatDrawDate(archive, analysis.draw));
     }
-    if (analysis.hasMessage) {
-        QString message = analysis.message.text;
+    if (const std::optional<MessageRequest> box = PasteMessage(analysis, archive)) {
+        QString message = box->text;
         message.replace(QRegularExpression(QStringLiteral("[\\r\\n]+")), QStringLiteral(" "));
         line += QStringLiteral(": ") + message;
     }

@@ -124,11 +124,8 @@ void decide(PasteAnalysis& result, const Archive& archive) {
     const int r = NadjiEst(archive, result.EditDate);
     if (r < 0) {
         result.draw = -r;
-        const QString date = FormatDrawDate(archive, result.draw);
-        const bool same = sameNumbers(result, archive, result.draw);
-        result.outcome = same ? PasteOutcome::Verified : PasteOutcome::Differs;
-        result.message = same ? Messages::pasteVerified(date) : Messages::pasteDiffers(date);
-        result.hasMessage = true;
+        result.outcome =
+            sameNumbers(result, archive, result.draw) ? PasteOutcome::Verified : PasteOutcome::Differs;
         return;
     }
     if (r > archive.DrawCount()) {
@@ -142,21 +139,35 @@ void decide(PasteAnalysis& result, const Archive& archive) {
             result.outcome = PasteOutcome::Similar;
             result.draw = q;
             result.onlyDateDiffers = equal == NumbersPerWheel * WheelCountOfDraw(q);
-            const QString date = FormatDrawDate(archive, q);
-            result.message = result.onlyDateDiffers ? Messages::pasteSameNumbers(date)
-                                                    : Messages::pasteSimilarNumbers(date);
-            result.hasMessage = true;
             return;
         }
         if (q == r)
             break;
     }
     result.outcome = PasteOutcome::NotFound;
-    result.message = Messages::pasteNotFound();
-    result.hasMessage = true;
 }
 
 } // namespace
+
+std::optional<MessageRequest> PasteMessage(const PasteAnalysis& analysis, const Archive& archive) {
+    const auto date = [&] { return FormatDrawDate(archive, analysis.draw); };
+    switch (analysis.outcome) {
+    case PasteOutcome::Unreadable:
+        return Messages::pasteUnreadable();
+    case PasteOutcome::Verified:
+        return Messages::pasteVerified(date());
+    case PasteOutcome::Differs:
+        return Messages::pasteDiffers(date());
+    case PasteOutcome::Similar:
+        return analysis.onlyDateDiffers ? Messages::pasteSameNumbers(date())
+                                        : Messages::pasteSimilarNumbers(date());
+    case PasteOutcome::NotFound:
+        return Messages::pasteNotFound();
+    case PasteOutcome::NewDraw:
+        break;
+    }
+    return std::nullopt;
+}
 
 bool PasteAnalysis::opensEntry() const {
     return outcome == PasteOutcome::NewDraw || outcome == PasteOutcome::Differs ||
@@ -190,8 +201,6 @@ PasteAnalysis AnalysePastedText(const QString& text, const Archive& archive) {
     const Reading reading = readLines(result.text, result);
     if (!reading.readable) {
         result.outcome = PasteOutcome::Unreadable;
-        result.message = Messages::pasteUnreadable();
-        result.hasMessage = true;
         return result;
     }
     result.newDrawWeekday = reading.weekdayFound

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 // What reading a pasted draw text against the archive comes to.
 enum class PasteOutcome {
@@ -31,12 +32,12 @@ struct PasteAnalysis {
     int namedWeekday = 0;
     int newDrawWeekday = 0;
 
-    // The box to show, if the outcome has one (NewDraw has none).
-    bool hasMessage = false;
-    MessageRequest message;
     // Whether the outcome opens the entry screen (NewDraw at once; Differs, Similar after OK).
     bool opensEntry() const;
 };
+
+// The box that says what the analysis found, for the archive it was made against; a new draw has none.
+std::optional<MessageRequest> PasteMessage(const PasteAnalysis& analysis, const Archive& archive);
 
 // Everything Elabora decides, for the text of the paste window and the archive.
 PasteAnalysis AnalysePastedText(const QString& text, const Archive& archive);
