@@ -7,28 +7,6 @@
 
 #include <algorithm>
 
-namespace {
-
-int readInto(FileStore& files, const QString& name, QByteArray& bytes) {
-    FileRead file = files.read(name);
-    bytes = std::move(file.bytes);
-    return file.error;
-}
-
-} // namespace
-
-int ReadFileSet(FileStore& files, const QString& suffix, FileSetBytes& set) {
-    if (const int error = readInto(files, DataFileName::dates(suffix), set.dates))
-        return error;
-    if (const int error = readInto(files, DataFileName::numbers(suffix), set.numbers))
-        return error;
-    if (suffix != FileSet::Full)
-        return 0;
-    if (const int error = readInto(files, DataFileName::Weekdays, set.weekdays))
-        return error;
-    return readInto(files, DataFileName::National, set.national);
-}
-
 std::vector<std::pair<QString, QByteArray*>> NamedArchiveFiles(ArchiveFiles& files) {
     return {{DataFileName::SmDates, &files.full.dates},
             {DataFileName::SmNumbers, &files.full.numbers},

@@ -19,9 +19,6 @@ struct FileSetBytes {
     friend bool operator==(const FileSetBytes&, const FileSetBytes&) = default;
 };
 
-// Reads the files of set `suffix` whole (a missing file as empty). Returns 0 or the error number.
-int ReadFileSet(FileStore& files, const QString& suffix, FileSetBytes& set);
-
 // The files of the full archive and of its two sub-archives.
 struct ArchiveFiles {
     FileSetBytes full;

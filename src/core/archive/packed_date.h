@@ -16,11 +16,6 @@ struct PackedDate {
 // Codes below the pivot belong to the next century.
 inline constexpr int YearCodePivot = 47;
 
-// The order of year codes: 47, 48, .., 99, 0 (=100), .., 46 (=146).
-constexpr int YearRank(int yearCode) {
-    return yearCode < YearCodePivot ? yearCode + 100 : yearCode;
-}
-
 // The calendar year a year code stands for.
 constexpr int FullYear(int yearCode) {
     return yearCode < YearCodePivot ? yearCode + 2000 : yearCode + 1900;
