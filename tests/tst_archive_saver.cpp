@@ -328,11 +328,13 @@ void TestArchiveSaver::backupsBeforeStoredDrawsChange() {
 }
 
 void TestArchiveSaver::backupsYouCanCountOn_data() {
-    QTest::addColumn<int>("setup"); // 0 twelve made in turn, 1 cut short, 2 clock once ahead, 3 user's folder
+    QTest::addColumn<int>("setup"); // 0 twelve made in turn, 1 cut short, 2 clock once ahead, 3 user's
+                                    // folder, 4 a backup the user copied under a name of their own
     QTest::newRow("the ten newest kept") << 0;
     QTest::newRow("one cut short at each step: removed, never counted") << 1;
     QTest::newRow("a clock once ahead") << 2;
     QTest::newRow("a folder of the user's own") << 3;
+    QTest::newRow("a backup copied by the user") << 4;
 }
 
 // Backups count only when complete; the ten newest by the order they were made are kept, the
@@ -363,6 +365,10 @@ void TestArchiveSaver::backupsYouCanCountOn() {
             store.failWrite(0, 0);
         }
         QCOMPARE(backup(), 0);
+        const QString first = u"backup/"_s + made.last();
+        if (setup == 4 && i == 0)
+            for (const QString& file : store.entries(first))
+                store.setFile(u"backup/mia copia/"_s + file, store.file(first + u'/' + file));
     }
     std::vector<BackupInfo> kept = ListBackups(store);
     QCOMPARE(int(kept.size()), KeptBackups);
@@ -372,6 +378,7 @@ void TestArchiveSaver::backupsYouCanCountOn() {
         QCOMPARE(kept[std::size_t(i)].draws, 40);
     }
     QCOMPARE(store.contains(u"backup/20200101-000000/note.txt"_s), setup == 3);
+    QCOMPARE(store.entries(u"backup/mia copia"_s).size(), setup == 4 ? 9 : 0);
     BackupInfo info;
     ArchiveSnapshot restored;
     QCOMPARE(ReadBackup(store, u"last"_s, info, restored), 0);

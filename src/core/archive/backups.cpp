@@ -72,12 +72,14 @@ void describeArchive(const ArchiveSnapshot& snapshot, BackupInfo& info) {
     info.lastDraw = QString::asprintf("%02d-%02d-%04d", last.day, last.month, FullYear(last.yearCode));
 }
 
-// A folder of the program's own: named after a time, holding nothing but archive files and a
-// manifest. A folder a backup left when it was cut short looks like this too.
-bool madeByTheProgram(const QString& folder, const QStringList& files) {
+// A name the program gives its backups: the time it was made, numbered when taken.
+bool programsName(const QString& folder) {
     static const QRegularExpression name(QStringLiteral("^\\d{8}-\\d{6}(-\\d+)?$"));
-    if (!name.match(folder).hasMatch())
-        return false;
+    return name.match(folder).hasMatch();
+}
+
+// A folder a backup left when it was cut short: holding nothing but archive files and a manifest.
+bool onlyBackupFiles(const QStringList& files) {
     QStringList known = DataFileName::all();
     known.append(ManifestName);
     return std::all_of(files.begin(), files.end(), [&known](const QString& file) {
@@ -102,7 +104,8 @@ std::vector<BackupInfo> ListBackups(FileStore& store) {
     for (const QString& folder : store.entries(BackupFolderName)) {
         const FileRead read = store.read(pathIn(folder, ManifestName));
         std::optional<Manifest> manifest = read.exists ? readManifest(read.bytes) : std::nullopt;
-        if (!manifest && !madeByTheProgram(folder, store.entries(pathIn(folder))))
+        // A folder of the user's, even a copy of a backup, is never counted nor removed.
+        if (!programsName(folder) || (!manifest && !onlyBackupFiles(store.entries(pathIn(folder)))))
             continue;
         BackupInfo info = manifest ? manifest->info : BackupInfo{};
         info.name = folder;
