@@ -435,6 +435,10 @@ void TestCli::usageErrors_data() {
     QTest::newRow("correct with delete")
         << QStringList{u"--delete-last"_s, u"--correct"_s}
         << QByteArray("vorel: --correct and --rebuild go with --import or --update.\n");
+    QTest::newRow("format with check") << QStringList{u"--check"_s, u"--format"_s, u"csv"_s}
+                                       << QByteArray("vorel: --format goes with --export.\n");
+    QTest::newRow("format with import") << QStringList{u"--import"_s, u"-"_s, u"--format"_s, u"storico"_s}
+                                        << QByteArray("vorel: --format goes with --export.\n");
     QTest::newRow("a stray argument")
         << QStringList{u"--check"_s, u"extra"_s} << QByteArray("vorel: Unexpected argument 'extra'.\n");
     QTest::newRow("two files for the window")

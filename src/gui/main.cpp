@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QNetworkProxyFactory>
 #include <QStyleFactory>
 #include <cstdio>
 
@@ -55,6 +56,20 @@ int runWindow(int argc, char** argv, const QStringList& arguments, const Command
     return app.exec();
 }
 
+// The commands run with an application object of their own, for the download's event loop; the
+// window makes its own after it.
+CommandLineResult runCommandLine(char* program, const QStringList& arguments, const QString& programPath) {
+    int coreArgc = 1;
+    char* coreArgv[] = {program, nullptr};
+    QCoreApplication application(coreArgc, coreArgv);
+    UseBinaryStandardStreams();
+    QFile in, out, err;
+    in.open(stdin, QIODevice::ReadOnly);
+    out.open(stdout, QIODevice::WriteOnly);
+    err.open(stderr, QIODevice::WriteOnly);
+    return RunCommandLine(arguments, programPath, in, out, err);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -62,15 +77,9 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(ProgramName);
     const QStringList arguments = ProgramArguments(argc, argv);
     const QString programPath = ProgramFolder(argv[0]);
-    UseBinaryStandardStreams();
-    QFile in, out, err;
-    in.open(stdin, QIODevice::ReadOnly);
-    out.open(stdout, QIODevice::WriteOnly);
-    err.open(stderr, QIODevice::WriteOnly);
-    const CommandLineResult command = RunCommandLine(arguments, programPath, in, out, err);
-    in.close();
-    out.close();
-    err.close();
+    // The download goes through the proxy the system names, from the command line and the window.
+    QNetworkProxyFactory::setUseSystemConfiguration(true);
+    const CommandLineResult command = runCommandLine(argv[0], arguments, programPath);
     if (!command.openWindow)
         return command.exitStatus;
     return runWindow(argc, argv, arguments, command, programPath);

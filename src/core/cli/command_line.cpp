@@ -23,11 +23,11 @@
 #include "storico/storico_writer.h"
 #include "text/check_texts.h"
 #include "text/download_texts.h"
+#include "text/draw_texts.h"
 #include "text/error_text.h"
 #include "text/storico_texts.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -36,68 +36,31 @@
 
 namespace {
 
-const QCommandLineOption HelpOption({QStringLiteral("h"), QStringLiteral("help")},
-                                    QStringLiteral("Show this help."));
-const QCommandLineOption VersionOption({QStringLiteral("v"), QStringLiteral("version")},
-                                       QStringLiteral("Show the program's version."));
-const QCommandLineOption
-    DataOption(QStringLiteral("data"),
-               QStringLiteral("The folder of the archive (default: the program's folder when it holds one, "
-                              "else the per-user data folder)."),
-               QStringLiteral("DIR"));
-const QCommandLineOption ExportOption(QStringLiteral("export"),
-                                      QStringLiteral("Write the archive to FILE (- for standard output)."),
-                                      QStringLiteral("FILE"));
-const QCommandLineOption FormatOption(QStringLiteral("format"),
-                                      QStringLiteral("Export format: csv (the default) or storico."),
-                                      QStringLiteral("csv|storico"), QStringLiteral("csv"));
-const QCommandLineOption
-    VerifyOption(QStringLiteral("verify"),
-                 QStringLiteral("Check each FILE, a published draw text, against the archive."));
-const QCommandLineOption ImportOption(QStringLiteral("import"),
-                                      QStringLiteral("Bring the archive in line with FILE, the official "
-                                                     "results archive (- for standard input)."),
-                                      QStringLiteral("FILE"));
-const QCommandLineOption DryRunOption(QStringLiteral("dry-run"),
-                                      QStringLiteral("With --import: report only, write nothing."));
-const QCommandLineOption
-    CorrectOption(QStringLiteral("correct"),
-                  QStringLiteral("With --import: rewrite the draws whose numbers differ."));
-const QCommandLineOption RebuildOption(QStringLiteral("rebuild"),
-                                       QStringLiteral("With --import: write the whole archive from FILE."));
-const QCommandLineOption UpdateOption(QStringLiteral("update"),
-                                      QStringLiteral("Download the official results archive and bring the "
-                                                     "archive in line with it."));
-const QCommandLineOption
-    FromOption(QStringLiteral("from"),
-               QStringLiteral("With --update: the address (https://, http://, file:// or a "
-                              "path) instead of the one in the settings."),
-               QStringLiteral("URL"));
-const QCommandLineOption CheckOption(QStringLiteral("check"), QStringLiteral("Check the whole archive."));
-const QCommandLineOption
-    RepairOption(QStringLiteral("repair"),
-                 QStringLiteral("With --check: mend what the archive's other copies can mend."));
-const QCommandLineOption ListBackupsOption(QStringLiteral("list-backups"),
-                                           QStringLiteral("List the backups of the archive."));
-const QCommandLineOption
-    RestoreOption(QStringLiteral("restore"),
-                  QStringLiteral("Put the archive back as backup BACKUP (last: the newest) "
-                                 "holds it."),
-                  QStringLiteral("BACKUP"));
-const QCommandLineOption
-    DeleteLastOption(QStringLiteral("delete-last"),
-                     QStringLiteral("Take back the archive's last draw, after a question."));
+// The options as the parser knows them; what they do is said once, in UsageText.
+const QCommandLineOption HelpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+const QCommandLineOption VersionOption(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+const QCommandLineOption DataOption(QStringLiteral("data"), QString(), QStringLiteral("DIR"));
+const QCommandLineOption ExportOption(QStringLiteral("export"), QString(), QStringLiteral("FILE"));
+const QCommandLineOption FormatOption(QStringLiteral("format"), QString(), QStringLiteral("csv|storico"),
+                                      QStringLiteral("csv"));
+const QCommandLineOption VerifyOption(QStringLiteral("verify"));
+const QCommandLineOption ImportOption(QStringLiteral("import"), QString(), QStringLiteral("FILE"));
+const QCommandLineOption DryRunOption(QStringLiteral("dry-run"));
+const QCommandLineOption CorrectOption(QStringLiteral("correct"));
+const QCommandLineOption RebuildOption(QStringLiteral("rebuild"));
+const QCommandLineOption UpdateOption(QStringLiteral("update"));
+const QCommandLineOption FromOption(QStringLiteral("from"), QString(), QStringLiteral("URL"));
+const QCommandLineOption CheckOption(QStringLiteral("check"));
+const QCommandLineOption RepairOption(QStringLiteral("repair"));
+const QCommandLineOption ListBackupsOption(QStringLiteral("list-backups"));
+const QCommandLineOption RestoreOption(QStringLiteral("restore"), QString(), QStringLiteral("BACKUP"));
+const QCommandLineOption DeleteLastOption(QStringLiteral("delete-last"));
 
 void configure(QCommandLineParser& parser) {
-    parser.setApplicationDescription(QStringLiteral("Vorel keeps the archive of the Italian Lotto draws."));
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     parser.addOptions({HelpOption, VersionOption, DataOption, ExportOption, FormatOption, VerifyOption,
                        ImportOption, DryRunOption, CorrectOption, RebuildOption, UpdateOption, FromOption,
                        CheckOption, RepairOption, ListBackupsOption, RestoreOption, DeleteLastOption});
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("With --verify: the texts to check; without a command: the "
-                                                "official results file to offer for import."),
-                                 QStringLiteral("[FILE...]"));
 }
 
 int usageError(QIODevice& err, const QString& problem) {
@@ -302,13 +265,6 @@ int importFile(const DataFolder& folder, const QString& file, const ImportOption
 // program's own: they hold the address and the last download's validators.
 int updateArchive(const DataFolder& folder, const QString& from, const ImportOptions& options, QIODevice& out,
                   QIODevice& err) {
-    // The network needs an event loop, and an event loop an application object.
-    std::optional<QCoreApplication> application;
-    static int argc = 1;
-    static char name[] = "vorel";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance())
-        application.emplace(argc, argv);
     QtSettingsStore settings;
     const QUrl url = UpdateAddress(from, settings);
     const QString shown = UpdateAddressText(url);
@@ -357,6 +313,8 @@ QString usageProblem(const QCommandLineParser& parser) {
         return QStringLiteral("--repair goes with --check.");
     if (!updating && parser.isSet(FromOption))
         return QStringLiteral("--from goes with --update.");
+    if (!exporting && parser.isSet(FormatOption))
+        return QStringLiteral("--format goes with --export.");
     if (format != QStringLiteral("csv") && format != QStringLiteral("storico"))
         return QStringLiteral("Unknown format '%1'.").arg(format);
     if (verifying && parser.positionalArguments().isEmpty())
@@ -380,57 +338,58 @@ CommandLineResult ended(int status, const QString& dataPath = {}) {
 
 QString UsageText() {
     return QStringLiteral(
-        "Usage: vorel [--data DIR] [FILE]               open the window; FILE, the official\n"
-        "                                               results file, is offered for import\n"
-        "       vorel [--data DIR] --export FILE [--format csv|storico]\n"
-        "       vorel [--data DIR] --verify FILE...\n"
-        "       vorel [--data DIR] --import FILE [--dry-run] [--correct | --rebuild]\n"
-        "       vorel [--data DIR] --update [--from URL] [--dry-run] [--correct | --rebuild]\n"
-        "       vorel [--data DIR] --check [--repair]\n"
-        "       vorel [--data DIR] --list-backups\n"
-        "       vorel [--data DIR] --restore BACKUP|last\n"
-        "       vorel [--data DIR] --delete-last [--dry-run]\n"
-        "       vorel --help | --version\n"
-        "\n"
-        "  --data DIR      the folder of the archive (default: the program's folder when it\n"
-        "                  holds one, otherwise the per-user data folder)\n"
-        "  --export FILE   write the archive to FILE (- for standard output)\n"
-        "  --format F      csv (the default) or storico, the official results' format\n"
-        "  --verify        check each FILE, a published draw text, against the archive;\n"
-        "                  exit status 0 when every file is verified or a new draw, 1 otherwise\n"
-        "  --import FILE   bring the archive in line with FILE, the official results archive\n"
-        "                  (- for standard input): fills an empty folder, adds the newer draws;\n"
-        "                  exit status 0 when the archive agrees with FILE, 1 for differences\n"
-        "                  or gaps, 2 for errors\n"
-        "  --dry-run       with --import or --delete-last: report only, write nothing\n"
-        "  --correct       with --import: rewrite the draws whose numbers differ\n"
-        "  --rebuild       with --import: write the whole archive from FILE, which must start\n"
-        "                  with the draw of 04-01-1947 (the way out of gaps and repeated dates)\n"
-        "  --update        download the official results archive (a zip) and import it as\n"
-        "                  --import does; the same options and exit statuses, and 0 when the\n"
-        "                  server says nothing changed since the last download\n"
-        "  --from URL      with --update: download from URL (https://, http://, file:// or a\n"
-        "                  path) instead of [Update] Url in the settings, or else\n"
-        "                  https://www.igt.it/STORICO_ESTRAZIONI_LOTTO/storico.zip\n"
-        "  --check         check the whole archive; exit status 0 when it is sound, 1 for\n"
-        "                  problems, 2 when it cannot be read\n"
-        "  --repair        with --check: take each damaged value from the archive's other\n"
-        "                  copy (the sub-archives S and M, a weekday from its date), write the\n"
-        "                  sub-archives again from a sound full archive, and list what is left;\n"
-        "                  where two sound copies disagree it changes neither (exit status 1)\n"
-        "  --list-backups  list the backups of the archive, the newest first\n"
-        "  --restore B     put the archive back as backup B holds it (last: the newest\n"
-        "                  complete one), once it is found complete and sound; exit status 0\n"
-        "                  when restored, 1 for a backup that is incomplete or damaged, 2 for\n"
-        "                  errors\n"
-        "  --delete-last   name the archive's last draw and, when the answer to the question\n"
-        "                  is s (yes), take it back; with --dry-run only name it; exit status\n"
-        "                  0 when deleted, 1 when the answer was no, 2 for errors\n"
-        "\n"
-        "Every write keeps the archive locked and replaces its files all or nothing; one that\n"
-        "changes stored draws, rewrites the sub-archives, repairs, rebuilds or restores first\n"
-        "copies the files into the folder backup/ beside them (the ten newest copies are\n"
-        "kept). Nothing is added to a damaged archive: --check says what is wrong.\n");
+               "Usage: vorel [--data DIR] [FILE]               open the window; FILE, the official\n"
+               "                                               results file, is offered for import\n"
+               "       vorel [--data DIR] --export FILE [--format csv|storico]\n"
+               "       vorel [--data DIR] --verify FILE...\n"
+               "       vorel [--data DIR] --import FILE [--dry-run] [--correct | --rebuild]\n"
+               "       vorel [--data DIR] --update [--from URL] [--dry-run] [--correct | --rebuild]\n"
+               "       vorel [--data DIR] --check [--repair]\n"
+               "       vorel [--data DIR] --list-backups\n"
+               "       vorel [--data DIR] --restore BACKUP|last\n"
+               "       vorel [--data DIR] --delete-last [--dry-run]\n"
+               "       vorel --help | --version\n"
+               "\n"
+               "  --data DIR      the folder of the archive (default: the program's folder when it\n"
+               "                  holds one, otherwise the per-user data folder)\n"
+               "  --export FILE   write the archive to FILE (- for standard output)\n"
+               "  --format F      csv (the default) or storico, the official results' format\n"
+               "  --verify        check each FILE, a published draw text, against the archive;\n"
+               "                  exit status 0 when every file is verified or a new draw, 1 otherwise\n"
+               "  --import FILE   bring the archive in line with FILE, the official results archive\n"
+               "                  (- for standard input): fills an empty folder, adds the newer draws;\n"
+               "                  exit status 0 when the archive agrees with FILE, 1 for differences\n"
+               "                  or gaps, 2 for errors\n"
+               "  --dry-run       with --import or --delete-last: report only, write nothing\n"
+               "  --correct       with --import: rewrite the draws whose numbers differ\n"
+               "  --rebuild       with --import: write the whole archive from FILE, which must start\n"
+               "                  with the draw of %1 (the way out of gaps and repeated dates)\n"
+               "  --update        download the official results archive (a zip) and import it as\n"
+               "                  --import does; the same options and exit statuses, and 0 when the\n"
+               "                  server says nothing changed since the last download\n"
+               "  --from URL      with --update: download from URL (https://, http://, file:// or a\n"
+               "                  path) instead of [Update] Url in the settings, or else\n"
+               "                  %2\n"
+               "  --check         check the whole archive; exit status 0 when it is sound, 1 for\n"
+               "                  problems, 2 when it cannot be read\n"
+               "  --repair        with --check: take each damaged value from the archive's other\n"
+               "                  copy (the sub-archives S and M, a weekday from its date), write the\n"
+               "                  sub-archives again from a sound full archive, and list what is left;\n"
+               "                  where two sound copies disagree it changes neither (exit status 1)\n"
+               "  --list-backups  list the backups of the archive, the newest first\n"
+               "  --restore B     put the archive back as backup B holds it (last: the newest\n"
+               "                  complete one), once it is found complete and sound; exit status 0\n"
+               "                  when restored, 1 for a backup that is incomplete or damaged, 2 for\n"
+               "                  errors\n"
+               "  --delete-last   name the archive's last draw and, when the answer to the question\n"
+               "                  is s (yes), take it back; with --dry-run only name it; exit status\n"
+               "                  0 when deleted, 1 when the answer was no, 2 for errors\n"
+               "\n"
+               "Every write keeps the archive locked and replaces its files all or nothing; one that\n"
+               "changes stored draws, rewrites the sub-archives, repairs, rebuilds or restores first\n"
+               "copies the files into the folder backup/ beside them (the ten newest copies are\n"
+               "kept). Nothing is added to a damaged archive: --check says what is wrong.\n")
+        .arg(FirstArchiveDrawText(), DefaultUpdateUrl);
 }
 
 CommandLineResult RunCommandLine(const QStringList& arguments, const QString& programFolder, QIODevice& in,
@@ -471,8 +430,6 @@ CommandLineResult RunCommandLine(const QStringList& arguments, const QString& pr
         return ended(DeleteLastCommand(dataPath, parser.isSet(DryRunOption), in, out, err), dataPath);
     const bool exporting = parser.isSet(ExportOption);
     if (!exporting && !parser.isSet(VerifyOption)) {
-        if (parser.isSet(FormatOption))
-            return ended(usageError(err, QStringLiteral("--format goes with --export.")));
         const QStringList files = parser.positionalArguments();
         CommandLineResult window = ended(ExitStatus::Ok, dataPath);
         window.openWindow = true;

@@ -4,7 +4,6 @@
 #include "program_info.h"
 
 #include <QEventLoop>
-#include <QNetworkProxyFactory>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
@@ -33,9 +32,7 @@ QNetworkRequest networkRequest(const DownloadRequest& request) {
 
 } // namespace
 
-StoricoDownload::StoricoDownload(QObject* parent) : QObject(parent) {
-    QNetworkProxyFactory::setUseSystemConfiguration(true);
-}
+StoricoDownload::StoricoDownload(QObject* parent) : QObject(parent) {}
 
 StoricoDownload::~StoricoDownload() {
     if (reply_)

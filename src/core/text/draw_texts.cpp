@@ -37,3 +37,7 @@ QString Counted(qsizetype count, const QString& one, const QString& many) {
 QString CountedDraws(qsizetype count) {
     return Counted(count, QStringLiteral("estrazione"), QStringLiteral("estrazioni"));
 }
+
+QString FirstArchiveDrawText() {
+    return FullDateText(FullYear(FirstArchiveDraw.yearCode), FirstArchiveDraw.month, FirstArchiveDraw.day);
+}

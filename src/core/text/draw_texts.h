@@ -12,6 +12,8 @@ QString WeekdayName(int code);
 // and its full date ("Estrazione 6938 di martedì 18-08-2026").
 QString DrawToBeSavedText(int draw, const EditBuffer& edit);
 QString NamedDrawText(int draw, int weekday, PackedDate date);
+// The date of the first draw an archive holds, "04-01-1947".
+QString FirstArchiveDrawText();
 
 // A count with its noun in the right number: "1 estrazione", "0 estrazioni", "3 estrazioni".
 QString Counted(qsizetype count, const QString& one, const QString& many);

@@ -107,9 +107,10 @@ MessageRequest futureDate(const QString& date) {
 }
 
 MessageRequest newArchiveStartsWithTheFirstDraw() {
-    return {QStringLiteral("Un archivio nuovo inizia dalla prima estrazione, del 04-01-1947.\rPer avere "
+    return {QStringLiteral("Un archivio nuovo inizia dalla prima estrazione, del %1.\rPer avere "
                            "tutte le estrazioni, trascinare il file ufficiale dei risultati sul menu "
-                           "principale, aprirlo con Vorel, oppure scaricarlo con F5."),
+                           "principale, aprirlo con Vorel, oppure scaricarlo con F5.")
+                .arg(FirstArchiveDrawText()),
             ErrorTitle, MsgButtons::Ok, MsgIcon::Error};
 }
 

@@ -3,6 +3,7 @@
 
 #include "archive/archive.h"
 #include "archive/packed_date.h"
+#include "text/draw_texts.h"
 #include "text/error_text.h"
 #include "text/messages.h"
 
@@ -63,15 +64,16 @@ QString ImportProblemText(const ImportProblem& problem) {
                    : ErrorMessageText(problem.number) + QStringLiteral(" (%1)").arg(problem.field);
     case ImportProblem::NewArchiveNeedsWholeHistory:
         return QStringLiteral(
-                   "un nuovo archivio comincia con l'estrazione del 04-01-1947 e il file comincia il %1: "
+                   "un nuovo archivio comincia con l'estrazione del %1 e il file comincia il %2: "
                    "un file pi\u00f9 breve pu\u00f2 solo verificare o estendere un archivio esistente. "
                    "Nulla \u00e8 stato scritto.")
-            .arg(problem.field);
+            .arg(FirstArchiveDrawText(), problem.field);
     case ImportProblem::NoDraws:
         return QStringLiteral("il file non contiene estrazioni dal 1947 in poi: nulla \u00e8 stato scritto.");
     case ImportProblem::RebuildNeedsWholeHistory:
         return QStringLiteral("per ricostruire l'archivio il file deve cominciare con l'estrazione del "
-                              "04-01-1947: nulla \u00e8 stato scritto.");
+                              "%1: nulla \u00e8 stato scritto.")
+            .arg(FirstArchiveDrawText());
     case ImportProblem::TooManyDraws:
         return QStringLiteral(
                    "L'archivio conterrebbe %1 estrazioni: il massimo \u00e8 %2. Nulla \u00e8 stato "
