@@ -52,18 +52,9 @@ int firstChangedDraw(const Archive& stored, const Archive& next) {
     return next.DrawCount() < stored.DrawCount() ? common + 1 : 0;
 }
 
-// The files that `target` changes, each once, in the order a reader of the files would least mind
-// should the journal ever be lost: the full archive's records, its dates file with the count, then
-// the sub-archives; into a folder without an archive the full archive's dates file last of all.
+// The files that `target` changes, each once, in the write order.
 NamedFiles changedFiles(const ArchiveSnapshot& disk, const ArchiveSnapshot& target) {
-    QStringList order = {DataFileName::SmNumbers,
-                         DataFileName::Weekdays,
-                         DataFileName::National,
-                         DataFileName::numbers(FileSet::Weekly),
-                         DataFileName::dates(FileSet::Weekly),
-                         DataFileName::numbers(FileSet::Midweek),
-                         DataFileName::dates(FileSet::Midweek)};
-    order.insert(disk.exists() ? 3 : order.size(), DataFileName::SmDates);
+    const QStringList order = WriteOrder(disk.exists());
     ArchiveFiles before = disk.files, after = target.files;
     std::map<QString, std::pair<const QByteArray*, const QByteArray*>> byName;
     for (const auto& [name, bytes] : NamedArchiveFiles(before))

@@ -7,6 +7,7 @@
 #include "archive/sub_archive.h"
 #include "archive/write_journal.h"
 
+#include <map>
 #include <numeric>
 
 ArchiveFiles EncodeArchive(const Archive& archive) {
@@ -44,14 +45,25 @@ bool SubArchivesAgree(const Archive& archive, const ArchiveFiles& onDisk) {
     return implied.weekly == onDisk.weekly && implied.midweek == onDisk.midweek;
 }
 
+QStringList WriteOrder(bool intoAnArchive) {
+    QStringList order = {DataFileName::SmNumbers,
+                         DataFileName::Weekdays,
+                         DataFileName::National,
+                         DataFileName::numbers(FileSet::Weekly),
+                         DataFileName::dates(FileSet::Weekly),
+                         DataFileName::numbers(FileSet::Midweek),
+                         DataFileName::dates(FileSet::Midweek)};
+    order.insert(intoAnArchive ? 3 : order.size(), DataFileName::SmDates);
+    return order;
+}
+
 int WriteWholeArchive(FileStore& files, const Archive& archive) {
-    const ArchiveFiles bytes = EncodeArchive(archive);
-    return CommitFiles(files, {{DataFileName::SmNumbers, bytes.full.numbers},
-                               {DataFileName::Weekdays, bytes.full.weekdays},
-                               {DataFileName::National, bytes.full.national},
-                               {DataFileName::numbers(FileSet::Weekly), bytes.weekly.numbers},
-                               {DataFileName::dates(FileSet::Weekly), bytes.weekly.dates},
-                               {DataFileName::numbers(FileSet::Midweek), bytes.midweek.numbers},
-                               {DataFileName::dates(FileSet::Midweek), bytes.midweek.dates},
-                               {DataFileName::SmDates, bytes.full.dates}});
+    ArchiveFiles bytes = EncodeArchive(archive);
+    std::map<QString, const QByteArray*> byName;
+    for (const auto& [name, file] : NamedArchiveFiles(bytes))
+        byName[name] = file;
+    NamedFiles ordered;
+    for (const QString& name : WriteOrder(false))
+        ordered.emplace_back(name, *byName[name]);
+    return CommitFiles(files, ordered);
 }

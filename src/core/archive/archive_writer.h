@@ -3,6 +3,8 @@
 
 #include "archive/file_sets.h"
 
+#include <QStringList>
+
 class Archive;
 class FileStore;
 
@@ -17,6 +19,11 @@ void KeepReservedBytes(ArchiveFiles& encoded, const ArchiveFiles& onDisk);
 
 // Whether the sub-archives in `onDisk` are what the full archive `archive` implies, header and records.
 bool SubArchivesAgree(const Archive& archive, const ArchiveFiles& onDisk);
+
+// The eight files in the order every write replaces them, the order a reader of the files would
+// least mind should the journal ever be lost: the full archive's records, its dates file with the
+// count, then the sub-archives; into a folder without an archive the full archive's dates file last.
+QStringList WriteOrder(bool intoAnArchive);
 
 // Writes a whole archive into a folder that has none, without a lock (the demo archive, tests), all
 // or nothing. Returns 0 or the error number of the failed write.
