@@ -7,6 +7,7 @@
 #include "archive/file_store.h"
 #include "calendar/draw_date.h"
 #include "flows/import_flow.h"
+#include "flows/load_archive.h"
 #include "grid/twips.h"
 #include "paste/paste_analysis.h"
 #include "screens/archive_screen.h"
@@ -22,11 +23,13 @@
 #include "widgets/palettes.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QShortcut>
+#include <QTimer>
 
 namespace {
 
@@ -37,19 +40,23 @@ QString droppedFile(const QMimeData* data) {
     return data->urls().first().toLocalFile();
 }
 
+// Error numbers for failures that are not about files.
+constexpr int OutOfMemory = 7;
+constexpr int InternalError = 51;
+
 } // namespace
 
 frmVorel::frmVorel(Services services, QWidget* parent)
     : QWidget(parent), services_(std::move(services)), dataPath_(services_.dataPath),
       placement_(*this, *services_.settings, services_.frameMargins),
       saving_({.messages = services_.messages,
-               .files = [this]() -> FileStore& { return files(); },
+               .dataFiles = [this]() -> FileStore& { return fileStore(); },
                .today = services_.today,
                .endProgram = services_.endProgram}) {
     if (!dataPath_.endsWith(u'/'))
         dataPath_ += u'/';
     importing_ = new ImportFlow({.messages = services_.messages,
-                                 .files = [this]() -> FileStore& { return files(); },
+                                 .dataFiles = [this]() -> FileStore& { return fileStore(); },
                                  .dataPath = dataPath_,
                                  .settings = services_.settings,
                                  .window = this},
@@ -71,6 +78,48 @@ frmVorel::frmVorel(Services services, QWidget* parent)
 }
 
 frmVorel::~frmVorel() = default;
+
+bool frmVorel::Form_Load() {
+    try {
+        placement_.restore();
+        LoadAtStartUp(fileStore(), archive_, *services_.messages, dataPath_, services_.archiveExpected);
+        ShowMainMenu();
+        if (!services_.fileToImport.isEmpty())
+            QTimer::singleShot(0, this, [this] {
+                if (screen_ == Screen::MainMenu)
+                    importing_->ImportDroppedFile(services_.fileToImport);
+            });
+        return true;
+    } catch (const std::bad_alloc&) {
+        showMessage(Messages::startupError(OutOfMemory));
+    } catch (const std::exception&) {
+        showMessage(Messages::startupError(InternalError));
+    }
+    services_.endProgram(1);
+    return false;
+}
+
+// The stored place and size are applied once the frame is known, whatever event tells it.
+bool frmVorel::event(QEvent* event) {
+    const bool result = QWidget::event(event);
+    placement_.follow(*event);
+    return result;
+}
+
+void frmVorel::LoadArchiveReporting() {
+    ::LoadArchiveReporting(fileStore(), archive_, *services_.messages, dataPath_);
+}
+
+void frmVorel::Form_Unload() {
+    placement_.store();
+}
+
+// Closing the window ends the program, even while the help window is still open.
+void frmVorel::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+    services_.endProgram(0);
+}
 
 // Each screen covers the window; the button row lies over the top of it.
 void frmVorel::buildScreens() {
@@ -310,7 +359,7 @@ MsgAnswer frmVorel::showMessage(const MessageRequest& request) {
     return services_.messages->show(request);
 }
 
-FileStore& frmVorel::files() {
+FileStore& frmVorel::fileStore() {
     if (services_.files)
         return *services_.files;
     if (!diskFiles_)

@@ -3,6 +3,7 @@
 
 #include "app/navigation.h"
 #include "app/window_placement.h"
+#include "app/window_services.h"
 #include "archive/archive.h"
 #include "archive/edit_buffer.h"
 #include "flows/save_draw.h"
@@ -32,29 +33,7 @@ struct PasteAnalysis;
 class frmVorel : public QWidget {
     Q_OBJECT
 public:
-    // What the window needs from outside, so that tests can stand in for every part of it.
-    struct Services {
-        MessageBoxes* messages = nullptr;
-        HelpViewer* help = nullptr;
-        SettingsStore* settings = nullptr;
-        // Ends the program at once with the given status (Esci, failed start-up, failed save).
-        std::function<void(int)> endProgram;
-        QString dataPath; // the folder of the data files, ending in "/"
-        // False on a first start in the per-user folder: no archive yet is no error, and the
-        // folder is made when the first draw is saved.
-        bool archiveExpected = true;
-        QString programPath; // the program's folder, ending in "/": the help file lives there
-        // Where the data files are read and written; none: the folder DataPath on disk.
-        FileStore* files = nullptr;
-        // The window frame's margins; none: as the window system reports them.
-        std::function<QMargins()> frameMargins;
-        // A file named on the command line: offered for import, as a dropped one, once the window is up.
-        QString fileToImport;
-        // Today's date, after which no draw may be dated; none: the computer's.
-        std::function<QDate()> today;
-        // Tells the user that a key or an edit was refused; none: the desktop's beep.
-        std::function<void()> beep;
-    };
+    using Services = WindowServices;
 
     explicit frmVorel(Services services, QWidget* parent = nullptr);
     ~frmVorel() override;
@@ -97,9 +76,8 @@ private:
     void CommitEditedDraw(const EditBuffer& draw);
     void deleteTheLastDraw();
     void openPastedDraw(const PasteAnalysis& analysis);
-    void loadAtStartUp();
     MsgAnswer showMessage(const MessageRequest& request);
-    FileStore& files();
+    FileStore& fileStore();
     void refuseInput();
 
     Services services_;

@@ -47,7 +47,7 @@ void ImportFlow::ImportDroppedFile(const QString& path) {
         return;
     }
     const Importing import = [this, bytes](const ImportOptions& options) {
-        return ImportStorico(needs_.files(), bytes, options);
+        return ImportStorico(needs_.dataFiles(), bytes, options);
     };
     offerImport(import, import({.dryRun = true}));
 }

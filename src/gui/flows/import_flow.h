@@ -27,7 +27,7 @@ class ImportFlow : public QObject {
 public:
     struct Needs {
         MessageBoxes* messages = nullptr;
-        std::function<FileStore&()> files;
+        std::function<FileStore&()> dataFiles;
         QString dataPath; // ending in "/"
         SettingsStore* settings = nullptr;
         QWidget* window = nullptr; // the progress dialog's

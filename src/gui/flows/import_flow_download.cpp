@@ -64,7 +64,7 @@ void ImportFlow::startDownload(const QUrl& url) {
     connect(dialog, &QDialog::rejected, download_.get(), &StoricoDownload::cancel);
     connect(download_.get(), &StoricoDownload::finished, this, &ImportFlow::downloadEnded,
             Qt::QueuedConnection);
-    download_->start(UpdateRequest(url, needs_.files(), *needs_.settings));
+    download_->start(UpdateRequest(url, needs_.dataFiles(), *needs_.settings));
     dialog->show();
 }
 
@@ -81,9 +81,9 @@ void ImportFlow::importDownloaded(const QUrl& url, const DownloadResult& downloa
         return; // the user's own choice: nothing to say, nothing written
     SettingsStore& settings = *needs_.settings;
     const Importing import = [this, &settings, url, downloaded](const ImportOptions& options) {
-        return ImportUpdate(needs_.files(), settings, url, downloaded, options).report;
+        return ImportUpdate(needs_.dataFiles(), settings, url, downloaded, options).report;
     };
-    const UpdateOutcome plan = ImportUpdate(needs_.files(), settings, url, downloaded, {.dryRun = true});
+    const UpdateOutcome plan = ImportUpdate(needs_.dataFiles(), settings, url, downloaded, {.dryRun = true});
     const QString address = UpdateAddressText(url);
     if (plan.download)
         showMessage(Messages::downloadFailed(address, DownloadProblemText(plan.download)));

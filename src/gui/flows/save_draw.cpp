@@ -61,7 +61,7 @@ WriteOutcome SaveDraw::save(const Archive& archive, int d, const EditBuffer& dra
     if (showMessage(newDraw ? Messages::confirmNewDraw(named) : Messages::confirmCorrection(named)) ==
         MsgAnswer::Cancel)
         return WriteOutcome::Kept;
-    return writtenReporting(SaveArchive(needs_.files(), archive, d, draw));
+    return writtenReporting(SaveArchive(needs_.dataFiles(), archive, d, draw));
 }
 
 WriteOutcome SaveDraw::deleteLast(const Archive& archive, int currentDraw) {
@@ -75,7 +75,7 @@ WriteOutcome SaveDraw::deleteLast(const Archive& archive, int currentDraw) {
     }
     if (showMessage(Messages::deleteLastQuestion(named)) == MsgAnswer::Cancel)
         return WriteOutcome::Kept;
-    return writtenReporting(DeleteLastDraw(needs_.files(), archive));
+    return writtenReporting(DeleteLastDraw(needs_.dataFiles(), archive));
 }
 
 // When anything changed the archive on disk since it was loaded (another copy of the program, an

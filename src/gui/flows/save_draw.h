@@ -28,7 +28,7 @@ class SaveDraw {
 public:
     struct Needs {
         MessageBoxes* messages = nullptr;
-        std::function<FileStore&()> files;
+        std::function<FileStore&()> dataFiles;
         std::function<QDate()> today;
         // Ends the program at once, after a failure while the files were being replaced.
         std::function<void(int)> endProgram;

@@ -33,13 +33,13 @@ void PrintSurface::resize(QSize pixels) {
     if (pixels == image_.size())
         return;
     endPainting();
-    QImage resized(pixels, QImage::Format_RGB32);
-    resized.fill(background_);
+    QImage canvas(pixels, QImage::Format_RGB32);
+    canvas.fill(background_);
     if (!image_.isNull()) {
-        QPainter copy(&resized);
+        QPainter copy(&canvas);
         copy.drawImage(0, 0, image_);
     }
-    image_ = std::move(resized);
+    image_ = std::move(canvas);
 }
 
 void PrintSurface::clear() {
