@@ -24,19 +24,11 @@ void TestCalendar::dayFromDate_data() {
     QTest::addColumn<int>("month");
     QTest::addColumn<int>("yearCode");
     QTest::addColumn<int>("weekday");
-    QTest::newRow("1 Jan 1996, day 0") << 1 << 1 << 96 << 1;
-    QTest::newRow("15 Aug 1996") << 15 << 8 << 96 << 4;
-    QTest::newRow("1 Mar 1996, after a leap February") << 1 << 3 << 96 << 5;
-    QTest::newRow("1 Jan 1997") << 1 << 1 << 97 << 3;
-    QTest::newRow("1 Jan 2000") << 1 << 1 << 0 << 6;
-    QTest::newRow("29 Feb 2004") << 29 << 2 << 4 << 7;
-    QTest::newRow("7 May 2005") << 7 << 5 << 5 << 6;
-    QTest::newRow("31 Dec 2046, last year code") << 31 << 12 << 46 << 1;
-    QTest::newRow("1995, a Sunday") << 1 << 1 << 95 << 7;
-    QTest::newRow("the archive's first draw, a Saturday") << 4 << 1 << 47 << 6;
-    QTest::newRow("28 May 1960, a Saturday") << 28 << 5 << 60 << 6;
-    QTest::newRow("31 Feb is no day") << 31 << 2 << 5 << 0;
-    QTest::newRow("29 Feb 1900+0 is 2000's, a Tuesday") << 29 << 2 << 0 << 2;
+    // Every real day of the archive's years is checked against the calendar below: here, what is no day.
+    QTest::newRow("31 Feb") << 31 << 2 << 5 << 0;
+    QTest::newRow("29 Feb of a common year") << 29 << 2 << 5 << 0;
+    QTest::newRow("day 0") << 0 << 3 << 5 << 0;
+    QTest::newRow("month 13") << 1 << 13 << 5 << 0;
 }
 
 void TestCalendar::dayFromDate() {
