@@ -96,13 +96,6 @@ private Q_SLOTS:
     void transitions();
     void enterAndEscape_data();
     void enterAndEscape();
-    void correctionQuestion();
-    void archiveViewOpensAtTheEnd();
-    void gridKeys_data();
-    void gridKeys();
-    void keysOnTheScrollBars();
-    void scrollBars();
-    void pageStepAfterTheEntryScreen();
     void entryScreenWheelSelector();
     void resizeOnEachScreen();
     void tinyWindow();
@@ -112,18 +105,13 @@ private Q_SLOTS:
     void esciStoresOnceAndEnds();
     void geometryHoldsOverRuns();
     void darkThemeKeepsTheWindowLight();
-    void dropImportsTheOfficialFile_data();
-    void dropImportsTheOfficialFile();
-    void downloadFromThePasteScreen();
     void tabOrder();
     void missingDataFolder();
-    void emptyArchive();
     void helpKeywords();
     void helpFailureShowsOneBox();
     void pasteWindow();
     void helpWindow();
     void startUpFailure();
-    void topRowIsWhite();
     void realMessageBoxes();
     void unansweredIsNo_data();
     void unansweredIsNo();
@@ -260,133 +248,6 @@ void TestWindow::enterAndEscape() {
         QCOMPARE(int(w.currentScreen()), key == Qt::Key_Return ? afterEnter : afterEscape);
         QCOMPARE(h.boxes.shown.size(), screen == 2 && key == Qt::Key_Return ? 1 : 0);
     }
-}
-
-void TestWindow::correctionQuestion() {
-    WindowHarness h(&DemoArchive());
-    frmVorel& w = h.start();
-    ui(w).But3->click();
-    ui(w).VScrl->setValue(1);
-    h.boxes.answers = {MsgAnswer::Cancel};
-    ui(w).But1->click();
-    QCOMPARE(h.boxes.shown.size(), 1);
-    const MessageRequest& box = h.boxes.shown.first();
-    QCOMPARE(box.text, u"Vuoi correggiere i dati dell'estrazione del 04-01-47?"_s);
-    QCOMPARE(box.title, u"CORREZIONE"_s);
-    QCOMPARE(box.buttons, MsgButtons::OkCancel);
-    QCOMPARE(box.icon, MsgIcon::Question);
-    QCOMPARE(w.currentScreen(), Screen::ArchiveView);
-    QCOMPARE(view(w).CurrentDraw(), 1);
-    QCOMPARE(QApplication::focusWidget(), ui(w).Picture1);
-}
-
-void TestWindow::archiveViewOpensAtTheEnd() {
-    WindowHarness h(&DemoArchive());
-    frmVorel& w = h.start();
-    ui(w).But3->click();
-    const int count = w.archive().DrawCount();
-    QVERIFY(view(w).GridRows() > 2);
-    QCOMPARE(view(w).CurrentDraw(), count - view(w).GridRows() + 2);
-    QCOMPARE(ui(w).VScrl->value(), view(w).CurrentDraw());
-    QCOMPARE(ui(w).VScrl->maximum(), count);
-    QCOMPARE(ui(w).HScrl->value(), 1);
-    QCOMPARE(view(w).GridFirstColumn(), 1);
-    QCOMPARE(QApplication::focusWidget(), ui(w).Picture1);
-    h.screenshot(u"archive-view"_s);
-    ui(w).But3->click();
-    h.screenshot(u"archive-view-sorted"_s);
-    QTest::keyClick(ui(w).Picture1, Qt::Key_End);
-    h.screenshot(u"archive-view-superenalotto"_s);
-    QTest::keyClick(ui(w).Picture1, Qt::Key_End, Qt::ControlModifier);
-    QCOMPARE(view(w).CurrentDraw(), count);
-    h.screenshot(u"archive-view-last-draw"_s);
-}
-
-void TestWindow::gridKeys_data() {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<int>("draw");
-    QTest::addColumn<int>("block");
-    QTest::newRow("Up") << int(Qt::Key_Up) << 0 << 99 << 5;
-    QTest::newRow("Ctrl+Up") << int(Qt::Key_Up) << int(Qt::ControlModifier) << 99 << 5;
-    QTest::newRow("Down") << int(Qt::Key_Down) << 0 << 101 << 5;
-    QTest::newRow("Page Up") << int(Qt::Key_PageUp) << 0 << 48 << 5;
-    QTest::newRow("Shift+Page Down") << int(Qt::Key_PageDown) << int(Qt::ShiftModifier) << 152 << 5;
-    QTest::newRow("Left") << int(Qt::Key_Left) << 0 << 100 << 4;
-    QTest::newRow("Right") << int(Qt::Key_Right) << 0 << 100 << 6;
-    QTest::newRow("Home") << int(Qt::Key_Home) << 0 << 100 << 1;
-    QTest::newRow("End") << int(Qt::Key_End) << 0 << 100 << 11;
-    QTest::newRow("Ctrl+Home") << int(Qt::Key_Home) << int(Qt::ControlModifier) << 1 << 5;
-    QTest::newRow("Shift+Home") << int(Qt::Key_Home) << int(Qt::ShiftModifier) << 100 << 5;
-    QTest::newRow("Alt+End") << int(Qt::Key_End) << int(Qt::AltModifier) << 100 << 5;
-}
-
-void TestWindow::gridKeys() {
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QFETCH(int, draw);
-    QFETCH(int, block);
-    WindowHarness h(&DemoArchive());
-    frmVorel& w = h.start();
-    ui(w).But3->click();
-    ui(w).VScrl->setValue(100);
-    ui(w).HScrl->setValue(5);
-    QTest::keyClick(ui(w).Picture1, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(view(w).CurrentDraw(), draw);
-    QCOMPARE(ui(w).VScrl->value(), draw);
-    QCOMPARE(view(w).GridFirstColumn(), block);
-    QCOMPARE(QApplication::focusWidget(), ui(w).Picture1);
-}
-
-void TestWindow::keysOnTheScrollBars() {
-    WindowHarness h(&DemoArchive());
-    frmVorel& w = h.start();
-    ui(w).But3->click();
-    ui(w).VScrl->setValue(100);
-    for (QScrollBar* bar : {ui(w).HScrl, ui(w).VScrl}) {
-        bar->setFocus();
-        QTest::keyClick(bar, Qt::Key_Down);
-        QCOMPARE(QApplication::focusWidget(), ui(w).Picture1);
-    }
-    QCOMPARE(view(w).CurrentDraw(), 102);
-    ui(w).HScrl->setFocus();
-    QTest::keyClick(ui(w).HScrl, Qt::Key_End);
-    QCOMPARE(view(w).GridFirstColumn(), 11);
-    QCOMPARE(view(w).CurrentDraw(), 102);
-}
-
-void TestWindow::scrollBars() {
-    WindowHarness h(&DemoArchive());
-    frmVorel& w = h.start();
-    ui(w).But3->click();
-    ui(w).HScrl->setValue(11);
-    QCOMPARE(view(w).GridFirstColumn(), 11);
-    ui(w).VScrl->setValue(ui(w).VScrl->maximum());
-    QCOMPARE(view(w).CurrentDraw(), w.archive().DrawCount());
-    ui(w).VScrl->setValue(0); // below the range: clamped to draw 1
-    QCOMPARE(view(w).CurrentDraw(), 1);
-    ui(w).HScrl->triggerAction(QAbstractSlider::SliderPageStepSub);
-    QCOMPARE(view(w).GridFirstColumn(), 10);
-    ui(w).VScrl->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    QCOMPARE(view(w).CurrentDraw(), 53);
-}
-
-// The entry screen sets the bar's page step to 1 and it stays so for the rest of the run.
-void TestWindow::pageStepAfterTheEntryScreen() {
-    WindowHarness h(&DemoArchive());
-    frmVorel& w = h.start();
-    ui(w).But3->click();
-    QCOMPARE(ui(w).VScrl->pageStep(), 52);
-    ui(w).But2->click();
-    ui(w).But1->click();
-    QCOMPARE(ui(w).VScrl->pageStep(), 1);
-    ui(w).But2->click();
-    ui(w).But3->click();
-    ui(w).VScrl->setValue(10);
-    ui(w).VScrl->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    QCOMPARE(view(w).CurrentDraw(), 11);
-    QTest::keyClick(ui(w).Picture1, Qt::Key_PageDown);
-    QCOMPARE(view(w).CurrentDraw(), 63);
 }
 
 void TestWindow::entryScreenWheelSelector() {
@@ -623,140 +484,6 @@ void TestWindow::tabOrder() {
     QCOMPARE(shown, 15);
 }
 
-void TestWindow::dropImportsTheOfficialFile_data() {
-    QTest::addColumn<int>("screen");  // 0 main menu, 2 archive view; -1 named on the command line
-    QTest::addColumn<int>("differs"); // the file has other numbers for a draw (1), lacks one (2); 3: another
-                                      // program adds its draws while the question is shown
-    QTest::addColumn<int>("answer");  // to the question: 0 OK, 1 Cancel
-    QTest::addColumn<QString>("box"); // the title of the box shown, empty: none
-    QTest::addColumn<int>("drawCount"); // after the drop
-    QTest::newRow("new draws, OK") << 0 << 0 << 0 << u"Importazione archivio"_s << 3500;
-    QTest::newRow("new draws, Cancel") << 0 << 0 << 1 << u"Importazione archivio"_s << 3480;
-    QTest::newRow("a draw differs") << 0 << 1 << 0 << u"Importazione archivio"_s << 3480;
-    QTest::newRow("a gap, rebuilt from the file") << 0 << 2 << 0 << u"Importazione archivio"_s << 3499;
-    QTest::newRow("a gap, kept") << 0 << 2 << 1 << u"Importazione archivio"_s << 3480;
-    QTest::newRow("on the archive view") << 2 << 0 << 0 << u"Importazione archivio"_s << 3480;
-    QTest::newRow("named on the command line") << -1 << 0 << 0 << u"Importazione archivio"_s << 3500;
-    QTest::newRow("the archive brought up to date meanwhile")
-        << 0 << 3 << 0 << u"Importazione archivio"_s << 3500;
-}
-
-// A file dropped on the main menu is the official results archive: a question, then the new draws.
-void TestWindow::dropImportsTheOfficialFile() {
-    QFETCH(int, screen);
-    QFETCH(int, differs);
-    QFETCH(int, answer);
-    QFETCH(QString, box);
-    QFETCH(int, drawCount);
-    const Archive archive = MakeDemoArchive(QDate(2100, 1, 1), 3480);
-    Archive official = MakeDemoArchive(QDate(2100, 1, 1), 3500);
-    if (differs == 1)
-        official.setDrawNumber(2, 100, 5, qint16(official.DrawNumbers(2, 100, 5) % 90 + 1));
-    QByteArray text = ExportStorico(official);
-    if (differs == 2)
-        text.replace(ExportStorico(DemoOf(100)).mid(ExportStorico(DemoOf(99)).size()), "");
-    WindowHarness h(&archive);
-    QFile file(h.dataPath() + u"storico.txt"_s);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text);
-    file.close();
-    h.boxes.answers = {answer == 0 ? MsgAnswer::Ok : MsgAnswer::Cancel};
-    if (screen == -1)
-        h.fileToImport = file.fileName();
-    frmVorel& w = h.start();
-    if (screen == 2)
-        ui(w).But3->click();
-    if (differs == 3)
-        h.boxes.whileShown = [&h, &official] {
-            DiskFileStore files(h.dataPath());
-            QCOMPARE(WriteArchiveFiles(files, official), 0);
-        };
-
-    QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(file.fileName())});
-    QDragEnterEvent enter(QPoint(20, 200), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&w, &enter);
-    QVERIFY(enter.isAccepted());
-    QDropEvent drop(QPointF(20, 200), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    if (screen == -1) // offered once the window is up, without a drop
-        QTRY_VERIFY(!h.boxes.shown.isEmpty());
-    else
-        QApplication::sendEvent(&w, &drop);
-
-    QCOMPARE(h.boxes.shown.isEmpty() ? QString() : h.boxes.shown.first().title, box);
-    QCOMPARE(int(w.currentScreen()), std::max(screen, 0));
-    QCOMPARE(w.archive().DrawCount(), drawCount);
-    Archive onDisk;
-    QCOMPARE(LoadArchive(h.dataPath(), onDisk), 0);
-    QCOMPARE(onDisk.DrawCount(), drawCount);
-    if (screen == 2)
-        QCOMPARE(h.boxes.shown, QList<MessageRequest>{Messages::importOnlyOnTheMainMenu()});
-    else
-        QCOMPARE(h.boxes.shown.first().icon,
-                 differs == 1 || differs == 2 ? MsgIcon::Warning : MsgIcon::Question);
-    if (screen <= 0) // the report names the archive it checked
-        QVERIFY(h.boxes.shown.first().text.startsWith(u"Archivio: "_s +
-                                                      QDir::toNativeSeparators(h.dataPath()) + u'\r'));
-    if (differs == 3)
-        QCOMPARE(h.boxes.shown.last().text.section(u'\r', -1),
-                 u"L'archivio è già aggiornato: nessuna estrazione da aggiungere."_s);
-    else if (drawCount == 3500)
-        QCOMPARE(h.boxes.shown.last(),
-                 Messages::importDone(20, QDate(FullYear(official.DrawDate(3500).yearCode),
-                                                official.DrawDate(3500).month, official.DrawDate(3500).day)
-                                              .toString(u"dd-MM-yyyy"_s)));
-    if (differs == 2) {
-        QCOMPARE(h.boxes.shown.first().buttons, MsgButtons::YesNo);
-        QCOMPARE(h.boxes.shown.size(), answer == 0 ? 2 : 1);
-        QCOMPARE(QDir(h.dataPath() + u"backup"_s).exists(), answer == 0);
-    }
-}
-
-// The paste screen's button downloads with a progress dialog: cancelled, nothing is written; done,
-// the import's question. The server's address comes from the settings.
-void TestWindow::downloadFromThePasteScreen() {
-    const Archive archive = MakeDemoArchive(QDate(2100, 1, 1), 3480);
-    LocalHttpServer server;
-    server.routes.insert(u"/silent.zip"_s, {.silent = true});
-    server.routes.insert(
-        u"/storico.zip"_s,
-        {.body = MakeZip({{u"storico.txt"_s, ExportStorico(MakeDemoArchive(QDate(2100, 1, 1), 3500))}})});
-    WindowHarness h(&archive);
-    h.settings.values.insert(u"Update/Url"_s, server.url(u"/silent.zip"_s).toString());
-    frmVorel& w = h.start();
-    ui(w).But2->click(); // the paste screen
-    QVERIFY(ui(w).butDownload->isVisible());
-    bool cancelled = false;
-    QTimer::singleShot(200, [&cancelled, &w] {
-        auto* dialog = w.findChild<QProgressDialog*>();
-        QVERIFY(dialog);
-        QVERIFY(dialog->labelText().startsWith(u"Scaricamento da http://127.0.0.1:"_s));
-        QTest::keyClick(dialog, Qt::Key_Escape);
-        cancelled = true;
-    });
-    ui(w).butDownload->click();
-    QTRY_VERIFY(cancelled);
-    QTRY_VERIFY(!w.findChild<QProgressDialog*>());
-    QVERIFY(h.boxes.shown.isEmpty());
-    QCOMPARE(w.currentScreen(), Screen::Paste);
-    Archive onDisk;
-    QCOMPARE(LoadArchive(h.dataPath(), onDisk), 0);
-    QCOMPARE(onDisk.DrawCount(), 3480);
-
-    h.settings.values.insert(u"Update/Url"_s, server.url(u"/storico.zip"_s).toString());
-    w.activateWindow(); // again, after the dialog
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-    QTest::keyClick(ui(w).Text1, Qt::Key_F5);
-    QTRY_COMPARE(h.boxes.shown.size(), 2);
-    QCOMPARE(h.boxes.shown.first().buttons, MsgButtons::OkCancel);
-    QVERIFY(h.boxes.shown.first().text.endsWith(u"Aggiungere le 20 nuove estrazioni all'archivio?"_s));
-    QCOMPARE(h.boxes.shown.last().title, u"Importazione archivio"_s);
-    QCOMPARE(LoadArchive(h.dataPath(), onDisk), 0);
-    QCOMPARE(onDisk.DrawCount(), 3500);
-    QCOMPARE(w.currentScreen(), Screen::MainMenu);
-    QVERIFY(!ui(w).butDownload->isVisible());
-}
-
 void TestWindow::missingDataFolder() {
     WindowHarness h(nullptr);
     h.dataPathOverride = h.dataPath() + u"nowhere/"_s;
@@ -768,29 +495,6 @@ void TestWindow::missingDataFolder() {
                              u"Errore"_s, MsgButtons::Ok, MsgIcon::None}));
     QVERIFY(h.endings.isEmpty());
     QCOMPARE(w.currentScreen(), Screen::MainMenu);
-}
-
-// A folder with no archive: the load fails, and every screen still works on no draws.
-void TestWindow::emptyArchive() {
-    WindowHarness h(nullptr);
-    frmVorel& w = h.start();
-    QCOMPARE(h.boxes.shown.size(), 1);
-    QCOMPARE(h.boxes.shown.first(), Messages::loadError(53, h.dataPath()));
-    ui(w).But3->click();
-    QCOMPARE(w.currentScreen(), Screen::ArchiveView);
-    QCOMPARE(view(w).CurrentDraw(), 1);
-    QCOMPARE(ui(w).VScrl->value(), 1);
-    for (Qt::Key key : {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_End, Qt::Key_Up})
-        QTest::keyClick(ui(w).Picture1, key, Qt::ControlModifier);
-    ui(w).But1->click(); // nothing to correct
-    QCOMPARE(h.boxes.shown.size(), 1);
-    QCOMPARE(w.currentScreen(), Screen::ArchiveView);
-    h.screenshot(u"archive-view-empty"_s);
-    ui(w).But2->click();
-    ui(w).But1->click();
-    QCOMPARE(w.currentScreen(), Screen::Entry);
-    QCOMPARE(entry(w).CurrentDraw(), 0);
-    QCOMPARE(ui(w).VScrl->maximum(), 10);
 }
 
 void TestWindow::helpKeywords() {
@@ -889,26 +593,6 @@ void TestWindow::startUpFailure() {
     QCOMPARE(boxes.shown.first(),
              (MessageRequest{u"Errore di sistema 7"_s, u"Errore iniziale"_s, MsgButtons::Ok, MsgIcon::None}));
     QCOMPARE(endings, QList<int>{1});
-}
-
-// Only the top row of the grid is written in white.
-void TestWindow::topRowIsWhite() {
-    WindowHarness h(&DemoArchive());
-    frmVorel& w = h.start();
-    ui(w).But3->click();
-    const QImage grid = ui(w).Picture1->surface().image();
-    const int lineHeight = ui(w).Picture1->surface().textHeight() / 15;
-    auto whiteInLine = [&](int line) {
-        for (int y = line * lineHeight; y < (line + 1) * lineHeight; ++y)
-            for (int x = 0; x < grid.width(); ++x)
-                if (grid.pixel(x, y) == qRgb(255, 255, 255))
-                    return true;
-        return false;
-    };
-    QVERIFY(!whiteInLine(0)); // the header
-    QVERIFY(whiteInLine(1));  // the top draw
-    QVERIFY(!whiteInLine(2));
-    QVERIFY(!whiteInLine(view(w).GridRows() - 1));
 }
 
 // The real boxes: text (a lone carriage return breaks the line), title, buttons, icon, answer.

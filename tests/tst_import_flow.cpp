@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "archive/archive_loader.h"
+#include "archive/file_store.h"
+#include "demo_archive.h"
+#include "storico/storico_writer.h"
+#include "support/local_http_server.h"
+#include "support/window_harness.h"
+#include "support/zip_maker.h"
+
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+// The official results file into the archive from the window: dropped, named, downloaded.
+class TestImportFlow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void dropImportsTheOfficialFile_data();
+    void dropImportsTheOfficialFile();
+    void downloadFromThePasteScreen();
+};
+
+void TestImportFlow::dropImportsTheOfficialFile_data() {
+    QTest::addColumn<int>("screen");  // 0 main menu, 2 archive view; -1 named on the command line
+    QTest::addColumn<int>("differs"); // the file has other numbers for a draw (1), lacks one (2); 3: another
+                                      // program adds its draws while the question is shown
+    QTest::addColumn<int>("answer");  // to the question: 0 OK, 1 Cancel
+    QTest::addColumn<QString>("box"); // the title of the box shown, empty: none
+    QTest::addColumn<int>("drawCount"); // after the drop
+    QTest::newRow("new draws, OK") << 0 << 0 << 0 << u"Importazione archivio"_s << 3500;
+    QTest::newRow("new draws, Cancel") << 0 << 0 << 1 << u"Importazione archivio"_s << 3480;
+    QTest::newRow("a draw differs") << 0 << 1 << 0 << u"Importazione archivio"_s << 3480;
+    QTest::newRow("a gap, rebuilt from the file") << 0 << 2 << 0 << u"Importazione archivio"_s << 3499;
+    QTest::newRow("a gap, kept") << 0 << 2 << 1 << u"Importazione archivio"_s << 3480;
+    QTest::newRow("on the archive view") << 2 << 0 << 0 << u"Importazione archivio"_s << 3480;
+    QTest::newRow("named on the command line") << -1 << 0 << 0 << u"Importazione archivio"_s << 3500;
+    QTest::newRow("the archive brought up to date meanwhile")
+        << 0 << 3 << 0 << u"Importazione archivio"_s << 3500;
+}
+
+// A file dropped on the main menu is the official results archive: a question, then the new draws.
+void TestImportFlow::dropImportsTheOfficialFile() {
+    QFETCH(int, screen);
+    QFETCH(int, differs);
+    QFETCH(int, answer);
+    QFETCH(QString, box);
+    QFETCH(int, drawCount);
+    const Archive archive = MakeDemoArchive(QDate(2100, 1, 1), 3480);
+    Archive official = MakeDemoArchive(QDate(2100, 1, 1), 3500);
+    if (differs == 1)
+        official.setDrawNumber(2, 100, 5, qint16(official.DrawNumbers(2, 100, 5) % 90 + 1));
+    QByteArray text = ExportStorico(official);
+    if (differs == 2)
+        text.replace(ExportStorico(DemoOf(100)).mid(ExportStorico(DemoOf(99)).size()), "");
+    WindowHarness h(&archive);
+    QFile file(h.dataPath() + u"storico.txt"_s);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+    h.boxes.answers = {answer == 0 ? MsgAnswer::Ok : MsgAnswer::Cancel};
+    if (screen == -1)
+        h.fileToImport = file.fileName();
+    frmVorel& w = h.start();
+    if (screen == 2)
+        ui(w).But3->click();
+    if (differs == 3)
+        h.boxes.whileShown = [&h, &official] {
+            DiskFileStore files(h.dataPath());
+            QCOMPARE(WriteArchiveFiles(files, official), 0);
+        };
+
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(file.fileName())});
+    QDragEnterEvent enter(QPoint(20, 200), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(20, 200), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    if (screen == -1) // offered once the window is up, without a drop
+        QTRY_VERIFY(!h.boxes.shown.isEmpty());
+    else
+        QApplication::sendEvent(&w, &drop);
+
+    QCOMPARE(h.boxes.shown.isEmpty() ? QString() : h.boxes.shown.first().title, box);
+    QCOMPARE(int(w.currentScreen()), std::max(screen, 0));
+    QCOMPARE(w.archive().DrawCount(), drawCount);
+    Archive onDisk;
+    QCOMPARE(LoadArchive(h.dataPath(), onDisk), 0);
+    QCOMPARE(onDisk.DrawCount(), drawCount);
+    if (screen == 2)
+        QCOMPARE(h.boxes.shown, QList<MessageRequest>{Messages::importOnlyOnTheMainMenu()});
+    else
+        QCOMPARE(h.boxes.shown.first().icon,
+                 differs == 1 || differs == 2 ? MsgIcon::Warning : MsgIcon::Question);
+    if (screen <= 0) // the report names the archive it checked
+        QVERIFY(h.boxes.shown.first().text.startsWith(u"Archivio: "_s +
+                                                      QDir::toNativeSeparators(h.dataPath()) + u'\r'));
+    if (differs == 3)
+        QCOMPARE(h.boxes.shown.last().text.section(u'\r', -1),
+                 u"L'archivio è già aggiornato: nessuna estrazione da aggiungere."_s);
+    else if (drawCount == 3500)
+        QCOMPARE(h.boxes.shown.last(),
+                 Messages::importDone(20, QDate(FullYear(official.DrawDate(3500).yearCode),
+                                                official.DrawDate(3500).month, official.DrawDate(3500).day)
+                                              .toString(u"dd-MM-yyyy"_s)));
+    if (differs == 2) {
+        QCOMPARE(h.boxes.shown.first().buttons, MsgButtons::YesNo);
+        QCOMPARE(h.boxes.shown.size(), answer == 0 ? 2 : 1);
+        QCOMPARE(QDir(h.dataPath() + u"backup"_s).exists(), answer == 0);
+    }
+}
+
+// The paste screen's button downloads with a progress dialog: cancelled, nothing is written; done,
+// the import's question. The server's address comes from the settings.
+void TestImportFlow::downloadFromThePasteScreen() {
+    const Archive archive = MakeDemoArchive(QDate(2100, 1, 1), 3480);
+    LocalHttpServer server;
+    server.routes.insert(u"/silent.zip"_s, {.silent = true});
+    server.routes.insert(
+        u"/storico.zip"_s,
+        {.body = MakeZip({{u"storico.txt"_s, ExportStorico(MakeDemoArchive(QDate(2100, 1, 1), 3500))}})});
+    WindowHarness h(&archive);
+    h.settings.values.insert(u"Update/Url"_s, server.url(u"/silent.zip"_s).toString());
+    frmVorel& w = h.start();
+    ui(w).But2->click(); // the paste screen
+    QVERIFY(ui(w).butDownload->isVisible());
+    bool cancelled = false;
+    QTimer::singleShot(200, [&cancelled, &w] {
+        auto* dialog = w.findChild<QProgressDialog*>();
+        QVERIFY(dialog);
+        QVERIFY(dialog->labelText().startsWith(u"Scaricamento da http://127.0.0.1:"_s));
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        cancelled = true;
+    });
+    ui(w).butDownload->click();
+    QTRY_VERIFY(cancelled);
+    QTRY_VERIFY(!w.findChild<QProgressDialog*>());
+    QVERIFY(h.boxes.shown.isEmpty());
+    QCOMPARE(w.currentScreen(), Screen::Paste);
+    Archive onDisk;
+    QCOMPARE(LoadArchive(h.dataPath(), onDisk), 0);
+    QCOMPARE(onDisk.DrawCount(), 3480);
+
+    h.settings.values.insert(u"Update/Url"_s, server.url(u"/storico.zip"_s).toString());
+    w.activateWindow(); // again, after the dialog
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(ui(w).Text1, Qt::Key_F5);
+    QTRY_COMPARE(h.boxes.shown.size(), 2);
+    QCOMPARE(h.boxes.shown.first().buttons, MsgButtons::OkCancel);
+    QVERIFY(h.boxes.shown.first().text.endsWith(u"Aggiungere le 20 nuove estrazioni all'archivio?"_s));
+    QCOMPARE(h.boxes.shown.last().title, u"Importazione archivio"_s);
+    QCOMPARE(LoadArchive(h.dataPath(), onDisk), 0);
+    QCOMPARE(onDisk.DrawCount(), 3500);
+    QCOMPARE(w.currentScreen(), Screen::MainMenu);
+    QVERIFY(!ui(w).butDownload->isVisible());
+}
+
+QTEST_MAIN(TestImportFlow)
+#include "tst_import_flow.moc"
