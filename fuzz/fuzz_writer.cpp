@@ -26,7 +26,8 @@ void write(MemoryFileStore& store, int kind) {
     }
     Archive loaded;
     LoadArchive(store, loaded);
-    SaveArchive(store, loaded, kind == 0 || loaded.DrawCount() == 0 ? loaded.DrawCount() + 1 : loaded.DrawCount(),
+    SaveArchive(store, loaded,
+                kind == 0 || loaded.DrawCount() == 0 ? loaded.DrawCount() + 1 : loaded.DrawCount(),
                 SampleDraw());
 }
 
@@ -51,13 +52,14 @@ void checkSoundValuesKept(const FileSetBytes& before, const FileSetBytes& after)
     if (DatesFileCount(after.dates) < count)
         __builtin_trap(); // a draw dropped
     for (int d = 1; d <= count; ++d) {
-        if (calendarDay(before.dates, d) &&
-            before.dates.mid(dateRecordOffset(d), DateRecordSize) != after.dates.mid(dateRecordOffset(d), DateRecordSize))
+        if (calendarDay(before.dates, d) && before.dates.mid(dateRecordOffset(d), DateRecordSize) !=
+                                                after.dates.mid(dateRecordOffset(d), DateRecordSize))
             __builtin_trap(); // a sound date changed
         for (int w = 0; w < CityWheels; ++w) {
             const qint64 at = numbersRecordOffset(d) + NumbersPerWheel * w;
             if (at + NumbersPerWheel <= before.numbers.size() &&
-                StateOfWheel(reinterpret_cast<const quint8*>(before.numbers.constData() + at)) == WheelState::Sound &&
+                StateOfWheel(reinterpret_cast<const quint8*>(before.numbers.constData() + at)) ==
+                    WheelState::Sound &&
                 before.numbers.mid(at, NumbersPerWheel) != after.numbers.mid(at, NumbersPerWheel))
                 __builtin_trap(); // a sound wheel changed
         }
