@@ -2,6 +2,7 @@
 // Loading the archive from disk: the demo archive and the largest one the files can hold.
 #include "archive/archive_loader.h"
 #include "archive/archive_update.h"
+#include "archive/archive_writer.h"
 #include "archive/edit_buffer.h"
 #include "archive/file_store.h"
 #include "archive/super_enalotto.h"
@@ -19,7 +20,7 @@ class ArchiveFolder {
 public:
     explicit ArchiveFolder(const Archive& archive) {
         DiskFileStore files(path());
-        if (WriteArchiveFiles(files, archive) != 0)
+        if (WriteWholeArchive(files, archive))
             std::abort();
     }
     QString path() const { return dir_.path() + u'/'; }
@@ -39,13 +40,15 @@ const ArchiveFolder& largestFolder() {
 }
 
 void loadFrom(benchmark::State& state, const ArchiveFolder& folder) {
-    Archive archive;
+    int draws = 0;
     for (auto _ : state) {
-        if (LoadArchive(folder.path(), archive) != 0)
+        const auto loaded = LoadArchive(folder.path());
+        if (loaded.error)
             state.SkipWithError("load failed");
-        benchmark::DoNotOptimize(archive);
+        benchmark::DoNotOptimize(loaded);
+        draws = loaded.value.DrawCount();
     }
-    state.counters["draws"] = archive.DrawCount();
+    state.counters["draws"] = draws;
 }
 
 void BM_LoadDemoArchive(benchmark::State& state) {
@@ -66,8 +69,7 @@ void BM_DeriveSuperNumbersLargest(benchmark::State& state) {
 // A commit of a corrected draw on disk: the "SM" set and its sub-archive written, then a reload.
 void BM_CommitCorrection(benchmark::State& state) {
     const ArchiveFolder folder(MakeDemoArchive());
-    Archive archive;
-    LoadArchive(folder.path(), archive);
+    Archive archive = LoadArchive(folder.path()).value;
     DiskFileStore files(folder.path());
     // Two corrections in turn, so that every commit changes the files.
     std::array<EditBuffer, 2> edits{SampleDraw(), SampleDraw()};
@@ -75,8 +77,12 @@ void BM_CommitCorrection(benchmark::State& state) {
     const int d = archive.DrawCount() - 1;
     std::size_t turn = 0;
     for (auto _ : state) {
-        if (SaveArchive(files, archive, d, edits[turn++ % 2]).error != 0 || LoadArchive(files, archive) != 0)
+        if (SaveArchive(files, archive, d, edits[turn++ % 2]).error)
             state.SkipWithError("commit failed");
+        auto reloaded = LoadArchive(files);
+        if (reloaded.error)
+            state.SkipWithError("reload failed");
+        archive = std::move(reloaded.value);
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window: one full repaint of the archive grid at 1920x1080, and start-up to the main menu.
 #include "app/main_window.h"
+#include "archive/archive_writer.h"
 #include "archive/file_store.h"
 #include "demo_archive.h"
 #include "screens/archive_screen.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <cstdlib>
 
 namespace {
 
@@ -33,7 +35,8 @@ struct Environment {
 
     Environment() {
         DiskFileStore files(dir.path());
-        WriteArchiveFiles(files, MakeDemoArchive());
+        if (WriteWholeArchive(files, MakeDemoArchive()))
+            std::abort();
     }
 
     frmVorel::Services services() {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes for each data file (or no file at all) must load and be checked, or
-// fail with an error number, never crash. Then, as the commit does, a new draw is appended: either
+// fail with a file error, never crash. Then, as the commit does, a new draw is appended: either
 // the save fails, or the archive reloads with every earlier draw as it was and the new one last.
 #include "archive/archive.h"
 #include "archive/archive_check.h"
@@ -12,14 +12,13 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     MemoryFileStore store = FuzzStore(data, size);
-    Archive archive;
-    std::vector<ArchiveProblem> problems;
-    LoadCheckedArchive(store, archive, problems);
+    // An archive that does not load is saved into as an empty one, as the window does.
+    const Archive archive = LoadCheckedArchive(store).archive;
     const int count = archive.DrawCount();
-    if (SaveArchive(store, archive, count + 1, SampleDraw()).error != 0)
+    if (SaveArchive(store, archive, count + 1, SampleDraw()).error)
         return 0;
-    Archive reloaded;
-    if (LoadArchive(store, reloaded) != 0 || reloaded.DrawCount() != count + 1)
+    const auto [reloaded, error] = LoadArchive(store);
+    if (error || reloaded.DrawCount() != count + 1)
         __builtin_trap(); // a saved draw that does not load back
     for (int d = 1; d <= count; ++d)
         if (!(reloaded.DrawDate(d) == archive.DrawDate(d)) ||

@@ -20,22 +20,22 @@ namespace {
 void write(MemoryFileStore& store, int kind) {
     if (kind == 2) {
         ArchiveUpdate update(store);
-        if (update.open() == 0)
+        if (!update.open())
             update.write({.files = PlanRepair(update.snapshot()).files});
         return;
     }
-    Archive loaded;
-    LoadArchive(store, loaded);
+    // An archive that does not load is saved into as an empty one, as the window does.
+    const Archive loaded = LoadArchive(store).value;
     SaveArchive(store, loaded,
                 kind == 0 || loaded.DrawCount() == 0 ? loaded.DrawCount() + 1 : loaded.DrawCount(),
                 SampleDraw());
 }
 
 ArchiveSnapshot seenFirst(MemoryFileStore& store) {
-    ArchiveSnapshot snapshot;
-    if (ReadArchive(store, snapshot) != 0)
+    auto read = ReadArchive(store);
+    if (read.error)
         __builtin_trap(); // a write left files that cannot be read
-    return snapshot;
+    return std::move(read.value);
 }
 
 bool calendarDay(const QByteArray& dates, int d) {
@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (failing != 0)
         store.killAt(start.writeCount() + failing);
     write(store, kind);
-    store.failWrite(0, 0);
+    store.stopFailing();
     const ArchiveSnapshot seen = seenFirst(store);
     if (!(seen == seenFirst(start)) && !(seen == seenFirst(done)))
         __builtin_trap(); // a write killed part-way left some files of each state

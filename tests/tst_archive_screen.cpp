@@ -158,7 +158,7 @@ void TestArchiveScreen::emptyArchive() {
     WindowHarness h(nullptr);
     frmVorel& w = h.start();
     QCOMPARE(h.boxes.shown.size(), 1);
-    QCOMPARE(h.boxes.shown.first(), Messages::loadError(53, h.dataPath()));
+    QCOMPARE(h.boxes.shown.first(), Messages::loadError(FileError::FileNotFound, h.dataPath()));
     ui(w).But3->click();
     QCOMPARE(w.currentScreen(), Screen::ArchiveView);
     QCOMPARE(view(w).CurrentDraw(), 1);

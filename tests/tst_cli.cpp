@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "archive/archive_loader.h"
+#include "archive/archive_writer.h"
 #include "archive/constant_tables.h"
 #include "archive/data_file_layout.h"
 #include "archive/file_store.h"
@@ -233,7 +234,7 @@ void TestCli::initTestCase() {
     data_ = dir_.filePath(u"archive"_s);
     QDir().mkpath(data_);
     DiskFileStore files(data_);
-    QCOMPARE(WriteArchiveFiles(files, MakeDemoArchive()), 0);
+    QCOMPARE(WriteWholeArchive(files, MakeDemoArchive()), Failure());
 }
 
 void TestCli::csvOfASmallArchive() {
@@ -292,8 +293,8 @@ void TestCli::aroundTheNationalWheel() {
 void TestCli::demoArchiveReadsBack() {
     const Run r = run({u"--data"_s, data_, u"--export"_s, u"-"_s});
     QCOMPARE(r.result.exitStatus, 0);
-    Archive archive;
-    QCOMPARE(LoadArchive(data_ + u'/', archive), 0);
+    const auto [archive, error] = LoadArchive(data_ + u'/');
+    QCOMPARE(error, Failure());
     const QList<QByteArray> rows = r.out.split('\n');
     QCOMPARE(rows.size(), archive.DrawCount() + 2);
     for (int d = 1; d <= archive.DrawCount(); ++d) {
@@ -571,7 +572,7 @@ void TestCli::importFromTheCommandLine() {
     dates.close();
     const Run damaged = run({u"--data"_s, fresh, u"--import"_s, u"-"_s}, {}, storico);
     QCOMPARE(damaged.result.exitStatus, 2);
-    QCOMPARE(QString::fromUtf8(damaged.err), u"vorel: "_s + ErrorMessageText(ErrorNumber::ArchiveDamaged) +
+    QCOMPARE(QString::fromUtf8(damaged.err), u"vorel: "_s + ErrorMessageText(FileError::ArchiveDamaged) +
                                                  u" ("_s + QDir::toNativeSeparators(fresh + u'/') + u")\n"_s);
 }
 
@@ -710,7 +711,7 @@ void TestCli::damageTable() {
     QTemporaryDir folder, second;
     for (const QString& path : {folder.path(), second.path()}) {
         DiskFileStore files(path);
-        QCOMPARE(WriteArchiveFiles(files, demo), 0);
+        QCOMPARE(WriteWholeArchive(files, demo), Failure());
         ApplyDamage(path, fill(damage));
     }
     const MemoryFileStore reference = StoreOf(demo);
@@ -783,7 +784,7 @@ void TestCli::deleteLast() {
     const Archive demo = DemoOf(std::max(draws, 3));
     if (draws != 0) {
         DiskFileStore files(folder.path());
-        QCOMPARE(WriteArchiveFiles(files, demo), 0);
+        QCOMPARE(WriteWholeArchive(files, demo), Failure());
     }
     if (draws < 0)
         ApplyDamage(folder.path(), u"cut _est_sm.dtb 3"_s);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "archive/archive_loader.h"
+#include "archive/archive_writer.h"
 #include "archive/data_file_layout.h"
 #include "archive/file_store.h"
 #include "archive/sub_archive.h"
@@ -110,7 +111,7 @@ void TestDemoArchive::isTheSameEveryTime() {
 void TestDemoArchive::subArchivesSplitTheDraws() {
     const Archive archive = MakeDemoArchive();
     MemoryFileStore store;
-    QCOMPARE(WriteArchiveFiles(store, archive), 0);
+    QCOMPARE(WriteWholeArchive(store, archive), Failure());
     const QByteArray sDates = store.file(u"_data_s.dtb"_s), mDates = store.file(u"_data_m.dtb"_s);
     const QByteArray sNumbers = store.file(u"_est_s.dtb"_s), mNumbers = store.file(u"_est_m.dtb"_s);
     QCOMPARE(wordAt(sDates, 0) + wordAt(mDates, 0), archive.DrawCount());
@@ -129,8 +130,8 @@ void TestDemoArchive::toolNeverOverwritesAnArchive() {
     QTemporaryDir dir;
     QByteArray output;
     QCOMPARE(runTool(dir.path(), &output), 0);
-    Archive loaded;
-    QCOMPARE(LoadArchive(dir.path() + u'/', loaded), 0);
+    const auto [loaded, error] = LoadArchive(dir.path() + u'/');
+    QCOMPARE(error, Failure());
     QVERIFY(loaded == MakeDemoArchive());
 
     // Any ".dtb" file, in any case, stops it.

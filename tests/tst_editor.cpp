@@ -481,15 +481,13 @@ void TestEditor::failedSaveEndsTheProgram() {
     Editor e(3000);
     ui(e.w()).But1->click();
     e.fill(typedNumbers(), 10, {9, 10, 4}, 6);
-    e.store.failWrite(e.store.writeCount() + 2, 61);
+    e.store.failWrite(e.store.writeCount() + 2, FileError::DiskFull);
     ui(e.w()).But1->click();
     QCOMPARE(e.harness.boxes.shown.last(),
              (MessageRequest{u"Disco pieno"_s, u"Errore"_s, MsgButtons::Ok, MsgIcon::None}));
     QCOMPARE(e.harness.endings, QList<int>{1});
     QVERIFY(e.harness.settings.writes.isEmpty());
-    Archive reloaded;
-    QCOMPARE(LoadArchive(e.store, reloaded), 0);
-    QCOMPARE(reloaded.DrawCount(), 3000);
+    QCOMPARE(LoadArchive(e.store).value.DrawCount(), 3000);
 }
 
 // Two windows on one archive both add a draw: the second finds the archive changed, writes nothing
@@ -532,15 +530,15 @@ void TestEditor::lockedOrOutOfStepArchive() {
     ui(e.w()).But1->click();
     e.fill(typedNumbers(), 10, {9, 10, 4}, 6);
     {
-        std::unique_ptr<StoreLock> held;
-        QCOMPARE(e.store.lock(held, 0), 0);
+        const auto held = e.store.lock(0);
+        QCOMPARE(held.error, Failure());
         const int writes = e.store.writeCount();
         ui(e.w()).But1->click();
         QCOMPARE(e.harness.boxes.shown.last(), Messages::archiveInUse());
         QCOMPARE(e.store.writeCount(), writes);
         QCOMPARE(e.w().currentScreen(), Screen::Entry);
     }
-    e.store.remove(u"_est_m.dtb"_s);
+    QCOMPARE(e.store.remove(u"_est_m.dtb"_s), Failure());
     ui(e.w()).But1->click();
     QCOMPARE(e.harness.boxes.shown.last(), Messages::subArchivesRebuilt());
     QCOMPARE(e.w().currentScreen(), Screen::MainMenu);
@@ -566,7 +564,7 @@ void TestEditor::refusedBeforeWritingKeepsTheDraw() {
     QFETCH(int, refusal);
     MemoryFileStore store = StoreOf(MakeDemoArchive(QDate(2100, 1, 1), draws));
     if (refusal == 0)
-        store.failRead(u"_data_s.dtb"_s, 70);
+        store.failRead(u"_data_s.dtb"_s, FileError::PermissionDenied);
     if (refusal == 1)
         store.setReadOnly(u"_giorni.dtb"_s);
     if (refusal == 2)
@@ -584,7 +582,8 @@ void TestEditor::refusedBeforeWritingKeepsTheDraw() {
     const PackedDate date = refusal == 0 ? PackedDate{4, 1, 47} : PackedDate{9, 10, 4};
     fillDraw(w, typedNumbers(), 10, date, 6);
     ui(w).But1->click();
-    const int errors[] = {70, 70, ErrorNumber::ArchiveDamaged};
+    const FileError errors[] = {FileError::PermissionDenied, FileError::PermissionDenied,
+                                FileError::ArchiveDamaged};
     QCOMPARE(h.boxes.shown.last(),
              Messages::saveRefused(errors[refusal], refusal == 1 ? u"_GIORNI.DTB"_s : QString()));
     QVERIFY(h.endings.isEmpty());
@@ -614,7 +613,7 @@ void TestEditor::firstDrawOfAnEmptyArchive() {
     MemoryFileStore store;
     WindowHarness h(nullptr, &store);
     frmVorel& w = h.start();
-    QCOMPARE(h.boxes.shown.first(), Messages::loadError(53, h.dataPath()));
+    QCOMPARE(h.boxes.shown.first(), Messages::loadError(FileError::FileNotFound, h.dataPath()));
     ui(w).But1->click();
     QCOMPARE(ui(w).LTE1->text(), u" 1"_s);
     QVERIFY(!hasWhitePixel(ui(w).Pic1->surface().image()));

@@ -33,7 +33,7 @@ void TestErrorText::messageText_data() {
 void TestErrorText::messageText() {
     QFETCH(int, number);
     QFETCH(QString, text);
-    QCOMPARE(ErrorMessageText(number), text);
+    QCOMPARE(ErrorMessageText(FileError(number)), text);
 }
 
 void TestErrorText::everyListedSlotHasItsText() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "archive/archive_loader.h"
 #include "archive/archive_update.h"
+#include "archive/archive_writer.h"
 #include "archive/backups.h"
 #include "archive/edit_buffer.h"
 #include "archive/file_store.h"
@@ -60,16 +61,16 @@ void TestFileStore::namesIgnoreLetterCase() {
     writeFile(dir.filePath(u"_giorni.dtb"_s), "abc");
     DiskFileStore files(dir.path() + u'/');
     const FileRead read = files.read(u"_GIORNI.DTB"_s);
-    QCOMPARE(read.error, 0);
+    QCOMPARE(read.error, Failure());
     QVERIFY(read.exists);
     QCOMPARE(read.bytes, QByteArray("abc"));
 
-    QCOMPARE(files.write(u"_Giorni.Dtb"_s, "xyz"), 0);
+    QCOMPARE(files.write(u"_Giorni.Dtb"_s, "xyz"), Failure());
     QCOMPARE(entries(dir.path()), QStringList{u"_giorni.dtb"_s});
     QCOMPARE(readFile(dir.filePath(u"_giorni.dtb"_s)), QByteArray("xyz"));
 
     // A new file gets the name as asked for.
-    QCOMPARE(files.write(u"_data_SM.dtb"_s, "new"), 0);
+    QCOMPARE(files.write(u"_data_SM.dtb"_s, "new"), Failure());
     QVERIFY(entries(dir.path()).contains(u"_data_SM.dtb"_s));
     QCOMPARE(files.read(u"_data_sm.dtb"_s).bytes, QByteArray("new"));
 }
@@ -81,7 +82,7 @@ void TestFileStore::twoSpellingsReachOneFile() {
     const QString folder = dir.path() + u'/';
     DiskFileStore files(folder);
     const Archive demo = MakeDemoArchive(QDate(1960, 1, 1));
-    QCOMPARE(WriteArchiveFiles(files, demo), 0); // writes "_GIORNI.DTB"
+    QCOMPARE(WriteWholeArchive(files, demo), Failure()); // writes "_GIORNI.DTB"
     // A file system that ignores case (NTFS) holds one file for both spellings, which every
     // spelling reaches anyway; one that tells them apart can hold a stale second one.
     writeFile(dir.filePath(u"case-probe"_s), "x");
@@ -94,9 +95,9 @@ void TestFileStore::twoSpellingsReachOneFile() {
     EditBuffer edit;
     edit.EditDate = {0, 2, 1, 60};
     edit.CurrentWeekday = 6;
-    QCOMPARE(SaveArchive(files, demo, demo.DrawCount() + 1, edit).error, 0);
-    Archive loaded;
-    QCOMPARE(LoadArchive(folder, loaded), 0);
+    QCOMPARE(SaveArchive(files, demo, demo.DrawCount() + 1, edit).error, Failure());
+    const auto [loaded, error] = LoadArchive(folder);
+    QCOMPARE(error, Failure());
     QCOMPARE(loaded.DrawWeekday(loaded.DrawCount()), 6);
     if (twoSpellingsFit)
         QCOMPARE(readFile(dir.filePath(u"_giorni.dtb"_s)), QByteArray("stale"));
@@ -106,10 +107,9 @@ void TestFileStore::readingNeverCreatesAFile() {
     QTemporaryDir dir;
     DiskFileStore files(dir.path());
     const FileRead read = files.read(u"_rn.dtb"_s);
-    QCOMPARE(read.error, 0);
+    QCOMPARE(read.error, Failure());
     QVERIFY(!read.exists);
-    Archive archive;
-    QCOMPARE(LoadArchive(dir.path() + u'/', archive), 53);
+    QCOMPARE(LoadArchive(dir.path() + u'/').error, FileError::FileNotFound);
     QVERIFY(entries(dir.path()).isEmpty());
 }
 
@@ -126,10 +126,9 @@ void TestFileStore::missingFolder() {
     if (folderIsAFile)
         writeFile(folder, "not a folder");
     DiskFileStore files(folder);
-    QCOMPARE(files.read(u"_data_sm.dtb"_s).error, 76);
-    QCOMPARE(files.write(u"_data_sm.dtb"_s, "x"), 76);
-    Archive archive;
-    QCOMPARE(LoadArchive(folder + u'/', archive), 76);
+    QCOMPARE(files.read(u"_data_sm.dtb"_s).error, FileError::PathNotFound);
+    QCOMPARE(files.write(u"_data_sm.dtb"_s, "x"), FileError::PathNotFound);
+    QCOMPARE(LoadArchive(folder + u'/').error, FileError::PathNotFound);
     QCOMPARE(entries(dir.path()), folderIsAFile ? QStringList{u"data"_s} : QStringList{});
 }
 
@@ -138,9 +137,9 @@ void TestFileStore::failedWriteKeepsTheOldFile() {
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(u"_EST_SM.DTB"_s));
     DiskFileStore files(dir.path());
-    QVERIFY(files.write(u"_est_sm.dtb"_s, "numbers") != 0);
+    QVERIFY(files.write(u"_est_sm.dtb"_s, "numbers"));
     QVERIFY(QFileInfo(dir.filePath(u"_EST_SM.DTB"_s)).isDir());
-    QVERIFY(files.read(u"_est_sm.dtb"_s).error != 0);
+    QVERIFY(files.read(u"_est_sm.dtb"_s).error);
     QCOMPARE(entries(dir.path()), QStringList{u"_EST_SM.DTB"_s});
 }
 
@@ -157,24 +156,28 @@ void TestFileStore::readLimit() {
 void TestFileStore::errorNumbers_data() {
     QTest::addColumn<int>("fileError");
     QTest::addColumn<int>("systemError"); // errno as the failing call left it
-    QTest::addColumn<int>("number");
-    QTest::newRow("none") << int(QFileDevice::NoError) << 0 << 0;
-    QTest::newRow("disk full") << int(QFileDevice::ResourceError) << 0 << 61;
-    QTest::newRow("permission") << int(QFileDevice::PermissionsError) << 0 << 70;
-    QTest::newRow("read") << int(QFileDevice::ReadError) << 0 << 57;
-    QTest::newRow("write") << int(QFileDevice::WriteError) << 0 << 57;
-    QTest::newRow("open") << int(QFileDevice::OpenError) << 0 << 75;
-    QTest::newRow("rename") << int(QFileDevice::RenameError) << 0 << 75;
-    QTest::newRow("an open refused for permission") << int(QFileDevice::OpenError) << EACCES << 70;
-    QTest::newRow("an open not permitted") << int(QFileDevice::OpenError) << EPERM << 70;
-    QTest::newRow("an open of a missing folder") << int(QFileDevice::OpenError) << ENOENT << 75;
+    QTest::addColumn<Failure>("failure");
+    using enum FileError;
+    QTest::newRow("none") << int(QFileDevice::NoError) << 0 << Failure();
+    QTest::newRow("disk full") << int(QFileDevice::ResourceError) << 0 << Failure(DiskFull);
+    QTest::newRow("permission") << int(QFileDevice::PermissionsError) << 0 << Failure(PermissionDenied);
+    QTest::newRow("read") << int(QFileDevice::ReadError) << 0 << Failure(DeviceIo);
+    QTest::newRow("write") << int(QFileDevice::WriteError) << 0 << Failure(DeviceIo);
+    QTest::newRow("open") << int(QFileDevice::OpenError) << 0 << Failure(PathFileAccess);
+    QTest::newRow("rename") << int(QFileDevice::RenameError) << 0 << Failure(PathFileAccess);
+    QTest::newRow("an open refused for permission")
+        << int(QFileDevice::OpenError) << EACCES << Failure(PermissionDenied);
+    QTest::newRow("an open not permitted")
+        << int(QFileDevice::OpenError) << EPERM << Failure(PermissionDenied);
+    QTest::newRow("an open of a missing folder")
+        << int(QFileDevice::OpenError) << ENOENT << Failure(PathFileAccess);
 }
 
 void TestFileStore::errorNumbers() {
     QFETCH(int, fileError);
     QFETCH(int, systemError);
-    QFETCH(int, number);
-    QCOMPARE(errorNumberOf(QFileDevice::FileError(fileError), systemError), number);
+    QFETCH(Failure, failure);
+    QCOMPARE(FileErrorOf(QFileDevice::FileError(fileError), systemError), failure);
 }
 
 void TestFileStore::loadAndSaveOnDisk() {
@@ -182,17 +185,17 @@ void TestFileStore::loadAndSaveOnDisk() {
     const QString folder = dir.path() + u'/';
     DiskFileStore files(folder);
     const Archive demo = MakeDemoArchive(QDate(1960, 1, 1));
-    QCOMPARE(WriteArchiveFiles(files, demo), 0);
+    QCOMPARE(WriteWholeArchive(files, demo), Failure());
 
     EditBuffer edit;
     edit.EditDate = {0, 2, 1, 60};
     edit.CurrentWeekday = 6;
     for (int p = 1; p <= 5; ++p)
         edit.EditNumbers[1][std::size_t(p)] = qint16(p);
-    QCOMPARE(SaveArchive(files, demo, demo.DrawCount() + 1, edit).error, 0);
+    QCOMPARE(SaveArchive(files, demo, demo.DrawCount() + 1, edit).error, Failure());
 
-    Archive loaded;
-    QCOMPARE(LoadArchive(folder, loaded), 0);
+    const auto [loaded, error] = LoadArchive(folder);
+    QCOMPARE(error, Failure());
     QCOMPARE(loaded.DrawCount(), demo.DrawCount() + 1);
     QCOMPARE(loaded.DrawDate(loaded.DrawCount()), (PackedDate{2, 1, 60}));
     QCOMPARE(loaded.DrawNumbers(1, loaded.DrawCount(), 5), 5);
@@ -204,12 +207,12 @@ void TestFileStore::loadAndSaveOnDisk() {
 void TestFileStore::lockAndBackupsOnDisk() {
     QTemporaryDir dir;
     DiskFileStore first(dir.path()), second(dir.path());
-    std::unique_ptr<StoreLock> held, other;
-    QCOMPARE(first.lock(held, 0), 0);
-    QCOMPARE(second.lock(other, 50), ErrorNumber::ArchiveInUse);
-    held.reset();
-    QCOMPARE(second.lock(other, 0), 0);
-    other.reset();
+    {
+        const auto held = first.lock(0);
+        QCOMPARE(held.error, Failure());
+        QCOMPARE(second.lock(50).error, FileError::ArchiveInUse);
+    }
+    QCOMPARE(second.lock(0).error, Failure());
     QVERIFY(!QFile::exists(dir.filePath(u"vorel.lock"_s)));
 
     // A lock as this system writes it, of a process that has ended.
@@ -222,25 +225,25 @@ void TestFileStore::lockAndBackupsOnDisk() {
         lockText = written.readAll();
     }
     writeFile(dir.filePath(u"vorel.lock"_s), lockText.replace(0, lockText.indexOf('\n'), "2147480000"));
-    QCOMPARE(first.lock(held, 0), 0);
-    held.reset();
+    QCOMPARE(first.lock(0).error, Failure());
     // A writer killed before it wrote its name: a minute later the lock is taken over.
     writeFile(dir.filePath(u"vorel.lock"_s), "");
-    QCOMPARE(first.lock(held, 0), ErrorNumber::ArchiveInUse);
+    QCOMPARE(first.lock(0).error, FileError::ArchiveInUse);
     QFile lock(dir.filePath(u"vorel.lock"_s));
     QVERIFY(lock.open(QIODevice::ReadWrite));
     QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-61), QFileDevice::FileModificationTime));
     lock.close();
-    QCOMPARE(first.lock(held, 0), 0);
-    held.reset();
+    QCOMPARE(first.lock(0).error, Failure());
 
     // Two backups within one second get folders of their own; only the ten newest stay.
-    ArchiveSnapshot snapshot;
-    QCOMPARE(WriteArchiveFiles(first, MakeDemoArchive(QDate(1950, 1, 1))), 0);
-    QCOMPARE(ReadArchive(first, snapshot), 0);
+    QCOMPARE(WriteWholeArchive(first, MakeDemoArchive(QDate(1950, 1, 1))), Failure());
+    const ArchiveSnapshot snapshot = ReadArchive(first).value;
     QString name;
-    for (int i = 0; i < 12; ++i)
-        QCOMPARE(MakeBackup(first, snapshot, QDateTime(QDate(2026, 12, 7), QTime(12, 0)), name), 0);
+    for (int i = 0; i < 12; ++i) {
+        const auto made = MakeBackup(first, snapshot, QDateTime(QDate(2026, 12, 7), QTime(12, 0)));
+        QCOMPARE(made.error, Failure());
+        name = made.value;
+    }
     QCOMPARE(entries(dir.filePath(u"backup"_s)).size(), 10);
     QCOMPARE(ListBackups(first).front().name, name);
     QVERIFY(ListBackups(first).back().name.endsWith(u"-3"_s));
@@ -252,11 +255,11 @@ void TestFileStore::lockAndBackupsOnDisk() {
 void TestFileStore::readOnlyOnDisk() {
     QTemporaryDir dir;
     DiskFileStore files(dir.path());
-    QCOMPARE(WriteArchiveFiles(files, MakeDemoArchive(QDate(1950, 1, 1))), 0);
+    QCOMPARE(WriteWholeArchive(files, MakeDemoArchive(QDate(1950, 1, 1))), Failure());
     QFile weekdays(files.resolve(u"_giorni.dtb"_s));
     QVERIFY(weekdays.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup));
-    QCOMPARE(files.writable(u"_giorni.dtb"_s), ErrorNumber::PermissionDenied);
-    QCOMPARE(files.writable(u"_est_sm.dtb"_s), 0);
+    QCOMPARE(files.writable(u"_giorni.dtb"_s), FileError::PermissionDenied);
+    QCOMPARE(files.writable(u"_est_sm.dtb"_s), Failure());
     QVERIFY(weekdays.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
 
 #ifndef Q_OS_WIN // a folder's read-only attribute does not stop Windows from making files in it
@@ -264,9 +267,8 @@ void TestFileStore::readOnlyOnDisk() {
     QFile folder(dir.path());
     const auto writableFolder = folder.permissions();
     QVERIFY(folder.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    std::unique_ptr<StoreLock> held;
-    QCOMPARE(files.lock(held, 0), ErrorNumber::PermissionDenied);
-    QCOMPARE(files.writable(u"_est_sm.dtb"_s), ErrorNumber::PermissionDenied);
+    QCOMPARE(files.lock(0).error, FileError::PermissionDenied);
+    QCOMPARE(files.writable(u"_est_sm.dtb"_s), FileError::PermissionDenied);
     QVERIFY(folder.setPermissions(writableFolder));
 #endif
 }
@@ -277,7 +279,7 @@ void TestFileStore::interruptedWriteOnDisk() {
     QTemporaryDir dir;
     DiskFileStore files(dir.path() + u'/');
     const Archive demo = MakeDemoArchive(QDate(1950, 1, 1));
-    QCOMPARE(WriteArchiveFiles(files, demo), 0);
+    QCOMPARE(WriteWholeArchive(files, demo), Failure());
     const QByteArray numbers = readFile(dir.filePath(u"_est_sm.dtb"_s));
     QByteArray changed = numbers;
     changed[0] = char(numbers[0] % 90 + 1);
@@ -290,8 +292,8 @@ void TestFileStore::interruptedWriteOnDisk() {
                   complete ? body + "end " +
                                  QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex() + '\n'
                            : body);
-        Archive loaded;
-        QCOMPARE(LoadArchive(dir.path() + u'/', loaded), 0);
+        const auto [loaded, error] = LoadArchive(dir.path() + u'/');
+        QCOMPARE(error, Failure());
         QCOMPARE(loaded.DrawNumbers(1, 1, 1), complete ? changed[0] : numbers[0]);
         QCOMPARE(entries(dir.path()).size(), 8);
     }

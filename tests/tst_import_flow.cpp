@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "archive/archive_loader.h"
+#include "archive/archive_writer.h"
 #include "archive/file_store.h"
 #include "demo_archive.h"
 #include "storico/storico_writer.h"
@@ -75,7 +76,7 @@ void TestImportFlow::dropImportsTheOfficialFile() {
     if (differs == 3)
         h.boxes.whileShown = [&h, &official] {
             DiskFileStore files(h.dataPath());
-            QCOMPARE(WriteArchiveFiles(files, official), 0);
+            QCOMPARE(WriteWholeArchive(files, official), Failure());
         };
 
     QMimeData mime;
@@ -92,9 +93,7 @@ void TestImportFlow::dropImportsTheOfficialFile() {
     QCOMPARE(h.boxes.shown.isEmpty() ? QString() : h.boxes.shown.first().title, box);
     QCOMPARE(int(w.currentScreen()), std::max(screen, 0));
     QCOMPARE(w.archive().DrawCount(), drawCount);
-    Archive onDisk;
-    QCOMPARE(LoadArchive(h.dataPath(), onDisk), 0);
-    QCOMPARE(onDisk.DrawCount(), drawCount);
+    QCOMPARE(LoadArchive(h.dataPath()).value.DrawCount(), drawCount);
     if (screen == 2)
         QCOMPARE(h.boxes.shown, QList<MessageRequest>{Messages::importOnlyOnTheMainMenu()});
     else
@@ -145,9 +144,7 @@ void TestImportFlow::downloadFromThePasteScreen() {
     QTRY_VERIFY(!w.findChild<QProgressDialog*>());
     QVERIFY(h.boxes.shown.isEmpty());
     QCOMPARE(w.currentScreen(), Screen::Paste);
-    Archive onDisk;
-    QCOMPARE(LoadArchive(h.dataPath(), onDisk), 0);
-    QCOMPARE(onDisk.DrawCount(), 3480);
+    QCOMPARE(LoadArchive(h.dataPath()).value.DrawCount(), 3480);
 
     h.settings.values.insert(u"Update/Url"_s, server.url(u"/storico.zip"_s).toString());
     w.activateWindow(); // again, after the dialog
@@ -157,8 +154,7 @@ void TestImportFlow::downloadFromThePasteScreen() {
     QCOMPARE(h.boxes.shown.first().buttons, MsgButtons::OkCancel);
     QVERIFY(h.boxes.shown.first().text.endsWith(u"Aggiungere le 20 nuove estrazioni all'archivio?"_s));
     QCOMPARE(h.boxes.shown.last().title, u"Importazione archivio"_s);
-    QCOMPARE(LoadArchive(h.dataPath(), onDisk), 0);
-    QCOMPARE(onDisk.DrawCount(), 3500);
+    QCOMPARE(LoadArchive(h.dataPath()).value.DrawCount(), 3500);
     QCOMPARE(w.currentScreen(), Screen::MainMenu);
     QVERIFY(!ui(w).butDownload->isVisible());
 }

@@ -37,18 +37,18 @@ private Q_SLOTS:
 void TestMessages::boxes_data() {
     QTest::addColumn<MessageRequest>("request");
     QTest::addColumn<MessageRequest>("expected");
-    QTest::newRow("load error") << Messages::loadError(53, u"/srv/lotto/"_s)
+    QTest::newRow("load error") << Messages::loadError(FileError::FileNotFound, u"/srv/lotto/"_s)
                                 << MessageRequest{u"File non trovato\rCartella: "_s +
                                                       QDir::toNativeSeparators(u"/srv/lotto/"_s),
                                                   u"Errore"_s, MsgButtons::Ok, MsgIcon::None};
-    QTest::newRow("file error") << Messages::fileError(53)
+    QTest::newRow("file error") << Messages::fileError(FileError::FileNotFound)
                                 << MessageRequest{u"File non trovato"_s, u"Errore"_s, MsgButtons::Ok,
                                                   MsgIcon::None};
-    QTest::newRow("file error without a text")
-        << Messages::fileError(63)
+    QTest::newRow("bad record number")
+        << Messages::fileError(FileError::BadRecordNumber)
         << MessageRequest{u"Numero del record errato"_s, u"Errore"_s, MsgButtons::Ok, MsgIcon::None};
-    QTest::newRow("start-up error") << Messages::startupError(13)
-                                    << MessageRequest{u"Errore di sistema 13"_s, u"Errore iniziale"_s,
+    QTest::newRow("start-up error") << Messages::startupError(FileError::OutOfMemory)
+                                    << MessageRequest{u"Errore di sistema 7"_s, u"Errore iniziale"_s,
                                                       MsgButtons::Ok, MsgIcon::None};
     QTest::newRow("correction question")
         << Messages::correctionQuestion(u"05-03-05"_s)
@@ -94,12 +94,12 @@ void TestMessages::boxes_data() {
         << MessageRequest{u"L'archivio è in uso da un altro programma: riprovare più tardi."_s, u"Errore"_s,
                           MsgButtons::Ok, MsgIcon::Error};
     QTest::newRow("save refused for a read-only file")
-        << Messages::saveRefused(70, u"/srv/lotto/_GIORNI.DTB"_s)
+        << Messages::saveRefused(FileError::PermissionDenied, u"/srv/lotto/_GIORNI.DTB"_s)
         << MessageRequest{u"Permesso negato ("_s + QDir::toNativeSeparators(u"/srv/lotto/_GIORNI.DTB"_s) +
                               u").\rNulla è stato salvato."_s,
                           u"Errore"_s, MsgButtons::Ok, MsgIcon::Error};
     QTest::newRow("save refused, archive damaged")
-        << Messages::saveRefused(1003, {})
+        << Messages::saveRefused(FileError::ArchiveDamaged, {})
         << MessageRequest{
                u"L'archivio è danneggiato: non vi si scrive nulla finché non è riparato (vorel --check "
                u"--repair) o ripristinato da una copia (vorel --restore last).\rNulla è stato salvato."_s,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "archive/archive_loader.h"
 #include "archive/archive_update.h"
+#include "archive/archive_writer.h"
 #include "archive/backups.h"
 #include "archive/constant_tables.h"
 #include "archive/data_file_layout.h"
@@ -43,7 +44,7 @@ const QList<const char*> TenWheels = {"BA", "CA", "FI", "GE", "MI", "NA", "PA", 
 // The draws the window's commit would add or correct, one at a time, each on the archive as loaded
 // after the one before: the bytes an import must match.
 void commit(MemoryFileStore& store, int d, const EditBuffer& edit) {
-    QCOMPARE(SaveArchive(store, Load(store), d, edit).error, 0);
+    QCOMPARE(SaveArchive(store, Load(store), d, edit).error, Failure());
 }
 
 EditBuffer editOfDraw(const Archive& archive, int d) {
@@ -173,7 +174,7 @@ void TestStorico::demoRoundTrip() {
         return wheels;
     }());
     MemoryFileStore expected, imported;
-    QCOMPARE(WriteArchiveFiles(expected, demo), 0);
+    QCOMPARE(WriteWholeArchive(expected, demo), Failure());
     const QByteArray exported = ExportStorico(demo);
     ImportReport report = ImportStorico(imported, exported, {});
     QCOMPARE(report.status, ImportReport::Agrees);
@@ -198,8 +199,8 @@ void TestStorico::realFile() {
     const ImportReport report = ImportStorico(store, official, {});
     QCOMPARE(report.summary(), u"Lette 6937 estrazioni dal 04-01-1947 al 01-08-2026; saltate 417 prima del "
                                u"1947; verificate 0, diverse 0, aggiunte 6937, corrette 0."_s);
-    Archive archive;
-    QCOMPARE(LoadArchive(store, archive), 0);
+    const auto [archive, error] = LoadArchive(store);
+    QCOMPARE(error, Failure());
     QCOMPARE(archive.DrawCount(), 6937);
     QCOMPARE(archive.LastWeeklyDraw, 2618);
     QCOMPARE(FormatDrawDate(archive, 3475), u"04-05-05"_s);
@@ -289,9 +290,7 @@ void TestStorico::intoAnArchive() {
         text.replace(ExportStorico(DemoOf(removed)).mid(ExportStorico(DemoOf(removed - 1)).size()), "");
     if (extraDate)
         text += dateLines("1990/01/01", TenWheels);
-    MemoryFileStore store, expected;
-    WriteArchiveFiles(store, archive);
-    WriteArchiveFiles(expected, archive);
+    MemoryFileStore store = StoreOf(archive), expected = StoreOf(archive);
     const int writes = store.writeCount();
     const qsizetype placed = store.placedNames().size();
 
@@ -324,8 +323,7 @@ void TestStorico::fullChangedOrDamagedArchive() {
         full.setDrawDate(d, {1, 1, 47});
     full.setDrawDate(MaxDrawCount, {1, 1, 0});
     full.LastWeeklyDraw = MaxDrawCount - 1;
-    MemoryFileStore store;
-    WriteArchiveFiles(store, full);
+    MemoryFileStore store = StoreOf(full);
     const int writes = store.writeCount();
     const ImportReport refused = ImportStorico(store, dateLines("2001/01/02", TenWheels), {});
     QCOMPARE(refused.status, ImportReport::Failed);
@@ -336,8 +334,8 @@ void TestStorico::fullChangedOrDamagedArchive() {
     // Another program is writing the archive: nothing is written.
     MemoryFileStore shared = StoreOf(DemoOf(100));
     const int before = shared.writeCount();
-    std::unique_ptr<StoreLock> held;
-    QCOMPARE(shared.lock(held, 0), 0);
+    const auto held = shared.lock(0);
+    QCOMPARE(held.error, Failure());
     const ImportReport busy = ImportStorico(shared, ExportStorico(DemoOf(110)), {});
     QCOMPARE(busy.errorText(), u"L'archivio è in uso da un altro programma: riprovare più tardi."_s);
     QCOMPARE(shared.writeCount(), before);
@@ -374,9 +372,7 @@ void TestStorico::everyStepLeavesBeforeOrAfter() {
                              qint16(full.DrawNumbers(NationalWheel, 3480, 5) % 90 + 1));
         stored.setDrawWeekday(3490, qint16(full.DrawWeekday(3490) % 7 + 1));
     }
-    MemoryFileStore start;
-    if (draws)
-        WriteArchiveFiles(start, stored);
+    const MemoryFileStore start = draws ? StoreOf(stored) : MemoryFileStore();
     CheckEveryStep(start, [&full, correct](MemoryFileStore& store) {
         ImportStorico(store, ExportStorico(full), {.correct = correct});
     });

@@ -639,7 +639,7 @@ void TestWindow::realMessageBoxes() {
     QCOMPARE(boxes.show(Messages::importOffersRebuild(u"Manca."_s, u"/a/backup"_s)), MsgAnswer::Cancel);
 
     answerWith(QMessageBox::Ok);
-    boxes.show(Messages::fileError(53));
+    boxes.show(Messages::fileError(FileError::FileNotFound));
     QCOMPARE(seen.icon, QMessageBox::NoIcon);
     QCOMPARE(seen.text, u"File non trovato"_s);
     // Wide enough for a window manager's caption: title, icon and three buttons.

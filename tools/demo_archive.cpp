@@ -92,10 +92,6 @@ Archive MakeDemoArchive(QDate lastDay, int maxDraws) {
     return archive;
 }
 
-int WriteArchiveFiles(FileStore& files, const Archive& archive) {
-    return WriteWholeArchive(files, archive);
-}
-
 EditBuffer SampleDraw() {
     EditBuffer edit;
     edit.EditDate = {0, 9, 10, 4};

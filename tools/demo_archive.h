@@ -16,10 +16,6 @@ struct EditBuffer;
 // `maxDraws` draws.
 Archive MakeDemoArchive(QDate lastDay = QDate(2026, 12, 5), int maxDraws = MaxDrawCount);
 
-// Writes a whole archive: the "SM" set with its weekdays and national-wheel files, and the "S" and
-// "M" sub-archives. Returns 0 or the error number of the first failed write.
-int WriteArchiveFiles(FileStore& files, const Archive& archive);
-
 // A valid draw to save in tests, benchmarks and fuzzing: 09-10-04, a Saturday, wheel w holding
 // 5w + 1 .. 5w + 5 (RN 56..60).
 EditBuffer SampleDraw();

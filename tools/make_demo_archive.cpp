@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the demo archive into a folder that holds no archive yet; never overwrites one.
+#include "archive/archive_writer.h"
 #include "archive/file_store.h"
 #include "demo_archive.h"
 
@@ -25,8 +26,8 @@ int main(int argc, char** argv) {
     }
     const Archive archive = MakeDemoArchive();
     DiskFileStore files(folder);
-    if (const int error = WriteArchiveFiles(files, archive)) {
-        std::fprintf(stderr, "demo archive: write failed with error %d\n", error);
+    if (Failure error = WriteWholeArchive(files, archive)) {
+        std::fprintf(stderr, "demo archive: write failed with error %d\n", ErrorNumberOf(*error));
         return 1;
     }
     std::printf("demo archive: %d draws written to %s\n", int(archive.DrawCount()), qPrintable(folder));

@@ -2,6 +2,7 @@
 #include "support/archive_builders.h"
 
 #include "archive/archive_loader.h"
+#include "archive/archive_writer.h"
 #include "archive/backups.h"
 #include "archive/data_file_layout.h"
 #include "archive/edit_buffer.h"
@@ -23,16 +24,16 @@ Archive DemoOf(int draws) {
 
 MemoryFileStore StoreOf(const Archive& archive) {
     MemoryFileStore store;
-    if (WriteArchiveFiles(store, archive) != 0)
+    if (WriteWholeArchive(store, archive))
         qWarning("cannot write the test archive");
     return store;
 }
 
 Archive Load(FileStore& store) {
-    Archive archive;
-    if (const int error = LoadArchive(store, archive))
-        qWarning("load failed with %d", error);
-    return archive;
+    auto loaded = LoadArchive(store);
+    if (loaded.error)
+        qWarning("load failed with %d", ErrorNumberOf(*loaded.error));
+    return std::move(loaded.value);
 }
 
 Archive WithDraw(const Archive& archive, int draw, const EditBuffer& edit) {
@@ -58,9 +59,10 @@ namespace {
 
 // The archive files and the data folder's other entries after the first reader opened it.
 QStringList stateSeenFirst(MemoryFileStore& store) {
-    ArchiveSnapshot snapshot;
-    if (const int error = ReadArchive(store, snapshot))
-        return {u"read error %1"_s.arg(error)};
+    auto read = ReadArchive(store);
+    if (read.error)
+        return {u"read error %1"_s.arg(ErrorNumberOf(*read.error))};
+    ArchiveSnapshot& snapshot = read.value;
     QStringList state;
     for (const auto& [name, bytes] : NamedArchiveFiles(snapshot.files))
         state << (snapshot.present.contains(name.toLower())
@@ -87,9 +89,9 @@ void CheckEveryStep(const MemoryFileStore& start, const std::function<void(Memor
             if (killed)
                 store.killAt(start.writeCount() + step);
             else
-                store.failWrite(start.writeCount() + step, ErrorNumber::DiskFull);
+                store.failWrite(start.writeCount() + step, FileError::DiskFull);
             write(store);
-            store.failWrite(0, 0);
+            store.stopFailing();
             const QStringList seen = stateSeenFirst(store);
             QVERIFY2(seen == before || seen == after,
                      qPrintable(u"%1 at change %2 of %3"_s.arg(killed ? u"killed"_s : u"failed"_s)

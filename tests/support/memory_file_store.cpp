@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/memory_file_store.h"
 
-int MemoryFileStore::change() {
+Failure MemoryFileStore::change() {
     ++operations_;
     if (operations_ == failing_ || (dies_ && operations_ > failing_ && failing_ > 0))
-        return dies_ ? ErrorNumber::DeviceIo : failingError_;
-    return 0;
+        return dies_ ? FileError::DeviceIo : failingError_;
+    return {};
 }
 
 FileRead MemoryFileStore::read(const QString& path, qint64 maxBytes) {
@@ -14,34 +14,34 @@ FileRead MemoryFileStore::read(const QString& path, qint64 maxBytes) {
     if (!files_.contains(key(path)))
         return {};
     const QByteArray& bytes = files_[key(path)];
-    return {0, true, maxBytes < 0 ? bytes : bytes.left(maxBytes)};
+    return {{}, true, maxBytes < 0 ? bytes : bytes.left(maxBytes)};
 }
 
-int MemoryFileStore::write(const QString& path, const QByteArray& bytes) {
-    if (const int error = change())
+Failure MemoryFileStore::write(const QString& path, const QByteArray& bytes) {
+    if (Failure error = change())
         return error;
     files_[key(path)] = bytes;
-    return 0;
+    return {};
 }
 
-int MemoryFileStore::rename(const QString& from, const QString& to) {
-    if (const int error = change())
+Failure MemoryFileStore::rename(const QString& from, const QString& to) {
+    if (Failure error = change())
         return error;
     if (!files_.contains(key(from)))
-        return ErrorNumber::FileNotFound;
+        return FileError::FileNotFound;
     files_[key(to)] = files_.take(key(from));
     placed_.append(to);
-    return 0;
+    return {};
 }
 
-int MemoryFileStore::remove(const QString& path) {
-    if (const int error = change())
+Failure MemoryFileStore::remove(const QString& path) {
+    if (Failure error = change())
         return error;
     files_.remove(key(path));
     for (const QString& name : files_.keys())
         if (name.startsWith(key(path) + u'/'))
             files_.remove(name);
-    return 0;
+    return {};
 }
 
 QStringList MemoryFileStore::entries(const QString& path) {
@@ -57,14 +57,15 @@ QStringList MemoryFileStore::entries(const QString& path) {
     return names;
 }
 
-int MemoryFileStore::sync() {
+Failure MemoryFileStore::sync() {
     return change();
 }
 
-int MemoryFileStore::writable(const QString& path) {
+Failure MemoryFileStore::writable(const QString& path) {
     const QString folder = key(path).section(u'/', 0, -2);
-    return readOnly_.contains(key(path)) || readOnly_.contains(folder + u'/') ? ErrorNumber::PermissionDenied
-                                                                              : 0;
+    if (readOnly_.contains(key(path)) || readOnly_.contains(folder + u'/'))
+        return FileError::PermissionDenied;
+    return {};
 }
 
 QByteArray MemoryFileStore::file(const QString& path) const {
@@ -77,7 +78,7 @@ void MemoryFileStore::setFile(const QString& path, const QByteArray& bytes) {
     files_[key(path)] = bytes;
 }
 
-void MemoryFileStore::failWrite(int operation, int error) {
+void MemoryFileStore::failWrite(int operation, FileError error) {
     failing_ = operation;
     failingError_ = error;
     dies_ = false;
@@ -88,7 +89,7 @@ void MemoryFileStore::killAt(int operation) {
     dies_ = true;
 }
 
-void MemoryFileStore::failRead(const QString& path, int error) {
+void MemoryFileStore::failRead(const QString& path, FileError error) {
     readFailures_[key(path)] = error;
 }
 
@@ -109,9 +110,8 @@ private:
 
 } // namespace
 
-int MemoryFileStore::lock(std::unique_ptr<StoreLock>& held, int) {
+Result<std::unique_ptr<StoreLock>> MemoryFileStore::lock(int) {
     if (*locked_)
-        return ErrorNumber::ArchiveInUse;
-    held = std::make_unique<MemoryLock>(locked_);
-    return 0;
+        return {nullptr, FileError::ArchiveInUse};
+    return {std::make_unique<MemoryLock>(locked_), {}};
 }

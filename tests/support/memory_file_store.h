@@ -2,6 +2,7 @@
 #pragma once
 
 #include "archive/file_store.h"
+#include "support/failure_text.h"
 
 #include <QMap>
 #include <QSet>
@@ -14,14 +15,14 @@
 class MemoryFileStore final : public FileStore {
 public:
     FileRead read(const QString& path, qint64 maxBytes = -1) override;
-    int write(const QString& path, const QByteArray& bytes) override;
-    int rename(const QString& from, const QString& to) override;
-    int remove(const QString& path) override;
+    Failure write(const QString& path, const QByteArray& bytes) override;
+    Failure rename(const QString& from, const QString& to) override;
+    Failure remove(const QString& path) override;
     QStringList entries(const QString& path = {}) override;
-    int sync() override;
-    int writable(const QString& path) override;
+    Failure sync() override;
+    Failure writable(const QString& path) override;
     // Held by one holder at a time; a second asks in vain at once.
-    int lock(std::unique_ptr<StoreLock>& held, int waitMs) override;
+    Result<std::unique_ptr<StoreLock>> lock(int waitMs) override;
     QString location(const QString& path) const override { return path; }
 
     QByteArray file(const QString& path) const;
@@ -30,12 +31,14 @@ public:
     // Every path, in lower case.
     QStringList paths() const { return files_.keys(); }
 
-    // The change with this 1-based number fails with `error` and changes nothing; 0 stops failing.
-    void failWrite(int operation, int error);
+    // The change with this 1-based number fails with `error` and changes nothing.
+    void failWrite(int operation, FileError error);
+    // No change fails any more.
+    void stopFailing() { failing_ = 0; }
     // The program dies at the change with this number: it and every later one fail.
     void killAt(int operation);
     // Every read of this file fails with `error`.
-    void failRead(const QString& path, int error);
+    void failRead(const QString& path, FileError error);
     // This file (or, with a trailing '/', every file in that folder) is read-only.
     void setReadOnly(const QString& path);
 
@@ -47,13 +50,13 @@ public:
 private:
     QString key(const QString& path) const { return path.toLower(); }
     // Counts one change; its error when it is to fail.
-    int change();
+    Failure change();
 
     QMap<QString, QByteArray> files_;
-    QMap<QString, int> readFailures_;
+    QMap<QString, FileError> readFailures_;
     QSet<QString> readOnly_;
     int failing_ = 0;
-    int failingError_ = 0;
+    FileError failingError_ = FileError::DeviceIo;
     bool dies_ = false;
     int operations_ = 0;
     QStringList placed_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/window_harness.h"
 
+#include "archive/archive_writer.h"
 #include "archive/file_store.h"
 #include "demo_archive.h"
 #include "support/memory_file_store.h"
@@ -23,7 +24,7 @@ WindowHarness::WindowHarness(const Archive* archive, MemoryFileStore* memoryStor
     if (archive) {
         DiskFileStore disk(dataPath());
         FileStore& files = memory ? static_cast<FileStore&>(*memory) : disk;
-        if (WriteArchiveFiles(files, *archive) != 0)
+        if (WriteWholeArchive(files, *archive))
             qFatal("cannot write the test archive");
     }
     programPath = dataPath();

@@ -277,13 +277,17 @@ bool IsUnreadable(const std::vector<ArchiveProblem>& problems) {
                        [](const ArchiveProblem& p) { return p.unreadable(); });
 }
 
-int LoadCheckedArchive(FileStore& files, Archive& archive, std::vector<ArchiveProblem>& problems) {
-    ArchiveSnapshot snapshot;
-    problems.clear();
-    if (const int error = ReadArchive(files, snapshot))
-        return error;
-    problems = CheckArchive(snapshot);
-    if (!snapshot.exists())
-        return ErrorNumber::FileNotFound;
-    return DecodeArchive(snapshot.files.full, archive);
+CheckedLoad LoadCheckedArchive(FileStore& files) {
+    const auto read = ReadArchive(files);
+    if (read.error)
+        return {.error = read.error};
+    CheckedLoad load{.problems = CheckArchive(read.value)};
+    if (!read.value.exists()) {
+        load.error = FileError::FileNotFound;
+        return load;
+    }
+    auto decoded = DecodeArchive(read.value.files.full);
+    load.archive = std::move(decoded.value);
+    load.error = decoded.error;
+    return load;
 }

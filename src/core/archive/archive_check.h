@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "archive/archive.h"
 #include "archive/draw_rules.h"
 #include "archive/file_sets.h"
 #include "archive/packed_date.h"
@@ -61,8 +62,15 @@ std::vector<ArchiveProblem> CheckArchive(const ArchiveSnapshot& snapshot);
 bool HasDamage(const std::vector<ArchiveProblem>& problems);
 bool IsUnreadable(const std::vector<ArchiveProblem>& problems);
 
-class Archive;
 class FileStore;
-// Loads the archive as LoadArchive does, reading every file as a reader, and checks them all:
-// `problems` is what CheckArchive finds (also when the load fails).
-int LoadCheckedArchive(FileStore& files, Archive& archive, std::vector<ArchiveProblem>& problems);
+
+// An archive as loaded, what the check of its files found (also when the load failed), and why
+// it did not load.
+struct [[nodiscard]] CheckedLoad {
+    Archive archive{};
+    std::vector<ArchiveProblem> problems{};
+    Failure error{};
+};
+
+// Loads the archive as LoadArchive does, reading every file as a reader, and checks them all.
+CheckedLoad LoadCheckedArchive(FileStore& files);

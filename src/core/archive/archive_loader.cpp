@@ -7,8 +7,6 @@
 #include "archive/file_store.h"
 #include "archive/super_enalotto.h"
 
-#include <optional>
-
 namespace {
 
 // The bytes of an optional file from `offset` on, `size` of them; what it lacks reads as zeros.
@@ -19,12 +17,11 @@ QByteArray padded(const QByteArray& file, qint64 size) {
     return bytes;
 }
 
-std::optional<Archive> datesOf(const QByteArray& dates) {
-    std::optional<Archive> loaded;
-    loaded.emplace(DatesFileCount(dates));
-    loaded->LastWeeklyDraw = wordAt(dates, 2);
-    for (int d = 1; d <= loaded->DrawCount(); ++d)
-        loaded->setDrawDate(d, dateAt(dates, dateRecordOffset(d)));
+Archive datesOf(const QByteArray& dates) {
+    Archive loaded(DatesFileCount(dates));
+    loaded.LastWeeklyDraw = wordAt(dates, 2);
+    for (int d = 1; d <= loaded.DrawCount(); ++d)
+        loaded.setDrawDate(d, dateAt(dates, dateRecordOffset(d)));
     return loaded;
 }
 
@@ -49,28 +46,27 @@ void readNationalWheel(const QByteArray& file, Archive& archive) {
 
 } // namespace
 
-int DecodeArchive(const FileSetBytes& set, Archive& archive) {
-    if (const int error = CheckDatesFile(set.dates))
-        return error;
-    std::optional<Archive> loaded = datesOf(set.dates);
-    readWeekdays(set.weekdays, *loaded);
-    readCityWheels(set.numbers, *loaded);
-    readNationalWheel(set.national, *loaded);
-    DeriveSuperNumbers(*loaded);
-    archive = std::move(*loaded);
-    return 0;
+Result<Archive> DecodeArchive(const FileSetBytes& set) {
+    if (Failure error = CheckDatesFile(set.dates))
+        return {{}, error};
+    Result<Archive> loaded{datesOf(set.dates), {}};
+    readWeekdays(set.weekdays, loaded.value);
+    readCityWheels(set.numbers, loaded.value);
+    readNationalWheel(set.national, loaded.value);
+    DeriveSuperNumbers(loaded.value);
+    return loaded;
 }
 
-int LoadArchive(FileStore& files, Archive& archive) {
-    ArchiveSnapshot snapshot;
-    if (const int error = ReadArchive(files, snapshot, ReadScope::ForLoading))
-        return error;
-    if (!snapshot.exists())
-        return ErrorNumber::FileNotFound;
-    return DecodeArchive(snapshot.files.full, archive);
+Result<Archive> LoadArchive(FileStore& files) {
+    const auto read = ReadArchive(files, ReadScope::ForLoading);
+    if (read.error)
+        return {{}, read.error};
+    if (!read.value.exists())
+        return {{}, FileError::FileNotFound};
+    return DecodeArchive(read.value.files.full);
 }
 
-int LoadArchive(const QString& dataPath, Archive& archive) {
+Result<Archive> LoadArchive(const QString& dataPath) {
     DiskFileStore files(dataPath);
-    return LoadArchive(files, archive);
+    return LoadArchive(files);
 }

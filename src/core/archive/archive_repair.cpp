@@ -300,10 +300,12 @@ private:
         if (!in_.subArchives() || disagree_)
             return;
         ArchiveSnapshot fullSet = plan_.files;
-        Archive archive;
-        if (HasDamage(CheckArchive(fullSetOf(fullSet))) || DecodeArchive(fullSet.files.full, archive) != 0)
+        if (HasDamage(CheckArchive(fullSetOf(fullSet))))
             return;
-        ArchiveFiles implied = EncodeArchive(archive);
+        const auto decoded = DecodeArchive(fullSet.files.full);
+        if (decoded.error)
+            return;
+        ArchiveFiles implied = EncodeArchive(decoded.value);
         KeepReservedBytes(implied, in_.files);
         if (implied.weekly == in_.files.weekly && implied.midweek == in_.files.midweek &&
             in_.present.contains(DataFileName::dates(FileSet::Weekly)) &&

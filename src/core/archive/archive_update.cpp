@@ -82,35 +82,41 @@ bool hasSubArchiveProblems(const std::vector<ArchiveProblem>& problems) {
 ArchiveUpdate::ArchiveUpdate(FileStore& files) : files_(files) {}
 ArchiveUpdate::~ArchiveUpdate() = default;
 
-int ArchiveUpdate::open(bool forWriting) {
+Failure ArchiveUpdate::open(bool forWriting) {
     if (forWriting) {
-        if (const int error = files_.lock(lock_, LockWaitMs))
-            return error;
-        if (const int error = ReadArchiveLocked(files_, snapshot_))
-            return error;
-    } else if (const int error = ReadArchive(files_, snapshot_)) {
-        return error;
+        auto lock = files_.lock(LockWaitMs);
+        if (lock.error)
+            return lock.error;
+        lock_ = std::move(lock.value);
     }
-    loadError_ = exists() ? DecodeArchive(snapshot_.files.full, archive_) : 0;
+    auto read = forWriting ? ReadArchiveLocked(files_) : ReadArchive(files_);
+    if (read.error)
+        return read.error;
+    snapshot_ = std::move(read.value);
+    if (exists()) {
+        auto decoded = DecodeArchive(snapshot_.files.full);
+        loadError_ = decoded.error;
+        archive_ = std::move(decoded.value);
+    }
     problems_ = CheckArchive(snapshot_);
-    return 0;
+    return {};
 }
 
 // Corrections in place, then the appends. While every stored draw is a once-a-week draw, appended
 // draws dated before the twice-weekly draws began extend that period.
-int ArchiveUpdate::apply(const ArchiveChange& change, Archive& next) const {
+Result<Archive> ArchiveUpdate::apply(const ArchiveChange& change) const {
     const int stored = archive_.DrawCount() - (change.dropLast ? 1 : 0);
     const int count = stored + int(change.appends.size());
     if (stored < 0 || count > MaxDrawCount)
-        return ErrorNumber::BadRecordNumber;
-    next = archive_.resized(count);
+        return {{}, FileError::BadRecordNumber};
+    Archive next = archive_.resized(count);
     // The weekly period ends at the last draw at most.
     next.LastWeeklyDraw = qint16(std::min<int>(next.LastWeeklyDraw, stored));
     for (const auto& [draw, edit] : change.corrections) {
         if (!inRange(draw, 1, stored))
-            return ErrorNumber::BadRecordNumber;
+            return {{}, FileError::BadRecordNumber};
         if (!fitsItsBytes(edit, draw))
-            return ErrorNumber::Overflow;
+            return {{}, FileError::Overflow};
         putDraw(next, draw, edit);
     }
     const int firstTwiceWeekly = DrawDateKey(FirstTwiceWeeklyDate);
@@ -118,12 +124,12 @@ int ArchiveUpdate::apply(const ArchiveChange& change, Archive& next) const {
         const int draw = stored + i + 1;
         const EditBuffer& edit = change.appends[std::size_t(i)];
         if (!fitsItsBytes(edit, draw))
-            return ErrorNumber::Overflow;
+            return {{}, FileError::Overflow};
         putDraw(next, draw, edit);
         if (next.LastWeeklyDraw == draw - 1 && DrawDateKey(next.DrawDate(draw)) < firstTwiceWeekly)
             next.LastWeeklyDraw = qint16(draw);
     }
-    return 0;
+    return {std::move(next), {}};
 }
 
 // Every file of `next`; the sub-archives where they are kept, and in a new or rebuilt archive.
@@ -148,14 +154,12 @@ ArchiveUpdateResult ArchiveUpdate::write(const ArchiveChange& change) {
         if (!whole && loadError_)
             return {loadError_};
         if (!whole && damaged())
-            return {ErrorNumber::ArchiveDamaged};
-        Archive next;
-        if (whole)
-            next = *change.whole;
-        else if (const int error = apply(change, next))
-            return {error};
-        storedDrawsChange = exists() && (loadError_ || firstChangedDraw(archive_, next) != 0);
-        target = targetOf(next, whole);
+            return {FileError::ArchiveDamaged};
+        auto next = whole ? Result<Archive>{*change.whole, {}} : apply(change);
+        if (next.error)
+            return {next.error};
+        storedDrawsChange = exists() && (loadError_ || firstChangedDraw(archive_, next.value) != 0);
+        target = targetOf(next.value, whole);
     }
     const NamedFiles changed = changedFiles(snapshot_, target);
     ArchiveUpdateResult result;
@@ -163,15 +167,15 @@ ArchiveUpdateResult ArchiveUpdate::write(const ArchiveChange& change) {
         return result;
     // A read-only file is refused before anything is written.
     for (const auto& file : changed)
-        if (const int error = files_.writable(file.first))
+        if (Failure error = files_.writable(file.first))
             return {.error = error, .file = files_.location(file.first)};
     result.subArchivesRebuilt = !change.files && exists() && hasSubArchiveProblems(problems_);
     const bool backup = change.files || change.whole || storedDrawsChange || result.subArchivesRebuilt;
     if (backup && snapshot_.anyFile()) {
-        QString name;
-        if (const int error = MakeBackup(files_, snapshot_, now(), name))
-            return {error};
-        result.backup = files_.location(BackupFolderName + u'/' + name);
+        const auto made = MakeBackup(files_, snapshot_, now());
+        if (made.error)
+            return {made.error};
+        result.backup = files_.location(BackupFolderName + u'/' + made.value);
     }
     result.started = true;
     result.error = CommitFiles(files_, changed);
@@ -183,12 +187,12 @@ namespace {
 // Writes `change` into the archive the window loaded as `loaded`, when it is still the one on disk.
 ArchiveUpdateResult WriteOverLoaded(FileStore& files, const Archive& loaded, const ArchiveChange& change) {
     ArchiveUpdate update(files);
-    if (const int error = update.open())
+    if (Failure error = update.open())
         return {error};
     if (update.exists() && !update.loadError() && !update.archive().sameDraws(loaded))
-        return {ErrorNumber::ArchiveChanged};
+        return {FileError::ArchiveChanged};
     if (!update.exists() && loaded.DrawCount() != 0)
-        return {ErrorNumber::ArchiveChanged};
+        return {FileError::ArchiveChanged};
     return update.write(change);
 }
 
@@ -205,6 +209,6 @@ ArchiveUpdateResult SaveArchive(FileStore& files, const Archive& loaded, int dra
 
 ArchiveUpdateResult DeleteLastDraw(FileStore& files, const Archive& loaded) {
     if (loaded.DrawCount() == 0)
-        return {ErrorNumber::BadRecordNumber};
+        return {FileError::BadRecordNumber};
     return WriteOverLoaded(files, loaded, {.dropLast = true});
 }

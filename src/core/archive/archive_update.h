@@ -27,7 +27,7 @@ struct ArchiveChange {
 };
 
 struct ArchiveUpdateResult {
-    int error = 0;                   // 0, a file error, a damaged archive (1003, 63) or value (6)
+    Failure error{};                 // a file error, a damaged archive, a draw or value out of range
     bool started = false;            // the files were being replaced when the error came (see CommitFiles)
     QString file{};                  // the file a refused permission concerns
     bool subArchivesRebuilt = false; // "S" and "M" disagreed with the full archive and were rewritten
@@ -47,14 +47,14 @@ public:
     ~ArchiveUpdate();
 
     // Takes the lock (waiting a few seconds for another program), finishes or undoes a write cut
-    // short, reads and checks every file. Returns 0, ErrorNumber::ArchiveInUse, or the error of a
-    // read; nothing is written. A reader that will not write (a dry run) lets the lock go after
-    // reading, as every reader does.
-    int open(bool forWriting = true);
-    // After open: whether the folder holds an archive, and the archive as read (loadError() is 0),
-    // or why it cannot be read (63 for a damaged count).
+    // short, reads and checks every file; nothing is written. Fails with ArchiveInUse while another
+    // program writes. A reader that will not write (a dry run) lets the lock go after reading, as
+    // every reader does.
+    Failure open(bool forWriting = true);
+    // After open: whether the folder holds an archive, and the archive as read (no loadError()), or
+    // why it cannot be read (BadRecordNumber for a damaged count).
     bool exists() const { return snapshot_.exists(); }
-    int loadError() const { return loadError_; }
+    Failure loadError() const { return loadError_; }
     const Archive& archive() const { return archive_; }
     // The files as read, what the check found in them, and whether that is damage.
     const ArchiveSnapshot& snapshot() const { return snapshot_; }
@@ -68,21 +68,21 @@ public:
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
 
 private:
-    int apply(const ArchiveChange& change, Archive& next) const;
+    Result<Archive> apply(const ArchiveChange& change) const;
     ArchiveSnapshot targetOf(const Archive& next, bool whole) const;
 
     FileStore& files_;
     std::unique_ptr<StoreLock> lock_;
     ArchiveSnapshot snapshot_;
     std::vector<ArchiveProblem> problems_;
-    int loadError_ = 0;
+    Failure loadError_;
     Archive archive_;
 };
 
 // The commit of one draw from the window: draw `draw` of `loaded` (the archive as the window
-// loaded it) corrected, or DrawCount + 1 appended. Writes nothing and returns
-// ErrorNumber::ArchiveChanged when the archive on disk is no longer `loaded`.
+// loaded it) corrected, or DrawCount + 1 appended. Writes nothing and fails with ArchiveChanged
+// when the archive on disk is no longer `loaded`.
 ArchiveUpdateResult SaveArchive(FileStore& files, const Archive& loaded, int draw, const EditBuffer& edit);
 // Takes back the last draw of `loaded`, as SaveArchive writes one: nothing when the archive on
-// disk is no longer `loaded` (ErrorNumber::ArchiveChanged), after a backup otherwise.
+// disk is no longer `loaded` (ArchiveChanged), after a backup otherwise.
 ArchiveUpdateResult DeleteLastDraw(FileStore& files, const Archive& loaded);

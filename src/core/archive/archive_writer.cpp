@@ -57,7 +57,7 @@ QStringList WriteOrder(bool intoAnArchive) {
     return order;
 }
 
-int WriteWholeArchive(FileStore& files, const Archive& archive) {
+Failure WriteWholeArchive(FileStore& files, const Archive& archive) {
     ArchiveFiles bytes = EncodeArchive(archive);
     std::map<QString, const QByteArray*> byName;
     for (const auto& [name, file] : NamedArchiveFiles(bytes))

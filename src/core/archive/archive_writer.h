@@ -26,5 +26,5 @@ bool SubArchivesAgree(const Archive& archive, const ArchiveFiles& onDisk);
 QStringList WriteOrder(bool intoAnArchive);
 
 // Writes a whole archive into a folder that has none, without a lock (the demo archive, tests), all
-// or nothing. Returns 0 or the error number of the failed write.
-int WriteWholeArchive(FileStore& files, const Archive& archive);
+// or nothing.
+Failure WriteWholeArchive(FileStore& files, const Archive& archive);

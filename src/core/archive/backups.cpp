@@ -64,9 +64,12 @@ std::optional<Manifest> readManifest(const QByteArray& text) {
 
 // The archive's size and its last draw, as the manifest tells them.
 void describeArchive(const ArchiveSnapshot& snapshot, BackupInfo& info) {
-    Archive archive;
-    if (!snapshot.exists() || DecodeArchive(snapshot.files.full, archive) != 0)
+    if (!snapshot.exists())
         return;
+    const auto decoded = DecodeArchive(snapshot.files.full);
+    if (decoded.error)
+        return;
+    const Archive& archive = decoded.value;
     info.draws = archive.DrawCount();
     const PackedDate last = archive.DrawDate(archive.DrawCount());
     info.lastDraw = QString::asprintf("%02d-%02d-%04d", last.day, last.month, FullYear(last.yearCode));
@@ -94,7 +97,7 @@ void rotate(FileStore& store, const QString& made) {
     int kept = 1;
     for (const BackupInfo& backup : ListBackups(store))
         if (backup.name != made && (!backup.complete || ++kept > KeptBackups))
-            store.remove(pathIn(backup.name));
+            (void)store.remove(pathIn(backup.name)); // tried again at the next backup
 }
 
 } // namespace
@@ -119,11 +122,11 @@ std::vector<BackupInfo> ListBackups(FileStore& store) {
     return backups;
 }
 
-int MakeBackup(FileStore& store, const ArchiveSnapshot& snapshot, const QDateTime& now, QString& name) {
+Result<QString> MakeBackup(FileStore& store, const ArchiveSnapshot& snapshot, const QDateTime& now) {
     const std::vector<BackupInfo> before = ListBackups(store);
     const QStringList taken = store.entries(BackupFolderName);
     const QString base = now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    name = base;
+    QString name = base;
     for (int n = 2; taken.contains(name, Qt::CaseInsensitive); ++n)
         name = base + u'-' + QString::number(n);
 
@@ -135,46 +138,47 @@ int MakeBackup(FileStore& store, const ArchiveSnapshot& snapshot, const QDateTim
     for (const auto& [file, bytes] : NamedArchiveFiles(files)) {
         if (!snapshot.present.contains(file.toLower()))
             continue;
-        if (const int error = store.write(pathIn(name, file), *bytes)) {
-            store.remove(pathIn(name));
-            return error;
+        if (Failure error = store.write(pathIn(name, file), *bytes)) {
+            (void)store.remove(pathIn(name)); // or by the next backup, as one cut short
+            return {{}, error};
         }
         manifest.files[file] = {bytes->size(), DigestOf(*bytes)};
     }
-    if (const int error = store.write(pathIn(name, ManifestName), manifestOf(manifest))) {
-        store.remove(pathIn(name));
-        return error;
+    if (Failure error = store.write(pathIn(name, ManifestName), manifestOf(manifest))) {
+        (void)store.remove(pathIn(name));
+        return {{}, error};
     }
     rotate(store, name);
-    return 0;
+    return {name, {}};
 }
 
-int ReadBackup(FileStore& store, const QString& name, BackupInfo& info, ArchiveSnapshot& snapshot) {
+BackupRead ReadBackup(FileStore& store, const QString& name) {
     const std::vector<BackupInfo> backups = ListBackups(store);
     const auto found = std::find_if(backups.begin(), backups.end(), [&name](const BackupInfo& backup) {
         return name == QStringLiteral("last") ? backup.complete : DataFileName::same(backup.name, name);
     });
     if (found == backups.end())
-        return ErrorNumber::FileNotFound;
-    info = *found;
+        return {.error = FileError::FileNotFound};
+    BackupRead backup{.info = *found};
+    const BackupInfo& info = backup.info;
+    ArchiveSnapshot& snapshot = backup.snapshot;
     const std::optional<Manifest> manifest = readManifest(store.read(pathIn(info.name, ManifestName)).bytes);
     if (!manifest)
-        return ErrorNumber::BadRecordNumber;
-    snapshot = {};
+        return {.info = info, .error = FileError::BadRecordNumber};
     for (const auto& [file, bytes] : NamedArchiveFiles(snapshot.files)) {
         const auto listed = manifest->files.find(file);
         if (listed == manifest->files.end())
             continue;
         FileRead read = store.read(pathIn(info.name, file));
         if (read.error)
-            return read.error;
+            return {.info = info, .error = read.error};
         if (!read.exists || read.bytes.size() != listed->second.first ||
             DigestOf(read.bytes) != listed->second.second)
-            return ErrorNumber::BadRecordNumber;
+            return {.info = info, .error = FileError::BadRecordNumber};
         *bytes = std::move(read.bytes);
         snapshot.present.insert(file.toLower());
     }
-    return 0;
+    return backup;
 }
 
 ArchiveSnapshot RestoredFiles(const ArchiveSnapshot& backup, const ArchiveSnapshot& current) {
@@ -182,9 +186,10 @@ ArchiveSnapshot RestoredFiles(const ArchiveSnapshot& backup, const ArchiveSnapsh
     for (const QString& name : DataFileName::all().mid(0, 4))
         if (current.present.contains(name.toLower()))
             restored.present.insert(name.toLower());
-    Archive archive;
-    if (current.subArchives() && !backup.subArchives() && DecodeArchive(backup.files.full, archive) == 0) {
-        const ArchiveFiles implied = EncodeArchive(archive);
+    if (!current.subArchives() || backup.subArchives())
+        return restored;
+    if (const auto decoded = DecodeArchive(backup.files.full); !decoded.error) {
+        const ArchiveFiles implied = EncodeArchive(decoded.value);
         restored.files.weekly = implied.weekly;
         restored.files.midweek = implied.midweek;
         for (const QString& name : DataFileName::all().mid(4))

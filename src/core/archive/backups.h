@@ -30,17 +30,25 @@ struct BackupInfo {
 
 // Copies the files of `snapshot` that are there into a new backup named after `now` and writes its
 // manifest; then removes the backups cut short and keeps the KeptBackups newest complete ones (the
-// new one always among them). Folders the program did not make are left alone. Returns 0 or the
-// error; `name` is then the new backup's folder (below BackupFolderName).
-int MakeBackup(FileStore& store, const ArchiveSnapshot& snapshot, const QDateTime& now, QString& name);
+// new one always among them). Folders the program did not make are left alone. Gives the new
+// backup's folder (below BackupFolderName).
+Result<QString> MakeBackup(FileStore& store, const ArchiveSnapshot& snapshot, const QDateTime& now);
 
 // The backups the program made, complete or not, the newest first.
 std::vector<BackupInfo> ListBackups(FileStore& store);
 
+// A backup as read: what it is, its files, and why it cannot be used. The error is FileNotFound when
+// there is no such backup (`info` is then empty), BadRecordNumber when it is incomplete or a file
+// differs from its manifest.
+struct [[nodiscard]] BackupRead {
+    BackupInfo info{};
+    ArchiveSnapshot snapshot{};
+    Failure error{};
+};
+
 // The files of backup `name` ("last": the newest complete one), when it is complete and every file
-// is as its manifest says. Returns 0, 53 when there is no such backup, or 63 when it is incomplete or
-// a file differs; `info` is then the backup's.
-int ReadBackup(FileStore& store, const QString& name, BackupInfo& info, ArchiveSnapshot& snapshot);
+// is as its manifest says.
+BackupRead ReadBackup(FileStore& store, const QString& name);
 
 // The files a restore of `backup` writes over `current`: the backup's own, an empty file for one of
 // the full archive it did not have (a national-wheel file before the national wheel), and

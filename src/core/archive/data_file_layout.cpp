@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "archive/data_file_layout.h"
 
-#include "archive/error_numbers.h"
-
 #include <algorithm>
 
 QString DataFileName::dates(const QString& suffix) {
@@ -35,11 +33,11 @@ int DatesFileCount(const QByteArray& dates) {
     return dates.size() >= 2 ? wordAt(dates, 0) : 0;
 }
 
-int CheckDatesFile(const QByteArray& dates) {
+Failure CheckDatesFile(const QByteArray& dates) {
     const int count = DatesFileCount(dates);
     if (count < 1 || count > MaxDrawCount || dateRecordsIn(dates) < count)
-        return ErrorNumber::BadRecordNumber;
-    return 0;
+        return FileError::BadRecordNumber;
+    return {};
 }
 
 qint64 dateRecordsIn(const QByteArray& datesFile) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "archive/archive.h"
+#include "archive/file_error.h"
 #include "archive/packed_date.h"
 
 #include <QByteArray>
@@ -57,9 +58,9 @@ qint64 nationalRecordOffset(int draw);
 qint64 dateRecordsIn(const QByteArray& datesFile);
 
 // The record count a dates file states (0 when it is too short to state one), and whether it is
-// one the archive can hold: 0, or error 63.
+// one the archive can hold (else BadRecordNumber).
 int DatesFileCount(const QByteArray& dates);
-int CheckDatesFile(const QByteArray& dates);
+Failure CheckDatesFile(const QByteArray& dates);
 
 quint8 byteAt(const QByteArray& bytes, qint64 offset);
 qint16 wordAt(const QByteArray& bytes, qint64 offset);

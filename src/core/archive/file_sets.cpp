@@ -18,24 +18,26 @@ std::vector<std::pair<QString, QByteArray*>> NamedArchiveFiles(ArchiveFiles& fil
             {DataFileName::numbers(FileSet::Midweek), &files.midweek.numbers}};
 }
 
-int ReadArchiveFiles(FileStore& store, ArchiveFiles& files, QSet<QString>& present, ReadScope scope) {
-    present.clear();
+Result<ArchiveSnapshot> ReadArchiveFiles(FileStore& store, ReadScope scope) {
+    Result<ArchiveSnapshot> read;
+    ArchiveFiles& files = read.value.files;
+    QSet<QString>& present = read.value.present;
     auto named = NamedArchiveFiles(files);
     if (scope == ReadScope::ForLoading)
         named.resize(4);
     for (const auto& [name, bytes] : named) {
         // A damaged count stops a load before any other file is read.
         if (scope == ReadScope::ForLoading && bytes != &files.full.dates &&
-            present.contains(DataFileName::SmDates) && CheckDatesFile(files.full.dates) != 0)
+            present.contains(DataFileName::SmDates) && CheckDatesFile(files.full.dates))
             break;
         FileRead file = store.read(name);
         if (file.error)
-            return file.error;
+            return {{}, file.error};
         *bytes = std::move(file.bytes);
         if (file.exists)
             present.insert(name.toLower());
     }
-    return 0;
+    return read;
 }
 
 bool ArchiveSnapshot::exists() const {
@@ -51,16 +53,16 @@ bool ArchiveSnapshot::subArchives() const {
 
 namespace {
 
-int readAfterRecovery(FileStore& store, ArchiveSnapshot& snapshot, ReadScope scope) {
-    if (const int error = FinishInterruptedWrite(store))
-        return error;
-    return ReadArchiveFiles(store, snapshot.files, snapshot.present, scope);
+Result<ArchiveSnapshot> readAfterRecovery(FileStore& store, ReadScope scope) {
+    if (Failure error = FinishInterruptedWrite(store))
+        return {{}, error};
+    return ReadArchiveFiles(store, scope);
 }
 
 } // namespace
 
-int ReadArchiveLocked(FileStore& store, ArchiveSnapshot& snapshot) {
-    return readAfterRecovery(store, snapshot, ReadScope::All);
+Result<ArchiveSnapshot> ReadArchiveLocked(FileStore& store) {
+    return readAfterRecovery(store, ReadScope::All);
 }
 
 namespace {
@@ -79,18 +81,16 @@ bool holdsArchive(const QStringList& entries) {
 
 } // namespace
 
-int ReadArchive(FileStore& store, ArchiveSnapshot& snapshot, ReadScope scope) {
-    snapshot = {};
+Result<ArchiveSnapshot> ReadArchive(FileStore& store, ReadScope scope) {
     // A missing folder is the read's own error; a folder without an archive needs no lock.
-    if (const int error = store.read(DataFileName::SmDates, 0).error)
-        return error;
+    if (Failure error = store.read(DataFileName::SmDates, 0).error)
+        return {{}, error};
     if (!holdsArchive(store.entries()))
-        return 0;
-    std::unique_ptr<StoreLock> lock;
-    const int error = store.lock(lock, ReaderLockWaitMs);
-    if (error == ErrorNumber::PermissionDenied)
-        return ReadArchiveFiles(store, snapshot.files, snapshot.present, scope);
-    if (error)
-        return error;
-    return readAfterRecovery(store, snapshot, scope);
+        return {};
+    const auto lock = store.lock(ReaderLockWaitMs);
+    if (lock.error == FileError::PermissionDenied)
+        return ReadArchiveFiles(store, scope);
+    if (lock.error)
+        return {{}, lock.error};
+    return readAfterRecovery(store, scope);
 }

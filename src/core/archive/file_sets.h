@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "archive/file_error.h"
+
 #include <QByteArray>
 #include <QSet>
 #include <QString>
@@ -34,12 +36,6 @@ std::vector<std::pair<QString, QByteArray*>> NamedArchiveFiles(ArchiveFiles& fil
 // dates file when its count is damaged).
 enum class ReadScope { All, ForLoading };
 
-// Every file of the archive as it is on disk, whole, and the names (in lower case) of those that are
-// there. Returns 0 or the error number of a failed read. Reads the files as they are, without the
-// lock: see ReadArchive.
-int ReadArchiveFiles(FileStore& store, ArchiveFiles& files, QSet<QString>& present,
-                     ReadScope scope = ReadScope::All);
-
 // The archive's files as one program read them.
 struct ArchiveSnapshot {
     ArchiveFiles files;
@@ -54,11 +50,15 @@ struct ArchiveSnapshot {
     friend bool operator==(const ArchiveSnapshot&, const ArchiveSnapshot&) = default;
 };
 
+// Every file of the archive as it is on disk, whole, and the names of those that are there. Reads
+// the files as they are, without the lock: see ReadArchive.
+Result<ArchiveSnapshot> ReadArchiveFiles(FileStore& store, ReadScope scope = ReadScope::All);
+
 // Reads every file of the archive as a reader (start-up, export, check) does: with the lock held
 // while it reads, so that it never sees half of a write, and after finishing or undoing a write
-// that was cut short. A folder where no lock can be made (read-only) is read without one. Returns
-// 0, ErrorNumber::ArchiveInUse when a writer keeps the lock, or the error of a read.
-int ReadArchive(FileStore& store, ArchiveSnapshot& snapshot, ReadScope scope = ReadScope::All);
+// that was cut short. A folder where no lock can be made (read-only) is read without one. Fails with
+// ArchiveInUse when a writer keeps the lock.
+Result<ArchiveSnapshot> ReadArchive(FileStore& store, ReadScope scope = ReadScope::All);
 
 // The same for a writer, which already holds the lock.
-int ReadArchiveLocked(FileStore& store, ArchiveSnapshot& snapshot);
+Result<ArchiveSnapshot> ReadArchiveLocked(FileStore& store);

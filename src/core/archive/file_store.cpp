@@ -15,11 +15,10 @@
 
 namespace {
 
-// The error number of a failed operation on `file`, with errno as the failing call left it; never
-// 0, since the operation did fail.
-int failureNumber(const QFileDevice& file, int systemError) {
-    const int error = errorNumberOf(file.error(), systemError);
-    return error != 0 ? error : ErrorNumber::PathFileAccess;
+// The failure of an operation on `file`, with errno as the failing call left it; always one, since
+// the operation did fail.
+FileError failureOf(const QFileDevice& file, int systemError) {
+    return FileErrorOf(file.error(), systemError).value_or(FileError::PathFileAccess);
 }
 
 constexpr int StaleLockMs = 60 * 1000;
@@ -61,53 +60,55 @@ QString DiskFileStore::location(const QString& path) const {
 }
 
 // A folder to be made on the first write reads as an empty one until then.
-int DiskFileStore::folderError() const {
+Failure DiskFileStore::folderError() const {
     const QFileInfo info(folder_);
-    return info.isDir() || (createFolder_ && !info.exists()) ? 0 : ErrorNumber::PathNotFound;
+    if (info.isDir() || (createFolder_ && !info.exists()))
+        return {};
+    return FileError::PathNotFound;
 }
 
 FileRead DiskFileStore::read(const QString& path, qint64 maxBytes) {
-    if (const int error = folderError())
+    if (Failure error = folderError())
         return {error, false, {}};
     QFile file(resolve(path));
     if (!file.exists())
         return {};
     if (!file.open(QIODevice::ReadOnly))
-        return {failureNumber(file, errno), true, {}};
-    FileRead result{0, true, maxBytes < 0 ? file.readAll() : file.read(maxBytes)};
+        return {failureOf(file, errno), true, {}};
+    FileRead result{{}, true, maxBytes < 0 ? file.readAll() : file.read(maxBytes)};
     if (file.error() != QFileDevice::NoError)
-        result.error = failureNumber(file, errno);
+        result.error = failureOf(file, errno);
     return result;
 }
 
-int DiskFileStore::makeFolder() const {
+Failure DiskFileStore::makeFolder() const {
     if (createFolder_ && !QFileInfo(folder_).exists())
         QDir().mkpath(folder_);
     return folderError();
 }
 
-int DiskFileStore::write(const QString& path, const QByteArray& bytes) {
-    if (const int error = makeFolder())
+Failure DiskFileStore::write(const QString& path, const QByteArray& bytes) {
+    if (Failure error = makeFolder())
         return error;
     const QString target = resolve(path);
     if (!QDir().mkpath(QFileInfo(target).path()))
-        return ErrorNumber::PathFileAccess;
+        return FileError::PathFileAccess;
     return WriteSynced(target, bytes);
 }
 
-int DiskFileStore::rename(const QString& from, const QString& to) {
+Failure DiskFileStore::rename(const QString& from, const QString& to) {
     return RenameReplacing(resolve(from), resolve(to));
 }
 
-int DiskFileStore::remove(const QString& path) {
+Failure DiskFileStore::remove(const QString& path) {
     const QString target = resolve(path);
     const QFileInfo info(target);
     if (!info.exists() && !info.isSymLink())
-        return 0;
+        return {};
     if (info.isDir() && !info.isSymLink())
-        return QDir(target).removeRecursively() ? 0 : ErrorNumber::PathFileAccess;
+        return QDir(target).removeRecursively() ? Failure() : FileError::PathFileAccess;
     QFile file(target);
-    return file.remove() ? 0 : failureNumber(file, errno);
+    return file.remove() ? Failure() : failureOf(file, errno);
 }
 
 QStringList DiskFileStore::entries(const QString& path) {
@@ -116,76 +117,79 @@ QStringList DiskFileStore::entries(const QString& path) {
                          QDir::Name);
 }
 
-int DiskFileStore::sync() {
-    return folderError() ? 0 : SyncFolder(folder_);
+Failure DiskFileStore::sync() {
+    return folderError() ? Failure() : SyncFolder(folder_);
 }
 
 // The permission bits, as the user set them: a file or a folder made read-only is not written,
 // even by a user (such as root) whom the system would let write it.
-int DiskFileStore::writable(const QString& path) {
+Failure DiskFileStore::writable(const QString& path) {
     const QFileInfo file(resolve(path));
     const QFileInfo folder(file.path());
     const auto readOnly = [](const QFileInfo& info) {
         return info.exists() && (!info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner));
     };
-    return readOnly(file) || readOnly(folder) ? ErrorNumber::PermissionDenied : 0;
+    return readOnly(file) || readOnly(folder) ? Failure(FileError::PermissionDenied) : Failure();
 }
 
-int DiskFileStore::lock(std::unique_ptr<StoreLock>& held, int waitMs) {
-    if (const int error = makeFolder())
-        return error;
+Result<std::unique_ptr<StoreLock>> DiskFileStore::lock(int waitMs) {
+    if (Failure error = makeFolder())
+        return {nullptr, error};
     auto file = std::make_unique<QLockFile>(QDir(folder_).filePath(LockFileName));
     // A lock whose process has ended is taken over at once. One whose owner cannot be read (a writer
     // killed between making the file and writing its name into it) only after a minute, which no
     // write of the archive comes near.
     file->setStaleLockTime(StaleLockMs);
-    if (file->tryLock(waitMs)) {
-        held = std::make_unique<DiskLock>(std::move(file));
-        return 0;
-    }
-    const int systemError = errno;
+    if (file->tryLock(waitMs))
+        return {std::make_unique<DiskLock>(std::move(file)), {}};
+    return {nullptr, lockFailure(*file, errno)};
+}
+
+FileError DiskFileStore::lockFailure(const QLockFile& file, int systemError) {
     // In a read-only folder a lock can be neither made nor taken over, however old.
-    if (writable(LockFileName) != 0)
-        return ErrorNumber::PermissionDenied;
-    switch (file->error()) {
+    if (writable(LockFileName))
+        return FileError::PermissionDenied;
+    switch (file.error()) {
     case QLockFile::LockFailedError:
-        return ErrorNumber::ArchiveInUse;
+        return FileError::ArchiveInUse;
     case QLockFile::PermissionError:
-        return ErrorNumber::PermissionDenied;
+        return FileError::PermissionDenied;
     default:
         // A lock file that cannot be written: on a full disk, say so.
         if (systemError == ENOSPC || QStorageInfo(folder_).bytesAvailable() < MinimumFreeBytes)
-            return ErrorNumber::DiskFull;
-        return ErrorNumberOfErrno(systemError);
+            return FileError::DiskFull;
+        return FileErrorOfErrno(systemError);
     }
 }
 
-int ReadWholeFile(const QString& path, QByteArray& bytes) {
+Result<QByteArray> ReadWholeFile(const QString& path) {
     QFile file(path);
     if (!file.exists())
-        return ErrorNumber::FileNotFound;
+        return {{}, FileError::FileNotFound};
     if (!file.open(QIODevice::ReadOnly))
-        return failureNumber(file, errno);
-    bytes = file.readAll();
-    return file.error() == QFileDevice::NoError ? 0 : failureNumber(file, errno);
+        return {{}, failureOf(file, errno)};
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {{}, failureOf(file, errno)};
+    return {std::move(bytes), {}};
 }
 
-int ReplaceFile(const QString& path, const QByteArray& bytes) {
+Failure ReplaceFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return failureNumber(file, errno);
+        return failureOf(file, errno);
     // QSaveFile keeps small writes in a buffer and does not report a failure to flush it, nor one
     // to sync: both are checked here, before the file replaces the old one.
-    int error = 0;
+    Failure error;
     if (file.write(bytes) != bytes.size() || !file.flush())
-        error = file.error() == QFileDevice::NoError ? ErrorNumber::DiskFull : failureNumber(file, errno);
+        error = file.error() == QFileDevice::NoError ? FileError::DiskFull : failureOf(file, errno);
     else
         error = SyncHandle(file.handle());
     if (error) {
         file.cancelWriting();
         return error;
     }
-    return file.commit() ? 0 : failureNumber(file, errno);
+    return file.commit() ? Failure() : failureOf(file, errno);
 }
 
 bool HoldsArchiveFiles(const QString& folder) {

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "archive/native_file.h"
 
-#include "archive/error_numbers.h"
-
 #include <QDir>
 #include <QFile>
 #include <cerrno>
@@ -15,105 +13,101 @@
 #include <unistd.h>
 #endif
 
-int ErrorNumberOfErrno(int systemError) {
+FileError FileErrorOfErrno(int systemError) {
     switch (systemError) {
     case ENOSPC:
 #ifdef EDQUOT
     case EDQUOT:
 #endif
-        return ErrorNumber::DiskFull;
+        return FileError::DiskFull;
     case EACCES:
     case EPERM:
     case EROFS:
-        return ErrorNumber::PermissionDenied;
+        return FileError::PermissionDenied;
     case ENOENT:
-        return ErrorNumber::FileNotFound;
+        return FileError::FileNotFound;
     case ENOTDIR:
-        return ErrorNumber::PathNotFound;
+        return FileError::PathNotFound;
     case EIO:
-        return ErrorNumber::DeviceIo;
+        return FileError::DeviceIo;
     default:
-        return ErrorNumber::PathFileAccess;
+        return FileError::PathFileAccess;
     }
 }
 
-int errorNumberOf(QFileDevice::FileError error, int systemError) {
+Failure FileErrorOf(QFileDevice::FileError error, int systemError) {
     switch (error) {
     case QFileDevice::NoError:
-        return 0;
+        return {};
     case QFileDevice::OpenError:
-        return systemError == EACCES || systemError == EPERM ? ErrorNumber::PermissionDenied
-                                                             : ErrorNumber::PathFileAccess;
+        return systemError == EACCES || systemError == EPERM ? FileError::PermissionDenied
+                                                             : FileError::PathFileAccess;
     case QFileDevice::ResourceError:
-        return ErrorNumber::DiskFull;
+        return FileError::DiskFull;
     case QFileDevice::PermissionsError:
-        return ErrorNumber::PermissionDenied;
+        return FileError::PermissionDenied;
     case QFileDevice::ReadError:
     case QFileDevice::WriteError:
-        return ErrorNumber::DeviceIo;
+        return FileError::DeviceIo;
     default:
-        return ErrorNumber::PathFileAccess;
+        return FileError::PathFileAccess;
     }
 }
 
-int SyncHandle(int handle) {
+Failure SyncHandle(int handle) {
 #ifdef Q_OS_WIN
-    return _commit(handle) == 0 ? 0 : ErrorNumberOfErrno(errno);
+    return _commit(handle) == 0 ? Failure() : FileErrorOfErrno(errno);
 #else
-    return ::fsync(handle) == 0 ? 0 : ErrorNumberOfErrno(errno);
+    return ::fsync(handle) == 0 ? Failure() : FileErrorOfErrno(errno);
 #endif
 }
 
-int WriteSynced(const QString& path, const QByteArray& bytes) {
+Failure WriteSynced(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        return errorNumberOf(file.error(), errno) ? errorNumberOf(file.error(), errno)
-                                                  : ErrorNumber::PathFileAccess;
+        return FileErrorOf(file.error(), errno).value_or(FileError::PathFileAccess);
     const qint64 written = file.write(bytes);
     const int writeErrno = errno;
-    if (written != bytes.size()) {
-        // A full disk can come back as a short write with no error set.
-        const int error = file.error() == QFileDevice::NoError ? ErrorNumber::DiskFull
-                                                               : errorNumberOf(file.error(), writeErrno);
-        return error != 0 ? error : ErrorNumber::DiskFull;
-    }
+    // A full disk can come back as a short write with no error set.
+    if (written != bytes.size())
+        return FileErrorOf(file.error(), writeErrno).value_or(FileError::DiskFull);
     return SyncHandle(file.handle());
 }
 
-int RenameReplacing(const QString& from, const QString& to) {
+Failure RenameReplacing(const QString& from, const QString& to) {
 #ifdef Q_OS_WIN
     const bool moved = MoveFileExW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(from).utf16()),
                                    reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(to).utf16()),
                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (moved)
-        return 0;
+        return {};
     switch (GetLastError()) {
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
-        return ErrorNumber::PermissionDenied;
+        return FileError::PermissionDenied;
     case ERROR_FILE_NOT_FOUND:
-        return ErrorNumber::FileNotFound;
+        return FileError::FileNotFound;
     case ERROR_PATH_NOT_FOUND:
-        return ErrorNumber::PathNotFound;
+        return FileError::PathNotFound;
     default:
-        return ErrorNumber::PathFileAccess;
+        return FileError::PathFileAccess;
     }
 #else
-    return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0
-               ? 0
-               : ErrorNumberOfErrno(errno);
+    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return {};
+    return FileErrorOfErrno(errno);
 #endif
 }
 
-int SyncFolder(const QString& folder) {
+Failure SyncFolder(const QString& folder) {
 #ifdef Q_OS_WIN
     Q_UNUSED(folder);
-    return 0; // renames are written through (MOVEFILE_WRITE_THROUGH)
+    return {}; // renames are written through (MOVEFILE_WRITE_THROUGH)
 #else
     const int handle = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (handle < 0)
-        return ErrorNumberOfErrno(errno);
-    const int error = SyncHandle(handle);
+        return FileErrorOfErrno(errno);
+    Failure error = SyncHandle(handle);
     ::close(handle);
     return error;
 #endif

@@ -62,39 +62,41 @@ bool isTemporaryName(const QString& entry) {
 
 // Gives up a write before its journal was complete: the journal first, so that no staged file is
 // ever missing from a journal that names it.
-int abandon(FileStore& store, const NamedFiles& files, int error) {
-    if (store.remove(JournalName) == 0)
+// A staged file that cannot be removed is a temporary name, removed at the next opening.
+Failure abandon(FileStore& store, const NamedFiles& files, Failure error) {
+    if (!store.remove(JournalName))
         for (const auto& file : files)
-            store.remove(file.first + StagedSuffix);
+            (void)store.remove(file.first + StagedSuffix);
     return error;
 }
 
 } // namespace
 
-int CommitFiles(FileStore& store, const NamedFiles& files) {
+Failure CommitFiles(FileStore& store, const NamedFiles& files) {
     if (files.empty())
-        return 0;
+        return {};
     for (const auto& [name, bytes] : files)
-        if (const int error = store.write(name + StagedSuffix, bytes))
+        if (Failure error = store.write(name + StagedSuffix, bytes))
             return abandon(store, files, error);
-    if (const int error = store.write(JournalName, journalOf(files)))
+    if (Failure error = store.write(JournalName, journalOf(files)))
         return abandon(store, files, error);
-    if (const int error = store.sync())
+    if (Failure error = store.sync())
         return abandon(store, files, error);
     // From here on the write is done, whatever happens: the next opening finishes it.
     for (const auto& file : files)
-        if (const int error = store.rename(file.first + StagedSuffix, file.first))
+        if (Failure error = store.rename(file.first + StagedSuffix, file.first))
             return error;
-    if (const int error = store.sync())
+    if (Failure error = store.sync())
         return error;
-    store.remove(JournalName);
-    return 0;
+    // The write is complete: a journal left here is finished again, harmlessly, at the next opening.
+    (void)store.remove(JournalName);
+    return {};
 }
 
-int FinishInterruptedWrite(FileStore& store) {
+Failure FinishInterruptedWrite(FileStore& store) {
     const QStringList entries = store.entries();
     if (!HasInterruptedWrite(entries))
-        return 0;
+        return {};
     const FileRead journal = store.read(JournalName);
     if (journal.error)
         return journal.error;
@@ -105,17 +107,17 @@ int FinishInterruptedWrite(FileStore& store) {
             if (staged.error)
                 return staged.error;
             if (staged.exists && matches(staged.bytes, entry))
-                if (const int error = store.rename(entry.name + StagedSuffix, entry.name))
+                if (Failure error = store.rename(entry.name + StagedSuffix, entry.name))
                     return error;
         }
-        if (const int error = store.sync())
+        if (Failure error = store.sync())
             return error;
     }
     for (const QString& entry : store.entries())
         if (isTemporaryName(entry))
-            if (const int error = store.remove(entry))
+            if (Failure error = store.remove(entry))
                 return error;
-    if (const int error = store.remove(JournalName))
+    if (Failure error = store.remove(JournalName))
         return error;
     return store.sync();
 }

@@ -14,14 +14,14 @@
 
 inline const QString JournalName = QStringLiteral("vorel.journal");
 
-// Replaces the archive files named in `files` by their bytes, all or nothing. Returns 0, or the
-// error of the step that failed: before the journal is complete nothing has changed; after it,
-// the next opening of the archive completes the write.
-int CommitFiles(FileStore& store, const NamedFiles& files);
+// Replaces the archive files named in `files` by their bytes, all or nothing. A failure of a step
+// before the journal is complete changes nothing; after it, the next opening of the archive
+// completes the write.
+Failure CommitFiles(FileStore& store, const NamedFiles& files);
 
 // Finishes or undoes a write cut short, and removes the temporary files that writes cut short
-// leave behind. Called with the lock held, before the archive is read. Returns 0 or the error.
-int FinishInterruptedWrite(FileStore& store);
+// leave behind. Called with the lock held, before the archive is read.
+Failure FinishInterruptedWrite(FileStore& store);
 
 // Whether the data folder holds anything a write cut short leaves behind.
 bool HasInterruptedWrite(const QStringList& entries);

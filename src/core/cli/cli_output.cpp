@@ -2,7 +2,6 @@
 #include "cli/cli_output.h"
 
 #include "archive/data_file_layout.h"
-#include "archive/error_numbers.h"
 #include "archive/file_store.h"
 #include "text/error_text.h"
 
@@ -13,8 +12,8 @@ void WriteText(QIODevice& device, const QString& text) {
     device.write(text.toUtf8());
 }
 
-void WriteArchiveError(QIODevice& err, const QString& dataPath, int error, const QString& file) {
-    const bool datesFile = error == ErrorNumber::FileNotFound || error == ErrorNumber::BadRecordNumber;
+void WriteArchiveError(QIODevice& err, const QString& dataPath, FileError error, const QString& file) {
+    const bool datesFile = error == FileError::FileNotFound || error == FileError::BadRecordNumber;
     const QString where = !file.isEmpty() ? file
                           : datesFile     ? DiskFileStore(dataPath).resolve(DataFileName::SmDates)
                                           : dataPath;

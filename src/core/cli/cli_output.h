@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "archive/file_error.h"
+
 #include <QString>
 
 class QIODevice;
@@ -10,4 +12,4 @@ void WriteText(QIODevice& device, const QString& text);
 
 // A failure of the archive in the loader's own words, with the file it concerns: the dates file for
 // a missing or damaged archive, the folder otherwise, or the file named.
-void WriteArchiveError(QIODevice& err, const QString& dataPath, int error, const QString& file = {});
+void WriteArchiveError(QIODevice& err, const QString& dataPath, FileError error, const QString& file = {});

@@ -68,13 +68,14 @@ int usageError(QIODevice& err, const QString& problem) {
     return ExitStatus::Failed;
 }
 
-// The archive for a command.
-bool loadFor(const QString& dataPath, Archive& archive, QIODevice& err) {
-    if (const int error = LoadArchive(dataPath, archive)) {
-        WriteArchiveError(err, dataPath, error);
-        return false;
+// The archive for a command; none when it does not load (reported).
+std::optional<Archive> loadFor(const QString& dataPath, QIODevice& err) {
+    auto loaded = LoadArchive(dataPath);
+    if (loaded.error) {
+        WriteArchiveError(err, dataPath, *loaded.error);
+        return std::nullopt;
     }
-    return true;
+    return std::move(loaded.value);
 }
 
 void printProblems(const std::vector<ArchiveProblem>& problems, QIODevice& out) {
@@ -84,9 +85,9 @@ void printProblems(const std::vector<ArchiveProblem>& problems, QIODevice& out) 
 
 // The archive for the check and the repair; false when there is none to read (reported).
 bool openArchive(ArchiveUpdate& update, const QString& dataPath, bool forWriting, QIODevice& err) {
-    const int error = update.open(forWriting);
+    const Failure error = update.open(forWriting);
     if (error || !update.snapshot().anyFile()) {
-        WriteArchiveError(err, dataPath, error ? error : ErrorNumber::FileNotFound);
+        WriteArchiveError(err, dataPath, error.value_or(FileError::FileNotFound));
         return false;
     }
     return true;
@@ -121,7 +122,7 @@ int repairArchive(const QString& dataPath, QIODevice& out, QIODevice& err) {
     const RepairPlan plan = PlanRepair(update.snapshot());
     const ArchiveUpdateResult result = update.write({.files = plan.files});
     if (result.error) {
-        WriteArchiveError(err, dataPath, result.error, result.file);
+        WriteArchiveError(err, dataPath, *result.error, result.file);
         return ExitStatus::Failed;
     }
     for (const RepairStep& step : plan.steps)
@@ -141,7 +142,7 @@ int repairArchive(const QString& dataPath, QIODevice& out, QIODevice& err) {
 
 int listBackups(const QString& dataPath, QIODevice& out, QIODevice& err) {
     if (!QFileInfo(dataPath).isDir()) {
-        WriteArchiveError(err, dataPath, ErrorNumber::PathNotFound);
+        WriteArchiveError(err, dataPath, FileError::PathNotFound);
         return ExitStatus::Failed;
     }
     DiskFileStore files(dataPath);
@@ -157,24 +158,25 @@ int listBackups(const QString& dataPath, QIODevice& out, QIODevice& err) {
 int restoreArchive(const QString& dataPath, const QString& name, QIODevice& out, QIODevice& err) {
     DiskFileStore files(dataPath);
     ArchiveUpdate update(files);
-    if (const int error = update.open()) {
-        WriteArchiveError(err, dataPath, error);
+    if (Failure error = update.open()) {
+        WriteArchiveError(err, dataPath, *error);
         return ExitStatus::Failed;
     }
-    BackupInfo info;
-    ArchiveSnapshot backup;
-    const int error = ReadBackup(files, name, info, backup);
-    if (error || HasDamage(CheckArchive(backup))) {
-        WriteText(err, QStringLiteral("vorel: ") +
-                           CheckText::backupUnusable(error ? name : info.name, error) + u'\n');
-        return error == ErrorNumber::FileNotFound ? ExitStatus::Failed : ExitStatus::Mismatch;
+    const BackupRead backup = ReadBackup(files, name);
+    if (backup.error || HasDamage(CheckArchive(backup.snapshot))) {
+        // A damaged backup is said as one that differs from its manifest.
+        const FileError why = backup.error.value_or(FileError::BadRecordNumber);
+        const QString named = why == FileError::FileNotFound ? name : backup.info.name;
+        WriteText(err, QStringLiteral("vorel: ") + CheckText::backupUnusable(named, why) + u'\n');
+        return why == FileError::FileNotFound ? ExitStatus::Failed : ExitStatus::Mismatch;
     }
-    const ArchiveUpdateResult result = update.write({.files = RestoredFiles(backup, update.snapshot())});
+    const ArchiveUpdateResult result =
+        update.write({.files = RestoredFiles(backup.snapshot, update.snapshot())});
     if (result.error) {
-        WriteArchiveError(err, dataPath, result.error, result.file);
+        WriteArchiveError(err, dataPath, *result.error, result.file);
         return ExitStatus::Failed;
     }
-    WriteText(out, CheckText::restored(info) + u'\n');
+    WriteText(out, CheckText::restored(backup.info) + u'\n');
     if (!result.backup.isEmpty())
         WriteText(out, StoricoText::backupMade(result.backup) + u'\n');
     return ExitStatus::Ok;
@@ -186,45 +188,47 @@ int exportArchive(const Archive& archive, const QString& file, const QString& fo
         format == QStringLiteral("storico") ? ExportStorico(archive) : ExportCsv(archive);
     if (file == QStringLiteral("-"))
         return out.write(bytes) == bytes.size() ? ExitStatus::Ok : ExitStatus::Failed;
-    if (const int error = ReplaceFile(file, bytes)) {
+    if (Failure error = ReplaceFile(file, bytes)) {
         WriteText(err,
-                  QStringLiteral("vorel: impossibile scrivere %1: %2\n").arg(file, ErrorMessageText(error)));
+                  QStringLiteral("vorel: impossibile scrivere %1: %2\n").arg(file, ErrorMessageText(*error)));
         return ExitStatus::Failed;
     }
     return ExitStatus::Ok;
 }
 
-// A file a command reads, or the reason it cannot, in the program's words.
-bool readInput(const QString& file, QByteArray& bytes, QIODevice& err) {
-    if (const int error = ReadWholeFile(file, bytes)) {
-        WriteText(err,
-                  QStringLiteral("vorel: impossibile leggere %1: %2\n").arg(file, ErrorMessageText(error)));
-        return false;
+// A file a command reads; none when it cannot be read (said in the program's words).
+std::optional<QByteArray> readInput(const QString& file, QIODevice& err) {
+    auto read = ReadWholeFile(file);
+    if (read.error) {
+        WriteText(
+            err,
+            QStringLiteral("vorel: impossibile leggere %1: %2\n").arg(file, ErrorMessageText(*read.error)));
+        return std::nullopt;
     }
-    return true;
+    return std::move(read.value);
 }
 
 // A text file as the paste window would receive it: UTF-8, or Latin-1 when it is not UTF-8.
-bool readText(const QString& file, QString& text, QIODevice& err) {
-    QByteArray bytes;
-    if (!readInput(file, bytes, err))
-        return false;
+std::optional<QString> readText(const QString& file, QIODevice& err) {
+    const std::optional<QByteArray> bytes = readInput(file, err);
+    if (!bytes)
+        return std::nullopt;
     QStringDecoder utf8(QStringDecoder::Utf8);
-    text = utf8.decode(bytes);
+    QString text = utf8.decode(*bytes);
     if (utf8.hasError())
-        text = QString::fromLatin1(bytes);
-    return true;
+        text = QString::fromLatin1(*bytes);
+    return text;
 }
 
 int verifyFiles(const Archive& archive, const QStringList& files, QIODevice& out, QIODevice& err) {
     int status = ExitStatus::Ok;
     for (const QString& file : files) {
-        QString text;
-        if (!readText(file, text, err)) {
+        const std::optional<QString> text = readText(file, err);
+        if (!text) {
             status = ExitStatus::Failed;
             continue;
         }
-        const PasteAnalysis analysis = AnalysePastedText(text, archive);
+        const PasteAnalysis analysis = AnalysePastedText(*text, archive);
         WriteText(out, VerifyLine(file, analysis, archive) + u'\n');
         if (!VerifyPassed(analysis) && status == ExitStatus::Ok)
             status = ExitStatus::Mismatch;
@@ -236,7 +240,7 @@ int verifyFiles(const Archive& archive, const QStringList& files, QIODevice& out
 int reportImport(const DataFolder& folder, const QString& file, const ImportReport& report, QIODevice& out,
                  QIODevice& err) {
     if (report.problem.kind == ImportProblem::ArchiveError) {
-        WriteArchiveError(err, folder.path, report.problem.number, report.problem.field);
+        WriteArchiveError(err, folder.path, *report.problem.archiveError, report.problem.field);
         return ExitStatus::Failed;
     }
     if (report.status == ImportReport::Failed) {
@@ -251,14 +255,13 @@ int reportImport(const DataFolder& folder, const QString& file, const ImportRepo
 
 int importFile(const DataFolder& folder, const QString& file, const ImportOptions& options, QIODevice& in,
                QIODevice& out, QIODevice& err) {
-    QByteArray bytes;
-    if (file == QStringLiteral("-"))
-        bytes = in.readAll();
-    else if (!readInput(file, bytes, err))
+    const std::optional<QByteArray> bytes =
+        file == QStringLiteral("-") ? std::optional<QByteArray>(in.readAll()) : readInput(file, err);
+    if (!bytes)
         return ExitStatus::Failed;
     // The import may make the archive's folder, wherever it is to be.
     DiskFileStore files(folder.path, true);
-    return reportImport(folder, file, ImportStorico(files, bytes, options), out, err);
+    return reportImport(folder, file, ImportStorico(files, *bytes, options), out, err);
 }
 
 // The download's problem, or the import's report as --import gives it. The settings are the
@@ -438,11 +441,11 @@ CommandLineResult RunCommandLine(const QStringList& arguments, const QString& pr
             window.fileToImport = QFileInfo(files.first()).absoluteFilePath();
         return window;
     }
-    Archive archive;
-    if (!loadFor(dataPath, archive, err))
+    const std::optional<Archive> archive = loadFor(dataPath, err);
+    if (!archive)
         return ended(ExitStatus::Failed, dataPath);
     const int status =
-        exporting ? exportArchive(archive, parser.value(ExportOption), parser.value(FormatOption), out, err)
-                  : verifyFiles(archive, parser.positionalArguments(), out, err);
+        exporting ? exportArchive(*archive, parser.value(ExportOption), parser.value(FormatOption), out, err)
+                  : verifyFiles(*archive, parser.positionalArguments(), out, err);
     return ended(status, dataPath);
 }

@@ -2,7 +2,6 @@
 #include "cli/delete_last.h"
 
 #include "archive/archive_update.h"
-#include "archive/error_numbers.h"
 #include "archive/file_store.h"
 #include "cli/cli_output.h"
 #include "cli/command_line.h"
@@ -17,15 +16,15 @@ namespace {
 // The archive as it is now, read without keeping the lock; false when there is none to delete from.
 bool readForDeleting(FileStore& files, const QString& dataPath, Archive& archive, QIODevice& err) {
     ArchiveUpdate update(files);
-    int error = update.open(false);
+    Failure error = update.open(false);
     if (!error && !update.exists())
-        error = ErrorNumber::FileNotFound;
-    if (!error && update.loadError())
+        error = FileError::FileNotFound;
+    if (!error)
         error = update.loadError();
     if (!error && update.damaged())
-        error = ErrorNumber::ArchiveDamaged;
+        error = FileError::ArchiveDamaged;
     if (error) {
-        WriteArchiveError(err, dataPath, error);
+        WriteArchiveError(err, dataPath, *error);
         return false;
     }
     archive = update.archive();
@@ -70,13 +69,13 @@ int DeleteLastCommand(const QString& dataPath, bool dryRun, QIODevice& in, QIODe
         return ExitStatus::Mismatch;
     }
     const ArchiveUpdateResult result = DeleteLastDraw(files, archive);
-    if (result.error == ErrorNumber::ArchiveChanged) {
+    if (result.error == FileError::ArchiveChanged) {
         WriteText(err, QStringLiteral("vorel: ") + ArchiveChangedByAnotherProgram() +
                            QStringLiteral(" dopo la domanda: nulla \u00e8 stato scritto.\n"));
         return ExitStatus::Failed;
     }
     if (result.error) {
-        WriteArchiveError(err, dataPath, result.error, result.file);
+        WriteArchiveError(err, dataPath, *result.error, result.file);
         return ExitStatus::Failed;
     }
     WriteText(out, QStringLiteral("Eliminata: %1.\n").arg(named));

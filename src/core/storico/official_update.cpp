@@ -20,11 +20,11 @@ const QString LastModifiedKey = QStringLiteral("LastModified");
 
 // The address and a digest of every archive file as the download left them.
 QString validatorsOf(const QUrl& url, FileStore& files) {
-    ArchiveSnapshot snapshot;
-    if (ReadArchive(files, snapshot) != 0)
+    auto read = ReadArchive(files);
+    if (read.error)
         return {};
     QCryptographicHash digest(QCryptographicHash::Sha256);
-    for (const auto& [name, content] : NamedArchiveFiles(snapshot.files)) {
+    for (const auto& [name, content] : NamedArchiveFiles(read.value.files)) {
         digest.addData(name.toUtf8());
         digest.addData(QByteArray::number(content->size()));
         digest.addData(*content);
@@ -72,9 +72,11 @@ DownloadRequest UpdateRequest(const QUrl& url, FileStore& files, SettingsStore& 
 }
 
 DownloadResult ReadLocalUpdate(const QUrl& url) {
+    auto read = ReadWholeFile(url.toLocalFile());
     DownloadResult result;
-    if (const int error = ReadWholeFile(url.toLocalFile(), result.bytes))
-        result.problem = {.kind = DownloadProblem::FileUnreadable, .field = ErrorMessageText(error)};
+    result.bytes = std::move(read.value);
+    if (read.error)
+        result.problem = {.kind = DownloadProblem::FileUnreadable, .field = ErrorMessageText(*read.error)};
     return result;
 }
 

@@ -82,12 +82,12 @@ private:
             return failed({.kind = ImportProblem::NoDraws});
         // The lock is held from the reading of the archive to the last write.
         ArchiveUpdate update(files_);
-        if (const int error = update.open(!options_.dryRun))
-            return failed({.kind = ImportProblem::ArchiveError, .number = error});
+        if (Failure error = update.open(!options_.dryRun))
+            return failed({.kind = ImportProblem::ArchiveError, .archiveError = error});
         report_.newArchive = !update.exists();
         // Nothing is added to a damaged archive; only a rebuild writes it whole again.
         if (update.damaged() && !options_.rebuild)
-            return failed({.kind = ImportProblem::ArchiveError, .number = ErrorNumber::ArchiveDamaged});
+            return failed({.kind = ImportProblem::ArchiveError, .archiveError = FileError::ArchiveDamaged});
         return options_.rebuild || report_.newArchive ? wholeArchive(file, update)
                                                       : intoArchive(file, update);
     }
@@ -170,7 +170,7 @@ private:
 
     ImportReport intoArchive(const StoricoFile& file, ArchiveUpdate& update) {
         if (update.loadError())
-            return failed({.kind = ImportProblem::ArchiveError, .number = update.loadError()});
+            return failed({.kind = ImportProblem::ArchiveError, .archiveError = update.loadError()});
         const Archive& archive = update.archive();
         listDatesOutOfOrder(archive);
         const Plan plan = planFor(archive, file);
@@ -194,7 +194,7 @@ private:
     ImportReport written(const ArchiveUpdateResult& result) {
         if (result.error)
             return failed(
-                {.kind = ImportProblem::ArchiveError, .number = result.error, .field = result.file});
+                {.kind = ImportProblem::ArchiveError, .field = result.file, .archiveError = result.error});
         report_.subArchivesRebuilt = result.subArchivesRebuilt;
         report_.backup = result.backup;
         return report_;

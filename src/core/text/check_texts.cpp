@@ -250,8 +250,8 @@ QString restored(const BackupInfo& backup) {
         .arg(backup.name, CountedDraws(backup.draws), backup.lastDraw);
 }
 
-QString backupUnusable(const QString& name, int error) {
-    if (error == ErrorNumber::FileNotFound)
+QString backupUnusable(const QString& name, FileError error) {
+    if (error == FileError::FileNotFound)
         return QStringLiteral("Non c'\u00e8 la copia %1.").arg(name);
     return QStringLiteral("La copia %1 \u00e8 incompleta o danneggiata: non \u00e8 stata ripristinata.")
         .arg(name);

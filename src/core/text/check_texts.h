@@ -28,6 +28,6 @@ QString startupProblems(const std::vector<ArchiveProblem>& problems);
 QString backupLine(const BackupInfo& backup);
 QString noBackups();
 QString restored(const BackupInfo& backup);
-QString backupUnusable(const QString& name, int error);
+QString backupUnusable(const QString& name, FileError error);
 
 } // namespace CheckText

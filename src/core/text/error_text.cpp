@@ -47,13 +47,18 @@ QString ErrorText(int number) {
     return {};
 }
 
-QString ErrorMessageText(int number) {
-    if (number == ErrorNumber::ArchiveInUse)
+QString ErrorMessageText(FileError error) {
+    switch (error) {
+    case FileError::ArchiveInUse:
         return QStringLiteral("L'archivio \u00e8 in uso da un altro programma: riprovare pi\u00f9 tardi.");
-    if (number == ErrorNumber::ArchiveChanged)
+    case FileError::ArchiveChanged:
         return ArchiveChangedByAnotherProgram() + u'.';
-    if (number == ErrorNumber::ArchiveDamaged)
+    case FileError::ArchiveDamaged:
         return CheckText::damagedArchive() + u'.';
+    default:
+        break;
+    }
+    const int number = ErrorNumberOf(error);
     if (number >= 24 && number <= 76) {
         const QString text = ErrorText(number);
         if (!text.isEmpty())

@@ -23,18 +23,18 @@ QString incompleteDraws(int count) {
 
 namespace Messages {
 
-MessageRequest fileError(int errorNumber) {
-    return {ErrorMessageText(errorNumber), QStringLiteral("Errore"), MsgButtons::Ok, MsgIcon::None};
+MessageRequest fileError(FileError error) {
+    return {ErrorMessageText(error), QStringLiteral("Errore"), MsgButtons::Ok, MsgIcon::None};
 }
 
-MessageRequest loadError(int errorNumber, const QString& folder) {
-    MessageRequest request = fileError(errorNumber);
+MessageRequest loadError(FileError error, const QString& folder) {
+    MessageRequest request = fileError(error);
     request.text += QStringLiteral("\rCartella: ") + QDir::toNativeSeparators(folder);
     return request;
 }
 
-MessageRequest startupError(int errorNumber) {
-    return {ErrorMessageText(errorNumber), QStringLiteral("Errore iniziale"), MsgButtons::Ok, MsgIcon::None};
+MessageRequest startupError(FileError error) {
+    return {ErrorMessageText(error), QStringLiteral("Errore iniziale"), MsgButtons::Ok, MsgIcon::None};
 }
 
 MessageRequest correctionQuestion(const QString& drawDate) {
@@ -143,12 +143,12 @@ MessageRequest archiveChangedOnDisk() {
 }
 
 MessageRequest archiveInUse() {
-    return {ErrorMessageText(ErrorNumber::ArchiveInUse), QStringLiteral("Errore"), MsgButtons::Ok,
+    return {ErrorMessageText(FileError::ArchiveInUse), QStringLiteral("Errore"), MsgButtons::Ok,
             MsgIcon::Error};
 }
 
-MessageRequest saveRefused(int errorNumber, const QString& file) {
-    QString text = ErrorMessageText(errorNumber);
+MessageRequest saveRefused(FileError error, const QString& file) {
+    QString text = ErrorMessageText(error);
     if (!file.isEmpty())
         text += QStringLiteral(" (%1)").arg(QDir::toNativeSeparators(file));
     if (!text.endsWith(u'.'))

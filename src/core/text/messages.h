@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "archive/file_error.h"
 #include "program_info.h"
 
 #include <QString>
@@ -34,11 +35,11 @@ inline const QString DownloadCaption = QStringLiteral("Scarica gli ultimi risult
 
 namespace Messages {
 // A data file could not be saved.
-MessageRequest fileError(int errorNumber);
+MessageRequest fileError(FileError error);
 // The archive in `folder` could not be loaded: the box says where the program looked.
-MessageRequest loadError(int errorNumber, const QString& folder);
+MessageRequest loadError(FileError error, const QString& folder);
 // Start-up failed; the program ends after it.
-MessageRequest startupError(int errorNumber);
+MessageRequest startupError(FileError error);
 // The archive view asks before opening the top draw for correction.
 MessageRequest correctionQuestion(const QString& drawDate);
 // The help could not be shown.
@@ -71,7 +72,7 @@ MessageRequest archiveChangedOnDisk();
 MessageRequest archiveInUse();
 // The save was refused before anything was written (a read-only `file`, a damaged archive, a file
 // that cannot be read): the draw stays on the screen.
-MessageRequest saveRefused(int errorNumber, const QString& file);
+MessageRequest saveRefused(FileError error, const QString& file);
 // Once at start-up: what the check of the archive found, and what mends it.
 MessageRequest archiveProblems(const QString& problems, bool damaged);
 // The save found "S" and "M" out of step with the full archive and wrote them again from it.

@@ -60,8 +60,8 @@ QString ImportProblemText(const ImportProblem& problem) {
         return {};
     case ImportProblem::ArchiveError:
         return problem.field.isEmpty()
-                   ? ErrorMessageText(problem.number)
-                   : ErrorMessageText(problem.number) + QStringLiteral(" (%1)").arg(problem.field);
+                   ? ErrorMessageText(*problem.archiveError)
+                   : ErrorMessageText(*problem.archiveError) + QStringLiteral(" (%1)").arg(problem.field);
     case ImportProblem::NewArchiveNeedsWholeHistory:
         return QStringLiteral(
                    "un nuovo archivio comincia con l'estrazione del %1 e il file comincia il %2: "

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "archive/file_error.h"
+
 #include <QString>
 
 // Why reading the official results file, or importing it, stopped: a value that travels up to
@@ -17,7 +19,7 @@ struct ImportProblem {
         MissingWheels,               // line, number: the city wheels found; field: the date
         MissingNationalWheel,        // line, number: the draw; field: the date
         DateInFuture,                // line; field: the date
-        ArchiveError,                // number: the error number of a failed read or write of the archive;
+        ArchiveError,                // archiveError: the failed read or write of the archive;
                                      // field: the file it concerns, when it is one file's
         RebuildNeedsWholeHistory,    // a rebuild from a file that does not start with the first draw
         NewArchiveNeedsWholeHistory, // field: the file\'s first date
@@ -34,6 +36,7 @@ struct ImportProblem {
     int number = 0;
     QString wheelCode{};
     QString field{}; // dates as the file writes them, yyyy/mm/dd
+    Failure archiveError{};
 
     explicit operator bool() const { return kind != None; }
     friend bool operator==(const ImportProblem&, const ImportProblem&) = default;

@@ -40,10 +40,6 @@ QString droppedFile(const QMimeData* data) {
     return data->urls().first().toLocalFile();
 }
 
-// Error numbers for failures that are not about files.
-constexpr int OutOfMemory = 7;
-constexpr int InternalError = 51;
-
 } // namespace
 
 frmVorel::frmVorel(Services services, QWidget* parent)
@@ -91,9 +87,9 @@ bool frmVorel::Form_Load() {
             });
         return true;
     } catch (const std::bad_alloc&) {
-        showMessage(Messages::startupError(OutOfMemory));
+        showMessage(Messages::startupError(FileError::OutOfMemory));
     } catch (const std::exception&) {
-        showMessage(Messages::startupError(InternalError));
+        showMessage(Messages::startupError(FileError::InternalError));
     }
     services_.endProgram(1);
     return false;

@@ -41,12 +41,12 @@ QString ImportFlow::boxText(const ImportReport& report) const {
 // The file is read once and planned without writing; only after OK are the new draws added.
 // Differences and gaps are shown and nothing is written: corrections stay with the correction screen.
 void ImportFlow::ImportDroppedFile(const QString& path) {
-    QByteArray bytes;
-    if (const int error = ReadWholeFile(path, bytes)) {
-        showMessage(Messages::importFailed(ErrorMessageText(error)));
+    auto read = ReadWholeFile(path);
+    if (read.error) {
+        showMessage(Messages::importFailed(ErrorMessageText(*read.error)));
         return;
     }
-    const Importing import = [this, bytes](const ImportOptions& options) {
+    const Importing import = [this, bytes = std::move(read.value)](const ImportOptions& options) {
         return ImportStorico(needs_.dataFiles(), bytes, options);
     };
     offerImport(import, import({.dryRun = true}));

@@ -9,18 +9,23 @@
 
 void LoadAtStartUp(FileStore& files, Archive& archive, MessageBoxes& messages, const QString& dataPath,
                    bool archiveExpected) {
-    std::vector<ArchiveProblem> problems;
-    const int error = LoadCheckedArchive(files, archive, problems);
+    CheckedLoad load = LoadCheckedArchive(files);
+    if (!load.error)
+        archive = std::move(load.archive);
     const bool firstStart =
-        !archiveExpected && (error == ErrorNumber::FileNotFound || error == ErrorNumber::PathNotFound);
-    if (!problems.empty())
-        messages.show(Messages::archiveProblems(CheckText::startupProblems(problems), HasDamage(problems)));
-    else if (error && !firstStart)
-        messages.show(Messages::loadError(error, dataPath));
+        !archiveExpected && (load.error == FileError::FileNotFound || load.error == FileError::PathNotFound);
+    if (!load.problems.empty())
+        messages.show(
+            Messages::archiveProblems(CheckText::startupProblems(load.problems), HasDamage(load.problems)));
+    else if (load.error && !firstStart)
+        messages.show(Messages::loadError(*load.error, dataPath));
 }
 
 void LoadArchiveReporting(FileStore& files, Archive& archive, MessageBoxes& messages,
                           const QString& dataPath) {
-    if (const int error = LoadArchive(files, archive))
-        messages.show(Messages::loadError(error, dataPath));
+    auto loaded = LoadArchive(files);
+    if (loaded.error)
+        messages.show(Messages::loadError(*loaded.error, dataPath));
+    else
+        archive = std::move(loaded.value);
 }

@@ -4,7 +4,7 @@
 #include "archive/archive_update.h"
 #include "archive/constant_tables.h"
 #include "archive/draw_rules.h"
-#include "archive/error_numbers.h"
+#include "archive/file_error.h"
 #include "calendar/draw_date.h"
 #include "text/draw_texts.h"
 #include "widgets/message_boxes.h"
@@ -84,23 +84,24 @@ WriteOutcome SaveDraw::deleteLast(const Archive& archive, int currentDraw) {
 // the screen. A failure while the files are being replaced is reported and ends the program at once:
 // the next start finds the old archive or the new one.
 WriteOutcome SaveDraw::writtenReporting(const ArchiveUpdateResult& saved) {
-    switch (saved.error) {
-    case 0:
+    if (!saved.error) {
         if (saved.subArchivesRebuilt)
             showMessage(Messages::subArchivesRebuilt());
         return WriteOutcome::Written;
-    case ErrorNumber::ArchiveChanged:
+    }
+    switch (*saved.error) {
+    case FileError::ArchiveChanged:
         showMessage(Messages::archiveChangedOnDisk());
         return WriteOutcome::Stale;
-    case ErrorNumber::ArchiveInUse:
+    case FileError::ArchiveInUse:
         showMessage(Messages::archiveInUse());
         return WriteOutcome::Kept;
     default:
         if (!saved.started) {
-            showMessage(Messages::saveRefused(saved.error, saved.file));
+            showMessage(Messages::saveRefused(*saved.error, saved.file));
             return WriteOutcome::Kept;
         }
-        showMessage(Messages::fileError(saved.error));
+        showMessage(Messages::fileError(*saved.error));
         needs_.endProgram(1);
         return WriteOutcome::Kept;
     }
