@@ -6,7 +6,6 @@
 #include "text/check_texts.h"
 #include "text/draw_texts.h"
 #include "text/messages.h"
-#include "text/storico_texts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -142,20 +141,20 @@ void TestMessages::boxes_data() {
         << Messages::importRebuilt(u"Lette 3 estrazioni."_s)
         << MessageRequest{u"Lette 3 estrazioni.\r\rL'archivio è stato ricostruito dal file."_s,
                           u"Importazione archivio"_s, MsgButtons::Ok, MsgIcon::Information};
-    QTest::newRow("import done") << Messages::importDone(20, u"05-12-2026"_s)
+    QTest::newRow("import done") << Messages::importDone(20, PackDate(2026, 12, 5))
                                  << MessageRequest{
                                         u"Aggiunte all'archivio 20 estrazioni; l'ultima è del 05-12-2026."_s,
                                         u"Importazione archivio"_s, MsgButtons::Ok, MsgIcon::Information};
     QTest::newRow("import done, one draw")
-        << Messages::importDone(1, u"05-12-2026"_s)
+        << Messages::importDone(1, PackDate(2026, 12, 5))
         << MessageRequest{u"Aggiunta all'archivio 1 estrazione, del 05-12-2026."_s,
                           u"Importazione archivio"_s, MsgButtons::Ok, MsgIcon::Information};
     QTest::newRow("import done, a draw completed")
-        << Messages::importDone(0, u"05-12-2026"_s, 1)
+        << Messages::importDone(0, PackDate(2026, 12, 5), 1)
         << MessageRequest{u"Completata 1 estrazione incompleta."_s, u"Importazione archivio"_s,
                           MsgButtons::Ok, MsgIcon::Information};
     QTest::newRow("import done, added and completed")
-        << Messages::importDone(2, u"05-12-2026"_s, 3)
+        << Messages::importDone(2, PackDate(2026, 12, 5), 3)
         << MessageRequest{u"Aggiunte all'archivio 2 estrazioni; l'ultima è del 05-12-2026. Completate 3 "
                           u"estrazioni incomplete."_s,
                           u"Importazione archivio"_s, MsgButtons::Ok, MsgIcon::Information};
@@ -235,9 +234,6 @@ void TestMessages::numberForms_data() {
         << CheckText::problem(
                {.kind = ArchiveProblem::DamagedCount, .number = 1, .other = 0, .file = u"_data_sm.dtb"_s})
         << u"Il file _data_sm.dtb conta 1 estrazione ma ne contiene 0: l'archivio non si può leggere."_s;
-    QTest::newRow("one national line ignored")
-        << StoricoText::nationalIgnored(1, 3475)
-        << u"Ignorata 1 riga della ruota nazionale prima dell'estrazione 3475."_s;
     QTest::newRow("draws counted") << CountedDraws(1) + u", "_s + CountedDraws(2)
                                    << u"1 estrazione, 2 estrazioni"_s;
 }

@@ -10,6 +10,7 @@
 #include "calendar/draw_date.h"
 #include "cli/csv_export.h"
 #include "demo_archive.h"
+#include "storico/import_texts.h"
 #include "storico/storico_import.h"
 #include "storico/storico_reader.h"
 #include "storico/storico_writer.h"
@@ -197,8 +198,9 @@ void TestStorico::realFile() {
     const QByteArray official = file.readAll();
     MemoryFileStore store;
     const ImportReport report = ImportStorico(store, official, {});
-    QCOMPARE(report.summary(), u"Lette 6937 estrazioni dal 04-01-1947 al 01-08-2026; saltate 417 prima del "
-                               u"1947; verificate 0, diverse 0, aggiunte 6937, corrette 0."_s);
+    QCOMPARE(ImportSummaryText(report),
+             u"Lette 6937 estrazioni dal 04-01-1947 al 01-08-2026; saltate 417 prima del "
+             u"1947; verificate 0, diverse 0, aggiunte 6937, corrette 0."_s);
     const auto [archive, error] = LoadArchive(store);
     QCOMPARE(error, Failure());
     QCOMPARE(archive.DrawCount(), 6937);
@@ -300,10 +302,11 @@ void TestStorico::intoAnArchive() {
         (QList<int>{report.verified, report.differing, report.added, report.corrected, report.completed}),
         counts);
     if (!detail.isEmpty())
-        QCOMPARE(report.details.value(0), QString(detail)
-                                              .replace(u"{date}"_s, fullDate(full, removed ? removed : 3000))
-                                              .replace(u"{archived}"_s, wheelText(archive, 3000, change))
-                                              .replace(u"{file}"_s, wheelText(inFile, 3000, change)));
+        QCOMPARE(report.details.empty() ? QString() : ImportDetailText(report.details[0]),
+                 QString(detail)
+                     .replace(u"{date}"_s, fullDate(full, removed ? removed : 3000))
+                     .replace(u"{archived}"_s, wheelText(archive, 3000, change))
+                     .replace(u"{file}"_s, wheelText(inFile, 3000, change)));
     if (status != 0 || report.added + report.corrected + report.completed == 0) {
         QCOMPARE(store.writeCount(), writes); // nothing written
         return;
@@ -327,7 +330,7 @@ void TestStorico::fullChangedOrDamagedArchive() {
     const int writes = store.writeCount();
     const ImportReport refused = ImportStorico(store, dateLines("2001/01/02", TenWheels), {});
     QCOMPARE(refused.status, ImportReport::Failed);
-    QCOMPARE(refused.errorText(),
+    QCOMPARE(ImportProblemText(refused.problem),
              u"L'archivio conterrebbe 32767 estrazioni: il massimo è 32766. Nulla è stato scritto."_s);
     QCOMPARE(store.writeCount(), writes);
 
@@ -337,7 +340,8 @@ void TestStorico::fullChangedOrDamagedArchive() {
     const auto held = shared.lock(0);
     QCOMPARE(held.error, Failure());
     const ImportReport busy = ImportStorico(shared, ExportStorico(DemoOf(110)), {});
-    QCOMPARE(busy.errorText(), u"L'archivio è in uso da un altro programma: riprovare più tardi."_s);
+    QCOMPARE(ImportProblemText(busy.problem),
+             u"L'archivio è in uso da un altro programma: riprovare più tardi."_s);
     QCOMPARE(shared.writeCount(), before);
 
     // A damaged archive is not imported into.
@@ -345,7 +349,7 @@ void TestStorico::fullChangedOrDamagedArchive() {
     putWord(dates, 0, 0);
     store.setFile(u"_data_sm.dtb"_s, dates);
     const ImportReport damaged = ImportStorico(store, dateLines("2001/01/02", TenWheels), {});
-    QCOMPARE(damaged.errorText(),
+    QCOMPARE(ImportProblemText(damaged.problem),
              u"L'archivio è danneggiato: non vi si scrive nulla finché non è riparato "
              "(vorel --check --repair) o ripristinato da una copia (vorel --restore last)."_s);
     QCOMPARE(store.writeCount(), writes);
@@ -404,13 +408,14 @@ void TestStorico::rebuild() {
     QCOMPARE(rebuilt.status, ImportReport::Agrees);
     QCOMPARE(DifferingFiles(store, StoreOf(full)), QStringList());
     QCOMPARE(ListBackups(store).size(), std::size_t(1));
-    QVERIFY(rebuilt.text().contains(u"Archivio precedente salvato in backup/"_s));
-    QVERIFY(rebuilt.summary().endsWith(u"invariate 1999, aggiunte 1, corrette 1000."_s));
+    QVERIFY(ImportReportText(rebuilt).contains(u"Archivio precedente salvato in backup/"_s));
+    QVERIFY(ImportSummaryText(rebuilt).endsWith(u"invariate 1999, aggiunte 1, corrette 1000."_s));
 
     const ImportReport partial =
         ImportStorico(store, ExportStorico(full).mid(ExportStorico(DemoOf(1)).size()), {.rebuild = true});
-    QCOMPARE(partial.errorText(), u"per ricostruire l'archivio il file deve cominciare con l'estrazione del "
-                                  u"04-01-1947: nulla è stato scritto."_s);
+    QCOMPARE(ImportProblemText(partial.problem),
+             u"per ricostruire l'archivio il file deve cominciare con l'estrazione del "
+             u"04-01-1947: nulla è stato scritto."_s);
 }
 
 void TestStorico::reportTexts_data() {
@@ -419,7 +424,7 @@ void TestStorico::reportTexts_data() {
     ImportReport one;
     one.status = ImportReport::Agrees;
     one.read = one.added = 1;
-    one.firstDate = one.lastDate = u"04-01-1947"_s;
+    one.firstDate = one.lastDate = FirstArchiveDraw;
     QTest::newRow("one draw added")
         << one
         << u"Letta 1 estrazione dal 04-01-1947 al 04-01-1947; saltate 0 prima del 1947; "
@@ -437,24 +442,32 @@ void TestStorico::reportTexts_data() {
         << completed
         << u"Letta 1 estrazione dal 04-01-1947 al 04-01-1947; saltate 0 prima del 1947; "
            "verificate 0, diverse 0, aggiunte 1, corrette 0, completate 2.\n"_s;
+    ImportReport national = one;
+    national.nationalIgnored = 1;
+    QTest::newRow("one national line ignored")
+        << national
+        << u"Letta 1 estrazione dal 04-01-1947 al 04-01-1947; saltate 0 prima del 1947; "
+           "verificate 0, diverse 0, aggiunte 1, corrette 0.\nIgnorata 1 riga della ruota nazionale prima "
+           "dell'estrazione 3475.\n"_s;
     ImportReport disagrees;
     disagrees.status = ImportReport::Disagrees;
     disagrees.differing = disagrees.gaps = 1;
-    disagrees.details = {u"Diversa."_s};
-    QTest::newRow("differences and gaps") << disagrees
-                                          << u"Lette 0 estrazioni; saltate 0 prima del 1947; verificate 0, "
-                                             u"diverse 1, aggiunte 0, corrette 0.\nDiversa.\n"
-                                             "Nulla è stato scritto: l'archivio e il file non concordano. Le "
-                                             "estrazioni diverse si scrivono con "
-                                             "--correct. L'archivio si può ricostruire dal file completo con "
-                                             "--import FILE --rebuild (le estrazioni "
-                                             "mancanti o ripetute vengono corrette).\n"_s;
+    disagrees.details = {{.kind = ImportDetail::MissingFromArchive, .date = PackDate(1990, 1, 1)}};
+    QTest::newRow("differences and gaps")
+        << disagrees
+        << u"Lette 0 estrazioni; saltate 0 prima del 1947; verificate 0, "
+           u"diverse 1, aggiunte 0, corrette 0.\nManca nell'archivio: 01-01-1990\n"
+           "Nulla è stato scritto: l'archivio e il file non concordano. Le "
+           "estrazioni diverse si scrivono con "
+           "--correct. L'archivio si può ricostruire dal file completo con "
+           "--import FILE --rebuild (le estrazioni "
+           "mancanti o ripetute vengono corrette).\n"_s;
 }
 
 void TestStorico::reportTexts() {
     QFETCH(ImportReport, report);
     QFETCH(QString, text);
-    QCOMPARE(report.text(), text);
+    QCOMPARE(ImportReportText(report), text);
 }
 
 void TestStorico::refusedFiles_data() {
@@ -501,7 +514,7 @@ void TestStorico::refusedFiles() {
     const int writes = store.writeCount();
     const ImportReport report = ImportStorico(store, text, {.today = QDate(2026, 12, 7)});
     QCOMPARE(report.status, ImportReport::Failed);
-    QCOMPARE(report.errorText(), error);
+    QCOMPARE(ImportProblemText(report.problem), error);
     QCOMPARE(store.writeCount(), writes);
 }
 
@@ -514,18 +527,20 @@ void TestStorico::repeatedDatesAndWeekdays() {
     MemoryFileStore store = StoreOf(repeated);
     const ImportReport gap = ImportStorico(store, ExportStorico(demo), {});
     QCOMPARE(gap.status, ImportReport::Disagrees);
-    QCOMPARE(gap.details.value(0),
+    QCOMPARE(ImportReportText(gap).section(u'\n', 1, 1),
              u"Data ripetuta o fuori ordine nell'archivio: %1, estrazione 2000"_s.arg(fullDate(demo, 1999)));
-    QVERIFY(gap.text().contains(u"--import FILE --rebuild"_s));
+    QVERIFY(ImportReportText(gap).contains(u"--import FILE --rebuild"_s));
 
     Archive weekday = demo;
     weekday.setDrawWeekday(2500, qint16(demo.DrawWeekday(2500) % 7 + 1));
     MemoryFileStore wrong = StoreOf(weekday);
     const ImportReport differs = ImportStorico(wrong, ExportStorico(demo), {});
     QCOMPARE(differs.status, ImportReport::Disagrees);
-    QCOMPARE(differs.details, QStringList{u"Giorno diverso: %1, estrazione 2500: archivio %2, data %3"_s.arg(
-                                  fullDate(demo, 2500), DayAbbrev(weekday.DrawWeekday(2500)),
-                                  DayAbbrev(demo.DrawWeekday(2500)))});
+    QCOMPARE(differs.details.size(), std::size_t(1));
+    QCOMPARE(
+        ImportDetailText(differs.details[0]),
+        u"Giorno diverso: %1, estrazione 2500: archivio %2, data %3"_s.arg(
+            fullDate(demo, 2500), DayAbbrev(weekday.DrawWeekday(2500)), DayAbbrev(demo.DrawWeekday(2500))));
     QCOMPARE(ImportStorico(wrong, ExportStorico(demo), {.correct = true}).corrected, 1);
     QCOMPARE(DifferingFiles(wrong, StoreOf(demo)), QStringList());
 }

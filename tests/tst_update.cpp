@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/command_line.h"
 #include "settings/settings_store.h"
+#include "storico/import_texts.h"
 #include "storico/official_update.h"
 #include "storico/storico_writer.h"
 #include "storico/storico_zip.h"
@@ -8,6 +9,7 @@
 #include "support/local_http_server.h"
 #include "support/memory_settings_store.h"
 #include "support/zip_maker.h"
+#include "text/download_texts.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -153,7 +155,7 @@ void TestUpdate::serverOutcomes() {
 
     const QString said = outcome.notModified ? u"not modified"_s
                          : outcome.download  ? DownloadProblemText(outcome.download)
-                                             : outcome.report.errorText();
+                                             : ImportProblemText(outcome.report.problem);
     QCOMPARE(said, message);
     if (message.isEmpty()) { // byte-identical to a whole import; the validators kept
         QCOMPARE(outcome.report.added, 20);

@@ -18,6 +18,7 @@
 #include "paste/paste_analysis.h"
 #include "program_info.h"
 #include "settings/settings_store.h"
+#include "storico/import_texts.h"
 #include "storico/official_update.h"
 #include "storico/storico_import.h"
 #include "storico/storico_writer.h"
@@ -25,7 +26,6 @@
 #include "text/download_texts.h"
 #include "text/draw_texts.h"
 #include "text/error_text.h"
-#include "text/storico_texts.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -128,7 +128,7 @@ int repairArchive(const QString& dataPath, QIODevice& out, QIODevice& err) {
     for (const RepairStep& step : plan.steps)
         WriteText(out, CheckText::step(step) + u'\n');
     if (!result.backup.isEmpty())
-        WriteText(out, StoricoText::backupMade(result.backup) + u'\n');
+        WriteText(out, BackupMadeText(result.backup) + u'\n');
     const std::vector<ArchiveProblem> left = CheckArchive(plan.files);
     if (left.empty()) {
         WriteText(out, CheckText::sound(DatesFileCount(plan.files.files.full.dates)) + u'\n');
@@ -178,7 +178,7 @@ int restoreArchive(const QString& dataPath, const QString& name, QIODevice& out,
     }
     WriteText(out, CheckText::restored(backup.info) + u'\n');
     if (!result.backup.isEmpty())
-        WriteText(out, StoricoText::backupMade(result.backup) + u'\n');
+        WriteText(out, BackupMadeText(result.backup) + u'\n');
     return ExitStatus::Ok;
 }
 
@@ -244,12 +244,12 @@ int reportImport(const DataFolder& folder, const QString& file, const ImportRepo
         return ExitStatus::Failed;
     }
     if (report.status == ImportReport::Failed) {
-        WriteText(err, QStringLiteral("vorel: %1: %2\n").arg(file, report.errorText()));
+        WriteText(err, QStringLiteral("vorel: %1: %2\n").arg(file, ImportProblemText(report.problem)));
         return ExitStatus::Failed;
     }
     // The report names the archive, so that a user sees which one was checked.
-    WriteText(out,
-              QStringLiteral("Archivio: ") + QDir::toNativeSeparators(folder.path) + u'\n' + report.text());
+    WriteText(out, QStringLiteral("Archivio: ") + QDir::toNativeSeparators(folder.path) + u'\n' +
+                       ImportReportText(report));
     return report.status == ImportReport::Agrees ? ExitStatus::Ok : ExitStatus::Mismatch;
 }
 

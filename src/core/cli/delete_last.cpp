@@ -7,7 +7,6 @@
 #include "cli/command_line.h"
 #include "text/draw_texts.h"
 #include "text/messages.h"
-#include "text/storico_texts.h"
 
 #include <QIODevice>
 
@@ -55,8 +54,7 @@ int DeleteLastCommand(const QString& dataPath, bool dryRun, QIODevice& in, QIODe
         return ExitStatus::Failed;
     const QString named = lastDrawText(archive);
     if (dryRun) {
-        WriteText(out, QStringLiteral("Da eliminare: %1.\n").arg(named) + StoricoText::dryRunWroteNothing() +
-                           u'\n');
+        WriteText(out, QStringLiteral("Da eliminare: %1.\n").arg(named) + DryRunWroteNothingText() + u'\n');
         return ExitStatus::Ok;
     }
     WriteText(out, QStringLiteral("Eliminare l'ultima estrazione dall'archivio?\n%1 [s/N] ").arg(named));
@@ -80,6 +78,6 @@ int DeleteLastCommand(const QString& dataPath, bool dryRun, QIODevice& in, QIODe
     }
     WriteText(out, QStringLiteral("Eliminata: %1.\n").arg(named));
     if (!result.backup.isEmpty())
-        WriteText(out, StoricoText::backupMade(result.backup) + u'\n');
+        WriteText(out, BackupMadeText(result.backup) + u'\n');
     return ExitStatus::Ok;
 }

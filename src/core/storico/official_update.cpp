@@ -5,7 +5,6 @@
 #include "archive/file_store.h"
 #include "settings/settings_store.h"
 #include "storico/storico_zip.h"
-#include "text/error_text.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -76,7 +75,7 @@ DownloadResult ReadLocalUpdate(const QUrl& url) {
     DownloadResult result;
     result.bytes = std::move(read.value);
     if (read.error)
-        result.problem = {.kind = DownloadProblem::FileUnreadable, .field = ErrorMessageText(*read.error)};
+        result.problem = {.kind = DownloadProblem::FileUnreadable, .fileError = read.error};
     return result;
 }
 

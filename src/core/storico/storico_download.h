@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "text/download_texts.h"
+#include "storico/download_problem.h"
 
 #include <QByteArray>
 #include <QNetworkAccessManager>

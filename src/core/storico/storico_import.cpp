@@ -7,11 +7,8 @@
 #include "archive/edit_buffer.h"
 #include "archive/file_store.h"
 #include "archive/sub_archive.h"
-#include "calendar/draw_date.h"
-#include "storico/official_wheels.h"
 #include "storico/storico_reader.h"
 #include "storico/storico_zip.h"
-#include "text/storico_texts.h"
 
 #include <QDate>
 #include <optional>
@@ -20,19 +17,8 @@
 
 namespace {
 
-QString dateText(const StoricoDraw& draw) {
-    return FullDateText(draw.year, draw.month, draw.day);
-}
-
-QString dateText(PackedDate date) {
-    return FullDateText(FullYear(date.yearCode), date.month, date.day);
-}
-
-QString numbersText(const std::array<qint16, 6>& numbers) {
-    QStringList list;
-    for (int p = 1; p <= NumbersPerWheel; ++p)
-        list.append(QString::number(numbers[std::size_t(p)]));
-    return list.join(u' ');
+PackedDate packed(const StoricoDraw& draw) {
+    return PackDate(draw.year, draw.month, draw.day);
 }
 
 EditBuffer editOf(const StoricoDraw& draw) {
@@ -71,8 +57,8 @@ private:
         report_.dryRun = options_.dryRun;
         report_.skippedBefore1947 = file.skippedBefore1947;
         if (!file.draws.empty()) {
-            report_.firstDate = dateText(file.draws.front());
-            report_.lastDate = dateText(file.draws.back());
+            report_.firstDate = packed(file.draws.front());
+            report_.lastDate = packed(file.draws.back());
         }
         report_.wholeHistory =
             !file.draws.empty() && file.draws.front().dateKey() == DrawDateKey(FirstArchiveDraw);
@@ -107,7 +93,7 @@ private:
             incomplete_ = {.kind = ImportProblem::MissingNationalWheel,
                            .line = draw.firstLine,
                            .number = index,
-                           .field = draw.dateText()};
+                           .date = draw.date()};
     }
 
     // The whole file as an archive of its own.
@@ -120,7 +106,7 @@ private:
         for (int d = 1; d <= archive.DrawCount(); ++d) {
             const StoricoDraw& draw = file.draws[std::size_t(d - 1)];
             noteNationalWheel(draw, d);
-            archive.setDrawDate(d, PackDate(draw.year, draw.month, draw.day));
+            archive.setDrawDate(d, packed(draw));
             archive.setDrawWeekday(d, qint16(draw.weekday));
             WheelNumbers numbers = draw.numbers;
             if (d < FirstNationalDraw)
@@ -139,7 +125,7 @@ private:
         if (!report_.wholeHistory)
             return failed(options_.rebuild ? ImportProblem{.kind = ImportProblem::RebuildNeedsWholeHistory}
                                            : ImportProblem{.kind = ImportProblem::NewArchiveNeedsWholeHistory,
-                                                           .field = report_.firstDate});
+                                                           .date = file.draws.front().date()});
         const std::optional<Archive> archive = archiveOf(file);
         if (!archive)
             return report_;
@@ -220,7 +206,7 @@ private:
                 plan.appends.push_back(editOf(draw));
             } else {
                 ++report_.gaps;
-                report_.details.append(StoricoText::missingFromArchive(dateText(draw)));
+                report_.details.push_back({.kind = ImportDetail::MissingFromArchive, .date = packed(draw)});
             }
         }
         listDrawsTheFileLacks(archive, file, fileDates);
@@ -233,7 +219,8 @@ private:
         for (int d = 2; d <= archive.DrawCount(); ++d)
             if (DrawDateKey(archive.DrawDate(d)) <= DrawDateKey(archive.DrawDate(d - 1))) {
                 ++report_.gaps;
-                report_.details.append(StoricoText::dateOutOfOrder(dateText(archive.DrawDate(d)), d));
+                report_.details.push_back(
+                    {.kind = ImportDetail::DateOutOfOrder, .date = archive.DrawDate(d), .draw = d});
             }
     }
 
@@ -259,13 +246,20 @@ private:
             if (fills(kept, merged))
                 continue;
             differs = true;
-            report_.details.append(StoricoText::differs(dateText(draw), d, OfficialWheelCode(w),
-                                                        numbersText(kept), numbersText(merged)));
+            report_.details.push_back({.kind = ImportDetail::NumbersDiffer,
+                                       .date = packed(draw),
+                                       .draw = d,
+                                       .wheel = w,
+                                       .archived = kept,
+                                       .inFile = merged});
         }
         if (archive.DrawWeekday(d) != draw.weekday) {
             differs = true;
-            report_.details.append(StoricoText::weekdayDiffers(
-                dateText(draw), d, WeekdayText(archive.DrawWeekday(d)), WeekdayText(draw.weekday)));
+            report_.details.push_back({.kind = ImportDetail::WeekdayDiffers,
+                                       .date = packed(draw),
+                                       .draw = d,
+                                       .archivedWeekday = archive.DrawWeekday(d),
+                                       .fileWeekday = draw.weekday});
         }
         if (differs)
             ++report_.differing;
@@ -295,7 +289,8 @@ private:
             if (key < first || key > last || fileDates.count(key) != 0)
                 continue;
             ++report_.gaps;
-            report_.details.append(StoricoText::missingFromFile(dateText(archive.DrawDate(d)), d));
+            report_.details.push_back(
+                {.kind = ImportDetail::MissingFromFile, .date = archive.DrawDate(d), .draw = d});
         }
     }
 
@@ -306,39 +301,6 @@ private:
 };
 
 } // namespace
-
-QString ImportReport::summary() const {
-    return StoricoText::summary({.read = read,
-                                 .firstDate = firstDate,
-                                 .lastDate = lastDate,
-                                 .skipped = skippedBefore1947,
-                                 .verified = verified,
-                                 .differing = differing,
-                                 .added = added,
-                                 .corrected = corrected,
-                                 .completed = completed,
-                                 .planned = dryRun,
-                                 .rebuild = rebuilt,
-                                 .unchanged = unchanged,
-                                 .removed = removed});
-}
-
-QString ImportReport::text() const {
-    QString text = summary() + u'\n';
-    if (nationalIgnored > 0)
-        text += StoricoText::nationalIgnored(nationalIgnored, FirstNationalDraw) + u'\n';
-    for (const QString& line : details)
-        text += line + u'\n';
-    if (status == Disagrees)
-        text += StoricoText::nothingWritten(differing > 0, gaps > 0) + u'\n';
-    else if (dryRun)
-        text += StoricoText::dryRunWroteNothing() + u'\n';
-    if (subArchivesRebuilt)
-        text += StoricoText::subArchivesRebuilt() + u'\n';
-    if (!backup.isEmpty())
-        text += StoricoText::backupMade(backup) + u'\n';
-    return text;
-}
 
 ImportReport ImportStorico(FileStore& files, const QByteArray& fileBytes, const ImportOptions& options) {
     return Importer(files, options).run(fileBytes);

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "text/storico_texts.h"
+#include "archive/packed_date.h"
+#include "storico/import_problem.h"
 
 #include <QByteArray>
 #include <QDate>
 #include <QString>
-#include <QStringList>
+#include <array>
+#include <vector>
 
 class FileStore;
 
@@ -26,18 +28,38 @@ struct ImportOptions {
     QDate today{};        // no draw after tomorrow; none: the computer's date
 };
 
+// Where the archive and the file part: a difference of a stored draw, or a gap.
+struct ImportDetail {
+    enum Kind {
+        DateOutOfOrder,     // draw: a date the archive holds twice or out of order
+        MissingFromArchive, // a date of the file the archive lacks before its last draw
+        MissingFromFile,    // draw: a stored draw in the file's range that the file lacks
+        NumbersDiffer,      // draw, wheel, archived and inFile: the numbers of that wheel
+        WeekdayDiffers,     // draw, archivedWeekday, fileWeekday
+    };
+    Kind kind = DateOutOfOrder;
+    PackedDate date{};
+    int draw = 0;
+    int wheel = 0;
+    std::array<qint16, 6> archived{}; // [1..5]
+    std::array<qint16, 6> inFile{};
+    int archivedWeekday = 0;
+    int fileWeekday = 0;
+
+    friend bool operator==(const ImportDetail&, const ImportDetail&) = default;
+};
+
 struct ImportReport {
     enum Status { Agrees = 0, Disagrees = 1, Failed = 2 };
     Status status = Failed;
     ImportProblem problem; // when Failed: what went wrong
-    QString errorText() const { return ImportProblemText(problem); }
 
     bool dryRun = false;       // counted, not written: what would be added and corrected
     bool newArchive = false;   // the folder held no archive
     bool wholeHistory = false; // the file starts with the archive's first draw: it can rebuild it
     int read = 0;              // draws of the file from 1947 on
-    QString firstDate;         // their range, dd-mm-yyyy
-    QString lastDate;
+    PackedDate firstDate{};    // their range
+    PackedDate lastDate{};
     int skippedBefore1947 = 0;
     int nationalIgnored = 0; // national-wheel lines of draws before the national wheel
     int verified = 0;
@@ -49,14 +71,9 @@ struct ImportReport {
     int unchanged = 0;    // its draws that stay as they were,
     int removed = 0;      // and those beyond the file's last
     int gaps = 0;
-    QStringList details;             // one line per difference, gap and draw without its national wheel
-    bool subArchivesRebuilt = false; // "S" and "M" disagreed with the full archive and were rewritten
-    QString backup;                  // the folder the archive was copied into before it changed
-
-    // The summary line: draws read and their range, skipped, verified, differing, added, corrected.
-    QString summary() const;
-    // The summary and the detail lines, one per line.
-    QString text() const;
+    std::vector<ImportDetail> details; // every difference and gap, in the order found
+    bool subArchivesRebuilt = false;   // "S" and "M" disagreed with the full archive and were rewritten
+    QString backup;                    // the folder the archive was copied into before it changed
 };
 
 // Reads `fileBytes`, the text or the zip holding it, and brings the archive held by `files` in line with it.

@@ -3,7 +3,6 @@
 
 #include "calendar/draw_date.h"
 #include "storico/official_wheels.h"
-#include "text/storico_texts.h"
 
 #include <QDate>
 #include <algorithm>
@@ -71,11 +70,11 @@ struct Reader {
     QByteArrayView lastToken;
     std::size_t lastPlace = 0;
 
-    bool fail(int line, ImportProblem::Kind kind, const QString& field = {}, const QString& wheelCode = {},
-              int number = 0) {
-        file.problem = {.kind = kind, .line = line, .number = number, .wheelCode = wheelCode, .field = field};
+    bool fail(const ImportProblem& problem) {
+        file.problem = problem;
         return false;
     }
+    bool fail(int line, ImportProblem::Kind kind) { return fail({.kind = kind, .line = line}); }
 
     bool readLine(const char* begin, const char* end, int line) {
         std::array<std::pair<const char*, const char*>, 8> fields;
@@ -91,11 +90,16 @@ struct Reader {
         const int wheel =
             codeEnd - codeBegin == 2 ? OfficialWheelOf(upper(codeBegin[0]), upper(codeBegin[1])) : 0;
         if (wheel == 0)
-            return fail(line, ImportProblem::UnknownWheelCode,
-                        QString::fromUtf8(codeBegin, std::min<qsizetype>(codeEnd - codeBegin, 64)));
+            return fail(
+                {.kind = ImportProblem::UnknownWheelCode,
+                 .line = line,
+                 .field = QString::fromUtf8(codeBegin, std::min<qsizetype>(codeEnd - codeBegin, 64))});
         const auto code = [wheel] { return OfficialWheelCode(wheel); };
         if (draw->wheels[std::size_t(wheel)])
-            return fail(line, ImportProblem::WheelTwiceOnDate, draw->dateText(), code());
+            return fail({.kind = ImportProblem::WheelTwiceOnDate,
+                         .line = line,
+                         .wheelCode = code(),
+                         .date = draw->date()});
         auto& numbers = draw->numbers[std::size_t(wheel)];
         for (int p = 1; p <= NumbersPerWheel; ++p) {
             const auto [numberBegin, numberEnd] = fields[std::size_t(p + 1)];
@@ -103,12 +107,17 @@ struct Reader {
             // file has none.
             const int n = numberOf(numberBegin, numberEnd);
             if (n < 0 || n > 90)
-                return fail(line, ImportProblem::NotANumber,
-                            QString::fromUtf8(numberBegin, std::min<qsizetype>(numberEnd - numberBegin, 64)),
-                            code());
+                return fail({.kind = ImportProblem::NotANumber,
+                             .line = line,
+                             .wheelCode = code(),
+                             .field = QString::fromUtf8(numberBegin,
+                                                        std::min<qsizetype>(numberEnd - numberBegin, 64))});
             for (int q = 1; q < p && n != 0; ++q)
                 if (numbers[std::size_t(q)] == n)
-                    return fail(line, ImportProblem::NumberTwiceOnWheel, {}, code(), n);
+                    return fail({.kind = ImportProblem::NumberTwiceOnWheel,
+                                 .line = line,
+                                 .number = n,
+                                 .wheelCode = code()});
             numbers[std::size_t(p)] = qint16(n);
         }
         draw->wheels[std::size_t(wheel)] = true;
@@ -130,11 +139,11 @@ struct Reader {
             return nullptr;
         }
         if (year > LastArchiveYear) {
-            fail(line, ImportProblem::AfterLastYear, OfficialDateText(year, month, day));
+            fail({.kind = ImportProblem::AfterLastYear, .line = line, .date = QDate(year, month, day)});
             return nullptr;
         }
         if (latest.isValid() && QDate(year, month, day) > latest) {
-            fail(line, ImportProblem::DateInFuture, OfficialDateText(year, month, day));
+            fail({.kind = ImportProblem::DateInFuture, .line = line, .date = QDate(year, month, day)});
             return nullptr;
         }
         const int key = DateKey(year, month, day);
@@ -190,8 +199,10 @@ struct Reader {
                 draw = whole;
             }
             if (draw.cityWheels() < CityWheels)
-                return fail(draw.firstLine, ImportProblem::MissingWheels, draw.dateText(), {},
-                            draw.cityWheels());
+                return fail({.kind = ImportProblem::MissingWheels,
+                             .line = draw.firstLine,
+                             .number = draw.cityWheels(),
+                             .date = draw.date()});
             joined.push_back(draw);
         }
         draws = std::move(joined);
@@ -209,10 +220,6 @@ struct Reader {
 };
 
 } // namespace
-
-QString StoricoDraw::dateText() const {
-    return OfficialDateText(year, month, day);
-}
 
 int StoricoDraw::cityWheels() const {
     return int(std::count(wheels.begin() + 1, wheels.begin() + 1 + CityWheels, true));

@@ -3,7 +3,7 @@
 
 #include "archive/archive.h"
 #include "archive/packed_date.h"
-#include "text/storico_texts.h"
+#include "storico/import_problem.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -28,8 +28,7 @@ struct StoricoDraw {
     bool hasNationalWheel() const { return wheels[std::size_t(NationalWheel)]; }
     // yyyymmdd, for ordering and matching.
     int dateKey() const { return DateKey(year, month, day); }
-    // The date as the file writes it, yyyy/mm/dd.
-    QString dateText() const;
+    QDate date() const { return {year, month, day}; }
 };
 
 struct StoricoFile {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "text/storico_texts.h"
+#include "storico/import_problem.h"
 
 #include <QByteArray>
 

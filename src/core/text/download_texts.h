@@ -3,36 +3,5 @@
 
 #include <QString>
 
-// Why a download of the official results file failed: a value that travels up to where it is
-// shown, and DownloadProblemText, which says it in Italian.
-struct DownloadProblem {
-    enum Kind {
-        None,
-        NoConnection,       // the network is not there
-        ConnectionRefused,  // field: the server
-        HostNotFound,       // field: the server
-        Timeout,            // number: the seconds of silence
-        HttpStatus,         // number: the status
-        Certificate,        // field: the server
-        Cut,                // the connection closed before the end of the file
-        TooLarge,           // number: the limit in MB
-        TooManyRedirects,   // number: the limit
-        InsecureRedirect,   // an https address sent on to an http one
-        NotAZip,            // the answer is not the zip the official file comes in
-        UnsupportedAddress, // field: the address
-        FileUnreadable,     // a local file: field, the error text
-        Cancelled,
-        Other, // field: what the network library said
-    };
-    Kind kind = None;
-    int number = 0;
-    QString field{};
-
-    explicit operator bool() const { return kind != None; }
-    friend bool operator==(const DownloadProblem&, const DownloadProblem&) = default;
-};
-
-QString DownloadProblemText(const DownloadProblem& problem);
-
 // The server says the file at `address` has not changed since the last download.
 QString UpdateNotModifiedText(const QString& address);

@@ -2,15 +2,27 @@
 #include "text/messages.h"
 
 #include "archive/file_store.h"
+#include "calendar/draw_date.h"
 #include "text/download_texts.h"
 #include "text/draw_texts.h"
 #include "text/error_text.h"
-#include "text/storico_texts.h"
 
 #include <QDir>
 
 QString ArchiveChangedByAnotherProgram() {
     return QStringLiteral("L'archivio \u00e8 stato modificato da un altro programma");
+}
+
+QString SubArchivesRebuiltText() {
+    return QStringLiteral("Sotto-archivi S e M ricostruiti dall'archivio completo.");
+}
+
+QString BackupMadeText(const QString& folder) {
+    return QStringLiteral("Archivio precedente salvato in %1.").arg(folder);
+}
+
+QString DryRunWroteNothingText() {
+    return QStringLiteral("Prova: nulla \u00e8 stato scritto.");
 }
 
 namespace {
@@ -166,7 +178,7 @@ MessageRequest archiveProblems(const QString& problems, bool damaged) {
 }
 
 MessageRequest subArchivesRebuilt() {
-    return {StoricoText::subArchivesRebuilt(), SaveTitle, MsgButtons::Ok, MsgIcon::Information};
+    return {SubArchivesRebuiltText(), SaveTitle, MsgButtons::Ok, MsgIcon::Information};
 }
 
 namespace {
@@ -217,7 +229,8 @@ MessageRequest importRebuilt(const QString& report) {
             MsgButtons::Ok, MsgIcon::Information};
 }
 
-MessageRequest importDone(int added, const QString& lastDate, int completed) {
+MessageRequest importDone(int added, PackedDate last, int completed) {
+    const QString lastDate = FullDateText(FullYear(last.yearCode), last.month, last.day);
     QStringList sentences;
     if (added > 0)
         sentences << (added == 1

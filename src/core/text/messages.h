@@ -2,6 +2,7 @@
 #pragma once
 
 #include "archive/file_error.h"
+#include "archive/packed_date.h"
 #include "program_info.h"
 
 #include <QString>
@@ -29,6 +30,11 @@ inline const QString WindowCaption = ProgramName + QStringLiteral(", v ") + Prog
 
 // How every sentence about an archive that changed on disk under the program begins.
 QString ArchiveChangedByAnotherProgram();
+
+// The outcome of a write, as every writer says it.
+QString SubArchivesRebuiltText();
+QString BackupMadeText(const QString& folder);
+QString DryRunWroteNothingText();
 
 // The download's button, its progress dialog and its boxes.
 inline const QString DownloadCaption = QStringLiteral("Scarica gli ultimi risultati");
@@ -92,8 +98,8 @@ MessageRequest downloadNothingNew(const QString& address);
 // can be written whole from the file, after a copy into `backupFolder`.
 MessageRequest importOffersRebuild(const QString& report, const QString& backupFolder);
 MessageRequest importRebuilt(const QString& report);
-// The draws were added; `lastDate` is the last one's, dd-mm-yyyy.
-MessageRequest importDone(int added, const QString& lastDate, int completed = 0);
+// The draws were added; `lastDate` is the last one's.
+MessageRequest importDone(int added, PackedDate lastDate, int completed = 0);
 // A file dropped on another screen than the main menu.
 MessageRequest importOnlyOnTheMainMenu();
 

@@ -4,6 +4,7 @@
 
 #include "archive/backups.h"
 #include "archive/file_store.h"
+#include "storico/import_texts.h"
 #include "storico/storico_download.h"
 #include "storico/storico_import.h"
 #include "text/error_text.h"
@@ -29,10 +30,10 @@ MsgAnswer ImportFlow::showMessage(const MessageRequest& request) {
 
 // The archive's folder, the summary and the first detail lines.
 QString ImportFlow::boxText(const ImportReport& report) const {
-    QString text =
-        QStringLiteral("Archivio: ") + QDir::toNativeSeparators(needs_.dataPath) + u'\r' + report.summary();
+    QString text = QStringLiteral("Archivio: ") + QDir::toNativeSeparators(needs_.dataPath) + u'\r' +
+                   ImportSummaryText(report);
     for (int i = 0; i < std::min<int>(ShownDetails, int(report.details.size())); ++i)
-        text += u'\r' + report.details.at(i);
+        text += u'\r' + ImportDetailText(report.details[std::size_t(i)]);
     if (report.details.size() > ShownDetails)
         text += QStringLiteral("\r... e altre %1 righe.").arg(report.details.size() - ShownDetails);
     return text;
@@ -69,16 +70,16 @@ void ImportFlow::offerRebuild(const Importing& import, const ImportReport& plan)
         return;
     const ImportReport done = import({.rebuild = true});
     if (done.status == ImportReport::Failed)
-        showMessage(Messages::importFailed(done.errorText()));
+        showMessage(Messages::importFailed(ImportProblemText(done.problem)));
     else
-        showMessage(Messages::importRebuilt(done.text().trimmed().replace(u'\n', u'\r')));
+        showMessage(Messages::importRebuilt(ImportReportText(done).trimmed().replace(u'\n', u'\r')));
     Q_EMIT archiveWritten();
 }
 
 // Whether the plan adds draws; otherwise its box has been shown.
 bool ImportFlow::showPlan(const Importing& import, const ImportReport& plan) {
     if (plan.status == ImportReport::Failed)
-        showMessage(Messages::importFailed(plan.errorText()));
+        showMessage(Messages::importFailed(ImportProblemText(plan.problem)));
     else if (plan.status == ImportReport::Disagrees && plan.gaps > 0 && plan.wholeHistory)
         offerRebuild(import, plan);
     else if (plan.status == ImportReport::Disagrees)
@@ -93,7 +94,7 @@ bool ImportFlow::showPlan(const Importing& import, const ImportReport& plan) {
 // The second pass runs on the archive as it is after the question: whatever it found is said.
 void ImportFlow::showOutcome(const ImportReport& done) {
     if (done.status == ImportReport::Failed)
-        showMessage(Messages::importFailed(done.errorText()));
+        showMessage(Messages::importFailed(ImportProblemText(done.problem)));
     else if (done.status == ImportReport::Disagrees)
         showMessage(Messages::importDisagrees(boxText(done)));
     else if (done.added == 0 && done.completed == 0)

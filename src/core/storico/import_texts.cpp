@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "text/storico_texts.h"
+#include "storico/import_texts.h"
 
 #include "archive/archive.h"
 #include "archive/packed_date.h"
+#include "calendar/draw_date.h"
+#include "storico/official_wheels.h"
 #include "text/draw_texts.h"
 #include "text/error_text.h"
 #include "text/messages.h"
+
+#include <QStringList>
 
 namespace {
 
@@ -13,6 +17,11 @@ namespace {
 QString quoted(const QString& field) {
     constexpr qsizetype MaxQuoted = 40;
     return field.size() <= MaxQuoted ? field : field.left(MaxQuoted) + QStringLiteral("\u2026");
+}
+
+// A date of the file as the file writes it.
+QString fileDate(QDate date) {
+    return OfficialDateText(date.year(), date.month(), date.day());
 }
 
 QString fileProblemText(const ImportProblem& problem) {
@@ -24,7 +33,7 @@ QString fileProblemText(const ImportProblem& problem) {
         return QStringLiteral("sigla della ruota sconosciuta \"%1\"").arg(quoted(problem.field));
     case ImportProblem::WheelTwiceOnDate:
         return QStringLiteral("la ruota %1 compare due volte nella data %2")
-            .arg(problem.wheelCode, quoted(problem.field));
+            .arg(problem.wheelCode, fileDate(problem.date));
     case ImportProblem::NotANumber:
         return QStringLiteral("sulla ruota %1 \"%2\" non \u00e8 un numero da 1 a 90")
             .arg(problem.wheelCode, quoted(problem.field));
@@ -34,18 +43,18 @@ QString fileProblemText(const ImportProblem& problem) {
             .arg(problem.wheelCode);
     case ImportProblem::AfterLastYear:
         return QStringLiteral("la data %1 \u00e8 dopo il %2, l'ultimo anno dell'archivio")
-            .arg(problem.field)
+            .arg(fileDate(problem.date))
             .arg(LastArchiveYear);
     case ImportProblem::MissingNationalWheel:
         return QStringLiteral("la data %1 (estrazione %2) non ha la ruota nazionale")
-            .arg(problem.field)
+            .arg(fileDate(problem.date))
             .arg(problem.number);
     case ImportProblem::DateInFuture:
-        return QStringLiteral("la data %1 \u00e8 nel futuro").arg(problem.field);
+        return QStringLiteral("la data %1 \u00e8 nel futuro").arg(fileDate(problem.date));
     case ImportProblem::MissingWheels:
         return QStringLiteral("la data %1 ha %2 su %3")
-            .arg(problem.field, problem.number == 1 ? QStringLiteral("1 ruota")
-                                                    : QStringLiteral("%1 ruote").arg(problem.number))
+            .arg(fileDate(problem.date), problem.number == 1 ? QStringLiteral("1 ruota")
+                                                             : QStringLiteral("%1 ruote").arg(problem.number))
             .arg(CityWheels);
     default:
         return {};
@@ -67,7 +76,8 @@ QString ImportProblemText(const ImportProblem& problem) {
                    "un nuovo archivio comincia con l'estrazione del %1 e il file comincia il %2: "
                    "un file pi\u00f9 breve pu\u00f2 solo verificare o estendere un archivio esistente. "
                    "Nulla \u00e8 stato scritto.")
-            .arg(FirstArchiveDrawText(), problem.field);
+            .arg(FirstArchiveDrawText(),
+                 FullDateText(problem.date.year(), problem.date.month(), problem.date.day()));
     case ImportProblem::NoDraws:
         return QStringLiteral("il file non contiene estrazioni dal 1947 in poi: nulla \u00e8 stato scritto.");
     case ImportProblem::RebuildNeedsWholeHistory:
@@ -97,74 +107,22 @@ QString ImportProblemText(const ImportProblem& problem) {
     }
 }
 
-namespace StoricoText {
+namespace {
 
-QString dateOutOfOrder(const QString& date, int draw) {
-    return QStringLiteral("Data ripetuta o fuori ordine nell'archivio: %1, estrazione %2")
-        .arg(date)
-        .arg(draw);
+QString dateText(PackedDate date) {
+    return FullDateText(FullYear(date.yearCode), date.month, date.day);
 }
 
-QString weekdayDiffers(const QString& date, int draw, const QString& archived, const QString& inFile) {
-    return QStringLiteral("Giorno diverso: %1, estrazione %2: archivio %3, data %4")
-        .arg(date)
-        .arg(draw)
-        .arg(archived, inFile);
+QString numbersText(const std::array<qint16, 6>& numbers) {
+    QStringList list;
+    for (int p = 1; p <= NumbersPerWheel; ++p)
+        list.append(QString::number(numbers[std::size_t(p)]));
+    return list.join(u' ');
 }
 
-QString missingFromArchive(const QString& date) {
-    return QStringLiteral("Manca nell'archivio: %1").arg(date);
-}
-
-QString missingFromFile(const QString& date, int draw) {
-    return QStringLiteral("Manca nel file: %1, estrazione %2").arg(date).arg(draw);
-}
-
-QString differs(const QString& date, int draw, const QString& wheelCode, const QString& archived,
-                const QString& inFile) {
-    return QStringLiteral("Diversa: %1, estrazione %2, ruota %3: archivio %4, file %5")
-        .arg(date)
-        .arg(draw)
-        .arg(wheelCode, archived, inFile);
-}
-
-QString nationalIgnored(int lines, int firstNationalDraw) {
+QString nationalIgnored(int lines) {
     return (lines == 1 ? QStringLiteral("Ignorata 1 riga") : QStringLiteral("Ignorate %1 righe").arg(lines)) +
-           QStringLiteral(" della ruota nazionale prima dell'estrazione %1.").arg(firstNationalDraw);
-}
-
-QString subArchivesRebuilt() {
-    return QStringLiteral("Sotto-archivi S e M ricostruiti dall'archivio completo.");
-}
-
-QString backupMade(const QString& folder) {
-    return QStringLiteral("Archivio precedente salvato in %1.").arg(folder);
-}
-
-QString summary(const SummaryCounts& c) {
-    QString text = c.read == 1 ? QStringLiteral("Letta 1 estrazione")
-                               : QStringLiteral("Lette %1 estrazioni").arg(c.read);
-    if (c.read > 0)
-        text += QStringLiteral(" dal %1 al %2").arg(c.firstDate, c.lastDate);
-    QString changes = c.planned ? QStringLiteral("da aggiungere %1, da correggere %2")
-                                : QStringLiteral("aggiunte %1, corrette %2");
-    changes = changes.arg(c.added).arg(c.corrected);
-    if (c.completed > 0)
-        changes += (c.planned ? QStringLiteral(", da completare %1") : QStringLiteral(", completate %1"))
-                       .arg(c.completed);
-    if (c.rebuild) {
-        changes = QStringLiteral("invariate %1, ").arg(c.unchanged) + changes;
-        if (c.removed > 0)
-            changes += (c.planned ? QStringLiteral(", da togliere %1") : QStringLiteral(", tolte %1"))
-                           .arg(c.removed);
-    }
-    return text +
-           QStringLiteral("; saltate %1 prima del %2; verificate %3, diverse %4, ")
-               .arg(c.skipped)
-               .arg(FirstArchiveYear)
-               .arg(c.verified)
-               .arg(c.differing) +
-           changes + u'.';
+           QStringLiteral(" della ruota nazionale prima dell'estrazione %1.").arg(FirstNationalDraw);
 }
 
 QString nothingWritten(bool differences, bool gaps) {
@@ -178,8 +136,78 @@ QString nothingWritten(bool differences, bool gaps) {
     return text;
 }
 
-QString dryRunWroteNothing() {
-    return QStringLiteral("Prova: nulla \u00e8 stato scritto.");
+// What would change (a dry run) or changed: added and corrected, completed when there are any,
+// and for a rebuild the draws unchanged and removed.
+QString changesText(const ImportReport& r) {
+    QString changes = r.dryRun ? QStringLiteral("da aggiungere %1, da correggere %2")
+                               : QStringLiteral("aggiunte %1, corrette %2");
+    changes = changes.arg(r.added).arg(r.corrected);
+    if (r.completed > 0)
+        changes += (r.dryRun ? QStringLiteral(", da completare %1") : QStringLiteral(", completate %1"))
+                       .arg(r.completed);
+    if (r.rebuilt) {
+        changes = QStringLiteral("invariate %1, ").arg(r.unchanged) + changes;
+        if (r.removed > 0)
+            changes +=
+                (r.dryRun ? QStringLiteral(", da togliere %1") : QStringLiteral(", tolte %1")).arg(r.removed);
+    }
+    return changes;
 }
 
-} // namespace StoricoText
+} // namespace
+
+QString ImportDetailText(const ImportDetail& detail) {
+    const QString date = dateText(detail.date);
+    switch (detail.kind) {
+    case ImportDetail::DateOutOfOrder:
+        return QStringLiteral("Data ripetuta o fuori ordine nell'archivio: %1, estrazione %2")
+            .arg(date)
+            .arg(detail.draw);
+    case ImportDetail::MissingFromArchive:
+        return QStringLiteral("Manca nell'archivio: %1").arg(date);
+    case ImportDetail::MissingFromFile:
+        return QStringLiteral("Manca nel file: %1, estrazione %2").arg(date).arg(detail.draw);
+    case ImportDetail::NumbersDiffer:
+        return QStringLiteral("Diversa: %1, estrazione %2, ruota %3: archivio %4, file %5")
+            .arg(date)
+            .arg(detail.draw)
+            .arg(OfficialWheelCode(detail.wheel), numbersText(detail.archived), numbersText(detail.inFile));
+    case ImportDetail::WeekdayDiffers:
+        return QStringLiteral("Giorno diverso: %1, estrazione %2: archivio %3, data %4")
+            .arg(date)
+            .arg(detail.draw)
+            .arg(WeekdayText(detail.archivedWeekday), WeekdayText(detail.fileWeekday));
+    }
+    return {};
+}
+
+QString ImportSummaryText(const ImportReport& r) {
+    QString text = r.read == 1 ? QStringLiteral("Letta 1 estrazione")
+                               : QStringLiteral("Lette %1 estrazioni").arg(r.read);
+    if (r.read > 0)
+        text += QStringLiteral(" dal %1 al %2").arg(dateText(r.firstDate), dateText(r.lastDate));
+    return text +
+           QStringLiteral("; saltate %1 prima del %2; verificate %3, diverse %4, ")
+               .arg(r.skippedBefore1947)
+               .arg(FirstArchiveYear)
+               .arg(r.verified)
+               .arg(r.differing) +
+           changesText(r) + u'.';
+}
+
+QString ImportReportText(const ImportReport& report) {
+    QString text = ImportSummaryText(report) + u'\n';
+    if (report.nationalIgnored > 0)
+        text += nationalIgnored(report.nationalIgnored) + u'\n';
+    for (const ImportDetail& detail : report.details)
+        text += ImportDetailText(detail) + u'\n';
+    if (report.status == ImportReport::Disagrees)
+        text += nothingWritten(report.differing > 0, report.gaps > 0) + u'\n';
+    else if (report.dryRun)
+        text += DryRunWroteNothingText() + u'\n';
+    if (report.subArchivesRebuilt)
+        text += SubArchivesRebuiltText() + u'\n';
+    if (!report.backup.isEmpty())
+        text += BackupMadeText(report.backup) + u'\n';
+    return text;
+}
