@@ -12,6 +12,7 @@
 #include "demo_archive.h"
 #include "storico/storico_writer.h"
 #include "support/archive_builders.h"
+#include "support/cli_run.h"
 #include "support/memory_file_store.h"
 #include "text/error_text.h"
 
@@ -27,24 +28,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Run {
-    CommandLineResult result;
-    QByteArray out;
-    QByteArray err;
-};
-
 Run run(const QStringList& arguments, const QString& programFolder = u"/nowhere/"_s,
         const QByteArray& input = {}) {
-    QBuffer in, out, err;
-    in.setData(input);
-    in.open(QIODevice::ReadOnly);
-    out.open(QIODevice::WriteOnly);
-    err.open(QIODevice::WriteOnly);
-    Run r;
-    r.result = RunCommandLine(QStringList{u"vorel"_s} + arguments, programFolder, in, out, err);
-    r.out = out.data();
-    r.err = err.data();
-    return r;
+    return RunVorel(arguments, programFolder, input);
 }
 
 // Draws shaped by hand: day, month, year code, weekday; wheel w holds w, w+10, .. w+40.

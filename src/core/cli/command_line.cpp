@@ -14,6 +14,7 @@
 #include "cli/data_folder.h"
 #include "cli/delete_last.h"
 #include "cli/qt_options.h"
+#include "cli/stats_command.h"
 #include "cli/verify_report.h"
 #include "paste/paste_analysis.h"
 #include "program_info.h"
@@ -49,7 +50,12 @@ const QCommandLineOption DryRunOption(QStringLiteral("dry-run"));
 const QCommandLineOption CorrectOption(QStringLiteral("correct"));
 const QCommandLineOption RebuildOption(QStringLiteral("rebuild"));
 const QCommandLineOption UpdateOption(QStringLiteral("update"));
-const QCommandLineOption FromOption(QStringLiteral("from"), QString(), QStringLiteral("URL"));
+const QCommandLineOption FromOption(QStringLiteral("from"), QString(), QStringLiteral("URL|DATE"));
+const QCommandLineOption ToOption(QStringLiteral("to"), QString(), QStringLiteral("DATE"));
+const QCommandLineOption StatsOption(QStringLiteral("stats"), QString(), QStringLiteral("WHEEL"));
+const QCommandLineOption PairsOption(QStringLiteral("pairs"));
+const QCommandLineOption FindOption(QStringLiteral("find"), QString(), QStringLiteral("N1[,N2..]"));
+const QCommandLineOption WheelOption(QStringLiteral("wheel"), QString(), QStringLiteral("WHEEL"));
 const QCommandLineOption CheckOption(QStringLiteral("check"));
 const QCommandLineOption RepairOption(QStringLiteral("repair"));
 const QCommandLineOption ListBackupsOption(QStringLiteral("list-backups"));
@@ -58,9 +64,11 @@ const QCommandLineOption DeleteLastOption(QStringLiteral("delete-last"));
 
 void configure(QCommandLineParser& parser) {
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
-    parser.addOptions({HelpOption, VersionOption, DataOption, ExportOption, FormatOption, VerifyOption,
-                       ImportOption, DryRunOption, CorrectOption, RebuildOption, UpdateOption, FromOption,
-                       CheckOption, RepairOption, ListBackupsOption, RestoreOption, DeleteLastOption});
+    parser.addOptions({HelpOption,    VersionOption,    DataOption,   ExportOption,  FormatOption,
+                       VerifyOption,  ImportOption,     DryRunOption, CorrectOption, RebuildOption,
+                       UpdateOption,  FromOption,       CheckOption,  RepairOption,  ListBackupsOption,
+                       RestoreOption, DeleteLastOption, ToOption,     StatsOption,   PairsOption,
+                       FindOption,    WheelOption});
 }
 
 int usageError(QIODevice& err, const QString& problem) {
@@ -298,14 +306,14 @@ QString usageProblem(const QCommandLineParser& parser) {
     const bool exporting = parser.isSet(ExportOption), verifying = parser.isSet(VerifyOption),
                importing = parser.isSet(ImportOption), checking = parser.isSet(CheckOption),
                updating = parser.isSet(UpdateOption), listing = parser.isSet(ListBackupsOption),
-               restoring = parser.isSet(RestoreOption), deleting = parser.isSet(DeleteLastOption);
+               restoring = parser.isSet(RestoreOption), deleting = parser.isSet(DeleteLastOption),
+               stats = parser.isSet(StatsOption), finding = parser.isSet(FindOption);
     const QString format = parser.value(FormatOption);
     if (int(exporting) + int(verifying) + int(importing) + int(checking) + int(updating) + int(listing) +
-            int(restoring) + int(deleting) >
+            int(restoring) + int(deleting) + int(stats) + int(finding) >
         1)
-        return QStringLiteral(
-            "--export, --verify, --import, --update, --check, --list-backups, --restore and "
-            "--delete-last go one at a time.");
+        return QStringLiteral("--export, --verify, --import, --update, --check, --list-backups, --restore, "
+                              "--delete-last, --stats and --find go one at a time.");
     if (!importing && !updating && !deleting && parser.isSet(DryRunOption))
         return QStringLiteral("--dry-run goes with --import, --update or --delete-last.");
     if (!importing && !updating && (parser.isSet(CorrectOption) || parser.isSet(RebuildOption)))
@@ -314,8 +322,14 @@ QString usageProblem(const QCommandLineParser& parser) {
         return QStringLiteral("--correct and --rebuild go one at a time.");
     if (!checking && parser.isSet(RepairOption))
         return QStringLiteral("--repair goes with --check.");
-    if (!updating && parser.isSet(FromOption))
-        return QStringLiteral("--from goes with --update.");
+    if (!updating && !stats && !finding && parser.isSet(FromOption))
+        return QStringLiteral("--from goes with --update, --stats or --find.");
+    if (!stats && !finding && parser.isSet(ToOption))
+        return QStringLiteral("--to goes with --stats or --find.");
+    if (!stats && parser.isSet(PairsOption))
+        return QStringLiteral("--pairs goes with --stats.");
+    if (!finding && parser.isSet(WheelOption))
+        return QStringLiteral("--wheel goes with --find.");
     if (!exporting && parser.isSet(FormatOption))
         return QStringLiteral("--format goes with --export.");
     if (format != QStringLiteral("csv") && format != QStringLiteral("storico"))
@@ -323,7 +337,7 @@ QString usageProblem(const QCommandLineParser& parser) {
     if (verifying && parser.positionalArguments().isEmpty())
         return QStringLiteral("--verify needs at least one FILE.");
     const bool window = !exporting && !verifying && !importing && !checking && !updating && !listing &&
-                        !restoring && !deleting;
+                        !restoring && !deleting && !stats && !finding;
     if (!verifying && parser.positionalArguments().size() > (window ? 1 : 0))
         return QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().last());
     return {};
@@ -351,6 +365,8 @@ QString UsageText() {
                "       vorel [--data DIR] --list-backups\n"
                "       vorel [--data DIR] --restore BACKUP|last\n"
                "       vorel [--data DIR] --delete-last [--dry-run]\n"
+               "       vorel [--data DIR] --stats WHEEL [--from DATE] [--to DATE] [--pairs]\n"
+               "       vorel [--data DIR] --find N1[,N2..] [--wheel WHEEL] [--from DATE] [--to DATE]\n"
                "       vorel --help | --version\n"
                "\n"
                "  --data DIR      the folder of the archive (default: the program's folder when it\n"
@@ -387,6 +403,17 @@ QString UsageText() {
                "  --delete-last   name the archive's last draw and, when the answer to the question\n"
                "                  is s (yes), take it back; with --dry-run only name it; exit status\n"
                "                  0 when deleted, 1 when the answer was no, 2 for errors\n"
+               "  --stats WHEEL   write CSV: for each number 1..90 on WHEEL (BA .. VE, RN; RM or RO\n"
+               "                  for Roma; TT for all wheels) the times drawn, the current and the\n"
+               "                  longest delay in draws, the date of its last draw\n"
+               "  --pairs         with --stats: the same for the 4005 pairs of one wheel\n"
+               "  --find N        write CSV: the draws in which all the numbers N (1 to 5, separated\n"
+               "                  by commas) came out together on one wheel; exit status 0 with\n"
+               "                  rows, 1 with none\n"
+               "  --wheel WHEEL   with --find: only on WHEEL (default: any wheel)\n"
+               "  --from DATE, --to DATE\n"
+               "                  with --stats or --find: only the draws from, to DATE (included),\n"
+               "                  yyyy-mm-dd or dd-mm-yyyy\n"
                "\n"
                "Every write keeps the archive locked and replaces its files all or nothing; one that\n"
                "changes stored draws, rewrites the sub-archives, repairs, rebuilds or restores first\n"
@@ -431,6 +458,18 @@ CommandLineResult RunCommandLine(const QStringList& arguments, const QString& pr
         return ended(restoreArchive(dataPath, parser.value(RestoreOption), out, err), dataPath);
     if (parser.isSet(DeleteLastOption))
         return ended(DeleteLastCommand(dataPath, parser.isSet(DryRunOption), in, out, err), dataPath);
+    if (parser.isSet(StatsOption) || parser.isSet(FindOption)) {
+        const StatsArguments arguments{
+            .wheel = parser.value(parser.isSet(StatsOption) ? StatsOption : WheelOption),
+            .from = parser.value(FromOption),
+            .to = parser.value(ToOption),
+            .pairs = parser.isSet(PairsOption),
+            .numbers = parser.value(FindOption)};
+        const ArchiveLoader load = [&dataPath, &err] { return loadFor(dataPath, err); };
+        return ended(parser.isSet(StatsOption) ? StatsCommand(arguments, load, out, err)
+                                               : FindCommand(arguments, load, out, err),
+                     dataPath);
+    }
     const bool exporting = parser.isSet(ExportOption);
     if (!exporting && !parser.isSet(VerifyOption)) {
         const QStringList files = parser.positionalArguments();
