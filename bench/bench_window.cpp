@@ -5,11 +5,14 @@
 #include "archive/file_store.h"
 #include "demo_archive.h"
 #include "screens/archive_screen.h"
+#include "screens/stats_screen.h"
 #include "settings/settings_store.h"
 #include "widgets/help_viewer.h"
 #include "widgets/message_boxes.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -78,8 +81,41 @@ void BM_StartUpToMainMenu(benchmark::State& state) {
     }
 }
 
+// "Statistiche" from the main menu until its window is painted, on the whole demo archive.
+void BM_OpenStatistics(benchmark::State& state) {
+    frmVorel window(environment().services());
+    window.Form_Load();
+    window.show();
+    auto* open = window.findChild<QPushButton*>(QStringLiteral("butStats"));
+    for (auto _ : state) {
+        open->click();
+        QWidget* stats = window.findChild<StatsScreen*>();
+        stats->repaint();
+        state.PauseTiming();
+        delete stats; // made again by the next click
+        state.ResumeTiming();
+    }
+}
+
+// Another wheel chosen: the numbers, the pairs and the chart counted again and painted.
+void BM_StatisticsChangeWheel(benchmark::State& state) {
+    frmVorel window(environment().services());
+    window.Form_Load();
+    window.show();
+    window.findChild<QPushButton*>(QStringLiteral("butStats"))->click();
+    auto* stats = window.findChild<StatsScreen*>();
+    auto* wheel = stats->findChild<QComboBox*>(QStringLiteral("Wheel"));
+    int turn = 0;
+    for (auto _ : state) {
+        wheel->setCurrentIndex(turn++ % 11);
+        stats->repaint();
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_OpenStatistics)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StatisticsChangeWheel)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DrawGridFullHD)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartUpToMainMenu)->Unit(benchmark::kMillisecond);
 

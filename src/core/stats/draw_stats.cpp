@@ -62,7 +62,7 @@ int numbersOf(const Archive& archive, int wheel, int draw, std::array<int, Numbe
 DrawPeriod PeriodOf(const Archive& archive, int wheel, QDate from, QDate to) {
     const int first = from.isValid() ? dateKeyOf(from) : 0;
     const int last = to.isValid() ? dateKeyOf(to) : 99999999;
-    DrawPeriod period;
+    DrawPeriod period{.wheel = wheel};
     for (int d = 1; d <= archive.DrawCount(); ++d) {
         const int key = DrawDateKey(archive.DrawDate(d));
         if (key < first || key > last || (wheel != AnyWheel && wheel > WheelCountOfDraw(d)))
@@ -71,6 +71,16 @@ DrawPeriod PeriodOf(const Archive& archive, int wheel, QDate from, QDate to) {
         period.wheelDraws += wheel == AnyWheel ? WheelCountOfDraw(d) : 1;
     }
     return period;
+}
+
+DrawPeriod LastDrawsOf(const DrawPeriod& period, int count) {
+    if (count >= period.size())
+        return period;
+    DrawPeriod last{.wheel = period.wheel};
+    last.draws.assign(period.draws.end() - std::max(count, 0), period.draws.end());
+    for (const int d : last.draws)
+        last.wheelDraws += period.wheel == AnyWheel ? WheelCountOfDraw(d) : 1;
+    return last;
 }
 
 // The hot loop of the statistics screen: straight over each draw's record, the figures in arrays

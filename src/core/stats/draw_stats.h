@@ -18,13 +18,16 @@ inline constexpr int PairCount = HighestNumber * (HighestNumber - 1) / 2;
 // The draws of a period from one date to another, both included (an invalid date leaves that end
 // open), that have `wheel` (the national wheel from its first draw on; AnyWheel: every draw).
 struct DrawPeriod {
-    std::vector<int> draws; // oldest first
-    int wheelDraws = 0;     // the wheels of those draws, counted draw by draw
+    int wheel = AnyWheel;
+    std::vector<int> draws{}; // oldest first
+    int wheelDraws = 0;       // the wheels of those draws, counted draw by draw
 
     bool empty() const { return draws.empty(); }
     int size() const { return int(draws.size()); }
 };
 DrawPeriod PeriodOf(const Archive& archive, int wheel, QDate from = {}, QDate to = {});
+// The last `count` draws of `period`.
+DrawPeriod LastDrawsOf(const DrawPeriod& period, int count);
 
 // The figures of one number or pair over a period of N draws.
 struct Figures {

@@ -14,6 +14,8 @@
 #include "screens/entry_screen.h"
 #include "screens/menu_screen.h"
 #include "screens/paste_screen.h"
+#include "screens/search_screen.h"
+#include "screens/stats_screen.h"
 #include "text/help_file.h"
 #include "views/focus_ring.h"
 #include "widgets/app_icon.h"
@@ -102,8 +104,13 @@ bool frmVorel::event(QEvent* event) {
     return result;
 }
 
+// The statistics and the search follow the archive as it is reloaded.
 void frmVorel::LoadArchiveReporting() {
     ::LoadArchiveReporting(fileStore(), archive_, *services_.messages, dataPath_);
+    if (stats_)
+        stats_->refresh();
+    if (search_)
+        search_->refresh();
 }
 
 void frmVorel::Form_Unload() {
@@ -142,6 +149,8 @@ void frmVorel::connectControls() {
     connect(entry_, &EntryScreen::committed, this, &frmVorel::CommitEditedDraw);
     connect(archiveView_, &ArchiveScreen::deleteLastRequested, this, &frmVorel::deleteTheLastDraw);
     connect(paste_, &PasteScreen::analysed, this, &frmVorel::openPastedDraw);
+    connect(menu_, &MenuScreen::statsRequested, this, &frmVorel::openStats);
+    connect(menu_, &MenuScreen::searchRequested, this, [this] { openSearch(); });
     connect(importing_, &ImportFlow::archiveWritten, this, [this] {
         LoadArchiveReporting();
         ShowMainMenu();
@@ -154,9 +163,9 @@ void frmVorel::setTabOrder() {
     const TabStops entry = entry_->tabStops();
     const TabStops view = archiveView_->tabStops();
     const TabStops paste = paste_->tabStops();
-    const QList<QWidget*> order = entry.beforeButtons + buttons_->rowStops() + entry.afterButtons +
-                                  view.afterButtons + QList<QWidget*>{buttons_->help()} + paste.afterHelp +
-                                  entry.afterHelp;
+    const QList<QWidget*> order = entry.beforeButtons + buttons_->rowStops() + menu_->tabStops() +
+                                  entry.afterButtons + view.afterButtons + QList<QWidget*>{buttons_->help()} +
+                                  paste.afterHelp + entry.afterHelp;
     for (int i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order.at(i - 1), order.at(i));
 }
@@ -256,10 +265,50 @@ void frmVorel::askToCorrect() {
 }
 
 void frmVorel::butHelp_Click() {
-    const QString failure =
-        services_.help->showHelp(HelpFilePath(services_.programPath), HelpKeyword(screen_));
+    showHelpAt(HelpKeyword(screen_));
+}
+
+void frmVorel::showHelpAt(const QString& keyword) {
+    const QString failure = services_.help->showHelp(HelpFilePath(services_.programPath), keyword);
     if (!failure.isEmpty())
         showMessage(Messages::helpFailure(failure));
+}
+
+void frmVorel::openStats() {
+    if (!stats_) {
+        stats_ = new StatsScreen(archive_, this);
+        connect(stats_, &StatsScreen::searchRequested, this, &frmVorel::openSearch);
+        connect(stats_, &StatsScreen::helpRequested, this,
+                [this] { showHelpAt(QStringLiteral("Statistiche")); });
+        connect(stats_, &StatsScreen::exportFailed, this,
+                [this](FileError error) { showMessage(Messages::fileError(error)); });
+    }
+    stats_->show();
+    stats_->raise();
+    stats_->activateWindow();
+}
+
+void frmVorel::openSearch(const QList<int>& numbers) {
+    if (!search_) {
+        search_ = new SearchScreen(archive_, this);
+        connect(search_, &SearchScreen::openDraw, this, &frmVorel::openDrawInArchiveView);
+        connect(search_, &SearchScreen::helpRequested, this, [this] { showHelpAt(QStringLiteral("Cerca")); });
+    }
+    search_->show();
+    search_->raise();
+    search_->activateWindow();
+    if (!numbers.isEmpty())
+        search_->searchFor(numbers);
+}
+
+// A draw found by the search, in the top row of the archive view, from which Correggi works.
+void frmVorel::openDrawInArchiveView(int draw) {
+    if (screen_ == Screen::Entry)
+        return; // a draw being typed stays
+    ShowArchiveView();
+    archiveView_->showDraw(draw);
+    activateWindow();
+    raise();
 }
 
 void frmVorel::download() {

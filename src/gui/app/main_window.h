@@ -9,6 +9,7 @@
 #include "flows/save_draw.h"
 #include "text/messages.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -24,7 +25,9 @@ class ImportFlow;
 class MenuScreen;
 class MessageBoxes;
 class PasteScreen;
+class SearchScreen;
 class SettingsStore;
+class StatsScreen;
 struct PasteAnalysis;
 
 // The one window of the program: the row of buttons the current screen fills, the four screens of
@@ -76,6 +79,10 @@ private:
     void CommitEditedDraw(const EditBuffer& draw);
     void deleteTheLastDraw();
     void openPastedDraw(const PasteAnalysis& analysis);
+    void openStats();
+    void openSearch(const QList<int>& numbers = {});
+    void openDrawInArchiveView(int draw);
+    void showHelpAt(const QString& keyword);
     MsgAnswer showMessage(const MessageRequest& request);
     FileStore& fileStore();
     void refuseInput();
@@ -93,6 +100,9 @@ private:
     EntryScreen* entry_;
     ArchiveScreen* archiveView_;
     PasteScreen* paste_;
+    // Windows of their own, made when first asked for (and again if destroyed from outside).
+    QPointer<StatsScreen> stats_;
+    QPointer<SearchScreen> search_;
     ButtonBar* buttons_;
     FocusRing* focusRing; // shows which control has the focus, whatever the control's own look
 };

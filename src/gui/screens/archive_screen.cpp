@@ -5,13 +5,16 @@
 #include "grid/grid_keys.h"
 #include "grid/grid_metrics.h"
 #include "grid/twips.h"
+#include "stats/draw_search.h"
 #include "views/grid_view.h"
 #include "views/picture_box.h"
 #include "widgets/palettes.h"
 #include "widgets/placing.h"
 
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QScrollBar>
+#include <QShortcut>
 
 namespace {
 
@@ -31,6 +34,9 @@ ArchiveScreen::ArchiveScreen(const Archive& archive, QWidget* parent) : QWidget(
     connect(HScrl, &QScrollBar::valueChanged, this, &ArchiveScreen::HScrl_Change);
     connect(VScrl, &QScrollBar::valueChanged, this, &ArchiveScreen::VScrl_Change);
     connect(Picture1, &PictureBox::keyDown, this, &ArchiveScreen::Picture1_KeyDown);
+    auto* goTo = new QShortcut(QKeySequence(QStringLiteral("Ctrl+G")), this);
+    goTo->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(goTo, &QShortcut::activated, this, &ArchiveScreen::askForDate);
 }
 
 void ArchiveScreen::buildControls() {
@@ -48,6 +54,14 @@ void ArchiveScreen::buildControls() {
     VScrl->setRange(1, 1);
     VScrl->setSingleStep(1);
     VScrl->setPageStep(GridPageStep);
+    TBGoTo = new QLineEdit(this);
+    TBGoTo->setObjectName(QStringLiteral("TBGoTo"));
+    TBGoTo->setAccessibleName(QStringLiteral("Vai alla data"));
+    TBGoTo->setPlaceholderText(QStringLiteral("gg-mm-aaaa"));
+    place(TBGoTo, 4860, 60, 1540, 360);
+    SetLightPalette(TBGoTo);
+    TBGoTo->hide();
+    TBGoTo->installEventFilter(this);
     for (QScrollBar* bar : {HScrl, VScrl}) {
         SetLightPalette(bar);
         bar->setTracking(false); // the grid follows a dragged thumb only when it is let go
@@ -62,6 +76,31 @@ TabStops ArchiveScreen::tabStops() const {
 
 void ArchiveScreen::setTrackStep(int draws) {
     VScrl->setPageStep(draws);
+}
+
+void ArchiveScreen::showDraw(int draw) {
+    VScrl->setValue(std::max(std::min<int>(draw, archive_.DrawCount()), 1));
+    DrawGrid();
+}
+
+void ArchiveScreen::askForDate() {
+    TBGoTo->clear();
+    TBGoTo->show();
+    TBGoTo->setFocus();
+}
+
+// dd-mm-yyyy (or with slashes, or yyyy-mm-dd): that draw, or the first after it, in the top row; a
+// date after the last draw shows the last.
+void ArchiveScreen::goToDate() {
+    const QString text = TBGoTo->text().trimmed().replace(u'/', u'-');
+    QDate date = QDate::fromString(text, QStringLiteral("d-M-yyyy"));
+    if (!date.isValid())
+        date = QDate::fromString(text, QStringLiteral("yyyy-M-d"));
+    if (!date.isValid())
+        return;
+    const int draw = FirstDrawFrom(archive_, date);
+    TBGoTo->hide();
+    showDraw(draw != 0 ? draw : archive_.DrawCount());
 }
 
 void ArchiveScreen::resizeEvent(QResizeEvent* event) {
@@ -140,8 +179,20 @@ void ArchiveScreen::Picture1_KeyDown(int& keyCode, int& shift) {
     Picture1->setFocus();
 }
 
-// Keys pressed on the scroll bars go to the grid first, as the grid's own keys.
+// Keys pressed on the scroll bars go to the grid first, as the grid's own keys. In the date field
+// Enter goes to the date and Escape leaves it: neither reaches the window's buttons.
 bool ArchiveScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == TBGoTo && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        if (enter)
+            goToDate();
+        if (key == Qt::Key_Escape) {
+            TBGoTo->hide();
+            Picture1->setFocus();
+        }
+        return enter || key == Qt::Key_Escape;
+    }
     if (event->type() != QEvent::KeyPress || (watched != HScrl && watched != VScrl))
         return QWidget::eventFilter(watched, event);
     auto* keyEvent = static_cast<QKeyEvent*>(event);

@@ -7,11 +7,12 @@
 #include <QWidget>
 
 class PictureBox;
+class QLineEdit;
 class QScrollBar;
 
 // The archive view: the draws in a ruled grid, the top row the current draw, moved by the two
-// scroll bars and the grid's keys. It shows the archive it is given; the Delete key asks through
-// `deleteLastRequested` for the last draw to go.
+// scroll bars, the grid's keys and Ctrl+G (a date: its draw, or the next one, in the top row). It shows the
+// archive it is given; the Delete key asks through `deleteLastRequested` for the last draw to go.
 class ArchiveScreen : public QWidget {
     Q_OBJECT
 public:
@@ -24,6 +25,8 @@ public:
     void toggleSorted();
     // A click in the bar's track moves this many draws.
     void setTrackStep(int draws);
+    // `draw` in the top row.
+    void showDraw(int draw);
 
     int CurrentDraw() const { return currentDraw_; }
     int GridRows() const { return gridRows_; }
@@ -44,6 +47,8 @@ private:
     void HScrl_Change();
     void VScrl_Change();
     void Picture1_KeyDown(int& keyCode, int& shift);
+    void askForDate();
+    void goToDate();
 
     const Archive& archive_;
     int currentDraw_ = 0;
@@ -55,4 +60,5 @@ private:
     PictureBox* Picture1;
     QScrollBar* HScrl;
     QScrollBar* VScrl;
+    QLineEdit* TBGoTo; // Ctrl+G: a date, in the place of the row's fourth button
 };

@@ -3,9 +3,22 @@
 
 #include <QWidget>
 
-// The main menu: the window's four buttons over the bare window, nothing of its own.
+class QPushButton;
+
+// The main menu: the window's four buttons over the bare window, and below them "Statistiche" and
+// "Cerca", which open windows of their own.
 class MenuScreen : public QWidget {
     Q_OBJECT
 public:
-    using QWidget::QWidget;
+    explicit MenuScreen(QWidget* parent);
+
+    QList<QWidget*> tabStops() const;
+
+Q_SIGNALS:
+    void statsRequested();
+    void searchRequested();
+
+private:
+    QPushButton* butStats;
+    QPushButton* butSearch;
 };

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 void place(QWidget* control, int left, int top, int width, int height) {
     control->setGeometry(px(left), px(top), px(width), px(height));
@@ -63,4 +64,10 @@ PictureBox* makePicture(QWidget* screen) {
     picture->setFocusPolicy(Qt::StrongFocus);
     SetTealBackground(picture);
     return picture;
+}
+
+void FitOnScreen(QWidget* window, QSize size) {
+    const QScreen* screen = window->screen();
+    const QSize room = screen ? screen->availableGeometry().size() * 9 / 10 : size;
+    window->resize(size.boundedTo(room));
 }

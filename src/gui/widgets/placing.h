@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 class QFont;
@@ -24,5 +25,7 @@ QPushButton* makeButton(QWidget* parent, const QString& text, int left, int widt
 QLineEdit* makeTextBox(QWidget* parent, int left, int top);
 // A caption inside the picture; never narrower than its text, so that it is never cut.
 QLabel* makeLabel(QFrame* picture, const QString& text, int left, int top, int width, int height);
+// A window of its own at `size`, or smaller where the screen has less room.
+void FitOnScreen(QWidget* window, QSize size);
 // The picture a screen draws on, below the button row: framed, teal, taking the keys.
 PictureBox* makePicture(QWidget* screen);
