@@ -32,10 +32,12 @@ QDate dateOf(const Archive& archive, int draw) {
     return {FullYear(d.yearCode), d.month, d.day};
 }
 
-// The wheels a code stands for, as the official file names them.
+// The wheels 1..11 as the official file names them.
+const QStringList codes = {u"BA"_s, u"CA"_s, u"FI"_s, u"GE"_s, u"MI"_s, u"NA"_s,
+                           u"PA"_s, u"RM"_s, u"TO"_s, u"VE"_s, u"RN"_s};
+
+// The wheels a code stands for.
 QList<int> wheelsOf(const QString& code, int draw) {
-    static const QStringList codes = {u"BA"_s, u"CA"_s, u"FI"_s, u"GE"_s, u"MI"_s, u"NA"_s,
-                                      u"PA"_s, u"RM"_s, u"TO"_s, u"VE"_s, u"RN"_s};
     if (code == u"TT")
         return draw >= FirstNationalDraw ? QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}
                                          : QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
@@ -226,8 +228,6 @@ void TestStats::search() {
                 QStringList drawn;
                 for (int p = 1; p <= NumbersPerWheel; ++p)
                     drawn << QString::number(archive.DrawNumbers(w, d, p));
-                static const QStringList codes = {u"BA"_s, u"CA"_s, u"FI"_s, u"GE"_s, u"MI"_s, u"NA"_s,
-                                                  u"PA"_s, u"RM"_s, u"TO"_s, u"VE"_s, u"RN"_s};
                 expected +=
                     u"%1,%2,%3,%4\n"_s.arg(d)
                         .arg(dateOf(archive, d).toString(u"yyyy-MM-dd"_s), codes[w - 1], drawn.join(u' '))
