@@ -9,12 +9,14 @@
 #include "editor/entry_text.h"
 #include "support/memory_file_store.h"
 #include "support/window_harness.h"
+#include "text/draw_texts.h"
 #include "views/picture_box.h"
 #include "widgets/click_label.h"
 
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -122,6 +124,12 @@ void TestEditor::newDrawIsSaved() {
     QCOMPARE(e.harness.boxes.shown.first().text,
              u"Salvare i dati aggiornati?\rEstrazione %1 di domenica 09-10-2005"_s.arg(d));
     QCOMPARE(e.w().currentScreen(), Screen::MainMenu);
+    // The status line says what was saved, until the next action.
+    auto* status = e.w().findChild<QLabel*>(u"LStatus"_s);
+    QCOMPARE(status->text(), u"Salvata l'estrazione %1 del 09-10-2005"_s.arg(d));
+    ui(e.w()).But3->click();
+    ui(e.w()).But2->click();
+    QVERIFY(status->text().startsWith(CountedDraws(d)));
     QCOMPARE(e.w().archive().DrawCount(), d);
     QCOMPARE(wordAt(e.store.file(u"_data_sm.dtb"_s), 0), d);
     QCOMPARE(e.added(u"_data_sm.dtb"_s), QByteArray::fromHex("090a05"));

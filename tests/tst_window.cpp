@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "archive/archive.h"
 #include "archive/archive_loader.h"
+#include "archive/data_file_layout.h"
 #include "archive/file_store.h"
 #include "cli/csv_export.h"
 #include "demo_archive.h"
 #include "grid/twips.h"
 #include "storico/storico_writer.h"
+#include "support/cli_run.h"
 #include "support/local_http_server.h"
 #include "support/window_harness.h"
 #include "support/zip_maker.h"
@@ -17,15 +19,19 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -117,6 +123,9 @@ private Q_SLOTS:
     void unansweredIsNo();
     void questionsLeftOpenWriteNothing_data();
     void questionsLeftOpenWriteNothing();
+    void statusLine_data();
+    void statusLine();
+    void openAndExportFromTheWindow();
 };
 
 void TestWindow::startUpShowsTheMainMenu() {
@@ -786,6 +795,76 @@ void TestWindow::questionsLeftOpenWriteNothing() {
     QTest::qWait(50);
     runTheApplicationLoopOnce();
     QCOMPARE(files(), before);
+}
+
+void TestWindow::statusLine_data() {
+    QTest::addColumn<int>("draws");      // 0: an empty folder
+    QTest::addColumn<int>("incomplete"); // draws given a zero
+    QTest::newRow("empty") << 0 << 0;
+    QTest::newRow("one draw") << 1 << 0;
+    QTest::newRow("many") << 3000 << 0;
+    QTest::newRow("one incomplete") << 3000 << 1;
+    QTest::newRow("three incomplete") << 3000 << 3;
+}
+
+// What the archive holds, under the main menu; the weekday and the date by the calendar.
+void TestWindow::statusLine() {
+    QFETCH(int, draws);
+    QFETCH(int, incomplete);
+    Archive archive = DemoOf(std::max(draws, 1));
+    for (int i = 1; i <= incomplete; ++i)
+        archive.setDrawNumber(i, 10 * i, 2, 0);
+    WindowHarness h(draws ? &archive : nullptr);
+    frmVorel& w = h.start();
+    const QString folder = u" Cartella: "_s + QDir::toNativeSeparators(h.dataPath());
+    QString expected = u"Archivio vuoto."_s + folder;
+    if (draws) {
+        const PackedDate last = archive.DrawDate(draws);
+        const QDate day(FullYear(last.yearCode), last.month, last.day);
+        expected = u"%1 %2; l'ultima di %3 %4."_s.arg(draws).arg(
+            draws == 1 ? u"estrazione"_s : u"estrazioni"_s,
+            QLocale(QLocale::Italian).dayName(day.dayOfWeek()), day.toString(u"dd-MM-yyyy"_s));
+        if (incomplete)
+            expected += incomplete == 1 ? u" 1 estrazione incompleta."_s
+                                        : u" %1 estrazioni incomplete."_s.arg(incomplete);
+        expected += folder;
+    }
+    QCOMPARE(w.findChild<QLabel*>(u"LStatus"_s)->text(), expected);
+    QCOMPARE(w.findChild<QLabel*>(u"LAdvice"_s)->isVisible(), draws == 0);
+}
+
+// Ctrl+O imports the official file as a drop does; Ctrl+E writes what --export writes.
+void TestWindow::openAndExportFromTheWindow() {
+    WindowHarness h(nullptr);
+    QTemporaryDir files;
+    const QString official = files.filePath(u"storico.txt"_s);
+    QFile text(official);
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write(ExportStorico(DemoOf(3500)));
+    text.close();
+    QString chosen = official;
+    h.chooseFile = [&chosen](bool, const QString&, const QString&) { return chosen; };
+    frmVorel& w = h.start();
+    h.boxes.answers = {MsgAnswer::Ok, MsgAnswer::Ok};
+    QTest::keyClick(&w, Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(w.archive().DrawCount(), 3500);
+    QTemporaryDir reference;
+    QCOMPARE(RunVorel({u"--data"_s, reference.path(), u"--import"_s, official}).result.exitStatus, 0);
+    for (const QString& name : DataFileName::all()) {
+        QFile mine(h.dataPath() + name), theirs(reference.filePath(name));
+        QVERIFY(mine.open(QIODevice::ReadOnly) && theirs.open(QIODevice::ReadOnly));
+        QCOMPARE(mine.readAll(), theirs.readAll());
+    }
+    for (const QString& name : {u"archivio.csv"_s, u"archivio.txt"_s}) {
+        chosen = files.filePath(name);
+        QTest::keyClick(&w, Qt::Key_E, Qt::ControlModifier);
+        QFile written(chosen);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QStringList format =
+            name.endsWith(u".txt") ? QStringList{u"--format"_s, u"storico"_s} : QStringList{};
+        QCOMPARE(written.readAll(),
+                 RunVorel(QStringList{u"--data"_s, h.dataPath(), u"--export"_s, u"-"_s} + format).out);
+    }
 }
 
 QTEST_MAIN(TestWindow)

@@ -43,6 +43,9 @@ frmVorel& WindowHarness::start() {
     services.archiveExpected = archiveExpected;
     services.files = memory;
     services.frameMargins = frameMargins;
+    services.chooseFile = [this](bool save, const QString& caption, const QString& filters) {
+        return chooseFile ? chooseFile(save, caption, filters) : QString();
+    };
     services.fileToImport = fileToImport;
     services.today = [this] { return today; };
     services.beep = [this] { ++beeps; };

@@ -49,6 +49,8 @@ public:
     MemoryFileStore* memory = nullptr;
     // The window frame's margins, for a platform that has none; empty: the platform's.
     std::function<QMargins()> frameMargins;
+    // Stands in for the file chooser (Ctrl+O, Ctrl+E); none: every choice is cancelled.
+    std::function<QString(bool, const QString&, const QString&)> chooseFile;
     QString fileToImport; // named on the command line
     // The day the window takes for today: fixed, so that no test depends on the clock.
     QDate today{2026, 12, 7};

@@ -41,3 +41,7 @@ QString CountedDraws(qsizetype count) {
 QString FirstArchiveDrawText() {
     return FullDateText(FullYear(FirstArchiveDraw.yearCode), FirstArchiveDraw.month, FirstArchiveDraw.day);
 }
+
+QString CountedIncompleteDraws(qsizetype count) {
+    return Counted(count, QStringLiteral("estrazione incompleta"), QStringLiteral("estrazioni incomplete"));
+}

@@ -17,5 +17,6 @@ QString FirstArchiveDrawText();
 
 // A count with its noun in the right number: "1 estrazione", "0 estrazioni", "3 estrazioni".
 QString Counted(qsizetype count, const QString& one, const QString& many);
-// The same for draws, the noun the program counts most.
+// The same for draws, the noun the program counts most, and for incomplete draws.
 QString CountedDraws(qsizetype count);
+QString CountedIncompleteDraws(qsizetype count);

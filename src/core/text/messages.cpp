@@ -25,14 +25,6 @@ QString DryRunWroteNothingText() {
     return QStringLiteral("Prova: nulla \u00e8 stato scritto.");
 }
 
-namespace {
-
-QString incompleteDraws(int count) {
-    return Counted(count, QStringLiteral("estrazione incompleta"), QStringLiteral("estrazioni incomplete"));
-}
-
-} // namespace
-
 namespace Messages {
 
 MessageRequest fileError(FileError error) {
@@ -200,7 +192,7 @@ MessageRequest importQuestion(const QString& report, int newDraws, int completio
         question = QStringLiteral("Aggiungere %1 e completare %2 con i numeri del file?")
                        .arg(Counted(newDraws, QStringLiteral("nuova estrazione"),
                                     QStringLiteral("nuove estrazioni")),
-                            incompleteDraws(completions));
+                            CountedIncompleteDraws(completions));
     return {report + QStringLiteral("\r\r") + question, ImportTitle, MsgButtons::OkCancel, MsgIcon::Question};
 }
 

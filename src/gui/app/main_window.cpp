@@ -6,6 +6,7 @@
 #include "app/button_bar.h"
 #include "archive/file_store.h"
 #include "calendar/draw_date.h"
+#include "cli/csv_export.h"
 #include "flows/import_flow.h"
 #include "flows/load_archive.h"
 #include "grid/twips.h"
@@ -16,7 +17,9 @@
 #include "screens/paste_screen.h"
 #include "screens/search_screen.h"
 #include "screens/stats_screen.h"
+#include "storico/storico_writer.h"
 #include "text/help_file.h"
+#include "text/status_texts.h"
 #include "views/focus_ring.h"
 #include "widgets/app_icon.h"
 #include "widgets/fonts.h"
@@ -26,8 +29,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QShortcut>
@@ -143,6 +148,10 @@ void frmVorel::connectControls() {
     connect(buttons_, &ButtonBar::downloadPressed, this, &frmVorel::download);
     // F5 downloads from the main menu and the paste screen.
     connect(new QShortcut(QKeySequence(Qt::Key_F5), this), &QShortcut::activated, this, &frmVorel::download);
+    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
+            &frmVorel::openOfficialFile);
+    connect(new QShortcut(QKeySequence(QStringLiteral("Ctrl+E")), this), &QShortcut::activated, this,
+            &frmVorel::exportArchive);
     // F1 opens the help as "?" does, whichever control has the focus.
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
             &frmVorel::butHelp_Click);
@@ -190,6 +199,8 @@ void frmVorel::go(Screen screen) {
 
 void frmVorel::ShowMainMenu() {
     go(Screen::MainMenu);
+    menu_->showArchive(archive_, dataPath_, statusNote_);
+    statusNote_.clear();
 }
 
 void frmVorel::ShowArchiveView() {
@@ -301,6 +312,41 @@ void frmVorel::openSearch(const QList<int>& numbers) {
         search_->searchFor(numbers);
 }
 
+QString frmVorel::chooseFile(bool save, const QString& caption, const QString& filters) {
+    if (services_.chooseFile)
+        return services_.chooseFile(save, caption, filters);
+    return save ? QFileDialog::getSaveFileName(this, caption, QString(), filters)
+                : QFileDialog::getOpenFileName(this, caption, QString(), filters);
+}
+
+// Ctrl+O: the official results file, imported as a dropped one; only from the main menu, as a drop.
+void frmVorel::openOfficialFile() {
+    if (screen_ != Screen::MainMenu) {
+        showMessage(Messages::importOnlyOnTheMainMenu());
+        return;
+    }
+    const QString file = chooseFile(false, QStringLiteral("Apri il file ufficiale delle estrazioni"),
+                                    QStringLiteral("File ufficiale (*.txt *.zip);;Tutti i file (*)"));
+    if (!file.isEmpty())
+        importing_->ImportDroppedFile(file);
+}
+
+// Ctrl+E: the archive as --export writes it, in the official format for a ".txt" file, else CSV.
+void frmVorel::exportArchive() {
+    const QString file = chooseFile(true, QStringLiteral("Esporta l'archivio"),
+                                    QStringLiteral("CSV (*.csv);;Formato ufficiale (*.txt)"));
+    if (file.isEmpty())
+        return;
+    const bool official = file.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive);
+    if (const Failure error = ReplaceFile(file, official ? ExportStorico(archive_) : ExportCsv(archive_))) {
+        showMessage(Messages::fileError(*error));
+        return;
+    }
+    if (screen_ == Screen::MainMenu)
+        menu_->showArchive(archive_, dataPath_,
+                           QStringLiteral("Archivio esportato in ") + QDir::toNativeSeparators(file));
+}
+
 // A draw found by the search, in the top row of the archive view, from which Correggi works.
 void frmVorel::openDrawInArchiveView(int draw) {
     if (screen_ == Screen::Entry)
@@ -346,8 +392,12 @@ void frmVorel::CommitEditedDraw(const EditBuffer& draw) {
     case RuleField::Numbers:
         return;
     }
-    if (saving_.save(archive_, d, draw, !IsCorrection(entry_->mode())) == WriteOutcome::Kept)
+    const WriteOutcome outcome = saving_.save(archive_, d, draw, !IsCorrection(entry_->mode()));
+    if (outcome == WriteOutcome::Kept)
         return;
+    if (outcome == WriteOutcome::Written)
+        statusNote_ =
+            SavedDrawText(d, {quint8(draw.EditDate[1]), quint8(draw.EditDate[2]), quint8(draw.EditDate[3])});
     LoadArchiveReporting();
     ShowMainMenu();
 }

@@ -82,6 +82,9 @@ private:
     void openStats();
     void openSearch(const QList<int>& numbers = {});
     void openDrawInArchiveView(int draw);
+    void openOfficialFile();
+    void exportArchive();
+    QString chooseFile(bool save, const QString& caption, const QString& filters);
     void showHelpAt(const QString& keyword);
     MsgAnswer showMessage(const MessageRequest& request);
     FileStore& fileStore();
@@ -91,6 +94,7 @@ private:
     QString dataPath_;
     Archive archive_;
     Screen screen_ = Screen::MainMenu;
+    QString statusNote_; // what the status line says instead of the archive, until the next action
     WindowPlacement placement_;
     std::unique_ptr<FileStore> diskFiles_;
     SaveDraw saving_;

@@ -33,4 +33,7 @@ struct WindowServices {
     std::function<QDate()> today;
     // Tells the user that a key or an edit was refused; none: the desktop's beep.
     std::function<void()> beep;
+    // Asks for a file to read (`save` false) or to write, of the kinds in `filters`; empty when the
+    // user cancels. None: the desktop's file chooser.
+    std::function<QString(bool save, const QString& caption, const QString& filters)> chooseFile;
 };
