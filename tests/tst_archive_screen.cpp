@@ -24,6 +24,8 @@ private Q_SLOTS:
     void pageStepAfterTheEntryScreen();
     void emptyArchive();
     void topRowIsWhite();
+    void noBlockDrawnInPart_data();
+    void noBlockDrawnInPart();
 };
 
 void TestArchiveScreen::correctionQuestion() {
@@ -194,6 +196,40 @@ void TestArchiveScreen::topRowIsWhite() {
     QVERIFY(whiteInLine(1));  // the top draw
     QVERIFY(!whiteInLine(2));
     QVERIFY(!whiteInLine(view(w).GridRows() - 1));
+}
+
+void TestArchiveScreen::noBlockDrawnInPart_data() {
+    QTest::addColumn<int>("width"); // of the window, in pixels
+    QTest::newRow("the default width") << 0;
+    QTest::newRow("a little wider") << 600;
+    QTest::newRow("wide") << 900;
+}
+
+// Right of the last rule that runs down the whole grid there is nothing but the background: a block
+// the picture cannot show whole is left out, not cut mid-number.
+void TestArchiveScreen::noBlockDrawnInPart() {
+    QFETCH(int, width);
+    WindowHarness h(&DemoArchive());
+    frmVorel& w = h.start();
+    if (width)
+        w.resize(width, w.height());
+    ui(w).But3->click();
+    const QImage grid = ui(w).Picture1->surface().image();
+    const int bottom = (view(w).GridRows() - 1) * ui(w).Picture1->surface().textHeight() / 15;
+    const auto isRule = [&](int x) {
+        for (int y = 0; y < bottom; ++y)
+            if (qGray(grid.pixel(x, y)) > 64)
+                return false;
+        return true;
+    };
+    int rule = grid.width() - 1;
+    while (rule > 0 && !isRule(rule))
+        --rule;
+    QVERIFY(rule > 0);
+    const QRgb background = grid.pixel(grid.width() - 1, 0);
+    for (int x = rule + 2; x < grid.width(); ++x)
+        for (int y = 0; y < bottom; ++y)
+            QVERIFY2(grid.pixel(x, y) == background, qPrintable(u"x %1 y %2"_s.arg(x).arg(y)));
 }
 
 QTEST_MAIN(TestArchiveScreen)

@@ -2,6 +2,7 @@
 #include "views/grid_view.h"
 
 #include "archive/archive.h"
+#include "grid/twips.h"
 #include "views/print_surface.h"
 
 #include <algorithm>
@@ -18,6 +19,18 @@ void ruleUnderLine(PrintSurface& surface, int right, int widthPixels) {
     surface.line(0, y, right, y, widthPixels, Black);
     surface.currentX = x;
     surface.currentY = textY;
+}
+
+// A block the surface cannot show whole is left out: a number cut at the edge ("83" as "8") would be
+// read as another. The rule that ends the last whole block stays.
+void clearPartialBlock(PrintSurface& surface, const std::vector<double>& rules, int cw) {
+    const int width = twips(surface.size().width());
+    int lastWhole = 0;
+    for (const double rule : rules)
+        if (int(rule * cw) < width)
+            lastWhole = int(rule * cw);
+    if (int(rules.back() * cw) >= width)
+        surface.clearRightOf(lastWhole + twips(1));
 }
 
 void printRow(PrintSurface& surface, const GridRowText& row) {
@@ -62,4 +75,5 @@ void PaintGrid(PrintSurface& surface, const Archive& archive, const GridState& s
         const int x = int(rules[i] * cw);
         surface.line(x, 0, x, yEnd, i == 0 ? 2 : 1, Black);
     }
+    clearPartialBlock(surface, rules, cw);
 }

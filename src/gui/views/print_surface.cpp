@@ -48,6 +48,10 @@ void PrintSurface::clear() {
     currentY = 0;
 }
 
+void PrintSurface::clearRightOf(int x) {
+    painter().fillRect(QRect(QPoint(px(x), 0), image_.rect().bottomRight()), background_);
+}
+
 void PrintSurface::setFont(const QFont& font) {
     font_ = font;
     metrics_ = QFontMetrics(font_);

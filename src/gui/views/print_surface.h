@@ -25,6 +25,8 @@ public:
 
     // Fills with the background colour; the text position returns to (0, 0).
     void clear();
+    // Fills with the background colour right of `x` (twips), to the edge.
+    void clearRightOf(int x);
     void setBackground(const QColor& color) { background_ = color; }
     void setFont(const QFont& font);
     const QFont& font() const { return font_; }
