@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "archive/archive.h"
 #include "demo_archive.h"
+#include "grid/twips.h"
 #include "support/window_harness.h"
 #include "views/picture_box.h"
 
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
 using namespace Qt::StringLiterals;
 
@@ -26,6 +28,7 @@ private Q_SLOTS:
     void topRowIsWhite();
     void noBlockDrawnInPart_data();
     void noBlockDrawnInPart();
+    void mouseOnTheGrid();
 };
 
 void TestArchiveScreen::correctionQuestion() {
@@ -230,6 +233,35 @@ void TestArchiveScreen::noBlockDrawnInPart() {
     for (int x = rule + 2; x < grid.width(); ++x)
         for (int y = 0; y < bottom; ++y)
             QVERIFY2(grid.pixel(x, y) == background, qPrintable(u"x %1 y %2"_s.arg(x).arg(y)));
+}
+
+// The wheel scrolls as the bar does; a click makes a draw the top row; a double click asks to
+// correct it, and giving the correction up comes back to it.
+void TestArchiveScreen::mouseOnTheGrid() {
+    WindowHarness h(&DemoArchive());
+    frmVorel& w = h.start();
+    ui(w).But3->click();
+    ui(w).VScrl->setValue(100);
+    QWidget* grid = ui(w).Picture1;
+    const QPoint middle(grid->width() / 2, grid->contentsRect().top());
+    QWheelEvent down(middle, grid->mapToGlobal(middle), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(grid, &down);
+    QCOMPARE(view(w).CurrentDraw(), 100 + QApplication::wheelScrollLines());
+    const int top = view(w).CurrentDraw();
+    const int line = px(ui(w).Picture1->surface().textHeight());
+    QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(middle.x(), middle.y() + 3 * line + line / 2));
+    QCOMPARE(view(w).CurrentDraw(), top + 2); // line 3: the third draw shown
+    h.boxes.answers = {MsgAnswer::Ok};
+    // A double click as the desktop sends it: a click, then the double click on the same place.
+    const QPoint second(middle.x(), middle.y() + 2 * line + line / 2);
+    QTest::mouseClick(grid, Qt::LeftButton, {}, second);
+    QTest::mouseDClick(grid, Qt::LeftButton, {}, second);
+    QCOMPARE(h.boxes.shown.last().title, u"CORREZIONE"_s);
+    QCOMPARE(w.currentScreen(), Screen::Entry);
+    ui(w).But2->click(); // Annulla
+    QCOMPARE(w.currentScreen(), Screen::ArchiveView);
+    QCOMPARE(view(w).CurrentDraw(), top + 3);
 }
 
 QTEST_MAIN(TestArchiveScreen)

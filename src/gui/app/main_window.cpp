@@ -157,6 +157,7 @@ void frmVorel::connectControls() {
             &frmVorel::butHelp_Click);
     connect(entry_, &EntryScreen::committed, this, &frmVorel::CommitEditedDraw);
     connect(archiveView_, &ArchiveScreen::deleteLastRequested, this, &frmVorel::deleteTheLastDraw);
+    connect(archiveView_, &ArchiveScreen::correctRequested, this, &frmVorel::askToCorrect);
     connect(paste_, &PasteScreen::analysed, this, &frmVorel::openPastedDraw);
     connect(menu_, &MenuScreen::statsRequested, this, &frmVorel::openStats);
     connect(menu_, &MenuScreen::searchRequested, this, [this] { openSearch(); });
@@ -244,10 +245,14 @@ void frmVorel::perform(Action action) {
         entry_->CommitEditedDraw();
         break;
     case Action::Back:
-        if (BackFrom(screen_, entry_->mode()) == Screen::ArchiveView)
+        if (BackFrom(screen_, entry_->mode()) == Screen::ArchiveView) {
+            // A correction given up: back at the draw it was opened on.
+            const int draw = entry_->CurrentDraw() + 1;
             ShowArchiveView();
-        else
+            archiveView_->showDraw(draw);
+        } else {
             ShowMainMenu();
+        }
         break;
     case Action::Correct:
         askToCorrect();

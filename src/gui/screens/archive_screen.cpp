@@ -11,8 +11,10 @@
 #include "widgets/palettes.h"
 #include "widgets/placing.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QShortcut>
 
@@ -62,6 +64,7 @@ void ArchiveScreen::buildControls() {
     SetLightPalette(TBGoTo);
     TBGoTo->hide();
     TBGoTo->installEventFilter(this);
+    Picture1->installEventFilter(this);
     for (QScrollBar* bar : {HScrl, VScrl}) {
         SetLightPalette(bar);
         bar->setTracking(false); // the grid follows a dragged thumb only when it is let go
@@ -87,6 +90,37 @@ void ArchiveScreen::askForDate() {
     TBGoTo->clear();
     TBGoTo->show();
     TBGoTo->setFocus();
+}
+
+// The draw of the grid line at `y` (pixels in the picture); 0 for the header or below the last.
+int ArchiveScreen::drawAt(int y) const {
+    const int line = (y - Picture1->contentsRect().top()) / std::max(px(Picture1->surface().textHeight()), 1);
+    const int draw = currentDraw_ + line - 1;
+    return line >= 1 && line < gridRows_ && draw <= archive_.DrawCount() ? draw : 0;
+}
+
+bool ArchiveScreen::mouseOnGrid(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::Wheel:
+        QCoreApplication::sendEvent(VScrl, event);
+        return true;
+    case QEvent::MouseButtonPress: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const int draw = mouse->button() == Qt::LeftButton ? drawAt(mouse->position().toPoint().y()) : 0;
+        if (draw == 0)
+            return false;
+        Picture1->setFocus();
+        showDraw(draw);
+        return true;
+    }
+    case QEvent::MouseButtonDblClick:
+        // Its first click has made the draw the top row.
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            Q_EMIT correctRequested();
+        return true;
+    default:
+        return false;
+    }
 }
 
 // dd-mm-yyyy (or with slashes, or yyyy-mm-dd): that draw, or the first after it, in the top row; a
@@ -182,6 +216,8 @@ void ArchiveScreen::Picture1_KeyDown(int& keyCode, int& shift) {
 // Keys pressed on the scroll bars go to the grid first, as the grid's own keys. In the date field
 // Enter goes to the date and Escape leaves it: neither reaches the window's buttons.
 bool ArchiveScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Picture1)
+        return mouseOnGrid(event);
     if (watched == TBGoTo && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;

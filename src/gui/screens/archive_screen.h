@@ -11,7 +11,9 @@ class QLineEdit;
 class QScrollBar;
 
 // The archive view: the draws in a ruled grid, the top row the current draw, moved by the two
-// scroll bars, the grid's keys and Ctrl+G (a date: its draw, or the next one, in the top row). It shows the
+// scroll bars, the grid's keys and Ctrl+G (a date: its draw, or the next one, in the top row). The
+// mouse wheel scrolls it as the bar does; a click makes a draw the top row, a double click asks
+// for its correction. It shows the
 // archive it is given; the Delete key asks through `deleteLastRequested` for the last draw to go.
 class ArchiveScreen : public QWidget {
     Q_OBJECT
@@ -36,6 +38,8 @@ public:
 
 Q_SIGNALS:
     void deleteLastRequested();
+    // A double click on a draw: its correction.
+    void correctRequested();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -48,6 +52,8 @@ private:
     void VScrl_Change();
     void Picture1_KeyDown(int& keyCode, int& shift);
     void askForDate();
+    bool mouseOnGrid(QEvent* event);
+    int drawAt(int y) const;
     void goToDate();
 
     const Archive& archive_;
