@@ -245,14 +245,10 @@ void frmVorel::perform(Action action) {
         entry_->CommitEditedDraw();
         break;
     case Action::Back:
-        if (BackFrom(screen_, entry_->mode()) == Screen::ArchiveView) {
-            // A correction given up: back at the draw it was opened on.
-            const int draw = entry_->CurrentDraw() + 1;
-            ShowArchiveView();
-            archiveView_->showDraw(draw);
-        } else {
+        if (BackFrom(screen_, entry_->mode()) == Screen::ArchiveView)
+            ShowArchiveView(); // at the end of the archive, as the view always opens
+        else
             ShowMainMenu();
-        }
         break;
     case Action::Correct:
         askToCorrect();

@@ -299,9 +299,11 @@ bool EntryScreen::keyInField(QObject* watched, QKeyEvent* event) {
         const bool date = i <= 3 && watched == TBData[std::size_t(i)];
         if (!date && watched != TBNum[std::size_t(i)])
             continue;
-        if (event->type() == QEvent::KeyRelease) {
-            if (!date)
-                TBNum_KeyUp(VirtualKeyCode(event->key()), ModifierMask(event->modifiers()));
+        // Ctrl+Up and Ctrl+Down change the wheel as the key goes down, not at its release.
+        if (event->type() == QEvent::KeyRelease)
+            return false;
+        if (!date && (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
+            TBNum_KeyUp(VirtualKeyCode(event->key()), ModifierMask(event->modifiers()));
             return false;
         }
         // Tab moves the focus; keys without a character (arrows, Home, End) move the caret.

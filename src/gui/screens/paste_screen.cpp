@@ -6,6 +6,7 @@
 #include "widgets/palettes.h"
 #include "widgets/placing.h"
 
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 
 namespace {
@@ -27,6 +28,25 @@ PasteScreen::PasteScreen(const Archive& archive, QWidget* parent) : QWidget(pare
     place(Text1, 0, 480, 972, 372);
     Text1->setFont(MonoFont(10.5));
     SetLightPalette(Text1, QPalette::Base, PasteBackground);
+    Text1->setAccessibleName(QStringLiteral("Testo dell'estrazione"));
+    Text1->installEventFilter(this);
+}
+
+bool PasteScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != Text1 || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (!(key->modifiers() & Qt::ControlModifier))
+        return false;
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        Elabora();
+        return true;
+    }
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+        focusNextPrevChild(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
+        return true;
+    }
+    return false;
 }
 
 TabStops PasteScreen::tabStops() const {
