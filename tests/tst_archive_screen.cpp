@@ -29,6 +29,7 @@ private Q_SLOTS:
     void noBlockDrawnInPart_data();
     void noBlockDrawnInPart();
     void mouseOnTheGrid();
+    void drawnAtTheScreensPixelRatio();
 };
 
 void TestArchiveScreen::correctionQuestion() {
@@ -260,6 +261,21 @@ void TestArchiveScreen::mouseOnTheGrid() {
     QCOMPARE(h.boxes.shown.last().title, u"CORREZIONE"_s);
     QCOMPARE(w.currentScreen(), Screen::Entry);
     QCOMPARE(entry(w).CurrentDraw() + 1, top + 3);
+}
+
+// The grid and the draw panel are drawn at the screen's pixel ratio, not drawn at 1 and scaled up
+// (the suite runs this once more at scale factor 2).
+void TestArchiveScreen::drawnAtTheScreensPixelRatio() {
+    WindowHarness h(&DemoArchive());
+    frmVorel& w = h.start();
+    for (const bool grid : {true, false}) {
+        (grid ? ui(w).But3 : ui(w).But1)->click();
+        PictureBox* picture = grid ? ui(w).Picture1 : ui(w).Pic1;
+        const QImage& image = picture->surface().image();
+        QCOMPARE(image.devicePixelRatio(), w.devicePixelRatioF());
+        QCOMPARE(image.width(), qRound(picture->contentsRect().width() * w.devicePixelRatioF()));
+        ui(w).But2->click();
+    }
 }
 
 QTEST_MAIN(TestArchiveScreen)

@@ -18,7 +18,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
 
 void PictureBox::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
-    surface_.resize(contentsRect().size());
+    surface_.resize(contentsRect().size(), devicePixelRatioF());
 }
 
 void PictureBox::keyPressEvent(QKeyEvent* event) {

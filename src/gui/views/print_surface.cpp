@@ -28,12 +28,13 @@ void PrintSurface::endPainting() {
     painter_.reset();
 }
 
-void PrintSurface::resize(QSize pixels) {
+void PrintSurface::resize(QSize pixels, qreal pixelRatio) {
     pixels = pixels.expandedTo(QSize(1, 1));
-    if (pixels == image_.size())
+    if (pixels == size() && pixelRatio == image_.devicePixelRatio())
         return;
     endPainting();
-    QImage canvas(pixels, QImage::Format_RGB32);
+    QImage canvas(pixels * pixelRatio, QImage::Format_RGB32);
+    canvas.setDevicePixelRatio(pixelRatio);
     canvas.fill(background_);
     if (!image_.isNull()) {
         QPainter copy(&canvas);
@@ -43,13 +44,13 @@ void PrintSurface::resize(QSize pixels) {
 }
 
 void PrintSurface::clear() {
-    painter().fillRect(image_.rect(), background_);
+    painter().fillRect(QRect(QPoint(0, 0), size()), background_);
     currentX = 0;
     currentY = 0;
 }
 
 void PrintSurface::clearRightOf(int x) {
-    painter().fillRect(QRect(QPoint(px(x), 0), image_.rect().bottomRight()), background_);
+    painter().fillRect(QRect(QPoint(px(x), 0), size()), background_);
 }
 
 void PrintSurface::setFont(const QFont& font) {

@@ -18,10 +18,11 @@ public:
     PrintSurface();
     ~PrintSurface();
 
-    // Changes the pixel size; what was drawn stays where it was, clipped or padded with the
-    // background.
-    void resize(QSize pixels);
-    QSize size() const { return image_.size(); }
+    // Changes the size (in the widget's pixels) and the screen's pixel ratio, at which the picture
+    // is drawn so that it is as sharp as the text around it; what was drawn stays where it was,
+    // clipped or padded with the background.
+    void resize(QSize pixels, qreal pixelRatio = 1);
+    QSize size() const { return image_.deviceIndependentSize().toSize(); }
 
     // Fills with the background colour; the text position returns to (0, 0).
     void clear();
