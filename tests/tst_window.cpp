@@ -3,6 +3,7 @@
 #include "archive/archive_loader.h"
 #include "archive/data_file_layout.h"
 #include "archive/file_store.h"
+#include "calendar/draw_date.h"
 #include "cli/csv_export.h"
 #include "demo_archive.h"
 #include "grid/twips.h"
@@ -18,6 +19,7 @@
 #include "widgets/message_boxes.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QDir>
 #include <QDropEvent>
@@ -126,6 +128,8 @@ private Q_SLOTS:
     void statusLine_data();
     void statusLine();
     void openAndExportFromTheWindow();
+    void accessibleNames_data();
+    void accessibleNames();
 };
 
 void TestWindow::startUpShowsTheMainMenu() {
@@ -865,6 +869,46 @@ void TestWindow::openAndExportFromTheWindow() {
         QCOMPARE(written.readAll(),
                  RunVorel(QStringList{u"--data"_s, h.dataPath(), u"--export"_s, u"-"_s} + format).out);
     }
+}
+
+void TestWindow::accessibleNames_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("day") << u"TBData1"_s << u"Giorno"_s;
+    QTest::newRow("month") << u"TBData2"_s << u"Mese"_s;
+    QTest::newRow("year") << u"TBData3"_s << u"Anno"_s;
+    QTest::newRow("weekday, by its caption") << u"Combo1"_s << u"Giorno"_s;
+    QTest::newRow("first number") << u"TBNum1"_s << u"Ruota BA, numero 1"_s;
+    QTest::newRow("last number") << u"TBNum5"_s << u"Ruota BA, numero 5"_s;
+    QTest::newRow("a button, by its caption") << u"But1"_s << u"OK"_s;
+}
+
+// What a screen reader hears on the entry screen of a correction, read through the accessibility
+// tree; the panel and the grid give their text.
+void TestWindow::accessibleNames() {
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    WindowHarness h(&DemoArchive());
+    frmVorel& w = h.start();
+    ui(w).But3->click();
+    ui(w).VScrl->setValue(10);
+    h.boxes.answers = {MsgAnswer::Ok};
+    ui(w).But1->click();
+    QCOMPARE(w.currentScreen(), Screen::Entry);
+    QWidget* widget = w.findChild<QWidget*>(control);
+    QVERIFY(widget);
+    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(widget);
+    // A list box's name is its choice; what it is, its caption says.
+    const auto labels = field->relations(QAccessible::Label);
+    QCOMPARE(control == u"Combo1" ? labels.value(0).first->text(QAccessible::Name)
+                                  : field->text(QAccessible::Name),
+             name);
+    const QString panel = QAccessible::queryAccessibleInterface(ui(w).Pic1)->text(QAccessible::Description);
+    QVERIFY2(panel.contains(FormatDrawDate(w.archive(), 10)), qPrintable(panel));
+    ui(w).But2->click();
+    const QString grid =
+        QAccessible::queryAccessibleInterface(ui(w).Picture1)->text(QAccessible::Description);
+    QVERIFY(grid.section(u'\n', 1, 1).contains(FormatDrawDate(w.archive(), view(w).CurrentDraw())));
 }
 
 QTEST_MAIN(TestWindow)

@@ -43,6 +43,7 @@ ArchiveScreen::ArchiveScreen(const Archive& archive, QWidget* parent) : QWidget(
 
 void ArchiveScreen::buildControls() {
     Picture1 = makePicture(this);
+    Picture1->setAccessibleName(QStringLiteral("Archivio delle estrazioni"));
 
     HScrl = new QScrollBar(Qt::Horizontal, this);
     HScrl->setObjectName(QStringLiteral("HScrl"));
@@ -178,7 +179,7 @@ void ArchiveScreen::PostaviPregled1() {
 void ArchiveScreen::DrawGrid() {
     currentDraw_ = std::max(std::min<int>(VScrl->value(), archive_.DrawCount()), 1);
     const GridState state{currentDraw_, gridRows_, gridFirstColumn_, gridVisibleWheels_, sorted_};
-    PaintGrid(Picture1->surface(), archive_, state);
+    Picture1->setAccessibleDescription(PaintGrid(Picture1->surface(), archive_, state));
     Picture1->refresh();
     Picture1->setFocus();
 }

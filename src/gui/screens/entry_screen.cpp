@@ -35,6 +35,11 @@ EntryScreen::EntryScreen(const Archive& archive, std::function<void()> refuse, Q
     buildPicture();
     buildFields();
     connectFields();
+    // The captions name the fields beside them for a screen reader.
+    LTG->setBuddy(Combo1);
+    LTD->setBuddy(TBData[1]);
+    LTE1->setBuddy(Pic1);
+    LTR->setBuddy(TBNum[1]);
 }
 
 // The picture the screen draws on, and inside it the weekday list, the draw panel, the captions
@@ -44,6 +49,7 @@ void EntryScreen::buildPicture() {
 
     Combo1 = new QComboBox(Picture1);
     Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setAccessibleName(QStringLiteral("Giorno della settimana"));
     placeInside(Picture1, Combo1, 120, 600, 855, 315);
     SetLightPalette(Combo1);
     // The open list is a window of its own, which does not take the box's colours.
@@ -53,6 +59,7 @@ void EntryScreen::buildPicture() {
         Combo1->addItem(DayAbbrev(code));
     Pic1 = new PictureBox(Picture1);
     Pic1->setObjectName(QStringLiteral("Pic1"));
+    Pic1->setAccessibleName(QStringLiteral("Estrazione nell'archivio"));
     placeInside(Picture1, Pic1, 5860, 0, 2420, 3366);
     Pic1->surface().setFont(MonoFont(10.5, true));
     Pic1->surface().setBackground(Teal);
@@ -81,9 +88,11 @@ void EntryScreen::buildPicture() {
 
 void EntryScreen::buildFields() {
     const int dateLefts[] = {0, 120, 648, 1188};
+    const char* const dateNames[] = {"", "Giorno", "Mese", "Anno"};
     for (int i = 1; i <= 3; ++i) {
         TBData[std::size_t(i)] = makeTextBox(this, dateLefts[i], 1820);
         TBData[std::size_t(i)]->setObjectName(QStringLiteral("TBData") + QString::number(i));
+        TBData[std::size_t(i)]->setAccessibleName(QString::fromLatin1(dateNames[i]));
     }
     const int numberLefts[] = {0, 106, 648, 1188, 1728, 2268};
     for (int j = 1; j <= 5; ++j) {
@@ -92,6 +101,7 @@ void EntryScreen::buildFields() {
     }
     VScrl = new QScrollBar(Qt::Vertical, this);
     VScrl->setObjectName(QStringLiteral("VScrl"));
+    VScrl->setAccessibleName(QStringLiteral("Ruota"));
     place(VScrl, 2820, 3060, 240, 480);
     VScrl->setRange(1, 1);
     VScrl->setSingleStep(1);
@@ -165,11 +175,21 @@ void EntryScreen::ShowDrawPanel(EntryMode mode, int p, const EditBuffer& pasted)
     Combo1->setCurrentIndex(std::clamp<int>(weekday, 0, 7));
     LTE1->setText(DrawNumberText(p + 1));
     const int k = IsCorrection(mode) ? p + 1 : p;
+    Pic1->setAccessibleDescription(QString());
     if (k != 0) // the draw the new or corrected one is compared with
-        PrintDrawPanel(Pic1->surface(), archive_, k, edit_.EditNumbers, IsCorrection(mode),
-                       mode == EntryMode::PastedCorrection);
+        Pic1->setAccessibleDescription(PrintDrawPanel(Pic1->surface(), archive_, k, edit_.EditNumbers,
+                                                      IsCorrection(mode),
+                                                      mode == EntryMode::PastedCorrection));
     Pic1->refresh();
     fillEntryFields(p);
+    nameNumberFields();
+}
+
+// A screen reader names each number field with the wheel it holds now.
+void EntryScreen::nameNumberFields() {
+    for (int p = 1; p <= 5; ++p)
+        TBNum[std::size_t(p)]->setAccessibleName(
+            QStringLiteral("Ruota %1, numero %2").arg(WheelCode(editWheel_)).arg(p));
 }
 
 void EntryScreen::fillEntryFields(int p) {
@@ -230,6 +250,7 @@ void EntryScreen::LoadWheelFields() {
         guard_->put(TBNum[std::size_t(p)],
                     NumberFieldText(edit_.EditNumbers[std::size_t(editWheel_)][std::size_t(p)]));
     LTR->setText(wheelCaption(editWheel_));
+    nameNumberFields();
     TBNum[1]->setFocus();
     setWheelLabelBold(editWheel_, true);
 }

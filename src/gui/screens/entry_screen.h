@@ -57,6 +57,7 @@ private:
     void fillEntryFields(int p);
     void StoreWheelFields();
     void LoadWheelFields();
+    void nameNumberFields();
     void VScrl_Change();
     void TBData_KeyPress(int index, int& keyAscii);
     void TBNum_KeyPress(int index, int& keyAscii);

@@ -3,9 +3,12 @@
 
 #include "archive/archive.h"
 
+#include <QString>
+
 class PrintSurface;
 
 // The entry screen's panel: stored draw k, each wheel level with its label, beside the numbers
 // typed; with `highlight` the typed numbers that differ from the stored ones are written in white.
-void PrintDrawPanel(PrintSurface& panel, const Archive& archive, int k, const WheelNumbers& typed,
+// Returns what it wrote, a line each, for a screen reader.
+QString PrintDrawPanel(PrintSurface& panel, const Archive& archive, int k, const WheelNumbers& typed,
                     bool correction, bool highlight);

@@ -5,6 +5,7 @@
 #include "grid/twips.h"
 #include "views/print_surface.h"
 
+#include <QStringList>
 #include <algorithm>
 
 namespace {
@@ -45,7 +46,7 @@ void printRow(PrintSurface& surface, const GridRowText& row) {
 
 } // namespace
 
-void PaintGrid(PrintSurface& surface, const Archive& archive, const GridState& state) {
+QString PaintGrid(PrintSurface& surface, const Archive& archive, const GridState& state) {
     surface.setItalic(false);
     surface.clear();
     surface.setColor(Black);
@@ -53,7 +54,8 @@ void PaintGrid(PrintSurface& surface, const Archive& archive, const GridState& s
     const int lastBlock = GridLastBlock(state);
     const int lastRow = GridLastRow(state, archive.DrawCount());
 
-    surface.print(GridHeaderLine(firstBlock, lastBlock));
+    QStringList lines{GridHeaderLine(firstBlock, lastBlock)};
+    surface.print(lines.front());
     surface.newLine();
     const int cw = surface.textWidth(QStringLiteral("Z"));
     const int ch = surface.textHeight();
@@ -65,7 +67,9 @@ void PaintGrid(PrintSurface& surface, const Archive& archive, const GridState& s
     for (int d = state.CurrentDraw; d <= lastRow; ++d) {
         if (d == state.CurrentDraw)
             surface.setColor(White);
-        printRow(surface, GridRowLine(archive, d, firstBlock, lastBlock, state.GridSorted));
+        const GridRowText row = GridRowLine(archive, d, firstBlock, lastBlock, state.GridSorted);
+        printRow(surface, row);
+        lines << row.whole();
         surface.newLine();
         surface.setColor(Black);
         ruleUnderLine(surface, right, 1);
@@ -76,4 +80,5 @@ void PaintGrid(PrintSurface& surface, const Archive& archive, const GridState& s
         surface.line(x, 0, x, yEnd, i == 0 ? 2 : 1, Black);
     }
     clearPartialBlock(surface, rules, cw);
+    return lines.join(u'\n');
 }
