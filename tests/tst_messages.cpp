@@ -46,6 +46,15 @@ void TestMessages::boxes_data() {
     QTest::newRow("bad record number")
         << Messages::fileError(FileError::BadRecordNumber)
         << MessageRequest{u"Numero del record errato"_s, u"Errore"_s, MsgButtons::Ok, MsgIcon::None};
+    QTest::newRow("about")
+        << Messages::about(u"/srv/lotto/"_s, u"/home/u/.config/Vorel/Vorel.conf"_s, u"6.4.2"_s)
+        << MessageRequest{
+               u"Vorel "_s + QStringLiteral(VOREL_VERSION) +
+                   u"\rL'archivio delle estrazioni del Lotto sul proprio computer.\r\rLicenza: GNU "
+                   u"General Public License, versione 3 o successiva (GPL-3.0-or-later).\r\rArchivio: "_s +
+                   QDir::toNativeSeparators(u"/srv/lotto/"_s) + u"\rImpostazioni: "_s +
+                   QDir::toNativeSeparators(u"/home/u/.config/Vorel/Vorel.conf"_s) + u"\rQt 6.4.2"_s,
+               u"Informazioni su Vorel"_s, MsgButtons::Ok, MsgIcon::Program};
     QTest::newRow("start-up error") << Messages::startupError(FileError::OutOfMemory)
                                     << MessageRequest{u"Errore di sistema 7"_s, u"Errore iniziale"_s,
                                                       MsgButtons::Ok, MsgIcon::None};

@@ -835,6 +835,8 @@ void TestWindow::statusLine() {
     }
     QCOMPARE(w.findChild<QLabel*>(u"LStatus"_s)->text(), expected);
     QCOMPARE(w.findChild<QLabel*>(u"LAdvice"_s)->isVisible(), draws == 0);
+    QTest::keyClick(&w, Qt::Key_F1, Qt::ShiftModifier);
+    QCOMPARE(h.boxes.shown.last(), Messages::about(h.dataPath(), QString(), QString::fromLatin1(qVersion())));
 }
 
 // Ctrl+O imports the official file as a drop does; Ctrl+E writes what --export writes.

@@ -25,3 +25,8 @@ void QtSettingsStore::write(const QString& section, const QString& key, const QS
     settings.setValue(settingsKey(section, key), value);
     settings.sync();
 }
+
+// A file, or on Windows the registry key ("\\HKEY_CURRENT_USER\\Software\\Vorel\\Vorel").
+QString QtSettingsStore::location() const {
+    return QSettings(QSettings::defaultFormat(), QSettings::UserScope, ProgramName, ProgramName).fileName();
+}

@@ -50,6 +50,15 @@ MessageRequest helpFailure(const QString& description) {
     return {description, ProgramTitle, MsgButtons::Ok, MsgIcon::None};
 }
 
+MessageRequest about(const QString& dataFolder, const QString& settingsFile, const QString& qtVersion) {
+    return {QStringLiteral("%1 %2\rL'archivio delle estrazioni del Lotto sul proprio computer.\r\r"
+                           "Licenza: GNU General Public License, versione 3 o successiva "
+                           "(GPL-3.0-or-later).\r\rArchivio: %3\rImpostazioni: %4\rQt %5")
+                .arg(ProgramName, ProgramVersion, QDir::toNativeSeparators(dataFolder),
+                     QDir::toNativeSeparators(settingsFile), qtVersion),
+            QStringLiteral("Informazioni su ") + ProgramName, MsgButtons::Ok, MsgIcon::Program};
+}
+
 namespace {
 const QString ErrorTitle = QStringLiteral("ERRORE");
 const QString SaveTitle = QStringLiteral("Salvataggio dati");

@@ -9,7 +9,7 @@
 
 // Every message box the program shows is described by one of these: text, title, buttons, icon.
 enum class MsgButtons { Ok, OkCancel, YesNo };
-enum class MsgIcon { None, Information, Warning, Error, Question };
+enum class MsgIcon { None, Information, Warning, Error, Question, Program };
 // Yes answers as Ok, No as Cancel.
 enum class MsgAnswer { Ok, Cancel };
 
@@ -50,6 +50,9 @@ MessageRequest startupError(FileError error);
 MessageRequest correctionQuestion(const QString& drawDate);
 // The help could not be shown.
 MessageRequest helpFailure(const QString& description);
+// "Informazioni su Vorel": the program, its version and licence, where its archive and its settings
+// are, the Qt it runs on.
+MessageRequest about(const QString& dataFolder, const QString& settingsFile, const QString& qtVersion);
 
 // The checks of a typed draw before it is saved; `wheelCode` names the wheel concerned.
 MessageRequest zerosOnWheel(const QString& wheelCode);

@@ -17,6 +17,7 @@
 #include "screens/paste_screen.h"
 #include "screens/search_screen.h"
 #include "screens/stats_screen.h"
+#include "settings/settings_store.h"
 #include "storico/storico_writer.h"
 #include "text/help_file.h"
 #include "text/status_texts.h"
@@ -152,6 +153,11 @@ void frmVorel::connectControls() {
             &frmVorel::openOfficialFile);
     connect(new QShortcut(QKeySequence(QStringLiteral("Ctrl+E")), this), &QShortcut::activated, this,
             &frmVorel::exportArchive);
+    connect(new QShortcut(QKeySequence(QStringLiteral("Shift+F1")), this), &QShortcut::activated, this,
+            [this] {
+                showMessage(Messages::about(dataPath_, services_.settings->location(),
+                                            QString::fromLatin1(qVersion())));
+            });
     // F1 opens the help as "?" does, whichever control has the focus.
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
             &frmVorel::butHelp_Click);

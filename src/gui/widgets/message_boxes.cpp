@@ -20,6 +20,7 @@ QMessageBox::Icon iconOf(MsgIcon icon) {
     case MsgIcon::Question:
         return QMessageBox::Question;
     case MsgIcon::None:
+    case MsgIcon::Program: // its own picture, set apart
         break;
     }
     return QMessageBox::NoIcon;
@@ -55,6 +56,8 @@ MsgAnswer QtMessageBoxes::show(const MessageRequest& request) {
         new QMessageBox(iconOf(request.icon), request.title, text, QMessageBox::NoButton,
                         parent_ ? parent_.data() : QApplication::activeWindow());
     keepTitleWhole(*box);
+    if (request.icon == MsgIcon::Program)
+        box->setIconPixmap(QApplication::windowIcon().pixmap(64));
     // The interface is Italian, whatever the desktop's language.
     const bool yesNo = request.buttons == MsgButtons::YesNo;
     QPushButton* yes = box->addButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
