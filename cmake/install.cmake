@@ -1,5 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installing like a desktop program: `cmake --install` under any prefix, and `cpack -G DEB`.
+# Folders readable by all whatever the installer's umask (077 would make them 0700).
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+    WORLD_READ WORLD_EXECUTE)
 install(TARGETS vorel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The program looks for its help beside itself, then in VOREL_HELP_DIR beside its bin folder.
 install(FILES ${PROJECT_SOURCE_DIR}/Help/vorel.hlp DESTINATION ${VOREL_HELP_DIR})
@@ -51,4 +54,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
 set(CPACK_STRIP_FILES ON)
+# The same for the package's folders, whoever builds it.
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/package_folders.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/package_members.cmake)
 include(CPack)
