@@ -483,6 +483,10 @@ void TestCli::helpVersionAndWindow() {
     QVERIFY(QtOptionGiven(QStringList{u"vorel"_s} + qtOptions, u"style"_s));
     QVERIFY(QtOptionGiven(QStringList{u"vorel"_s} + qtOptions, u"platform"_s));
     QVERIFY(!QtOptionGiven({u"vorel"_s, u"--data"_s, u"style"_s}, u"style"_s));
+    // Qt reads "-platform offscreen", not "--platform=offscreen": the window gets them so spelled.
+    QCOMPARE(QtOptionsSpelledForQt(QStringList{u"vorel"_s} + qtOptions),
+             (QStringList{u"vorel"_s, u"-style"_s, u"fusion"_s, u"-platform"_s, u"offscreen"_s, u"-reverse"_s,
+                          u"-qwindowtitle"_s, u"T"_s, u"storico.zip"_s}));
     r = run({u"-platform"_s, u"offscreen"_s, u"--version"_s});
     QCOMPARE(r.out, QByteArray("vorel " VOREL_VERSION "\n"));
 }

@@ -16,18 +16,27 @@
 #include <QNetworkProxyFactory>
 #include <QStyleFactory>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
-int runWindow(int argc, char** argv, const QStringList& arguments, const CommandLineResult& command,
-              const QString& programPath) {
+int runWindow(const QStringList& arguments, const CommandLineResult& command, const QString& programPath) {
     if (!DisplayAvailable(arguments)) {
         std::fprintf(stderr,
                      "vorel: no display found. Vorel is a desktop program: run it in a graphical session,\n"
                      "or without a screen under a virtual one, for example: xvfb-run -a vorel\n");
         return 1;
     }
-    QApplication app(argc, argv);
+    // Qt keeps its arguments for the whole run: they live as long as the application.
+    std::vector<QByteArray> spelled;
+    for (const QString& argument : QtOptionsSpelledForQt(arguments))
+        spelled.push_back(argument.toLocal8Bit());
+    std::vector<char*> qtArgv;
+    for (QByteArray& argument : spelled)
+        qtArgv.push_back(argument.data());
+    qtArgv.push_back(nullptr);
+    int qtArgc = int(spelled.size());
+    QApplication app(qtArgc, qtArgv.data());
     QApplication::setApplicationVersion(ProgramVersion);
     if (!QtOptionGiven(arguments, QStringLiteral("style"))) // a -style of the user's wins
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -46,6 +55,9 @@ int runWindow(int argc, char** argv, const QStringList& arguments, const Command
     services.archiveExpected = command.archiveExpected;
     services.programPath = programPath;
     services.fileToImport = command.fileToImport;
+    // A place and size given on the command line win over the stored ones for this start.
+    services.geometryGiven = QtOptionGiven(arguments, QStringLiteral("qwindowgeometry")) ||
+                             QtOptionGiven(arguments, QStringLiteral("geometry"));
     frmVorel window(services);
     messages.setParent(&window); // every box opens centred on the window, one after another too
     if (!window.Form_Load())
@@ -82,5 +94,5 @@ int main(int argc, char** argv) {
     const CommandLineResult command = runCommandLine(argv[0], arguments, programPath);
     if (!command.openWindow)
         return command.exitStatus;
-    return runWindow(argc, argv, arguments, command, programPath);
+    return runWindow(arguments, command, programPath);
 }

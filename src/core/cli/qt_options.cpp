@@ -49,3 +49,16 @@ bool QtOptionGiven(const QStringList& arguments, const QString& name) {
     }
     return false;
 }
+
+QStringList QtOptionsSpelledForQt(const QStringList& arguments) {
+    QStringList spelled;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        const QString name = i == 0 ? QString() : optionName(argument);
+        if (ValuedOptions.contains(name) && argument.contains(u'='))
+            spelled << u'-' + name << argument.mid(argument.indexOf(u'=') + 1);
+        else
+            spelled << argument;
+    }
+    return spelled;
+}

@@ -85,7 +85,8 @@ frmVorel::~frmVorel() = default;
 
 bool frmVorel::Form_Load() {
     try {
-        placement_.restore();
+        if (!services_.geometryGiven)
+            placement_.restore();
         LoadAtStartUp(fileStore(), archive_, *services_.messages, dataPath_, services_.archiveExpected);
         ShowMainMenu();
         if (!services_.fileToImport.isEmpty())

@@ -29,6 +29,8 @@ struct WindowServices {
     std::function<QMargins()> frameMargins;
     // A file named on the command line: offered for import, as a dropped one, once the window is up.
     QString fileToImport;
+    // The command line gave the window's place and size (-qwindowgeometry): the stored ones wait.
+    bool geometryGiven = false;
     // Today's date, after which no draw may be dated; none: the computer's.
     std::function<QDate()> today;
     // Tells the user that a key or an edit was refused; none: the desktop's beep.
