@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "archive/archive.h"
+#include "calendar/draw_date.h"
 #include "demo_archive.h"
 #include "grid/twips.h"
 #include "support/window_harness.h"
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QToolTip>
 #include <QWheelEvent>
 
 using namespace Qt::StringLiterals;
@@ -261,6 +263,14 @@ void TestArchiveScreen::mouseOnTheGrid() {
     QCOMPARE(h.boxes.shown.last().title, u"CORREZIONE"_s);
     QCOMPARE(w.currentScreen(), Screen::Entry);
     QCOMPARE(entry(w).CurrentDraw() + 1, top + 3);
+    ui(w).But2->click();
+
+    // A dragged thumb names the draw under it before the grid follows.
+    ui(w).VScrl->setSliderDown(true);
+    ui(w).VScrl->setSliderPosition(500);
+    QCOMPARE(QToolTip::text(), u"500 "_s + FormatDrawDate(w.archive(), 500));
+    ui(w).VScrl->setSliderDown(false);
+    QCOMPARE(view(w).CurrentDraw(), 500);
 }
 
 // The grid and the draw panel are drawn at the screen's pixel ratio, not drawn at 1 and scaled up

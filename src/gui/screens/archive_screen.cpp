@@ -2,6 +2,7 @@
 // The archive grid: its size, its painting, the two scroll bars and the navigation keys.
 #include "screens/archive_screen.h"
 
+#include "calendar/draw_date.h"
 #include "grid/grid_keys.h"
 #include "grid/grid_metrics.h"
 #include "grid/twips.h"
@@ -12,11 +13,13 @@
 #include "widgets/placing.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QToolTip>
 
 namespace {
 
@@ -35,6 +38,12 @@ ArchiveScreen::ArchiveScreen(const Archive& archive, QWidget* parent) : QWidget(
     buildControls();
     connect(HScrl, &QScrollBar::valueChanged, this, &ArchiveScreen::HScrl_Change);
     connect(VScrl, &QScrollBar::valueChanged, this, &ArchiveScreen::VScrl_Change);
+    // The grid follows a dragged thumb when it is let go; meanwhile a tip names the draw under it.
+    connect(VScrl, &QScrollBar::sliderMoved, this, [this](int draw) {
+        if (archive_.isValidDraw(draw))
+            QToolTip::showText(QCursor::pos(),
+                               QStringLiteral("%1 %2").arg(draw).arg(FormatDrawDate(archive_, draw)), VScrl);
+    });
     connect(Picture1, &PictureBox::keyDown, this, &ArchiveScreen::Picture1_KeyDown);
     auto* goTo = new QShortcut(QKeySequence(QStringLiteral("Ctrl+G")), this);
     goTo->setContext(Qt::WidgetWithChildrenShortcut);
