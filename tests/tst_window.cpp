@@ -584,6 +584,13 @@ void TestWindow::helpWindow() {
     QVERIFY(window->pageHtml().contains(u"incolla il testo"_s));
     if (!qEnvironmentVariableIsEmpty("VOREL_SCREENSHOTS"))
         window->grab().save(qEnvironmentVariable("VOREL_SCREENSHOTS") + u"/help-topic.png"_s);
+    // Escape closes it; destroyed, it is made again at the next request.
+    QApplication::setActiveWindow(window);
+    QTest::keyClick(window, Qt::Key_Escape);
+    QVERIFY(!window->isVisible());
+    delete window;
+    QCOMPARE(viewer.showHelp(file, u"Visualizza"_s), QString());
+    QVERIFY(viewer.window() && viewer.window()->isVisible());
 }
 
 // A failure that start-up does not handle itself: one "Errore iniziale" box, then the end.
@@ -650,6 +657,20 @@ void TestWindow::realMessageBoxes() {
     QCOMPARE(seen.buttons, (QStringList{u"Sì"_s, u"No"_s}));
     answerWith(QMessageBox::No);
     QCOMPARE(boxes.show(Messages::importOffersRebuild(u"Manca."_s, u"/a/backup"_s)), MsgAnswer::Cancel);
+
+    // F1 in a box: the help of the screen below it.
+    int helped = 0;
+    boxes.help = [&helped] { ++helped; };
+    QTimer::singleShot(0, [] {
+        QWidget* box = QApplication::activeModalWidget();
+        QVERIFY(box);
+        QApplication::setActiveWindow(box); // as a desktop makes a box it opens
+        QTest::keyClick(box, Qt::Key_F1);
+        qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
+    });
+    boxes.show(Messages::pasteUnreadable());
+    QCOMPARE(helped, 1);
+    boxes.help = nullptr;
 
     answerWith(QMessageBox::Ok);
     boxes.show(Messages::fileError(FileError::FileNotFound));

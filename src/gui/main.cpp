@@ -60,6 +60,7 @@ int runWindow(const QStringList& arguments, const CommandLineResult& command, co
                              QtOptionGiven(arguments, QStringLiteral("geometry"));
     frmVorel window(services);
     messages.setParent(&window); // every box opens centred on the window, one after another too
+    messages.help = [&window] { window.butHelp_Click(); };
     if (!window.Form_Load())
         return 1;
     window.show();

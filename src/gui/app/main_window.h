@@ -57,6 +57,8 @@ public:
 
     // Loads the archive from DataPath, reporting a failure in its "Errore" box.
     void LoadArchiveReporting();
+    // The help of the screen shown (F1, "?", F1 in a box over it).
+    void butHelp_Click();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -74,7 +76,6 @@ private:
     void buttonClicked(int index);
     void perform(Action action);
     void askToCorrect();
-    void butHelp_Click();
     void download();
     void CommitEditedDraw(const EditBuffer& draw);
     void deleteTheLastDraw();

@@ -11,4 +11,4 @@ class PrintSurface;
 // typed; with `highlight` the typed numbers that differ from the stored ones are written in white.
 // Returns what it wrote, a line each, for a screen reader.
 QString PrintDrawPanel(PrintSurface& panel, const Archive& archive, int k, const WheelNumbers& typed,
-                    bool correction, bool highlight);
+                       bool correction, bool highlight);

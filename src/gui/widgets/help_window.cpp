@@ -3,6 +3,7 @@
 
 #include "widgets/app_icon.h"
 
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -15,6 +16,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
     connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::openLink);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     resize(520, 420);
 }
 

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -56,6 +57,8 @@ MsgAnswer QtMessageBoxes::show(const MessageRequest& request) {
         new QMessageBox(iconOf(request.icon), request.title, text, QMessageBox::NoButton,
                         parent_ ? parent_.data() : QApplication::activeWindow());
     keepTitleWhole(*box);
+    if (help)
+        QObject::connect(new QShortcut(QKeySequence(Qt::Key_F1), box), &QShortcut::activated, help);
     if (request.icon == MsgIcon::Program)
         box->setIconPixmap(QApplication::windowIcon().pixmap(64));
     // The interface is Italian, whatever the desktop's language.

@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 // Shows a modal message box and returns the button pressed. Tests queue answers instead.
 class MessageBoxes {
@@ -20,6 +21,8 @@ public:
     MsgAnswer show(const MessageRequest& request) override;
     // The window the boxes open over.
     void setParent(QWidget* parent) { parent_ = parent; }
+    // What F1 in a box does: the help of the screen below it.
+    std::function<void()> help;
 
 private:
     QPointer<QWidget> parent_;
