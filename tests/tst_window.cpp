@@ -857,7 +857,16 @@ void TestWindow::statusLine() {
     QCOMPARE(w.findChild<QLabel*>(u"LStatus"_s)->text(), expected);
     QCOMPARE(w.findChild<QLabel*>(u"LAdvice"_s)->isVisible(), draws == 0);
     QTest::keyClick(&w, Qt::Key_F1, Qt::ShiftModifier);
-    QCOMPARE(h.boxes.shown.last(), Messages::about(h.dataPath(), QString(), QString::fromLatin1(qVersion())));
+    QCOMPARE(
+        h.boxes.shown.last(),
+        Messages::about(
+            h.dataPath(), QString(),
+            QString::fromLatin1(
+                qVersion()))); // The entry screen of an empty archive says the same, with its first draw.
+    ui(w).But1->click();
+    auto* empty = w.findChild<QLabel*>(u"LEmpty"_s);
+    QCOMPARE(empty->isVisible(), draws == 0);
+    QVERIFY(empty->text().endsWith(u"la prima estrazione, del 04-01-1947."_s));
 }
 
 // Ctrl+O imports the official file as a drop does; Ctrl+E writes what --export writes.

@@ -35,6 +35,7 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QShortcut>
 #include <QTimer>
@@ -155,10 +156,16 @@ void frmVorel::connectControls() {
     connect(new QShortcut(QKeySequence(QStringLiteral("Ctrl+E")), this), &QShortcut::activated, this,
             &frmVorel::exportArchive);
     connect(new QShortcut(QKeySequence(QStringLiteral("Shift+F1")), this), &QShortcut::activated, this,
-            [this] {
-                showMessage(Messages::about(dataPath_, services_.settings->location(),
-                                            QString::fromLatin1(qVersion())));
-            });
+            &frmVorel::showAbout);
+    // The help button's menu (a right click): the help, and the About box.
+    QWidget* help = buttons_->help();
+    help->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(help, &QWidget::customContextMenuRequested, this, [this, help](const QPoint& at) {
+        QMenu menu(this);
+        menu.addAction(QStringLiteral("Guida\tF1"), this, &frmVorel::butHelp_Click);
+        menu.addAction(QStringLiteral("Informazioni su Vorel\tMaiusc+F1"), this, &frmVorel::showAbout);
+        menu.exec(help->mapToGlobal(at));
+    });
     // F1 opens the help as "?" does, whichever control has the focus.
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
             &frmVorel::butHelp_Click);
@@ -285,6 +292,10 @@ void frmVorel::askToCorrect() {
 
 void frmVorel::butHelp_Click() {
     showHelpAt(HelpKeyword(screen_));
+}
+
+void frmVorel::showAbout() {
+    showMessage(Messages::about(dataPath_, services_.settings->location(), QString::fromLatin1(qVersion())));
 }
 
 void frmVorel::showHelpAt(const QString& keyword) {

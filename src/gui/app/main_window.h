@@ -87,6 +87,7 @@ private:
     void exportArchive();
     QString chooseFile(bool save, const QString& caption, const QString& filters);
     void showHelpAt(const QString& keyword);
+    void showAbout();
     MsgAnswer showMessage(const MessageRequest& request);
     FileStore& fileStore();
     void refuseInput();

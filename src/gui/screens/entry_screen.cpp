@@ -8,6 +8,8 @@
 #include "grid/grid_keys.h"
 #include "grid/panel_text.h"
 #include "screens/field_guard.h"
+#include "text/draw_texts.h"
+#include "text/status_texts.h"
 #include "views/draw_panel.h"
 #include "views/picture_box.h"
 #include "widgets/click_label.h"
@@ -66,6 +68,11 @@ void EntryScreen::buildPicture() {
     Pic1->surface().setColor(palette().color(QPalette::WindowText));
     SetTealBackground(Pic1);
     Pic1->setFocusPolicy(Qt::TabFocus);
+    LEmpty = new QLabel(Pic1);
+    LEmpty->setObjectName(QStringLiteral("LEmpty"));
+    LEmpty->setWordWrap(true);
+    LEmpty->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    LEmpty->hide();
     LTG = makeLabel(Picture1, QStringLiteral("Giorno"), 120, 380, 648, 240);
     LTD = makeLabel(Picture1, QStringLiteral("Data"), 120, 1100, 432, 240);
     LTE = makeLabel(Picture1, QStringLiteral("Estrazione N."), 120, 1800, 1455, 255);
@@ -181,6 +188,11 @@ void EntryScreen::ShowDrawPanel(EntryMode mode, int p, const EditBuffer& pasted)
                                                       IsCorrection(mode),
                                                       mode == EntryMode::PastedCorrection));
     Pic1->refresh();
+    // An empty archive: the panel has no draw to show, and says what to do instead.
+    LEmpty->setText(EmptyArchiveAdvice() + QStringLiteral(" Oppure scrivere qui la prima estrazione, del ") +
+                    FirstArchiveDrawText() + u'.');
+    LEmpty->setGeometry(Pic1->contentsRect().adjusted(4, 4, -4, -4));
+    LEmpty->setVisible(archive_.DrawCount() == 0);
     fillEntryFields(p);
     nameNumberFields();
 }

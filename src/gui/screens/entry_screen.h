@@ -82,6 +82,7 @@ private:
     QLabel* LTE;
     QLabel* LTE1;
     QLabel* LTR;
+    QLabel* LEmpty;                   // in the panel, on an empty archive: how to fill it
     std::array<ClickLabel*, 12> Lb{}; // indexed by wheel, slot 0 unused
     std::array<QLineEdit*, 4> TBData{};
     std::array<QLineEdit*, 6> TBNum{};
