@@ -36,6 +36,12 @@ const QByteArray& bombZip() {
     return zip;
 }
 
+// A transfer encoding that inflates 20 MB of zeros from a few kB.
+const QByteArray& deflateBomb() {
+    static const QByteArray body = qCompress(QByteArray(20 * 1024 * 1024, '\0'), 9).mid(4);
+    return body;
+}
+
 // The archive a whole import of the official text writes.
 const MemoryFileStore& wholeImport() {
     static const MemoryFileStore store = [] {
@@ -110,6 +116,11 @@ void TestUpdate::serverOutcomes_data() {
         << u"notext"_s << u"l'archivio zip non contiene un file .txt: nulla \u00e8 stato scritto."_s;
     QTest::newRow("zip bomb")
         << u"bomb"_s << u"il file .txt dell'archivio zip supera i 64 MB: nulla \u00e8 stato scritto."_s;
+    QTest::newRow("trickles past the deadline")
+        << u"drip"_s << u"lo scaricamento non \u00e8 finito entro 2 secondi"_s;
+    QTest::newRow("304 to a request that asked nothing") << u"unasked304"_s << u"Risposta del server: 304"_s;
+    QTest::newRow("compressed answer that inflates too far")
+        << u"gzipbomb"_s << u"la risposta del server \u00e8 illeggibile (dati compressi danneggiati o troppo grandi)"_s;
     QTest::newRow("self-signed certificate")
         << u"tls"_s << u"il certificato del server 127.0.0.1 non \u00e8 valido o non \u00e8 attendibile"_s;
 }
@@ -129,6 +140,9 @@ void TestUpdate::serverOutcomes() {
     server.routes.insert(u"/large"_s, {.body = QByteArray(3 * 1024 * 1024, 'x')});
     server.routes.insert(u"/notext"_s, {.body = MakeZip({{u"storico.csv"_s, officialText()}})});
     server.routes.insert(u"/bomb"_s, {.body = bombZip()});
+    server.routes.insert(u"/drip"_s, {.body = officialZip(), .dripMs = 50});
+    server.routes.insert(u"/unasked304"_s, {.status = 304});
+    server.routes.insert(u"/gzipbomb"_s, {.headers = {{"Content-Encoding", "deflate"}}, .body = deflateBomb()});
     const QMap<QString, QString> paths{{u"zip"_s, u"/storico.zip"_s},      {u"again"_s, u"/storico.zip"_s},
                                        {u"restored"_s, u"/storico.zip"_s}, {u"redirect"_s, u"/moved"_s},
                                        {u"404"_s, u"/absent.zip"_s},       {u"tls"_s, u"/storico.zip"_s}};
@@ -151,6 +165,7 @@ void TestUpdate::serverOutcomes() {
     DownloadRequest request = UpdateRequest(url, files, settings);
     request.silenceSeconds = 1;
     request.sizeLimit = 2 * 1024 * 1024;
+    request.deadlineSeconds = 2;
     const UpdateOutcome outcome = ImportUpdate(files, settings, url, DownloadStorico(request), {});
 
     const QString said = outcome.notModified ? u"not modified"_s

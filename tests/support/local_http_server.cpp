@@ -9,6 +9,7 @@
 #include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 namespace {
 
@@ -107,6 +108,24 @@ void LocalHttpServer::answer(QTcpSocket* socket, const QByteArray& head) {
         reply += "ETag: " + route.etag + "\r\n";
     reply += "Content-Length: " + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n";
     reply += route.cutAfter >= 0 ? body.left(route.cutAfter) : body;
+    if (route.dripMs > 0)
+        return drip(socket, reply, route.dripMs);
     socket->write(reply);
     socket->disconnectFromHost();
+}
+
+// A server that is never silent long, and never done.
+void LocalHttpServer::drip(QTcpSocket* socket, const QByteArray& reply, int everyMs) {
+    constexpr qsizetype Chunk = 100;
+    auto* timer = new QTimer(socket);
+    auto sent = std::make_shared<qsizetype>(0);
+    connect(timer, &QTimer::timeout, socket, [socket, timer, reply, sent] {
+        socket->write(reply.mid(*sent, Chunk));
+        *sent += Chunk;
+        if (*sent >= reply.size()) {
+            timer->stop();
+            socket->disconnectFromHost();
+        }
+    });
+    timer->start(everyMs);
 }

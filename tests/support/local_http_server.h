@@ -18,6 +18,7 @@ struct HttpRoute {
     QByteArray body{};
     qsizetype cutAfter = -1; // close after this many bytes of the body, the whole length announced
     bool silent = false;     // take the request and never answer
+    int dripMs = 0;          // send the body 100 bytes at a time, this far apart
     QByteArray etag{};       // sent as ETag; a request that carries it in If-None-Match gets 304
 };
 
@@ -36,6 +37,7 @@ public:
 private:
     void take(QTcpSocket* socket);
     void answer(QTcpSocket* socket, const QByteArray& head);
+    void drip(QTcpSocket* socket, const QByteArray& reply, int everyMs);
 
     std::unique_ptr<QTcpServer> server_;
     bool tls_;

@@ -3,6 +3,13 @@
 
 #include "text/error_text.h"
 
+QString DurationText(int seconds) {
+    constexpr int Minute = 60;
+    if (seconds % Minute == 0)
+        return seconds == Minute ? QStringLiteral("1 minuto") : QStringLiteral("%1 minuti").arg(seconds / Minute);
+    return seconds == 1 ? QStringLiteral("1 secondo") : QStringLiteral("%1 secondi").arg(seconds);
+}
+
 QString DownloadProblemText(const DownloadProblem& problem) {
     switch (problem.kind) {
     case DownloadProblem::None:
@@ -14,9 +21,9 @@ QString DownloadProblemText(const DownloadProblem& problem) {
     case DownloadProblem::HostNotFound:
         return QStringLiteral("server %1 non trovato (nome sconosciuto o rete assente)").arg(problem.field);
     case DownloadProblem::Timeout:
-        return problem.number == 1
-                   ? QStringLiteral("il server non risponde da 1 secondo")
-                   : QStringLiteral("il server non risponde da %1 secondi").arg(problem.number);
+        return QStringLiteral("il server non risponde da %1").arg(DurationText(problem.number));
+    case DownloadProblem::Deadline:
+        return QStringLiteral("lo scaricamento non \u00e8 finito entro %1").arg(DurationText(problem.number));
     case DownloadProblem::HttpStatus:
         return QStringLiteral("Risposta del server: %1").arg(problem.number);
     case DownloadProblem::Certificate:
@@ -37,10 +44,14 @@ QString DownloadProblemText(const DownloadProblem& problem) {
             .arg(problem.field);
     case DownloadProblem::FileUnreadable:
         return ErrorMessageText(*problem.fileError);
+    case DownloadProblem::Proxy:
+        return QStringLiteral("il proxy di rete non risponde o rifiuta la richiesta");
+    case DownloadProblem::Compression:
+        return QStringLiteral("la risposta del server \u00e8 illeggibile (dati compressi danneggiati o troppo grandi)");
     case DownloadProblem::Cancelled:
         return QStringLiteral("scaricamento annullato");
     case DownloadProblem::Other:
-        return QStringLiteral("errore di rete: %1").arg(problem.field);
+        return QStringLiteral("errore di rete (codice %1)").arg(problem.number);
     }
     return {};
 }

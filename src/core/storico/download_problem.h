@@ -14,6 +14,7 @@ struct DownloadProblem {
         ConnectionRefused,  // field: the server
         HostNotFound,       // field: the server
         Timeout,            // number: the seconds of silence
+        Deadline,           // number: the seconds the whole download may take
         HttpStatus,         // number: the status
         Certificate,        // field: the server
         Cut,                // the connection closed before the end of the file
@@ -23,8 +24,10 @@ struct DownloadProblem {
         NotAZip,            // the answer is not the zip the official file comes in
         UnsupportedAddress, // field: the address
         FileUnreadable,     // a local file: fileError
+        Proxy,              // the system's proxy cannot be reached or refuses
+        Compression,        // the server's compressed answer is damaged or inflates too far
         Cancelled,
-        Other, // field: what the network library said
+        Other, // number: the network library's code for it
     };
     Kind kind = None;
     int number = 0;
@@ -34,6 +37,9 @@ struct DownloadProblem {
     explicit operator bool() const { return kind != None; }
     friend bool operator==(const DownloadProblem&, const DownloadProblem&) = default;
 };
+
+// "1 secondo", "45 secondi", "5 minuti".
+QString DurationText(int seconds);
 
 // The problem as a clause, in Italian (without a capital or a full stop).
 QString DownloadProblemText(const DownloadProblem& problem);

@@ -45,6 +45,14 @@ void StoricoDownload::start(const DownloadRequest& request) {
     connect(reply_, &QNetworkReply::readyRead, this, &StoricoDownload::read);
     connect(reply_, &QNetworkReply::downloadProgress, this, &StoricoDownload::onProgress);
     connect(reply_, &QNetworkReply::finished, this, &StoricoDownload::finish);
+    // The silence timeout restarts with every byte: a server that trickles is stopped here.
+    deadline_.setSingleShot(true);
+    connect(&deadline_, &QTimer::timeout, this, [this] {
+        overDeadline_ = true;
+        if (reply_)
+            reply_->abort();
+    });
+    deadline_.start(std::chrono::seconds(request.deadlineSeconds));
 }
 
 void StoricoDownload::cancel() {
@@ -80,11 +88,14 @@ void StoricoDownload::finish() {
         return;
     read();
     const int status = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    deadline_.stop();
     if (cancelled_)
         result_.problem = {.kind = DownloadProblem::Cancelled};
+    else if (overDeadline_)
+        result_.problem = {.kind = DownloadProblem::Deadline, .number = request_.deadlineSeconds};
     else if (tooLarge_)
         result_.problem = {.kind = DownloadProblem::TooLarge, .number = int(request_.sizeLimit / MegaByte)};
-    else if (reply_->error() == QNetworkReply::NoError && status == HttpNotModified)
+    else if (reply_->error() == QNetworkReply::NoError && status == HttpNotModified && conditional())
         result_.notModified = true;
     else if (status >= HttpFirstError || (reply_->error() == QNetworkReply::NoError && status != HttpOk))
         result_.problem = {.kind = DownloadProblem::HttpStatus, .number = status};
@@ -129,8 +140,17 @@ DownloadProblem StoricoDownload::problemOf(QNetworkReply& reply) const {
     case QNetworkReply::TemporaryNetworkFailureError:
     case QNetworkReply::UnknownNetworkError:
         return {.kind = DownloadProblem::NoConnection};
-    default:
-        return {.kind = DownloadProblem::Other, .field = reply.errorString()};
+    case QNetworkReply::ProxyConnectionRefusedError:
+    case QNetworkReply::ProxyConnectionClosedError:
+    case QNetworkReply::ProxyNotFoundError:
+    case QNetworkReply::ProxyTimeoutError:
+    case QNetworkReply::ProxyAuthenticationRequiredError:
+    case QNetworkReply::UnknownProxyError:
+        return {.kind = DownloadProblem::Proxy};
+    case QNetworkReply::UnknownContentError: // what the library reports for a body it cannot inflate
+        return {.kind = DownloadProblem::Compression};
+    default: // the library's own text is English and often empty: its number identifies it
+        return {.kind = DownloadProblem::Other, .number = int(reply.error())};
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QNetworkAccessManager>
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 #include <QUrl>
 
 class QNetworkReply;
@@ -18,18 +19,20 @@ class QNetworkReply;
 
 inline constexpr qint64 MaxDownloadBytes = 32LL * 1024 * 1024;
 inline constexpr int MaxRedirects = 5;
+inline constexpr int DefaultDeadlineSeconds = 5 * 60;
 
 struct DownloadRequest {
     QUrl url;
     QString etag;            // of the last download of this address; empty: none
     QString lastModified;    // likewise
     int silenceSeconds = 30; // a connection or a transfer silent this long fails
+    int deadlineSeconds = DefaultDeadlineSeconds; // the whole download, however it trickles
     qint64 sizeLimit = MaxDownloadBytes;
 };
 
 struct DownloadResult {
     DownloadProblem problem;
-    bool notModified = false; // the server answered 304: nothing new since the validators
+    bool notModified = false; // the server answered 304 to a conditional request: nothing new
     QByteArray bytes;
     QString etag; // this download's validators, to be kept once it has been imported
     QString lastModified;
@@ -55,12 +58,15 @@ private:
     void onProgress(qint64 received, qint64 total);
     void finish();
     DownloadProblem problemOf(QNetworkReply& reply) const;
+    bool conditional() const { return !request_.etag.isEmpty() || !request_.lastModified.isEmpty(); }
 
     QNetworkAccessManager manager_;
     QPointer<QNetworkReply> reply_;
     DownloadRequest request_;
     DownloadResult result_;
+    QTimer deadline_;
     bool cancelled_ = false;
+    bool overDeadline_ = false;
     bool tooLarge_ = false;
     bool finished_ = false;
 };
