@@ -406,8 +406,8 @@ void TestCli::usageErrors_data() {
     QTest::newRow("both commands") << QStringList{u"--export"_s, u"-"_s, u"--verify"_s, u"x"_s}
                                    << QByteArray(
                                           "vorel: --export, --verify, --import, --update, --check, "
-                                          "--list-backups, --restore, --delete-last, --stats and --find "
-                                          "go one at a time.\n");
+                                          "--list-backups, --restore, --delete-last, --stats, --find and "
+                                          "--set go one at a time.\n");
     QTest::newRow("bad format") << QStringList{u"--export"_s, u"-"_s, u"--format"_s, u"xml"_s}
                                 << QByteArray("vorel: Unknown format 'xml'.\n");
     QTest::newRow("verify without files")
@@ -415,12 +415,12 @@ void TestCli::usageErrors_data() {
     QTest::newRow("import and verify")
         << QStringList{u"--import"_s, u"-"_s, u"--verify"_s, u"x"_s}
         << QByteArray("vorel: --export, --verify, --import, --update, --check, --list-backups, --restore, "
-                      "--delete-last, --stats and --find go one at a time.\n");
+                      "--delete-last, --stats, --find and --set go one at a time.\n");
     QTest::newRow("stats and find") << QStringList{u"--stats"_s, u"BA"_s, u"--find"_s, u"1"_s}
                                     << QByteArray(
                                            "vorel: --export, --verify, --import, --update, --check, "
-                                           "--list-backups, --restore, --delete-last, --stats and --find "
-                                           "go one at a time.\n");
+                                           "--list-backups, --restore, --delete-last, --stats, --find and "
+                                           "--set go one at a time.\n");
     QTest::newRow("a period for the update") << QStringList{u"--update"_s, u"--to"_s, u"2020-01-01"_s}
                                              << QByteArray("vorel: --to goes with --stats or --find.\n");
     QTest::newRow("pairs of a search") << QStringList{u"--find"_s, u"1"_s, u"--pairs"_s}
@@ -429,6 +429,12 @@ void TestCli::usageErrors_data() {
                                                 << QByteArray("vorel: --wheel goes with --find.\n");
     QTest::newRow("a date alone") << QStringList{u"--from"_s, u"2020-01-01"_s}
                                   << QByteArray("vorel: --from goes with --update, --stats or --find.\n");
+    QTest::newRow("if due without the update")
+        << QStringList{u"--check"_s, u"--if-due"_s} << QByteArray("vorel: --if-due goes with --update.\n");
+    QTest::newRow("a setting and a command")
+        << QStringList{u"--set"_s, u"Update.Auto=off"_s, u"--update"_s}
+        << QByteArray("vorel: --export, --verify, --import, --update, --check, --list-backups, --restore, "
+                      "--delete-last, --stats, --find and --set go one at a time.\n");
     QTest::newRow("dry run alone")
         << QStringList{u"--dry-run"_s}
         << QByteArray("vorel: --dry-run goes with --import, --update or --delete-last.\n");

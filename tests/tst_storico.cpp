@@ -233,33 +233,41 @@ void TestStorico::intoAnArchive_data() {
                                          // -wheel: it is missing (0) in the archive, 100 + wheel: in the file
     QTest::addColumn<int>("removed");    // a draw the file lacks (0: none)
     QTest::addColumn<bool>("extraDate"); // the file has a date between two archived draws
-    QTest::addColumn<bool>("correct");
+    QTest::addColumn<int>("options");    // 1: correct, 2: add the new draws despite differences
     QTest::addColumn<int>("status");
     QTest::addColumn<QList<int>>("counts"); // verified, differing, added, corrected, completed
     QTest::addColumn<QString>("detail");    // the first detail line, {date}, {archived} and {file} filled in
-    QTest::newRow("all verified") << 3500 << 0 << 0 << false << false << 0 << QList<int>{3500, 0, 0, 0, 0}
+    QTest::newRow("all verified") << 3500 << 0 << 0 << false << 0 << 0 << QList<int>{3500, 0, 0, 0, 0}
                                   << QString();
     QTest::newRow("appended around the national wheel")
-        << 3472 << 0 << 0 << false << false << 0 << QList<int>{3472, 0, 28, 0, 0} << QString();
+        << 3472 << 0 << 0 << false << 0 << 0 << QList<int>{3472, 0, 28, 0, 0} << QString();
     QTest::newRow("differs")
-        << 3500 << 1 << 0 << false << false << 1 << QList<int>{3499, 1, 0, 0, 0}
+        << 3500 << 1 << 0 << false << 0 << 1 << QList<int>{3499, 1, 0, 0, 0}
         << u"Diversa: {date}, estrazione 3000, ruota BA: archivio {archived}, file {file}"_s;
     QTest::newRow("Rome differs, named as the file names it")
-        << 3500 << 8 << 0 << false << false << 1 << QList<int>{3499, 1, 0, 0, 0}
+        << 3500 << 8 << 0 << false << 0 << 1 << QList<int>{3499, 1, 0, 0, 0}
         << u"Diversa: {date}, estrazione 3000, ruota RM: archivio {archived}, file {file}"_s;
     QTest::newRow("differs, corrected and appended")
-        << 3480 << 1 << 0 << false << true << 0 << QList<int>{3479, 1, 20, 1, 0}
+        << 3480 << 1 << 0 << false << 1 << 0 << QList<int>{3479, 1, 20, 1, 0}
         << u"Diversa: {date}, estrazione 3000, ruota BA: archivio {archived}, file {file}"_s;
+    QTest::newRow("differs, appended anyway as the update does")
+        << 3480 << 1 << 0 << false << 2 << 1 << QList<int>{3479, 1, 20, 0, 0}
+        << u"Diversa: {date}, estrazione 3000, ruota BA: archivio {archived}, file {file}"_s;
+    QTest::newRow("a gap stops even the update's new draws")
+        << 3480 << 0 << 2000 << false << 2 << 1 << QList<int>{3479, 0, 0, 0, 0}
+        << u"Manca nel file: {date}, estrazione 2000"_s;
     QTest::newRow("the file lacks a draw")
-        << 3500 << 0 << 2000 << false << false << 1 << QList<int>{3499, 0, 0, 0, 0}
+        << 3500 << 0 << 2000 << false << 0 << 1 << QList<int>{3499, 0, 0, 0, 0}
         << u"Manca nel file: {date}, estrazione 2000"_s;
     QTest::newRow("the archive lacks a date")
-        << 3480 << 0 << 0 << true << false << 1 << QList<int>{3480, 0, 0, 0, 0}
+        << 3480 << 0 << 0 << true << 0 << 1 << QList<int>{3480, 0, 0, 0, 0}
         << u"Manca nell'archivio: 01-01-1990"_s;
     QTest::newRow("a missing number completed without --correct")
-        << 3480 << -3 << 0 << false << false << 0 << QList<int>{3479, 0, 20, 0, 1} << QString();
+        << 3480 << -3 << 0 << false << 0 << 0 << QList<int>{3479, 0, 20, 0, 1} << QString();
+    QTest::newRow("the file ends before the archive")
+        << 3520 << 0 << 0 << false << 0 << 0 << QList<int>{3500, 0, 0, 0, 0} << QString();
     QTest::newRow("a number missing from the file replaces none")
-        << 3500 << 103 << 0 << false << false << 0 << QList<int>{3500, 0, 0, 0, 0} << QString();
+        << 3500 << 103 << 0 << false << 0 << 0 << QList<int>{3500, 0, 0, 0, 0} << QString();
 }
 
 // Matching by date against an archive; what is written is what the same commits would write.
@@ -268,7 +276,8 @@ void TestStorico::intoAnArchive() {
     QFETCH(int, change);
     QFETCH(int, removed);
     QFETCH(bool, extraDate);
-    QFETCH(bool, correct);
+    QFETCH(int, options);
+    const bool correct = options == 1;
     QFETCH(int, status);
     QFETCH(QList<int>, counts);
     QFETCH(QString, detail);
@@ -296,7 +305,8 @@ void TestStorico::intoAnArchive() {
     const int writes = store.writeCount();
     const qsizetype placed = store.placedNames().size();
 
-    const ImportReport report = ImportStorico(store, text, {.correct = correct});
+    const ImportReport report =
+        ImportStorico(store, text, {.correct = correct, .addDespiteDifferences = options == 2});
     QCOMPARE(int(report.status), status);
     QCOMPARE(
         (QList<int>{report.verified, report.differing, report.added, report.corrected, report.completed}),
@@ -307,7 +317,13 @@ void TestStorico::intoAnArchive() {
                      .replace(u"{date}"_s, fullDate(full, removed ? removed : 3000))
                      .replace(u"{archived}"_s, wheelText(archive, 3000, change))
                      .replace(u"{file}"_s, wheelText(inFile, 3000, change)));
-    if (status != 0 || report.added + report.corrected + report.completed == 0) {
+    // The new draws are counted whatever stops them: the file holds the demo's first 3500.
+    QCOMPARE(report.newDraws, std::max(3500 - draws, 0));
+    QCOMPARE(report.archiveLast, draws > 3500 ? archive.DrawDate(draws) : PackedDate{});
+    if (draws < 3500)
+        QCOMPARE((std::pair{report.firstNew, report.lastNew}),
+                 (std::pair{full.DrawDate(draws + 1), full.DrawDate(3500)}));
+    if (report.added + report.corrected + report.completed == 0) {
         QCOMPARE(store.writeCount(), writes); // nothing written
         return;
     }
@@ -421,6 +437,7 @@ void TestStorico::rebuild() {
 void TestStorico::reportTexts_data() {
     QTest::addColumn<ImportReport>("report");
     QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("fromSite"); // --update rather than --import FILE
     ImportReport one;
     one.status = ImportReport::Agrees;
     one.read = one.added = 1;
@@ -428,27 +445,31 @@ void TestStorico::reportTexts_data() {
     QTest::newRow("one draw added")
         << one
         << u"Letta 1 estrazione dal 04-01-1947 al 04-01-1947; saltate 0 prima del 1947; "
-           "verificate 0, diverse 0, aggiunte 1, corrette 0.\n"_s;
+           "verificate 0, diverse 0, aggiunte 1, corrette 0.\n"_s
+        << false;
     ImportReport dry = one;
     dry.dryRun = true;
     QTest::newRow("a dry run")
         << dry
         << u"Letta 1 estrazione dal 04-01-1947 al 04-01-1947; saltate 0 prima del 1947; "
            "verificate 0, diverse 0, da aggiungere 1, da correggere 0.\nProva: nulla è stato "
-           "scritto.\n"_s;
+           "scritto.\n"_s
+        << false;
     ImportReport completed = one;
     completed.completed = 2;
     QTest::newRow("draws completed")
         << completed
         << u"Letta 1 estrazione dal 04-01-1947 al 04-01-1947; saltate 0 prima del 1947; "
-           "verificate 0, diverse 0, aggiunte 1, corrette 0, completate 2.\n"_s;
+           "verificate 0, diverse 0, aggiunte 1, corrette 0, completate 2.\n"_s
+        << false;
     ImportReport national = one;
     national.nationalIgnored = 1;
     QTest::newRow("one national line ignored")
         << national
         << u"Letta 1 estrazione dal 04-01-1947 al 04-01-1947; saltate 0 prima del 1947; "
            "verificate 0, diverse 0, aggiunte 1, corrette 0.\nIgnorata 1 riga della ruota nazionale prima "
-           "dell'estrazione 3475.\n"_s;
+           "dell'estrazione 3475.\n"_s
+        << false;
     ImportReport disagrees;
     disagrees.status = ImportReport::Disagrees;
     disagrees.differing = disagrees.gaps = 1;
@@ -461,13 +482,50 @@ void TestStorico::reportTexts_data() {
            "estrazioni diverse si scrivono con "
            "--correct. L'archivio si può ricostruire dal file completo con "
            "--import FILE --rebuild (le estrazioni "
-           "mancanti o ripetute vengono corrette).\n"_s;
+           "mancanti o ripetute vengono corrette).\n"_s
+        << false;
+    disagrees.newDraws = 19;
+    disagrees.firstNew = PackDate(2026, 7, 4);
+    disagrees.lastNew = PackDate(2026, 8, 18);
+    QTest::newRow("from the site: the new draws counted, the advice names --update")
+        << disagrees
+        << u"Lette 0 estrazioni; saltate 0 prima del 1947; verificate 0, "
+           u"diverse 1, aggiunte 0, corrette 0.\nManca nell'archivio: 01-01-1990\n"
+           "Nulla è stato scritto: l'archivio e il file non concordano. Le nuove estrazioni del file, "
+           "19 estrazioni (dal 04-07-2026 al 18-08-2026), non sono state aggiunte. Le estrazioni diverse "
+           "si scrivono con --update --correct. L'archivio si può ricostruire dal file del sito con "
+           "--update --rebuild (le estrazioni mancanti o ripetute vengono corrette).\n"_s
+        << true;
+    ImportReport kept = disagrees;
+    kept.gaps = 0;
+    kept.details = {};
+    kept.added = 1;
+    kept.newDraws = 1;
+    kept.firstNew = kept.lastNew;
+    kept.differencesKept = true;
+    QTest::newRow("from the site: added despite a difference, which stays")
+        << kept
+        << u"Lette 0 estrazioni; saltate 0 prima del 1947; verificate 0, diverse 1, aggiunte 1 "
+           u"(del 18-08-2026), corrette 0.\nL'estrazione diversa è rimasta come nell'archivio. Le "
+           u"estrazioni diverse si scrivono con --update --correct.\n"_s
+        << true;
+    ImportReport older = one;
+    older.added = 0;
+    older.verified = 1;
+    older.archiveLast = PackDate(1947, 1, 11);
+    QTest::newRow("a file that ends before the archive")
+        << older
+        << u"Letta 1 estrazione dal 04-01-1947 al 04-01-1947; saltate 0 prima del 1947; "
+           "verificate 1, diverse 0, aggiunte 0, corrette 0.\nAttenzione: il file finisce il 04-01-1947, "
+           "prima dell'ultima estrazione dell'archivio (11-01-1947): non è aggiornato.\n"_s
+        << false;
 }
 
 void TestStorico::reportTexts() {
     QFETCH(ImportReport, report);
     QFETCH(QString, text);
-    QCOMPARE(ImportReportText(report), text);
+    QFETCH(bool, fromSite);
+    QCOMPARE(ImportReportText(report, fromSite ? ImportSource::Site : ImportSource::File), text);
 }
 
 void TestStorico::refusedFiles_data() {

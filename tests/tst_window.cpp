@@ -852,7 +852,11 @@ void TestWindow::statusLine() {
         if (incomplete)
             expected += incomplete == 1 ? u" 1 estrazione incompleta."_s
                                         : u" %1 estrazioni incomplete."_s.arg(incomplete);
-        expected += folder;
+        // The demo's next draw, long past the harness's clock.
+        const PackedDate next = DemoOf(draws + 1).DrawDate(draws + 1);
+        expected += u" In attesa dei risultati del %1."_s.arg(
+                        QDate(FullYear(next.yearCode), next.month, next.day).toString(u"dd-MM-yyyy"_s)) +
+                    folder;
     }
     QCOMPARE(w.findChild<QLabel*>(u"LStatus"_s)->text(), expected);
     QCOMPARE(w.findChild<QLabel*>(u"LAdvice"_s)->isVisible(), draws == 0);

@@ -48,6 +48,7 @@ frmVorel& WindowHarness::start() {
     };
     services.fileToImport = fileToImport;
     services.today = [this] { return today; };
+    services.now = [this] { return now; };
     services.beep = [this] { ++beeps; };
     window_ = std::make_unique<frmVorel>(services);
     window_->Form_Load();

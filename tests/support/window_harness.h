@@ -7,7 +7,9 @@
 #include "support/archive_builders.h"
 #include "support/window_fakes.h"
 
+#include <QDateTime>
 #include <QTemporaryDir>
+#include <QTimeZone>
 #include <memory>
 
 class Archive;
@@ -54,6 +56,8 @@ public:
     QString fileToImport; // named on the command line
     // The day the window takes for today: fixed, so that no test depends on the clock.
     QDate today{2026, 12, 7};
+    // The time the window takes for now, in Rome's evening of `today`: the next draw's due or not by it.
+    QDateTime now{QDate(2026, 12, 7), QTime(21, 0), QTimeZone("Europe/Rome")};
     int beeps = 0;
     // Stands in for the recording boxes when set (the real boxes, for what ends them).
     MessageBoxes* messages = nullptr;

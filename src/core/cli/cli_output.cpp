@@ -20,3 +20,14 @@ void WriteArchiveError(QIODevice& err, const QString& dataPath, FileError error,
     WriteText(err, QStringLiteral("vorel: ") + ErrorMessageText(error) + QStringLiteral(" (") +
                        QDir::toNativeSeparators(where) + QStringLiteral(")\n"));
 }
+
+std::optional<QByteArray> ReadInput(const QString& file, QIODevice& err) {
+    auto read = ReadWholeFile(file);
+    if (read.error) {
+        WriteText(
+            err,
+            QStringLiteral("vorel: impossibile leggere %1: %2\n").arg(file, ErrorMessageText(*read.error)));
+        return std::nullopt;
+    }
+    return std::move(read.value);
+}

@@ -13,18 +13,16 @@
 #include "cli/csv_export.h"
 #include "cli/data_folder.h"
 #include "cli/delete_last.h"
+#include "cli/import_command.h"
 #include "cli/qt_options.h"
 #include "cli/stats_command.h"
 #include "cli/verify_report.h"
 #include "paste/paste_analysis.h"
 #include "program_info.h"
 #include "settings/settings_store.h"
-#include "storico/import_texts.h"
 #include "storico/official_update.h"
-#include "storico/storico_import.h"
 #include "storico/storico_writer.h"
 #include "text/check_texts.h"
-#include "text/download_texts.h"
 #include "text/draw_texts.h"
 #include "text/error_text.h"
 
@@ -61,6 +59,8 @@ const QCommandLineOption RepairOption(QStringLiteral("repair"));
 const QCommandLineOption ListBackupsOption(QStringLiteral("list-backups"));
 const QCommandLineOption RestoreOption(QStringLiteral("restore"), QString(), QStringLiteral("BACKUP"));
 const QCommandLineOption DeleteLastOption(QStringLiteral("delete-last"));
+const QCommandLineOption IfDueOption(QStringLiteral("if-due"));
+const QCommandLineOption SetOption(QStringLiteral("set"), QString(), QStringLiteral("Update.KEY=VALUE"));
 
 void configure(QCommandLineParser& parser) {
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
@@ -68,7 +68,7 @@ void configure(QCommandLineParser& parser) {
                        VerifyOption,  ImportOption,     DryRunOption, CorrectOption, RebuildOption,
                        UpdateOption,  FromOption,       CheckOption,  RepairOption,  ListBackupsOption,
                        RestoreOption, DeleteLastOption, ToOption,     StatsOption,   PairsOption,
-                       FindOption,    WheelOption});
+                       FindOption,    WheelOption,      IfDueOption,  SetOption});
 }
 
 int usageError(QIODevice& err, const QString& problem) {
@@ -204,21 +204,9 @@ int exportArchive(const Archive& archive, const QString& file, const QString& fo
     return ExitStatus::Ok;
 }
 
-// A file a command reads; none when it cannot be read (said in the program's words).
-std::optional<QByteArray> readInput(const QString& file, QIODevice& err) {
-    auto read = ReadWholeFile(file);
-    if (read.error) {
-        WriteText(
-            err,
-            QStringLiteral("vorel: impossibile leggere %1: %2\n").arg(file, ErrorMessageText(*read.error)));
-        return std::nullopt;
-    }
-    return std::move(read.value);
-}
-
 // A text file as the paste window would receive it: UTF-8, or Latin-1 when it is not UTF-8.
 std::optional<QString> readText(const QString& file, QIODevice& err) {
-    const std::optional<QByteArray> bytes = readInput(file, err);
+    const std::optional<QByteArray> bytes = ReadInput(file, err);
     if (!bytes)
         return std::nullopt;
     QStringDecoder utf8(QStringDecoder::Utf8);
@@ -244,76 +232,22 @@ int verifyFiles(const Archive& archive, const QStringList& files, QIODevice& out
     return status;
 }
 
-// The import's report, or its failure, as the command line says it.
-int reportImport(const DataFolder& folder, const QString& file, const ImportReport& report, QIODevice& out,
-                 QIODevice& err) {
-    if (report.problem.kind == ImportProblem::ArchiveError) {
-        WriteArchiveError(err, folder.path, *report.problem.archiveError, report.problem.field);
-        return ExitStatus::Failed;
-    }
-    if (report.status == ImportReport::Failed) {
-        WriteText(err, QStringLiteral("vorel: %1: %2\n").arg(file, ImportProblemText(report.problem)));
-        return ExitStatus::Failed;
-    }
-    // The report names the archive, so that a user sees which one was checked.
-    WriteText(out, QStringLiteral("Archivio: ") + QDir::toNativeSeparators(folder.path) + u'\n' +
-                       ImportReportText(report));
-    return report.status == ImportReport::Agrees ? ExitStatus::Ok : ExitStatus::Mismatch;
-}
-
-int importFile(const DataFolder& folder, const QString& file, const ImportOptions& options, QIODevice& in,
-               QIODevice& out, QIODevice& err) {
-    const std::optional<QByteArray> bytes =
-        file == QStringLiteral("-") ? std::optional<QByteArray>(in.readAll()) : readInput(file, err);
-    if (!bytes)
-        return ExitStatus::Failed;
-    // The import may make the archive's folder, wherever it is to be.
-    DiskFileStore files(folder.path, true);
-    return reportImport(folder, file, ImportStorico(files, *bytes, options), out, err);
-}
-
-// The download's problem, or the import's report as --import gives it. The settings are the
-// program's own: they hold the address and the last download's validators.
-int updateArchive(const DataFolder& folder, const QString& from, const ImportOptions& options, QIODevice& out,
-                  QIODevice& err) {
-    QtSettingsStore settings;
-    const QUrl url = UpdateAddress(from, settings);
-    const QString shown = UpdateAddressText(url);
-    if (!IsUpdateAddress(url)) {
-        WriteText(err, QStringLiteral("vorel: %1\n")
-                           .arg(DownloadProblemText(
-                               {.kind = DownloadProblem::UnsupportedAddress, .field = shown})));
-        return ExitStatus::Failed;
-    }
-    DiskFileStore files(folder.path, true);
-    const DownloadResult downloaded =
-        url.isLocalFile() ? ReadLocalUpdate(url) : DownloadStorico(UpdateRequest(url, files, settings));
-    const UpdateOutcome outcome = ImportUpdate(files, settings, url, downloaded, options);
-    if (outcome.download) {
-        WriteText(err, QStringLiteral("vorel: %1: %2\n").arg(shown, DownloadProblemText(outcome.download)));
-        return ExitStatus::Failed;
-    }
-    if (outcome.notModified) {
-        WriteText(out, QStringLiteral("Archivio: ") + QDir::toNativeSeparators(folder.path) + u'\n' +
-                           UpdateNotModifiedText(shown) + u'\n');
-        return ExitStatus::Ok;
-    }
-    return reportImport(folder, shown, outcome.report, out, err);
-}
-
 // What is wrong with the options together, or nothing.
 QString usageProblem(const QCommandLineParser& parser) {
     const bool exporting = parser.isSet(ExportOption), verifying = parser.isSet(VerifyOption),
                importing = parser.isSet(ImportOption), checking = parser.isSet(CheckOption),
                updating = parser.isSet(UpdateOption), listing = parser.isSet(ListBackupsOption),
                restoring = parser.isSet(RestoreOption), deleting = parser.isSet(DeleteLastOption),
-               stats = parser.isSet(StatsOption), finding = parser.isSet(FindOption);
+               stats = parser.isSet(StatsOption), finding = parser.isSet(FindOption),
+               setting = parser.isSet(SetOption);
     const QString format = parser.value(FormatOption);
     if (int(exporting) + int(verifying) + int(importing) + int(checking) + int(updating) + int(listing) +
-            int(restoring) + int(deleting) + int(stats) + int(finding) >
+            int(restoring) + int(deleting) + int(stats) + int(finding) + int(setting) >
         1)
         return QStringLiteral("--export, --verify, --import, --update, --check, --list-backups, --restore, "
-                              "--delete-last, --stats and --find go one at a time.");
+                              "--delete-last, --stats, --find and --set go one at a time.");
+    if (!updating && parser.isSet(IfDueOption))
+        return QStringLiteral("--if-due goes with --update.");
     if (!importing && !updating && !deleting && parser.isSet(DryRunOption))
         return QStringLiteral("--dry-run goes with --import, --update or --delete-last.");
     if (!importing && !updating && (parser.isSet(CorrectOption) || parser.isSet(RebuildOption)))
@@ -337,7 +271,7 @@ QString usageProblem(const QCommandLineParser& parser) {
     if (verifying && parser.positionalArguments().isEmpty())
         return QStringLiteral("--verify needs at least one FILE.");
     const bool window = !exporting && !verifying && !importing && !checking && !updating && !listing &&
-                        !restoring && !deleting && !stats && !finding;
+                        !restoring && !deleting && !stats && !finding && !setting;
     if (!verifying && parser.positionalArguments().size() > (window ? 1 : 0))
         return QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().last());
     return {};
@@ -361,6 +295,8 @@ QString UsageText() {
                "       vorel [--data DIR] --verify FILE...\n"
                "       vorel [--data DIR] --import FILE [--dry-run] [--correct | --rebuild]\n"
                "       vorel [--data DIR] --update [--from URL] [--dry-run] [--correct | --rebuild]\n"
+               "                                   [--if-due]\n"
+               "       vorel --set Update.KEY=VALUE...\n"
                "       vorel [--data DIR] --check [--repair]\n"
                "       vorel [--data DIR] --list-backups\n"
                "       vorel [--data DIR] --restore BACKUP|last\n"
@@ -385,7 +321,16 @@ QString UsageText() {
                "                  with the draw of %1 (the way out of gaps and repeated dates)\n"
                "  --update        download the official results archive (a zip) and import it as\n"
                "                  --import does; the same options and exit statuses, and 0 when the\n"
-               "                  server says nothing changed since the last download\n"
+               "                  server says nothing changed since the last download; the new draws\n"
+               "                  are added even when older ones differ (exit status 1: they are\n"
+               "                  listed, and rewritten only with --correct)\n"
+               "  --if-due        with --update: do nothing (exit status 0) unless the archive lacks\n"
+               "                  a draw whose evening (20:00, Italian time) has passed; for timers\n"
+               "  --set Update.KEY=VALUE\n"
+               "                  store a setting of the update (an empty VALUE restores the default):\n"
+               "                  Url, the address to download from; Auto, what the window does when\n"
+               "                  a draw is due: add (the default), ask or off; Timeout, the seconds\n"
+               "                  the whole download may take (default 300)\n"
                "  --from URL      with --update: download from URL (https://, http://, file:// or a\n"
                "                  path) instead of [Update] Url in the settings, or else\n"
                "                  %2\n"
@@ -445,9 +390,19 @@ CommandLineResult RunCommandLine(const QStringList& arguments, const QString& pr
                                       .dryRun = parser.isSet(DryRunOption),
                                       .rebuild = parser.isSet(RebuildOption)};
     if (parser.isSet(ImportOption))
-        return ended(importFile(folder, parser.value(ImportOption), importOptions, in, out, err), dataPath);
-    if (parser.isSet(UpdateOption))
-        return ended(updateArchive(folder, parser.value(FromOption), importOptions, out, err), dataPath);
+        return ended(ImportCommand(folder, parser.value(ImportOption), importOptions, in, out, err),
+                     dataPath);
+    if (parser.isSet(UpdateOption) || parser.isSet(SetOption)) {
+        // The settings are the program's own: the address, the deadline, the last download's validators.
+        QtSettingsStore settings;
+        if (parser.isSet(SetOption))
+            return ended(SetCommand(parser.values(SetOption), settings, out, err));
+        const UpdateArguments arguments{.from = parser.value(FromOption),
+                                        .options = importOptions,
+                                        .ifDue = parser.isSet(IfDueOption),
+                                        .now = QDateTime::currentDateTimeUtc()};
+        return ended(UpdateCommand(folder, arguments, settings, out, err), dataPath);
+    }
     if (parser.isSet(CheckOption))
         return ended(parser.isSet(RepairOption) ? repairArchive(dataPath, out, err)
                                                 : checkArchive(dataPath, out, err),

@@ -125,23 +125,60 @@ QString nationalIgnored(int lines) {
            QStringLiteral(" della ruota nazionale prima dell'estrazione %1.").arg(FirstNationalDraw);
 }
 
-QString nothingWritten(bool differences, bool gaps) {
+QString correctAdvice(ImportSource source) {
+    return QStringLiteral(" Le estrazioni diverse si scrivono con %1.")
+        .arg(source == ImportSource::Site ? QStringLiteral("--update --correct")
+                                          : QStringLiteral("--correct"));
+}
+
+QString nothingWritten(const ImportReport& r, ImportSource source) {
     QString text = QStringLiteral("Nulla \u00e8 stato scritto: l'archivio e il file non concordano.");
-    if (differences)
-        text += QStringLiteral(" Le estrazioni diverse si scrivono con --correct.");
-    if (gaps)
-        text += QStringLiteral(
-            " L'archivio si pu\u00f2 ricostruire dal file completo con --import FILE --rebuild "
-            "(le estrazioni mancanti o ripetute vengono corrette).");
+    if (r.newDraws > 0)
+        text += QStringLiteral(" Le nuove estrazioni del file, %1, non sono state aggiunte.")
+                    .arg(NewDrawsText(r));
+    if (r.differing > 0)
+        text += correctAdvice(source);
+    if (r.gaps > 0)
+        text +=
+            source == ImportSource::Site
+                ? QStringLiteral(" L'archivio si pu\u00f2 ricostruire dal file del sito con --update "
+                                 "--rebuild (le estrazioni mancanti o ripetute vengono corrette).")
+                : QStringLiteral(" L'archivio si pu\u00f2 ricostruire dal file completo con --import FILE "
+                                 "--rebuild (le estrazioni mancanti o ripetute vengono corrette).");
     return text;
+}
+
+// The new draws went in; the differing ones stayed as stored.
+QString differencesKept(const ImportReport& r, ImportSource source) {
+    return (r.differing == 1 ? QStringLiteral("L'estrazione diversa \u00e8 rimasta come nell'archivio.")
+                             : QStringLiteral("Le %1 estrazioni diverse sono rimaste come nell'archivio.")
+                                   .arg(r.differing)) +
+           correctAdvice(source);
+}
+
+QString endsBeforeArchive(const ImportReport& r) {
+    return QStringLiteral(
+               "Attenzione: il file finisce il %1, prima dell'ultima estrazione dell'archivio (%2): "
+               "non \u00e8 aggiornato.")
+        .arg(dateText(r.lastDate), dateText(r.archiveLast));
+}
+
+// "(dal A al B)", "(del A)": the new draws' dates.
+QString rangeText(const ImportReport& r) {
+    return r.firstNew == r.lastNew
+               ? QStringLiteral("(del %1)").arg(dateText(r.firstNew))
+               : QStringLiteral("(dal %1 al %2)").arg(dateText(r.firstNew), dateText(r.lastNew));
 }
 
 // What would change (a dry run) or changed: added and corrected, completed when there are any,
 // and for a rebuild the draws unchanged and removed.
 QString changesText(const ImportReport& r) {
-    QString changes = r.dryRun ? QStringLiteral("da aggiungere %1, da correggere %2")
-                               : QStringLiteral("aggiunte %1, corrette %2");
-    changes = changes.arg(r.added).arg(r.corrected);
+    QString changes =
+        (r.dryRun ? QStringLiteral("da aggiungere %1") : QStringLiteral("aggiunte %1")).arg(r.added);
+    if (r.added > 0 && r.newDraws > 0)
+        changes += u' ' + rangeText(r);
+    changes +=
+        (r.dryRun ? QStringLiteral(", da correggere %1") : QStringLiteral(", corrette %1")).arg(r.corrected);
     if (r.completed > 0)
         changes += (r.dryRun ? QStringLiteral(", da completare %1") : QStringLiteral(", completate %1"))
                        .arg(r.completed);
@@ -195,16 +232,26 @@ QString ImportSummaryText(const ImportReport& r) {
            changesText(r) + u'.';
 }
 
-QString ImportReportText(const ImportReport& report) {
+QString NewDrawsText(const ImportReport& report) {
+    return (report.newDraws == 1 ? QStringLiteral("1 estrazione ")
+                                 : QStringLiteral("%1 estrazioni ").arg(report.newDraws)) +
+           rangeText(report);
+}
+
+QString ImportReportText(const ImportReport& report, ImportSource source) {
     QString text = ImportSummaryText(report) + u'\n';
     if (report.nationalIgnored > 0)
         text += nationalIgnored(report.nationalIgnored) + u'\n';
     for (const ImportDetail& detail : report.details)
         text += ImportDetailText(detail) + u'\n';
-    if (report.status == ImportReport::Disagrees)
-        text += nothingWritten(report.differing > 0, report.gaps > 0) + u'\n';
-    else if (report.dryRun)
+    if (report.differencesKept)
+        text += differencesKept(report, source) + u'\n';
+    else if (report.status == ImportReport::Disagrees)
+        text += nothingWritten(report, source) + u'\n';
+    if (report.dryRun && (report.status == ImportReport::Agrees || report.differencesKept))
         text += DryRunWroteNothingText() + u'\n';
+    if (report.archiveLast != PackedDate{})
+        text += endsBeforeArchive(report) + u'\n';
     if (report.subArchivesRebuilt)
         text += SubArchivesRebuiltText() + u'\n';
     if (!report.backup.isEmpty())

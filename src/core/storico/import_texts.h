@@ -17,6 +17,13 @@ QString ImportDetailText(const ImportDetail& detail);
 // The summary line: draws read and their range, skipped, verified, differing, added, corrected.
 QString ImportSummaryText(const ImportReport& report);
 
+// Where the file came from, for the advice that names the command to run next.
+enum class ImportSource { File, Site }; // --import FILE, --update
+
 // The summary, the national-wheel lines ignored, every detail, then what was written or why
-// nothing was, the sub-archives rebuilt and the backup made: one per line.
-QString ImportReportText(const ImportReport& report);
+// nothing was, a file that ends before the archive, the sub-archives rebuilt and the backup made:
+// one per line.
+QString ImportReportText(const ImportReport& report, ImportSource source = ImportSource::File);
+
+// "19 estrazioni (dal 04-08-2026 al 18-08-2026)", "1 estrazione (del 18-08-2026)".
+QString NewDrawsText(const ImportReport& report);

@@ -12,7 +12,6 @@
 
 namespace {
 
-const QString UrlKey = QStringLiteral("Url");
 const QString ValidatorsOfKey = QStringLiteral("ValidatorsOf"); // the address and archive of the next two
 const QString ETagKey = QStringLiteral("ETag");
 const QString LastModifiedKey = QStringLiteral("LastModified");
@@ -40,8 +39,9 @@ void keepValidators(SettingsStore& settings, const QString& of, const DownloadRe
 } // namespace
 
 QUrl UpdateAddress(const QString& given, SettingsStore& settings) {
-    const QString address =
-        !given.isEmpty() ? given : settings.read(UpdateSection, UrlKey, DefaultUpdateUrl).trimmed();
+    QString address = !given.isEmpty() ? given : settings.read(UpdateSection, UpdateUrlKey, {}).trimmed();
+    if (address.isEmpty())
+        address = DefaultUpdateUrl;
     const QUrl url(address);
     if (url.scheme().isEmpty() || QFileInfo(address).isAbsolute())
         return QUrl::fromLocalFile(QFileInfo(address).absoluteFilePath());
@@ -62,6 +62,7 @@ bool IsUpdateAddress(const QUrl& url) {
 DownloadRequest UpdateRequest(const QUrl& url, FileStore& files, SettingsStore& settings) {
     DownloadRequest request;
     request.url = url;
+    request.deadlineSeconds = UpdateDeadlineSeconds(settings);
     const QString kept = settings.read(UpdateSection, ValidatorsOfKey, {});
     if (!kept.isEmpty() && kept == validatorsOf(url, files)) {
         request.etag = settings.read(UpdateSection, ETagKey, {});
@@ -90,8 +91,12 @@ UpdateOutcome ImportUpdate(FileStore& files, SettingsStore& settings, const QUrl
         outcome.download = {.kind = DownloadProblem::NotAZip};
         return outcome;
     }
-    outcome.report = ImportStorico(files, downloaded.bytes, options);
-    if (!url.isLocalFile() && !options.dryRun && outcome.report.status == ImportReport::Agrees)
+    ImportOptions updating = options;
+    updating.addDespiteDifferences = true;
+    outcome.report = ImportStorico(files, downloaded.bytes, updating);
+    // A file older than the archive is said again at the next update, not answered "not modified".
+    if (!url.isLocalFile() && !options.dryRun && outcome.report.status == ImportReport::Agrees &&
+        outcome.report.archiveLast == PackedDate{})
         keepValidators(settings, validatorsOf(url, files), downloaded);
     return outcome;
 }

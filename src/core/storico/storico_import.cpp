@@ -11,6 +11,7 @@
 #include "storico/storico_zip.h"
 
 #include <QDate>
+#include <algorithm>
 #include <optional>
 #include <unordered_map>
 #include <unordered_set>
@@ -19,6 +20,10 @@ namespace {
 
 PackedDate packed(const StoricoDraw& draw) {
     return PackDate(draw.year, draw.month, draw.day);
+}
+
+PackedDate dateOf(const EditBuffer& edit) {
+    return {quint8(edit.EditDate[1]), quint8(edit.EditDate[2]), quint8(edit.EditDate[3])};
 }
 
 EditBuffer editOf(const StoricoDraw& draw) {
@@ -31,8 +36,20 @@ EditBuffer editOf(const StoricoDraw& draw) {
 
 // What the import does to an existing archive, worked out before anything is written.
 struct Plan {
-    std::vector<std::pair<int, EditBuffer>> corrections; // draw index, the draw as it will be
-    std::vector<EditBuffer> appends;                     // in date order
+    using Rewrites = std::vector<std::pair<int, EditBuffer>>; // draw index, the draw as it will be
+    Rewrites corrections;            // stored numbers or weekdays that differ from the file
+    Rewrites completions;            // stored zeros the file fills in
+    std::vector<EditBuffer> appends; // in date order
+
+    // What is written: the completions always, the corrections when asked for, in draw order.
+    Rewrites rewrites(bool correct) const {
+        Rewrites all = completions;
+        if (correct) {
+            all.insert(all.end(), corrections.begin(), corrections.end());
+            std::sort(all.begin(), all.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        }
+        return all;
+    }
 };
 
 class Importer {
@@ -165,16 +182,31 @@ private:
                            .number = archive.DrawCount() + int(plan.appends.size())});
         if (incomplete_)
             return failed(incomplete_);
+        noteNewDraws(plan.appends, archive);
         const bool uncorrected = report_.differing > 0 && !options_.correct;
         report_.status = report_.gaps > 0 || uncorrected ? ImportReport::Disagrees : ImportReport::Agrees;
-        if (report_.status == ImportReport::Disagrees)
+        if (report_.gaps > 0 || (uncorrected && !options_.addDespiteDifferences))
             return report_;
         report_.added = int(plan.appends.size());
-        report_.corrected = int(plan.corrections.size()) - report_.completed;
+        report_.corrected = options_.correct ? int(plan.corrections.size()) : 0;
+        report_.differencesKept = uncorrected;
         if (options_.dryRun)
             return report_;
         // Even with nothing to add, sub-archives left behind by an interrupted write are rebuilt.
-        return written(update.write({.corrections = plan.corrections, .appends = plan.appends}));
+        return written(
+            update.write({.corrections = plan.rewrites(options_.correct), .appends = plan.appends}));
+    }
+
+    // The draws the file adds, counted whatever stops them; and a file that ends before the archive.
+    void noteNewDraws(const std::vector<EditBuffer>& appends, const Archive& archive) {
+        report_.newDraws = int(appends.size());
+        if (!appends.empty()) {
+            report_.firstNew = dateOf(appends.front());
+            report_.lastNew = dateOf(appends.back());
+        }
+        const int last = archive.DrawCount();
+        if (last > 0 && DrawDateKey(report_.lastDate) < DrawDateKey(archive.DrawDate(last)))
+            report_.archiveLast = archive.DrawDate(last);
     }
 
     ImportReport written(const ArchiveUpdateResult& result) {
@@ -267,8 +299,10 @@ private:
             ++report_.completed;
         else
             ++report_.verified;
-        if (differs || edit.EditNumbers != stored)
+        if (differs)
             plan.corrections.emplace_back(d, edit);
+        else if (edit.EditNumbers != stored)
+            plan.completions.emplace_back(d, edit);
     }
 
     // Whether `merged` only puts numbers where `kept` has zeros.

@@ -19,13 +19,16 @@ class FileStore;
 // rewritten only when corrections are asked for), draws after the archive's last one are
 // appended as new draws from the window would be. The archive only grows at its end: a file date
 // the archive lacks before its last draw, or an archived draw in the file's range that the file
-// lacks, is a gap, and then nothing is written. So is a difference that is not corrected.
+// lacks, is a gap, and then nothing is written. So is a difference that is not corrected, unless
+// the new draws are to be added despite it: they follow the archive's last draw and depend on no
+// stored one, so they are added and the stored draws stay as they are.
 
 struct ImportOptions {
     bool correct = false; // rewrite the draws whose numbers differ
     bool dryRun = false;  // report only, write nothing
     bool rebuild = false; // write the whole archive from the file, which starts with the first draw
-    QDate today{};        // no draw after tomorrow; none: the computer's date
+    bool addDespiteDifferences = false; // add the new draws even when stored ones differ (not corrected)
+    QDate today{};                      // no draw after tomorrow; none: the computer's date
 };
 
 // Where the archive and the file part: a difference of a stored draw, or a gap.
@@ -64,8 +67,13 @@ struct ImportReport {
     int nationalIgnored = 0; // national-wheel lines of draws before the national wheel
     int verified = 0;
     int differing = 0;
-    int added = 0;        // appended (or, with dryRun, to be appended)
-    int corrected = 0;    // rewritten (or, with dryRun, to be rewritten)
+    int newDraws = 0;      // the file's draws after the archive's last, whether added or not,
+    PackedDate firstNew{}; // and their range
+    PackedDate lastNew{};
+    PackedDate archiveLast{};     // the archive's last draw when the file ends before it; else none
+    int added = 0;                // appended (or, with dryRun, to be appended)
+    bool differencesKept = false; // added despite differences, which stay as stored
+    int corrected = 0;            // rewritten (or, with dryRun, to be rewritten)
     int completed = 0;    // stored with missing numbers, which the file gives (and corrected no other way)
     bool rebuilt = false; // an existing archive written whole from the file:
     int unchanged = 0;    // its draws that stay as they were,

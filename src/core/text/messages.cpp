@@ -259,6 +259,28 @@ MessageRequest downloadFailed(const QString& address, const QString& cause) {
             DownloadCaption, MsgButtons::Ok, MsgIcon::Warning};
 }
 
+MessageRequest downloadOffersCorrection(int added, int differing, const QString& details,
+                                        const QString& backupFolder) {
+    QString text = added == 0   ? QString()
+                   : added == 1 ? QStringLiteral("Aggiunta 1 estrazione; ")
+                                : QStringLiteral("Aggiunte %1 estrazioni; ").arg(added);
+    text += differing == 1
+                ? QStringLiteral("1 estrazione dell'archivio \u00e8 diversa dal file:")
+                : QStringLiteral("%1 estrazioni dell'archivio sono diverse dal file:").arg(differing);
+    return {
+        text + u'\r' + details +
+            QStringLiteral("\r\rCorreggere l'archivio come il file? L'archivio attuale viene salvato in ") +
+            backupFolder + u'.',
+        DownloadCaption, MsgButtons::YesNo, MsgIcon::Warning, true};
+}
+
+MessageRequest downloadCorrected(int corrected, const QString& backupFolder) {
+    return {(corrected == 1 ? QStringLiteral("Corretta 1 estrazione come il file.")
+                            : QStringLiteral("Corrette %1 estrazioni come il file.").arg(corrected)) +
+                u' ' + BackupMadeText(backupFolder),
+            DownloadCaption, MsgButtons::Ok, MsgIcon::Information};
+}
+
 MessageRequest downloadNothingNew(const QString& address) {
     return {UpdateNotModifiedText(address), DownloadCaption, MsgButtons::Ok, MsgIcon::Information};
 }

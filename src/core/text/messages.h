@@ -103,6 +103,12 @@ MessageRequest importOffersRebuild(const QString& report, const QString& backupF
 MessageRequest importRebuilt(const QString& report);
 // The draws were added; `lastDate` is the last one's.
 MessageRequest importDone(int added, PackedDate lastDate, int completed = 0);
+// The download added `added` draws (0: none) and found `differing` stored draws unlike the file,
+// listed in `details`: correct them, after a copy into `backupFolder`?
+MessageRequest downloadOffersCorrection(int added, int differing, const QString& details,
+                                        const QString& backupFolder);
+// The stored draws were corrected as the file has them.
+MessageRequest downloadCorrected(int corrected, const QString& backupFolder);
 // A file dropped on another screen than the main menu.
 MessageRequest importOnlyOnTheMainMenu();
 

@@ -28,16 +28,27 @@ int IncompleteDrawCount(const Archive& archive) {
     return count;
 }
 
-QString ArchiveStatusText(const Archive& archive, const QString& folder) {
+QString NextDrawText(const NextDraw& next, const QDateTime& now) {
+    if (!next.date.isValid())
+        return {};
+    const QString date = FullDateText(next.date.year(), next.date.month(), next.date.day());
+    return next.isDueAt(now)
+               ? QStringLiteral("In attesa dei risultati del %1").arg(date)
+               : QStringLiteral("Prossima estrazione: %1 %2").arg(WeekdayName(next.date.dayOfWeek()), date);
+}
+
+QString ArchiveStatusText(const Archive& archive, const QString& folder, const QDateTime& now) {
     const QString where = QStringLiteral("Cartella: ") + QDir::toNativeSeparators(folder);
     const int count = archive.DrawCount();
     if (count == 0)
         return QStringLiteral("Archivio vuoto. ") + where;
-    QString text = CountedDraws(count) + QStringLiteral("; l'ultima di %1 %2.")
-                                             .arg(WeekdayName(archive.DrawWeekday(count)),
-                                                  dateText(archive.DrawDate(count)));
+    QString text = CountedDraws(count) +
+                   QStringLiteral("; l'ultima di %1 %2.")
+                       .arg(WeekdayName(archive.DrawWeekday(count)), dateText(archive.DrawDate(count)));
     if (const int incomplete = IncompleteDrawCount(archive))
         text += u' ' + CountedIncompleteDraws(incomplete) + u'.';
+    if (const QString next = NextDrawText(NextDrawOf(archive), now); !next.isEmpty())
+        text += u' ' + next + u'.';
     return text + u' ' + where;
 }
 

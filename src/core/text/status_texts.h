@@ -2,12 +2,18 @@
 #pragma once
 
 #include "archive/archive.h"
+#include "archive/draw_schedule.h"
 
+#include <QDateTime>
 #include <QString>
 
 // The main menu's status line: the draws, the last one's weekday and date, the incomplete ones
-// when there are any, the folder ("Archivio vuoto" for none).
-QString ArchiveStatusText(const Archive& archive, const QString& folder);
+// when there are any, when the next draw is due as of `now`, the folder ("Archivio vuoto" for none).
+QString ArchiveStatusText(const Archive& archive, const QString& folder, const QDateTime& now);
+
+// "Prossima estrazione: martedì 18-08-2026", or once its evening has passed "In attesa dei
+// risultati del 18-08-2026"; empty when the archive says nothing of the schedule.
+QString NextDrawText(const NextDraw& next, const QDateTime& now);
 
 // Draws stored with numbers missing on a wheel they have.
 int IncompleteDrawCount(const Archive& archive);

@@ -214,7 +214,7 @@ void frmVorel::go(Screen screen) {
 
 void frmVorel::ShowMainMenu() {
     go(Screen::MainMenu);
-    menu_->showArchive(archive_, dataPath_, statusNote_);
+    menu_->showArchive(archive_, dataPath_, now(), statusNote_);
     statusNote_.clear();
 }
 
@@ -362,7 +362,7 @@ void frmVorel::exportArchive() {
         return;
     }
     if (screen_ == Screen::MainMenu)
-        menu_->showArchive(archive_, dataPath_,
+        menu_->showArchive(archive_, dataPath_, now(),
                            QStringLiteral("Archivio esportato in ") + QDir::toNativeSeparators(file));
 }
 
@@ -374,6 +374,10 @@ void frmVorel::openDrawInArchiveView(int draw) {
     archiveView_->showDraw(draw);
     activateWindow();
     raise();
+}
+
+QDateTime frmVorel::now() const {
+    return services_.now ? services_.now() : QDateTime::currentDateTimeUtc();
 }
 
 void frmVorel::download() {

@@ -90,6 +90,7 @@ private:
     void showAbout();
     MsgAnswer showMessage(const MessageRequest& request);
     FileStore& fileStore();
+    QDateTime now() const;
     void refuseInput();
 
     Services services_;

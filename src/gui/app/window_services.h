@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
 #include <QMargins>
 #include <QString>
 #include <functional>
@@ -33,6 +34,8 @@ struct WindowServices {
     bool geometryGiven = false;
     // Today's date, after which no draw may be dated; none: the computer's.
     std::function<QDate()> today;
+    // The time now, for the next draw's evening; none: the computer's clock.
+    std::function<QDateTime()> now;
     // Tells the user that a key or an edit was refused; none: the desktop's beep.
     std::function<void()> beep;
     // Asks for a file to read (`save` false) or to write, of the kinds in `filters`; empty when the

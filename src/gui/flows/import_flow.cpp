@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QProgressDialog>
+#include <QStringList>
 
 namespace {
 
@@ -32,11 +33,19 @@ MsgAnswer ImportFlow::showMessage(const MessageRequest& request) {
 QString ImportFlow::boxText(const ImportReport& report) const {
     QString text = QStringLiteral("Archivio: ") + QDir::toNativeSeparators(needs_.dataPath) + u'\r' +
                    ImportSummaryText(report);
-    for (int i = 0; i < std::min<int>(ShownDetails, int(report.details.size())); ++i)
-        text += u'\r' + ImportDetailText(report.details[std::size_t(i)]);
-    if (report.details.size() > ShownDetails)
-        text += QStringLiteral("\r... e altre %1 righe.").arg(report.details.size() - ShownDetails);
+    if (!report.details.empty())
+        text += u'\r' + detailLines(report);
     return text;
+}
+
+// The first detail lines, the rest counted.
+QString ImportFlow::detailLines(const ImportReport& report) const {
+    QStringList lines;
+    for (int i = 0; i < std::min<int>(ShownDetails, int(report.details.size())); ++i)
+        lines.append(ImportDetailText(report.details[std::size_t(i)]));
+    if (report.details.size() > ShownDetails)
+        lines.append(QStringLiteral("... e altre %1 righe.").arg(report.details.size() - ShownDetails));
+    return lines.join(u'\r');
 }
 
 // The file is read once and planned without writing; only after OK are the new draws added.

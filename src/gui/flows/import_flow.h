@@ -39,6 +39,9 @@ public:
     // "Scarica gli ultimi risultati": the official results file downloaded, then imported as a
     // dropped file. Nothing while a download is running.
     void DownloadLatestResults();
+    // What a download brought, offered as "Scarica gli ultimi risultati" offers it (the automatic
+    // update in "ask" mode).
+    void ImportDownloaded(const QUrl& url, const DownloadResult& downloaded);
 
 Q_SIGNALS:
     // The import ran: the archive on disk may have changed.
@@ -55,7 +58,9 @@ private:
     MsgAnswer showMessage(const MessageRequest& request);
     void startDownload(const QUrl& url);
     void downloadEnded();
-    void importDownloaded(const QUrl& url, const DownloadResult& downloaded);
+    void offerDespiteDifferences(const Importing& import, const ImportReport& plan);
+    void offerCorrection(const Importing& import, const ImportReport& done);
+    QString detailLines(const ImportReport& report) const;
 
     Needs needs_;
     std::unique_ptr<StoricoDownload> download_;

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Scarica gli ultimi risultati": the official results file downloaded, then imported as a dropped file.
+#include "archive/backups.h"
 #include "flows/import_flow.h"
 #include "settings/settings_store.h"
 #include "storico/official_update.h"
 #include "storico/storico_download.h"
+#include "storico/storico_import.h"
 #include "text/download_texts.h"
 #include "widgets/message_boxes.h"
 
+#include <QDir>
 #include <QLocale>
 #include <QProgressDialog>
 
@@ -35,7 +38,7 @@ void ImportFlow::DownloadLatestResults() {
         return;
     }
     if (url.isLocalFile())
-        importDownloaded(url, ReadLocalUpdate(url));
+        ImportDownloaded(url, ReadLocalUpdate(url));
     else
         startDownload(url);
 }
@@ -73,10 +76,10 @@ void ImportFlow::downloadEnded() {
     delete progress_;
     const DownloadResult downloaded = download_->result();
     download_.reset();
-    importDownloaded(downloading_, downloaded);
+    ImportDownloaded(downloading_, downloaded);
 }
 
-void ImportFlow::importDownloaded(const QUrl& url, const DownloadResult& downloaded) {
+void ImportFlow::ImportDownloaded(const QUrl& url, const DownloadResult& downloaded) {
     if (downloaded.problem.kind == DownloadProblem::Cancelled)
         return; // the user's own choice: nothing to say, nothing written
     SettingsStore& settings = *needs_.settings;
@@ -84,11 +87,45 @@ void ImportFlow::importDownloaded(const QUrl& url, const DownloadResult& downloa
         return ImportUpdate(needs_.dataFiles(), settings, url, downloaded, options).report;
     };
     const UpdateOutcome plan = ImportUpdate(needs_.dataFiles(), settings, url, downloaded, {.dryRun = true});
+    const ImportReport& report = plan.report;
     const QString address = UpdateAddressText(url);
-    if (plan.download)
+    if (plan.download) {
         showMessage(Messages::downloadFailed(address, DownloadProblemText(plan.download)));
-    else if (plan.notModified)
+    } else if (plan.notModified) {
         showMessage(Messages::downloadNothingNew(address));
+    } else if (report.differencesKept) {
+        offerDespiteDifferences(import, report);
+    } else if (report.status == ImportReport::Agrees && report.added == 0 && report.completed == 0) {
+        // Nothing is written; the validators are kept, so that the next download asks first.
+        showOutcome(import({}));
+    } else {
+        offerImport(import, report);
+    }
+}
+
+// The new draws follow the archive's last one and depend on no stored draw: they are added as
+// they would be without the differences, which are then offered for correction.
+void ImportFlow::offerDespiteDifferences(const Importing& import, const ImportReport& plan) {
+    if (plan.added > 0 &&
+        showMessage(Messages::importQuestion(boxText(plan), plan.added, plan.completed)) == MsgAnswer::Cancel)
+        return;
+    const ImportReport done = import({});
+    if (done.differencesKept)
+        offerCorrection(import, done);
     else
-        offerImport(import, plan.report);
+        showOutcome(done); // the archive changed since the plan: whatever the import found
+    Q_EMIT archiveWritten();
+}
+
+void ImportFlow::offerCorrection(const Importing& import, const ImportReport& done) {
+    const QString backups = QDir::toNativeSeparators(needs_.dataPath + BackupFolderName);
+    if (showMessage(Messages::downloadOffersCorrection(done.added, done.differing, detailLines(done),
+                                                       backups)) == MsgAnswer::Cancel)
+        return;
+    const ImportReport corrected = import({.correct = true});
+    if (corrected.status == ImportReport::Agrees && corrected.corrected > 0)
+        showMessage(
+            Messages::downloadCorrected(corrected.corrected, QDir::toNativeSeparators(corrected.backup)));
+    else
+        showOutcome(corrected);
 }

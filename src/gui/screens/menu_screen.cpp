@@ -41,8 +41,9 @@ MenuScreen::MenuScreen(QWidget* parent) : QWidget(parent) {
     connect(butSearch, &QPushButton::clicked, this, &MenuScreen::searchRequested);
 }
 
-void MenuScreen::showArchive(const Archive& archive, const QString& folder, const QString& note) {
-    LStatus->setText(note.isEmpty() ? ArchiveStatusText(archive, folder) : note);
+void MenuScreen::showArchive(const Archive& archive, const QString& folder, const QDateTime& now,
+                             const QString& note) {
+    LStatus->setText(note.isEmpty() ? ArchiveStatusText(archive, folder, now) : note);
     LAdvice->setText(EmptyArchiveAdvice());
     LAdvice->setVisible(archive.DrawCount() == 0);
 }

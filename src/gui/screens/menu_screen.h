@@ -16,8 +16,10 @@ class MenuScreen : public QWidget {
 public:
     explicit MenuScreen(QWidget* parent);
 
-    // The archive in the folder; `note` (the draw just saved) stands in the status line instead.
-    void showArchive(const Archive& archive, const QString& folder, const QString& note = {});
+    // The archive in the folder and its next draw as of `now`; `note` (the draw just saved) stands
+    // in the status line instead.
+    void showArchive(const Archive& archive, const QString& folder, const QDateTime& now,
+                     const QString& note = {});
     QList<QWidget*> tabStops() const;
 
 Q_SIGNALS:
