@@ -5,7 +5,11 @@
 #include "storico/official_update.h"
 #include "storico/storico_writer.h"
 #include "storico/storico_zip.h"
+#include "storico/update_settings.h"
+#include "archive/archive_writer.h"
+#include "archive/file_store.h"
 #include "support/archive_builders.h"
+#include "support/cli_run.h"
 #include "support/local_http_server.h"
 #include "support/memory_settings_store.h"
 #include "support/zip_maker.h"
@@ -42,6 +46,10 @@ const QByteArray& deflateBomb() {
     return body;
 }
 
+QString dayText(PackedDate date) {
+    return QDate(FullYear(date.yearCode), date.month, date.day).toString(u"dd-MM-yyyy"_s);
+}
+
 // The archive a whole import of the official text writes.
 const MemoryFileStore& wholeImport() {
     static const MemoryFileStore store = [] {
@@ -62,6 +70,7 @@ private Q_SLOTS:
     void serverOutcomes_data();
     void serverOutcomes();
     void commandLine();
+    void differencesDueAndSettings();
 };
 
 void TestUpdate::zipReader_data() {
@@ -216,6 +225,66 @@ void TestUpdate::commandLine() {
                                          UpdateNotModifiedText(server.url(u"/storico.zip"_s).toString()) +
                                          u'\n');
     QCOMPARE(server.requests.size(), 2);
+}
+
+// The site corrected an old draw and has 20 new ones: they are added and the difference listed
+// (exit 1) until --correct; --if-due asks nothing of the server while no draw is due; --set
+// stores the update's settings, or says what is wrong.
+void TestUpdate::differencesDueAndSettings() {
+    LocalHttpServer server;
+    server.routes.insert(u"/storico.zip"_s, {.body = officialZip()});
+    const QString url = server.url(u"/storico.zip"_s).toString();
+    QTemporaryDir dir;
+    Archive stored = DemoOf(3480);
+    stored.setDrawNumber(1, 3000, 1, qint16(stored.DrawNumbers(1, 3000, 1) % 90 + 1));
+    DiskFileStore files(dir.path());
+    QCOMPARE(WriteWholeArchive(files, stored), Failure());
+    const QStringList update{u"--data"_s, dir.path(), u"--update"_s, u"--from"_s, url};
+
+    Run run = RunVorel(update);
+    QCOMPARE(run.result.exitStatus, 1);
+    const QString out = QString::fromUtf8(run.out);
+    const PackedDate first = DemoOf(3481).DrawDate(3481), last = DemoOf(3500).DrawDate(3500);
+    QVERIFY2(out.contains(u", aggiunte 20 (dal %1 al %2), corrette 0."_s.arg(
+                 dayText(first), dayText(last))), qPrintable(out));
+    QVERIFY(out.endsWith(u"L'estrazione diversa \u00e8 rimasta come nell'archivio. Le estrazioni diverse si "
+                         u"scrivono con --update --correct.\n"_s));
+    QCOMPARE(Load(files).DrawCount(), 3500);
+    QCOMPARE(Load(files).DrawNumbers(1, 3000, 1), stored.DrawNumbers(1, 3000, 1));
+    run = RunVorel(update + QStringList{u"--correct"_s});
+    QCOMPARE(run.result.exitStatus, 0);
+    QVERIFY(run.out.contains(", aggiunte 0, corrette 1."));
+    QCOMPARE(Load(files).drawWheels(3000), DemoOf(3500).drawWheels(3000));
+
+    // The archive's last draw is today's: the next one is not due.
+    Archive current = DemoOf(3500);
+    const QDate today = QDate::currentDate();
+    current.setDrawDate(3500, PackDate(today.year(), today.month(), today.day()));
+    QCOMPARE(WriteWholeArchive(files, current), Failure());
+    const qsizetype requests = server.requests.size();
+    run = RunVorel(update + QStringList{u"--if-due"_s});
+    QCOMPARE(run.result.exitStatus, 0);
+    QVERIFY2(run.out.startsWith("Nessuna estrazione attesa. Prossima estrazione: "), run.out.constData());
+    QCOMPARE(server.requests.size(), requests);
+
+    run = RunVorel({u"--set"_s, u"Update.Timeout=90"_s, u"--set"_s, u"Update.Auto=ask"_s});
+    QCOMPARE(run.result.exitStatus, 0);
+    QtSettingsStore settings;
+    QCOMPARE(UpdateDeadlineSeconds(settings), 90);
+    QCOMPARE(AutoUpdateMode(settings), AutoUpdate::Ask);
+    for (const auto& [assignment, error] :
+         {std::pair{u"Update.Auto=sempre"_s, u"Update.Auto: i valori sono add (aggiunge da s\u00e9), ask "
+                                             u"(chiede) e off (mai)"_s},
+          std::pair{u"Update.Timeout=0"_s, u"Update.Timeout: serve un numero di secondi da 1 a 3600"_s},
+          std::pair{u"Colore=rosso"_s, u"\"Colore=rosso\": si imposta Update.Url=INDIRIZZO, "
+                                       u"Update.Auto=add|ask|off o Update.Timeout=SECONDI"_s}}) {
+        run = RunVorel({u"--set"_s, assignment});
+        QCOMPARE(run.result.exitStatus, 2);
+        QCOMPARE(QString::fromUtf8(run.err), u"vorel: "_s + error + u'\n');
+    }
+    RunVorel({u"--set"_s, u"Update.Timeout="_s, u"--set"_s, u"Update.Auto="_s});
+    QCOMPARE(UpdateDeadlineSeconds(settings), DefaultDeadlineSeconds);
+    QCOMPARE(AutoUpdateMode(settings), AutoUpdate::Add);
 }
 
 QTEST_GUILESS_MAIN(TestUpdate)
