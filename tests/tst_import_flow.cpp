@@ -3,15 +3,18 @@
 #include "archive/archive_writer.h"
 #include "archive/file_store.h"
 #include "demo_archive.h"
+#include "flows/auto_update.h"
 #include "storico/storico_writer.h"
 #include "support/local_http_server.h"
 #include "support/window_harness.h"
 #include "support/zip_maker.h"
+#include "text/status_texts.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QLabel>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
@@ -28,6 +31,8 @@ private Q_SLOTS:
     void dropImportsTheOfficialFile_data();
     void dropImportsTheOfficialFile();
     void downloadFromThePasteScreen();
+    void backgroundUpdate();
+    void downloadWithAnOlderDrawCorrected();
 };
 
 void TestImportFlow::dropImportsTheOfficialFile_data() {
@@ -154,6 +159,91 @@ void TestImportFlow::downloadFromThePasteScreen() {
     QCOMPARE(LoadArchive(h.dataPath()).value.DrawCount(), 3500);
     QCOMPARE(w.currentScreen(), Screen::MainMenu);
     QVERIFY(!ui(w).butDownload->isVisible());
+}
+
+// A draw is due by the window's clock (the demo ends long before it): the window downloads by
+// itself, waits while a draw is typed, adds the new draws and says so in the status line; asked
+// again, the server's "not modified" changes nothing; a failure is one line. No box at all.
+void TestImportFlow::backgroundUpdate() {
+    const Archive archive = MakeDemoArchive(QDate(2100, 1, 1), 3480);
+    const Archive official = MakeDemoArchive(QDate(2100, 1, 1), 3500);
+    LocalHttpServer server;
+    server.routes.insert(u"/storico.zip"_s,
+                         {.body = MakeZip({{u"storico.txt"_s, ExportStorico(official)}}), .etag = "\"e1\""});
+    WindowHarness h(&archive);
+    h.settings.values.insert(u"Update/Url"_s, server.url(u"/storico.zip"_s).toString());
+    h.settings.values.insert(u"Update/Auto"_s, u"add"_s);
+    frmVorel& w = h.start();
+    auto* status = w.findChild<QLabel*>(u"LStatus"_s);
+    ui(w).But1->click(); // a draw is being typed
+    QTRY_COMPARE(server.requests.size(), 1);
+    QTest::qWait(200);
+    QCOMPARE(LoadArchive(h.dataPath()).value.DrawCount(), 3480);
+    ui(w).But2->click(); // back on the main menu: written
+    QCOMPARE(w.archive().DrawCount(), 3500);
+    QCOMPARE(status->text(), UpdateAddedText(20, official.DrawDate(3500)));
+
+    auto* updater = w.findChild<AutoUpdater*>();
+    updater->check();
+    QTRY_COMPARE(server.requests.size(), 2);
+    QCOMPARE(server.requests.last().value("if-none-match"), QByteArray("\"e1\""));
+    QTRY_VERIFY(status->text().contains(u"In attesa dei risultati del "_s));
+    QCOMPARE(LoadArchive(h.dataPath()).value.DrawCount(), 3500);
+
+    server.routes.remove(u"/storico.zip"_s);
+    updater->check();
+    QTRY_COMPARE(status->text(), UpdateFailedText(u"Risposta del server: 404"_s));
+    QVERIFY(h.boxes.shown.isEmpty());
+}
+
+// The site corrected an old draw and has new ones: they are added, then the correction offered;
+// refused, the next download offers it again; once the archive agrees with the file the
+// validators are kept, so the next download is answered "not modified".
+void TestImportFlow::downloadWithAnOlderDrawCorrected() {
+    Archive archive = MakeDemoArchive(QDate(2100, 1, 1), 3480);
+    const Archive official = MakeDemoArchive(QDate(2100, 1, 1), 3500);
+    archive.setDrawNumber(2, 100, 5, qint16(official.DrawNumbers(2, 100, 5) % 90 + 1));
+    LocalHttpServer server;
+    server.routes.insert(u"/storico.zip"_s,
+                         {.body = MakeZip({{u"storico.txt"_s, ExportStorico(official)}}), .etag = "\"e2\""});
+    WindowHarness h(&archive);
+    const QString url = server.url(u"/storico.zip"_s).toString();
+    h.settings.values.insert(u"Update/Url"_s, url);
+    frmVorel& w = h.start();
+    auto download = [&w, &h](QList<MsgAnswer> answers, int boxes) {
+        h.boxes.shown.clear();
+        h.boxes.answers = answers;
+        QApplication::setActiveWindow(&w);
+        QTest::keyClick(&w, Qt::Key_F5);
+        QTRY_COMPARE(h.boxes.shown.size(), boxes);
+    };
+    download({MsgAnswer::Ok, MsgAnswer::Cancel}, 2);
+    QVERIFY(h.boxes.shown[0].text.endsWith(u"Aggiungere le 20 nuove estrazioni all'archivio?"_s));
+    const QString backups = QDir::toNativeSeparators(h.dataPath() + u"backup"_s);
+    QCOMPARE(h.boxes.shown[1].title, u"Scarica gli ultimi risultati"_s);
+    QVERIFY(h.boxes.shown[1].text.startsWith(
+        u"Aggiunte 20 estrazioni; 1 estrazione dell'archivio \u00e8 diversa dal file:\rDiversa: "_s));
+    QCOMPARE(h.boxes.shown[1].buttons, MsgButtons::YesNo);
+    QCOMPARE(LoadArchive(h.dataPath()).value.DrawCount(), 3500);
+    QCOMPARE(w.archive().DrawCount(), 3500);
+    QCOMPARE(w.archive().DrawNumbers(2, 100, 5), archive.DrawNumbers(2, 100, 5));
+
+    download({MsgAnswer::Ok}, 2); // the same file again: only the correction left
+    QVERIFY(h.boxes.shown[0].text.startsWith(u"1 estrazione dell'archivio \u00e8 diversa dal file:"_s));
+    QVERIFY(h.boxes.shown[0].text.endsWith(backups + u'.'));
+    QCOMPARE(h.boxes.shown[1].title, u"Scarica gli ultimi risultati"_s);
+    QVERIFY(h.boxes.shown[1].text.startsWith(
+        u"Corretta 1 estrazione come il file. Archivio precedente salvato in "_s));
+    QCOMPARE(w.archive().DrawNumbers(2, 100, 5), official.DrawNumbers(2, 100, 5));
+
+    // Validators lost (an older version kept none once current): kept by a download with nothing new.
+    for (const QString& key : {u"Update/ETag"_s, u"Update/ValidatorsOf"_s})
+        h.settings.values.remove(key);
+    download({}, 1);
+    QVERIFY(h.boxes.shown[0].text.endsWith(u"nessuna estrazione da aggiungere."_s));
+    download({}, 1);
+    QCOMPARE(h.boxes.shown[0], Messages::downloadNothingNew(url));
+    QCOMPARE(server.requests.last().value("if-none-match"), QByteArray("\"e2\""));
 }
 
 QTEST_MAIN(TestImportFlow)

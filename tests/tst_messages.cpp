@@ -2,10 +2,12 @@
 #include "archive/backups.h"
 #include "settings/settings_store.h"
 #include "settings/window_geometry.h"
+#include "storico/download_problem.h"
 #include "support/window_fakes.h"
 #include "text/check_texts.h"
 #include "text/draw_texts.h"
 #include "text/messages.h"
+#include "text/status_texts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -150,6 +152,23 @@ void TestMessages::boxes_data() {
         << Messages::importRebuilt(u"Lette 3 estrazioni."_s)
         << MessageRequest{u"Lette 3 estrazioni.\r\rL'archivio è stato ricostruito dal file."_s,
                           u"Importazione archivio"_s, MsgButtons::Ok, MsgIcon::Information};
+    QTest::newRow("download added, a draw differs")
+        << Messages::downloadOffersCorrection(20, 1, u"Diversa: d"_s, u"/a/backup"_s)
+        << MessageRequest{u"Aggiunte 20 estrazioni; 1 estrazione dell'archivio è diversa dal file:\rDiversa: "
+                          u"d\r\rCorreggere l'archivio come il file? L'archivio attuale viene salvato in "
+                          u"/a/backup."_s,
+                          u"Scarica gli ultimi risultati"_s, MsgButtons::YesNo, MsgIcon::Warning};
+    QTest::newRow("download, only two draws differ")
+        << Messages::downloadOffersCorrection(0, 2, u"D"_s, u"b"_s)
+        << MessageRequest{
+               u"2 estrazioni dell'archivio sono diverse dal file:\rD\r\rCorreggere l'archivio come "
+               u"il file? L'archivio attuale viene salvato in b."_s,
+               u"Scarica gli ultimi risultati"_s, MsgButtons::YesNo, MsgIcon::Warning};
+    QTest::newRow("download corrected")
+        << Messages::downloadCorrected(2, u"backup/x"_s)
+        << MessageRequest{u"Corrette 2 estrazioni come il file. Archivio "
+                          u"precedente salvato in backup/x."_s,
+                          u"Scarica gli ultimi risultati"_s, MsgButtons::Ok, MsgIcon::Information};
     QTest::newRow("import done") << Messages::importDone(20, PackDate(2026, 12, 5))
                                  << MessageRequest{
                                         u"Aggiunte all'archivio 20 estrazioni; l'ultima è del 05-12-2026."_s,
@@ -243,6 +262,23 @@ void TestMessages::numberForms_data() {
         << CheckText::problem(
                {.kind = ArchiveProblem::DamagedCount, .number = 1, .other = 0, .file = u"_data_sm.dtb"_s})
         << u"Il file _data_sm.dtb conta 1 estrazione ma ne contiene 0: l'archivio non si può leggere."_s;
+    QTest::newRow("added by the automatic update")
+        << UpdateAddedText(1, PackDate(2026, 8, 18)) + u' ' + UpdateAddedText(2, PackDate(2026, 8, 18))
+        << u"Aggiunta dal sito 1 estrazione, del 18-08-2026. Aggiunte dal sito 2 estrazioni; l'ultima è del "
+           u"18-08-2026."_s;
+    QTest::newRow("the automatic update, failed on a sentence")
+        << UpdateFailedText(u"il file non contiene estrazioni: nulla è stato scritto."_s)
+        << u"Aggiornamento automatico non riuscito: il file non contiene estrazioni: nulla è stato scritto. "
+           u"Nuovo tentativo tra 30 minuti."_s;
+    QTest::newRow("the automatic update, waiting and checking")
+        << UpdateCheckingText(QDate(2026, 8, 18)) + u' ' + UpdateWaitingText() + u' ' + UpdateDisagreesText()
+        << u"Ricerca dei risultati del 18-08-2026 sul sito… Nuove estrazioni sul sito: saranno aggiunte al "
+           u"ritorno al menu principale. Il file del sito non concorda con l'archivio: nulla è stato "
+           u"scritto. "
+           u"F5 scarica il file e mostra le differenze."_s;
+    QTest::newRow("durations") << DurationText(1) + u", "_s + DurationText(45) + u", "_s + DurationText(60) +
+                                      u", "_s + DurationText(300)
+                               << u"1 secondo, 45 secondi, 1 minuto, 5 minuti"_s;
     QTest::newRow("draws counted") << CountedDraws(1) + u", "_s + CountedDraws(2)
                                    << u"1 estrazione, 2 estrazioni"_s;
 }

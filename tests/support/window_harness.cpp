@@ -28,6 +28,8 @@ WindowHarness::WindowHarness(const Archive* archive, MemoryFileStore* memoryStor
             qFatal("cannot write the test archive");
     }
     programPath = dataPath();
+    // No window test reaches for the official site unless it asks to.
+    settings.values.insert(QStringLiteral("Update/Auto"), QStringLiteral("off"));
 }
 
 WindowHarness::~WindowHarness() = default;

@@ -60,3 +60,32 @@ QString EmptyArchiveAdvice() {
 QString SavedDrawText(int draw, PackedDate date) {
     return QStringLiteral("Salvata l'estrazione %1 del %2").arg(draw).arg(dateText(date));
 }
+
+QString UpdateCheckingText(QDate date) {
+    return QStringLiteral("Ricerca dei risultati del %1 sul sito\u2026")
+        .arg(FullDateText(date.year(), date.month(), date.day()));
+}
+
+QString UpdateWaitingText() {
+    return QStringLiteral("Nuove estrazioni sul sito: saranno aggiunte al ritorno al menu principale.");
+}
+
+QString UpdateAddedText(int added, PackedDate last) {
+    return added == 1 ? QStringLiteral("Aggiunta dal sito 1 estrazione, del %1.").arg(dateText(last))
+                      : QStringLiteral("Aggiunte dal sito %1 estrazioni; l'ultima \u00e8 del %2.")
+                            .arg(added)
+                            .arg(dateText(last));
+}
+
+QString UpdateFailedText(const QString& cause) {
+    QString clause = cause;
+    if (clause.endsWith(u'.')) // some causes are whole sentences
+        clause.chop(1);
+    return QStringLiteral("Aggiornamento automatico non riuscito: %1. Nuovo tentativo tra 30 minuti.")
+        .arg(clause);
+}
+
+QString UpdateDisagreesText() {
+    return QStringLiteral("Il file del sito non concorda con l'archivio: nulla \u00e8 stato scritto. F5 "
+                          "scarica il file e mostra le differenze.");
+}

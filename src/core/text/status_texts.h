@@ -23,3 +23,12 @@ QString EmptyArchiveAdvice();
 
 // The line that follows a save, until the next action.
 QString SavedDrawText(int draw, PackedDate date);
+
+// What the automatic update says in the status line: looking for the draw of `date`; waiting to
+// add what it found until the user is back on the main menu; what it added; why it failed (`cause`,
+// a clause); a site's file that disagrees with the archive.
+QString UpdateCheckingText(QDate date);
+QString UpdateWaitingText();
+QString UpdateAddedText(int added, PackedDate last);
+QString UpdateFailedText(const QString& cause);
+QString UpdateDisagreesText();

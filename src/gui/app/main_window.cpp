@@ -7,6 +7,7 @@
 #include "archive/file_store.h"
 #include "calendar/draw_date.h"
 #include "cli/csv_export.h"
+#include "flows/auto_update.h"
 #include "flows/import_flow.h"
 #include "flows/load_archive.h"
 #include "grid/twips.h"
@@ -66,6 +67,12 @@ frmVorel::frmVorel(Services services, QWidget* parent)
                                  .settings = services_.settings,
                                  .window = this},
                                 this);
+    autoUpdate_ = new AutoUpdater({.dataFiles = [this]() -> FileStore& { return fileStore(); },
+                                   .settings = services_.settings,
+                                   .now = [this] { return now(); },
+                                   .archive = [this]() -> const Archive& { return archive_; },
+                                   .mayWrite = [this] { return mayUpdate(); }},
+                                  this);
     setWindowTitle(WindowCaption);
     setWindowIcon(AppIcon());
     setAcceptDrops(true); // the official results file, dropped on the main menu
@@ -90,6 +97,7 @@ bool frmVorel::Form_Load() {
             placement_.restore();
         LoadAtStartUp(fileStore(), archive_, *services_.messages, dataPath_, services_.archiveExpected);
         ShowMainMenu();
+        autoUpdate_->start();
         if (!services_.fileToImport.isEmpty())
             QTimer::singleShot(0, this, [this] {
                 if (screen_ == Screen::MainMenu)
@@ -179,6 +187,13 @@ void frmVorel::connectControls() {
         LoadArchiveReporting();
         ShowMainMenu();
     });
+    connect(autoUpdate_, &AutoUpdater::statusChanged, this, &frmVorel::showUpdateStatus);
+    connect(autoUpdate_, &AutoUpdater::offerWanted, importing_, &ImportFlow::ImportDownloaded);
+    connect(autoUpdate_, &AutoUpdater::archiveWritten, this, [this] {
+        LoadArchiveReporting();
+        if (screen_ == Screen::ArchiveView)
+            ShowArchiveView();
+    });
 }
 
 // The focus chain as the screens give it, around the button row; controls of the screens not
@@ -214,8 +229,22 @@ void frmVorel::go(Screen screen) {
 
 void frmVorel::ShowMainMenu() {
     go(Screen::MainMenu);
-    menu_->showArchive(archive_, dataPath_, now(), statusNote_);
+    menu_->showArchive(archive_, dataPath_, now(), statusNote_.isEmpty() ? updateLine_ : statusNote_);
     statusNote_.clear();
+    autoUpdate_->resume();
+}
+
+// The automatic update's line stays until its next one.
+void frmVorel::showUpdateStatus(const QString& line) {
+    updateLine_ = line;
+    if (screen_ == Screen::MainMenu)
+        menu_->showArchive(archive_, dataPath_, now(), line);
+}
+
+// The automatic update writes neither under a draw being typed or pasted nor under an open box.
+bool frmVorel::mayUpdate() const {
+    return (screen_ == Screen::MainMenu || screen_ == Screen::ArchiveView) &&
+           !QApplication::activeModalWidget();
 }
 
 void frmVorel::ShowArchiveView() {

@@ -16,6 +16,7 @@
 #include <memory>
 
 class ArchiveScreen;
+class AutoUpdater;
 class ButtonBar;
 class EntryScreen;
 class FileStore;
@@ -91,6 +92,8 @@ private:
     MsgAnswer showMessage(const MessageRequest& request);
     FileStore& fileStore();
     QDateTime now() const;
+    void showUpdateStatus(const QString& line);
+    bool mayUpdate() const;
     void refuseInput();
 
     Services services_;
@@ -102,6 +105,8 @@ private:
     std::unique_ptr<FileStore> diskFiles_;
     SaveDraw saving_;
     ImportFlow* importing_;
+    AutoUpdater* autoUpdate_;
+    QString updateLine_; // the automatic update's last word, in the status line until its next
 
     MenuScreen* menu_;
     EntryScreen* entry_;
