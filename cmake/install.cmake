@@ -8,6 +8,10 @@ install(TARGETS vorel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/Help/vorel.hlp DESTINATION ${VOREL_HELP_DIR})
 install(FILES ${PROJECT_SOURCE_DIR}/desktop/io.github.vorel.Vorel.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/desktop/vorel.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# A systemd user timer that brings the archive up to date after each draw evening, for users who
+# enable it; nothing runs by default.
+install(FILES ${PROJECT_SOURCE_DIR}/desktop/vorel-update.service ${PROJECT_SOURCE_DIR}/desktop/vorel-update.timer
+        DESTINATION lib/systemd/user)
 # The licence, as a distribution's packages carry it.
 install(FILES ${PROJECT_SOURCE_DIR}/desktop/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vorel)
 

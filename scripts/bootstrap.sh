@@ -32,6 +32,8 @@ packages=(
     lintian
     file
     xdotool
+    # systemd-analyze checks the user timer the package ships.
+    systemd
     # The kill check: the real program killed at each write under strace, backups named by a fixed
     # clock, the window driven on a virtual screen with a window manager, a tmpfs filled up.
     strace

@@ -14,7 +14,8 @@ fail() { echo "install_check: $*" >&2; exit 1; }
 cmake --install "$build" --prefix "$prefix" >/dev/null
 files=(bin/vorel share/applications/io.github.vorel.Vorel.desktop share/metainfo/io.github.vorel.Vorel.metainfo.xml
        share/icons/hicolor/scalable/apps/vorel.svg share/man/man1/vorel.1.gz share/vorel/Help/vorel.hlp
-       share/doc/vorel/copyright share/doc/vorel/changelog.gz)
+       share/doc/vorel/copyright share/doc/vorel/changelog.gz lib/systemd/user/vorel-update.service
+       lib/systemd/user/vorel-update.timer)
 for size in 16 24 32 48 64 128 256; do files+=("share/icons/hicolor/${size}x${size}/apps/vorel.png"); done
 for file in "${files[@]}"; do [[ -f $prefix/$file ]] || fail "missing $file"; done
 [[ -x $prefix/bin/vorel ]] || fail "bin/vorel is not executable"
@@ -24,6 +25,18 @@ desktop-file-validate "$prefix/share/applications/io.github.vorel.Vorel.desktop"
 appstreamcli validate-tree --no-net "$prefix" >/dev/null || appstreamcli validate-tree --no-net "$prefix"
 warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$prefix/share/man/man1/vorel.1.gz" 2>&1 >/dev/null)
 [[ -z $warnings ]] || fail "the manual page renders with warnings: $warnings"
+
+# The user timer and its service, as systemd reads them: the bare program name resolved as systemd
+# resolves it (here, to the prefix), the manual page they name found.
+units=$work/units
+mkdir -p "$units" "$work/runtime"
+sed "s|^ExecStart=vorel |ExecStart=$prefix/bin/vorel |" "$prefix/lib/systemd/user/vorel-update.service" \
+    > "$units/vorel-update.service"
+cp "$prefix/lib/systemd/user/vorel-update.timer" "$units/"
+grep -qx 'ExecStart=vorel --update --if-due' "$prefix/lib/systemd/user/vorel-update.service" ||
+    fail "the service does not run vorel --update --if-due"
+(cd "$units" && MANPATH=$prefix/share/man XDG_RUNTIME_DIR=$work/runtime \
+    systemd-analyze --user verify vorel-update.timer vorel-update.service) || fail "systemd-analyze rejects the units"
 
 # Installed, with a fresh home and no --data: the archive goes to the per-user data folder.
 home=$work/home
