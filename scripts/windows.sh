@@ -235,7 +235,10 @@ installer() {
 }
 
 # The installer, silently, for the current user in a Wine of its own: the program and its Start-menu
-# entry are there and run; the uninstaller removes them and leaves the archive the program made.
+# entry are there and run; the scheduled update is made only when asked for (/UpdateTask, installing
+# again over the first); the uninstaller removes them all and leaves the archive the program made.
+# Wine's task scheduler keeps a task's name and description but drops its triggers and action: the
+# task is checked as made and removed.
 check_installer() {
     step "installing, running and uninstalling under Wine"
     local setup=$1 prefix=$build/wine-install
@@ -244,7 +247,13 @@ check_installer() {
         unset WINEPATH QT_PLUGIN_PATH # the installed program finds its own DLLs
         export WINEPREFIX=$prefix
         make_wine_prefix
+        "$wineserver" -p # the task scheduler runs as long as the server does
+        "$wine" net start schedule >/dev/null 2>&1
+        local task=$prefix/drive_c/windows/system32/tasks/Vorel/Aggiornamento
         "$wine" "$setup" /S /CurrentUser >/dev/null 2>&1
+        [[ ! -e $task ]] || { echo "windows: the installer made the scheduled task unasked" >&2; exit 1; }
+        "$wine" "$setup" /S /CurrentUser /UpdateTask >/dev/null 2>&1
+        grep -q "Vorel: aggiorna" "$task" 2>/dev/null || { echo "windows: /UpdateTask made no scheduled task" >&2; exit 1; }
         local home
         home=$prefix/drive_c/users/$(id -un)
         local installed=$home/AppData/Local/Programs/Vorel
@@ -260,6 +269,8 @@ check_installer() {
         for _ in $(seq 50); do [[ -e $installed/vorel.exe ]] || break; sleep 0.2; done
         [[ ! -e $installed/vorel.exe && ! -e $menu ]] || { echo "windows: the uninstaller left the program" >&2; exit 1; }
         [[ -f $archive/_data_sm.dtb ]] || { echo "windows: the uninstaller took the archive" >&2; exit 1; }
+        [[ ! -e $task ]] || { echo "windows: the uninstaller left the scheduled task" >&2; exit 1; }
+        "$wineserver" -k
     )
 }
 

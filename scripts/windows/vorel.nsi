@@ -1,6 +1,8 @@
 ; SPDX-License-Identifier: GPL-3.0-or-later
 ; The Windows installer: for the current user or for all users, a Start-menu entry with the icon,
-; an uninstaller that removes the program and leaves the user's archive (%APPDATA%\Vorel) alone.
+;  an uninstaller that removes the program and leaves the user's archive (%APPDATA%\Vorel) alone.
+; Optionally (off by default; /UpdateTask in silent mode) a scheduled task of the user that runs
+; "vorel --update --if-due" every evening at 21:00 and at logon; the uninstaller removes it.
 ;   makensis -DVERSION=2.0.0 -DDEPLOY=<program folder> -DICON=<vorel.ico> -DOUTFILE=<setup.exe> vorel.nsi
 ; A 64-bit installer for the 64-bit program: it needs no 32-bit support anywhere, writes the
 ; 64-bit uninstall entry and installs into the 64-bit Program Files.
@@ -16,8 +18,10 @@ SetCompressor /SOLID lzma
 !define MULTIUSER_INSTALLMODE_COMMANDLINE
 !define MULTIUSER_INSTALLMODE_INSTDIR "${PRODUCT}"
 !define MULTIUSER_USE_PROGRAMFILES64
+!define TASK_NAME "Vorel\Aggiornamento"
 !include MultiUser.nsh
 !include MUI2.nsh
+!include FileFunc.nsh
 
 Name "${PRODUCT} ${VERSION}"
 OutFile "${OUTFILE}"
@@ -26,6 +30,7 @@ OutFile "${OUTFILE}"
 
 !insertmacro MUI_PAGE_LICENSE "${DEPLOY}\LICENSE.txt"
 !insertmacro MULTIUSER_PAGE_INSTALLMODE
+!insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -34,17 +39,14 @@ OutFile "${OUTFILE}"
 !insertmacro MUI_LANGUAGE "Italian"
 !insertmacro MUI_LANGUAGE "English"
 
-Function .onInit
-  SetRegView 64
-  !insertmacro MULTIUSER_INIT
-FunctionEnd
 
 Function un.onInit
   SetRegView 64
   !insertmacro MULTIUSER_UNINIT
 FunctionEnd
 
-Section "Vorel"
+Section "Vorel" SecProgram
+  SectionIn RO
   SetOutPath "$INSTDIR"
   File /r "${DEPLOY}\*.*"
   File "/oname=vorel.ico" "${ICON}"
@@ -59,8 +61,48 @@ Section "Vorel"
   WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
+; The task runs as the user who installs, only while logged on, with no rights of its own.
+Section /o "Aggiornamento automatico ogni sera alle 21 e all'accesso" SecTask
+  InitPluginsDir
+  ReadEnvStr $1 USERDOMAIN
+  ReadEnvStr $2 USERNAME
+  StrCpy $3 "$1\$2"
+  FileOpen $0 "$PLUGINSDIR\task.xml" w
+  FileWriteWord $0 0xFEFF
+  FileWriteUTF16LE $0 '<?xml version="1.0" encoding="UTF-16"?>$\r$\n'
+  FileWriteUTF16LE $0 '<Task version="1.2" xmlns="http://schemas.microsoft.com/windows/2004/02/mit/task">$\r$\n'
+  FileWriteUTF16LE $0 '<RegistrationInfo><Description>Vorel: aggiorna l$\'archivio dal sito ufficiale dopo ogni estrazione</Description></RegistrationInfo>$\r$\n'
+  FileWriteUTF16LE $0 '<Triggers><CalendarTrigger><StartBoundary>2026-01-01T21:00:00</StartBoundary><ScheduleByDay><DaysInterval>1</DaysInterval></ScheduleByDay></CalendarTrigger>'
+  FileWriteUTF16LE $0 '<LogonTrigger><UserId>$3</UserId></LogonTrigger></Triggers>$\r$\n'
+  FileWriteUTF16LE $0 '<Principals><Principal id="Author"><UserId>$3</UserId><LogonType>InteractiveToken</LogonType><RunLevel>LeastPrivilege</RunLevel></Principal></Principals>$\r$\n'
+  FileWriteUTF16LE $0 '<Settings><StartWhenAvailable>true</StartWhenAvailable><DisallowStartIfOnBatteries>false</DisallowStartIfOnBatteries><StopIfGoingOnBatteries>false</StopIfGoingOnBatteries><ExecutionTimeLimit>PT1H</ExecutionTimeLimit><MultipleInstancesPolicy>IgnoreNew</MultipleInstancesPolicy></Settings>$\r$\n'
+  FileWriteUTF16LE $0 '<Actions Context="Author"><Exec><Command>"$INSTDIR\vorel.exe"</Command><Arguments>--update --if-due</Arguments></Exec></Actions>$\r$\n'
+  FileWriteUTF16LE $0 '</Task>$\r$\n'
+  FileClose $0
+  nsExec::ExecToLog '"$SYSDIR\schtasks.exe" /Create /TN "${TASK_NAME}" /XML "$PLUGINSDIR\task.xml" /F'
+  Pop $0
+  ${If} $0 != 0
+    DetailPrint "Aggiornamento automatico non attivato: schtasks ha risposto $0."
+  ${EndIf}
+SectionEnd
+
+; After the sections, whose numbers it uses: /UpdateTask selects the task in silent mode.
+Function .onInit
+  SetRegView 64
+  !insertmacro MULTIUSER_INIT
+  ${GetParameters} $R0
+  ClearErrors
+  ${GetOptions} $R0 "/UpdateTask" $R1
+  ${IfNot} ${Errors}
+    SectionSetFlags ${SecTask} ${SF_SELECTED}
+  ${EndIf}
+FunctionEnd
+
 ; Only what the installer put there: the archive and the settings live in the user's own folders.
 Section "Uninstall"
+  ; The scheduled task, if one was made; none is no error.
+  nsExec::ExecToLog '"$SYSDIR\schtasks.exe" /Delete /TN "${TASK_NAME}" /F'
+  Pop $0
   ; The entry of whichever kind of install this was, even when the uninstaller is run by hand.
   SetShellVarContext current
   Delete "$SMPROGRAMS\Vorel.lnk"
