@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Whole-process timings of the paths a user runs every few days, on the real official file:
-# the import of the whole file, an update answered "not modified", and an update that downloads
-# the zip from a local server and adds the newest draws. Needs farm-bench and python3.
+# the import of the whole file, an update answered "not modified", an update that downloads the zip
+# from a local server and adds the newest draws, and the timer's `--update --if-due` when no draw
+# is due. Needs farm-bench and python3.
 #   bench/whole_process.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "${1:-build}")
@@ -24,6 +25,10 @@ url=http://127.0.0.1:$port/storico.zip
 awk -F'\t' '$1 < "2026/07/01"' "$data" >"$work/behind.txt"
 "$vorel" --data "$work/behind" --import "$work/behind.txt" >/dev/null
 XDG_CONFIG_HOME=$work/config "$vorel" --data "$work/full" --update --from "$url" >/dev/null
+# And one whose last draw is today's: no draw is due before tomorrow evening.
+last=$(tail -n 1 "$data" | cut -f1)
+{ cat "$data"; grep "^$last" "$data" | sed "s|^$last|$(date +%Y/%m/%d)|"; } >"$work/today.txt"
+"$vorel" --data "$work/today" --import "$work/today.txt" >/dev/null
 
 echo "== the whole official file imported into an empty folder, against --version"
 farm-bench -n 20 --vs "$vorel --version" -- sh -c "rm -rf '$work/i'; exec '$vorel' --data '$work/i' --import '$data'"
@@ -32,3 +37,5 @@ XDG_CONFIG_HOME=$work/config farm-bench -n 20 -- "$vorel" --data "$work/full" --
 echo "== downloaded, checked and the new draws written, against copying the archive that is behind"
 farm-bench -n 20 --vs "sh -c 'rm -rf $work/w; cp -r $work/behind $work/w'" -- \
     sh -c "rm -rf '$work/w'; cp -r '$work/behind' '$work/w'; XDG_CONFIG_HOME='$work/none' exec '$vorel' --data '$work/w' --update --from '$url'"
+echo "== the timer's run when no draw is due (budget 20 ms), against --version"
+XDG_CONFIG_HOME=$work/config farm-bench -n 20 --vs "$vorel --version" -- "$vorel" --data "$work/today" --update --if-due --from "$url"

@@ -374,9 +374,11 @@ void TestStorico::fullChangedOrDamagedArchive() {
 void TestStorico::everyStepLeavesBeforeOrAfter_data() {
     QTest::addColumn<int>("draws"); // 0: a folder without an archive
     QTest::addColumn<bool>("correct");
-    QTest::newRow("new archive") << 0 << false;
-    QTest::newRow("appending") << 3470 << false;
-    QTest::newRow("correcting numbers, national wheel and weekday of three draws") << 3500 << true;
+    QTest::addColumn<bool>("despite"); // three stored draws differ and are kept; the new ones added
+    QTest::newRow("new archive") << 0 << false << false;
+    QTest::newRow("appending") << 3470 << false << false;
+    QTest::newRow("correcting numbers, national wheel and weekday of three draws") << 3500 << true << false;
+    QTest::newRow("appending despite three differing draws") << 3495 << false << true;
 }
 
 // An import killed at any change, or with any change failing once, leaves the archive as it was or
@@ -384,21 +386,28 @@ void TestStorico::everyStepLeavesBeforeOrAfter_data() {
 void TestStorico::everyStepLeavesBeforeOrAfter() {
     QFETCH(int, draws);
     QFETCH(bool, correct);
+    QFETCH(bool, despite);
     const Archive full = DemoOf(3500);
     Archive stored = DemoOf(std::max(draws, 1));
-    if (correct) {
+    if (correct || despite) {
         stored.setDrawNumber(3, 3000, 2, qint16(full.DrawNumbers(3, 3000, 2) % 90 + 1));
         stored.setDrawNumber(NationalWheel, 3480, 5,
                              qint16(full.DrawNumbers(NationalWheel, 3480, 5) % 90 + 1));
         stored.setDrawWeekday(3490, qint16(full.DrawWeekday(3490) % 7 + 1));
     }
     const MemoryFileStore start = draws ? StoreOf(stored) : MemoryFileStore();
-    CheckEveryStep(start, [&full, correct](MemoryFileStore& store) {
-        ImportStorico(store, ExportStorico(full), {.correct = correct});
+    const ImportOptions options{.correct = correct, .addDespiteDifferences = despite};
+    CheckEveryStep(start, [&full, options](MemoryFileStore& store) {
+        ImportStorico(store, ExportStorico(full), options);
     });
     MemoryFileStore store = start;
-    QCOMPARE(ImportStorico(store, ExportStorico(full), {.correct = correct}).status, ImportReport::Agrees);
-    QCOMPARE(DifferingFiles(store, StoreOf(full)), QStringList());
+    const ImportReport report = ImportStorico(store, ExportStorico(full), options);
+    QCOMPARE(report.status, despite ? ImportReport::Disagrees : ImportReport::Agrees);
+    Archive expected = full;
+    if (despite) // the differing draws as stored, the new ones after them
+        for (int d : {3000, 3480, 3490})
+            expected = WithDraw(expected, d, editOfDraw(stored, d));
+    QCOMPARE(DifferingFiles(store, StoreOf(expected)), QStringList());
 }
 
 // An archive that ends before the twice-weekly draws, brought up to date, gets the bytes of one
