@@ -67,7 +67,7 @@ kill_at() {
     # shellcheck disable=SC2046
     counts=$(strace -f -qq -c -o /dev/stdout $(traced_paths "$dir") -e trace=$calls \
         env LD_PRELOAD="$faketime" "$vorel" --data "$dir" "$@" <"$work/yes" 2>/dev/null |
-        awk '$4 ~ /^[0-9]+$/ && $NF != "total" {print $NF, $4}')
+        awk '$4 ~ /^[0-9]+$/ && $NF != "total" {print $NF, $4}') || true # exit status 1: differences kept
     while read -r call n; do
         [[ $call == total || -z $call ]] && continue
         for ((i = 1; i <= n; i++)); do
@@ -99,7 +99,8 @@ mkdir "$work/append.before"
 mkdir "$work/correct.before"
 "$vorel" --data "$work/correct.before" --import "$work/full.txt" >/dev/null
 # Three draws to correct: a city number, a national number and a weekday.
-python3 - "$work/correct.before" <<'PYTHON'
+three_differences() {
+python3 - "$1" <<'PYTHON'
 import sys
 folder = sys.argv[1]
 def patch(name, offset, wheel_start=None):
@@ -116,6 +117,11 @@ patch("_est_sm.dtb", 50 * 5999 + 7, 50 * 5999 + 5)
 patch("_rn.dtb", 5 * (6500 - 3475) + 2, 5 * (6500 - 3475))
 patch("_GIORNI.DTB", 6900 - 1)
 PYTHON
+}
+three_differences "$work/correct.before"
+# Behind, with the same three differences: the update adds the new draws and keeps those three.
+cp -a "$work/append.before" "$work/despite.before"
+three_differences "$work/despite.before"
 cp -a "$work/correct.before" "$work/restore.before"
 run_vorel "$work/restore.before" --import "$work/full.txt" --correct >/dev/null || true
 mkdir "$work/repair.before"
@@ -128,6 +134,7 @@ printf 's\n' >"$work/yes"
 [[ ${2:-} == window ]] || {
 kill_at append --import "$work/full.txt"
 kill_at correct --import "$work/full.txt" --correct
+kill_at despite --update --from "$work/full.txt"
 kill_at restore --restore "$backup"
 kill_at repair --check --repair
 once=1 kill_at delete --delete-last
