@@ -182,6 +182,9 @@ void TestImportFlow::backgroundUpdate() {
     ui(w).But2->click(); // back on the main menu: written
     QCOMPARE(w.archive().DrawCount(), 3500);
     QCOMPARE(status->text(), UpdateAddedText(20, official.DrawDate(3500)));
+    ui(w).But3->click();
+    ui(w).But2->click(); // once said, the archive's own line again
+    QVERIFY(status->text().startsWith(u"3500 estrazioni;"_s));
 
     auto* updater = w.findChild<AutoUpdater*>();
     updater->check();
@@ -194,6 +197,21 @@ void TestImportFlow::backgroundUpdate() {
     updater->check();
     QTRY_COMPARE(status->text(), UpdateFailedText(u"Risposta del server: 404"_s));
     QVERIFY(h.boxes.shown.isEmpty());
+
+    // "off" asks nothing of the server; "ask" shows the question a download shows.
+    const QByteArray later =
+        MakeZip({{u"storico.txt"_s, ExportStorico(MakeDemoArchive(QDate(2100, 1, 1), 3510))}});
+    server.routes.insert(u"/storico.zip"_s, {.body = later});
+    h.settings.values.insert(u"Update/Auto"_s, u"off"_s);
+    const qsizetype asked = server.requests.size();
+    updater->check();
+    QTest::qWait(100);
+    QCOMPARE(server.requests.size(), asked);
+    h.settings.values.insert(u"Update/Auto"_s, u"ask"_s);
+    updater->check();
+    QTRY_COMPARE(h.boxes.shown.size(), 2);
+    QVERIFY(h.boxes.shown[0].text.endsWith(u"Aggiungere le 10 nuove estrazioni all'archivio?"_s));
+    QCOMPARE(w.archive().DrawCount(), 3510);
 }
 
 // The site corrected an old draw and has new ones: they are added, then the correction offered;

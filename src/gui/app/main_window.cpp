@@ -184,15 +184,24 @@ void frmVorel::connectControls() {
     connect(menu_, &MenuScreen::statsRequested, this, &frmVorel::openStats);
     connect(menu_, &MenuScreen::searchRequested, this, [this] { openSearch(); });
     connect(importing_, &ImportFlow::archiveWritten, this, [this] {
+        updateLine_.clear(); // what the automatic update last said is out of date
         LoadArchiveReporting();
         ShowMainMenu();
     });
     connect(autoUpdate_, &AutoUpdater::statusChanged, this, &frmVorel::showUpdateStatus);
+    connect(autoUpdate_, &AutoUpdater::noted, this, [this](const QString& line) {
+        if (screen_ == Screen::MainMenu)
+            menu_->showArchive(archive_, dataPath_, now(), line);
+        else
+            statusNote_ = line;
+    });
     connect(autoUpdate_, &AutoUpdater::offerWanted, importing_, &ImportFlow::ImportDownloaded);
     connect(autoUpdate_, &AutoUpdater::archiveWritten, this, [this] {
         LoadArchiveReporting();
         if (screen_ == Screen::ArchiveView)
             ShowArchiveView();
+        else if (screen_ == Screen::MainMenu)
+            showUpdateStatus(updateLine_);
     });
 }
 

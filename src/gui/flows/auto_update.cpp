@@ -91,7 +91,9 @@ void AutoUpdater::writeAgreeing(FileStore& files, const DownloadResult& download
                                  : UpdateDisagreesText());
         return;
     }
+    Q_EMIT statusChanged({});
     if (done.added > 0 || done.completed > 0)
         Q_EMIT archiveWritten();
-    Q_EMIT statusChanged(done.added > 0 ? UpdateAddedText(done.added, done.lastDate) : QString());
+    if (done.added > 0)
+        Q_EMIT noted(UpdateAddedText(done.added, done.lastDate));
 }

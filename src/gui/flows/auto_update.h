@@ -40,7 +40,8 @@ public:
     void resume(); // the download that waits is written, if it may now
 
 Q_SIGNALS:
-    void statusChanged(const QString& line); // empty: the archive's own status line
+    void statusChanged(const QString& line); // until the next one; empty: the archive's own line
+    void noted(const QString& line);         // once, until the user's next action: what was added
     void archiveWritten();
     // "ask": the download is offered as "Scarica gli ultimi risultati" offers it.
     void offerWanted(const QUrl& url, const DownloadResult& downloaded);
