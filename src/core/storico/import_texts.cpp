@@ -156,12 +156,16 @@ QString differencesKept(const ImportReport& r, ImportSource source) {
            correctAdvice(source);
 }
 
-QString endsBeforeArchive(const ImportReport& r) {
+} // namespace
+
+QString EndsBeforeArchiveText(const ImportReport& r) {
     return QStringLiteral(
                "Attenzione: il file finisce il %1, prima dell'ultima estrazione dell'archivio (%2): "
                "non \u00e8 aggiornato.")
         .arg(dateText(r.lastDate), dateText(r.archiveLast));
 }
+
+namespace {
 
 // "(dal A al B)", "(del A)": the new draws' dates.
 QString rangeText(const ImportReport& r) {
@@ -251,7 +255,7 @@ QString ImportReportText(const ImportReport& report, ImportSource source) {
     if (report.dryRun && (report.status == ImportReport::Agrees || report.differencesKept))
         text += DryRunWroteNothingText() + u'\n';
     if (report.archiveLast != PackedDate{})
-        text += endsBeforeArchive(report) + u'\n';
+        text += EndsBeforeArchiveText(report) + u'\n';
     if (report.subArchivesRebuilt)
         text += SubArchivesRebuiltText() + u'\n';
     if (!report.backup.isEmpty())

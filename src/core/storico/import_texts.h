@@ -25,5 +25,8 @@ enum class ImportSource { File, Site }; // --import FILE, --update
 // one per line.
 QString ImportReportText(const ImportReport& report, ImportSource source = ImportSource::File);
 
+// The warning for a file whose last draw comes before the archive's (report.archiveLast set).
+QString EndsBeforeArchiveText(const ImportReport& report);
+
 // "19 estrazioni (dal 04-08-2026 al 18-08-2026)", "1 estrazione (del 18-08-2026)".
 QString NewDrawsText(const ImportReport& report);

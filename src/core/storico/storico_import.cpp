@@ -177,12 +177,12 @@ private:
         const Archive& archive = update.archive();
         listDatesOutOfOrder(archive);
         const Plan plan = planFor(archive, file);
+        noteNewDraws(plan.appends, archive);
         if (archive.DrawCount() + int(plan.appends.size()) > MaxDrawCount)
             return failed({.kind = ImportProblem::TooManyDraws,
                            .number = archive.DrawCount() + int(plan.appends.size())});
         if (incomplete_)
             return failed(incomplete_);
-        noteNewDraws(plan.appends, archive);
         const bool uncorrected = report_.differing > 0 && !options_.correct;
         report_.status = report_.gaps > 0 || uncorrected ? ImportReport::Disagrees : ImportReport::Agrees;
         if (report_.gaps > 0 || (uncorrected && !options_.addDespiteDifferences))

@@ -91,7 +91,8 @@ void AutoUpdater::writeAgreeing(FileStore& files, const DownloadResult& download
                                  : UpdateDisagreesText());
         return;
     }
-    Q_EMIT statusChanged({});
+    // A site's file older than the archive is said until the site catches up.
+    Q_EMIT statusChanged(done.archiveLast != PackedDate{} ? EndsBeforeArchiveText(done) : QString());
     if (done.added > 0 || done.completed > 0)
         Q_EMIT archiveWritten();
     if (done.added > 0)
