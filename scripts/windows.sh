@@ -224,6 +224,42 @@ deploy() {
     x86_64-w64-mingw32-strip "$deploy"/*.dll "$deploy"/*/*.dll
 }
 
+# vorel.exe is a Windows GUI program (no console window of its own) with its icon, its version
+# (the project's) and its manifest; started from a console it writes there, the accented letters
+# intact, and returns its exit status; redirected, it writes UTF-8 bytes as before.
+check_program() {
+    step "checking vorel.exe: subsystem, resources, console output"
+    local exe=$build/deploy/vorel.exe version headers
+    version=$(sed -n 's/^project(Vorel VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
+    headers=$(x86_64-w64-mingw32-objdump -p "$exe")
+    grep -q "(Windows GUI)" <<<"$headers" || { echo "windows: vorel.exe is not a GUI program" >&2; exit 1; }
+    local type
+    for type in 0x00000e 0x000010 0x000018; do # the icon group, the version, the manifest
+        grep -q "Entry: ID: $type" <<<"$headers" || { echo "windows: vorel.exe lacks resource $type" >&2; exit 1; }
+    done
+    strings -el "$exe" | grep -x "$version" >/dev/null || { echo "windows: vorel.exe does not carry version $version" >&2; exit 1; }
+    strings "$exe" | grep "<activeCodePage.*>UTF-8</activeCodePage>" >/dev/null ||
+        { echo "windows: vorel.exe's manifest does not ask for UTF-8" >&2; exit 1; }
+    local work=$build/console-check port out
+    rm -rf "$work" && mkdir -p "$work/site"
+    python3 -c 'import sys, zipfile; zipfile.ZipFile(sys.argv[1], "w").write(sys.argv[2], "storico.txt")' \
+        "$work/site/storico.zip" "$root/../shared/data/storico.txt"
+    python3 -m http.server 0 --bind 127.0.0.1 --directory "$work/site" >"$work/server.log" 2>&1 &
+    local server=$!
+    for _ in $(seq 50); do grep -q "port" "$work/server.log" && break; sleep 0.1; done
+    port=$(sed -n 's/.*port \([0-9]*\).*/\1/p' "$work/server.log" | head -1)
+    local update=("$exe" --data "Z:${work//\//\\}\\data" --update --from "http://127.0.0.1:$port/storico.zip")
+    "$wine" "${update[@]}" | grep "aggiunte 6937" >/dev/null || { kill $server; echo "windows: the update under Wine failed" >&2; exit 1; }
+    # Wine's console needs a terminal: script gives it one.
+    out=$(LANG=C.UTF-8 script -qec "$(printf '%q ' "$wine" cmd /c "${update[@]}")" /dev/null) ||
+        { kill $server; echo "windows: the update in the console failed" >&2; exit 1; }
+    kill $server
+    grep -q "Nessuna novità: il file su http://127.0.0.1:$port/storico.zip non è cambiato" <<<"$out" ||
+        { echo "windows: the console shows: $out" >&2; exit 1; }
+    LANG=C.UTF-8 script -qec "$(printf '%q ' "$wine" cmd /c "$exe" --bogus)" /dev/null >/dev/null && status=0 || status=$?
+    [[ $status == 2 ]] || { echo "windows: a usage error in the console ends with $status, not 2" >&2; exit 1; }
+}
+
 installer() {
     local version
     version=$(sed -n 's/^project(Vorel VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
@@ -283,6 +319,7 @@ export_wine_environment
 cross_build
 run_tests
 deploy
+check_program
 installer
 check_installer "$build/vorel-$(sed -n 's/^project(Vorel VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")-setup.exe"
 step "done: build-windows/deploy/ and build-windows/vorel-*-setup.exe"

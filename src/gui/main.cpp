@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "cli/command_line.h"
 #include "cli/qt_options.h"
+#include "console.h"
 #include "program_info.h"
 #include "settings/settings_store.h"
 #include "startup.h"
@@ -76,11 +77,10 @@ CommandLineResult runCommandLine(char* program, const QStringList& arguments, co
     char* coreArgv[] = {program, nullptr};
     QCoreApplication application(coreArgc, coreArgv);
     UseBinaryStandardStreams();
-    QFile in, out, err;
+    QFile in;
     in.open(stdin, QIODevice::ReadOnly);
-    out.open(stdout, QIODevice::WriteOnly);
-    err.open(stderr, QIODevice::WriteOnly);
-    return RunCommandLine(arguments, programPath, in, out, err);
+    const std::unique_ptr<QIODevice> out = OpenStandardOutput(stdout), err = OpenStandardOutput(stderr);
+    return RunCommandLine(arguments, programPath, in, *out, *err);
 }
 
 } // namespace
@@ -92,8 +92,10 @@ int main(int argc, char** argv) {
     const QString programPath = ProgramFolder(argv[0]);
     // The download goes through the proxy the system names, from the command line and the window.
     QNetworkProxyFactory::setUseSystemConfiguration(true);
+    AttachToParentConsole();
     const CommandLineResult command = runCommandLine(argv[0], arguments, programPath);
     if (!command.openWindow)
         return command.exitStatus;
+    LeaveConsole();
     return runWindow(arguments, command, programPath);
 }
