@@ -12,6 +12,8 @@ packages=(
     cmake
     qt6-base-dev
     qt6-svg-dev
+    # Qt's own words in Italian (qtbase_it.qm), on Linux and copied into the Windows program.
+    qt6-translations-l10n
     libgl-dev
     libglx-dev
     libopengl-dev

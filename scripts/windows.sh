@@ -210,7 +210,7 @@ deploy() {
     step "making build-windows/deploy/"
     local deploy=$build/deploy
     rm -rf "$deploy"
-    mkdir -p "$deploy/platforms" "$deploy/tls" "$deploy/styles" "$deploy/Help"
+    mkdir -p "$deploy/platforms" "$deploy/tls" "$deploy/styles" "$deploy/Help" "$deploy/translations"
     cp "$build/bin/vorel.exe" "$deploy/"
     x86_64-w64-mingw32-strip "$deploy/vorel.exe"
     for dll in Qt6Core Qt6Gui Qt6Widgets Qt6Network; do cp "$qt/bin/$dll.dll" "$deploy/"; done
@@ -220,6 +220,7 @@ deploy() {
     cp "$(mingw_runtime)/libstdc++-6.dll" "$(mingw_runtime)/libgcc_s_seh-1.dll" \
         /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$deploy/"
     cp "$root/Help/vorel.hlp" "$deploy/Help/"
+    cp "$build/bin/translations/qtbase_it.qm" "$deploy/translations/"
     cp "$root/LICENSE" "$deploy/LICENSE.txt"
     x86_64-w64-mingw32-strip "$deploy"/*.dll "$deploy"/*/*.dll
 }

@@ -74,7 +74,7 @@ cmp -s "$deb" "$work"/deb-again/vorel_*.deb || fail "two packages of the same tr
 contents=$(dpkg-deb --contents "$deb" | awk '{print $6}')
 for file in "${files[@]}"; do grep -qx "./usr/$file" <<<"$contents" || fail "the package lacks /usr/$file"; done
 depends=$(dpkg-deb --field "$deb" Depends)
-for library in libqt6widgets6 libqt6network6 libzip4 libc6; do
+for library in libqt6widgets6 libqt6network6 libzip4 libc6 qt6-translations-l10n; do
     grep -q "$library" <<<"$depends" || fail "the package does not depend on $library: $depends"
 done
 # What a distribution checks: no error. The one warning left: the changelog is NEWS.md, written for

@@ -17,6 +17,7 @@
 #include "widgets/click_label.h"
 #include "widgets/help_window.h"
 #include "widgets/message_boxes.h"
+#include "widgets/qt_translations.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -27,6 +28,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -98,7 +100,9 @@ void runTheApplicationLoopOnce() {
 class TestWindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase();
     void startUpShowsTheMainMenu();
+    void qtWordsInItalian();
     void screens_data();
     void screens();
     void transitions();
@@ -615,6 +619,26 @@ void TestWindow::startUpFailure() {
     QCOMPARE(endings, QList<int>{1});
 }
 
+// Qt's own words as the program shows them: its Italian catalogue, beside the program or Qt's.
+void TestWindow::initTestCase() {
+    QVERIFY2(InstallQtTranslations(QCoreApplication::applicationDirPath() + u'/'),
+             "Qt's Italian catalogue (qtbase_it.qm) is not installed");
+}
+
+// The paste box's context menu, Qt's own, speaks Italian.
+void TestWindow::qtWordsInItalian() {
+    WindowHarness h(nullptr);
+    frmVorel& w = h.start();
+    ui(w).But2->click();
+    std::unique_ptr<QMenu> menu(ui(w).Text1->createStandardContextMenu());
+    QStringList words;
+    for (const QAction* action : menu->actions())
+        if (!action->isSeparator())
+            words.append(action->text().section(u'\t', 0, 0));
+    QCOMPARE(words, (QStringList{u"Ann&ulla"_s, u"&Rifai"_s, u"&Taglia"_s, u"&Copia"_s, u"&Incolla"_s,
+                                 u"Elimina"_s, u"Seleziona tutto"_s}));
+}
+
 // The real boxes: text (a lone carriage return breaks the line), title, buttons, icon, answer.
 void TestWindow::realMessageBoxes() {
     QtMessageBoxes boxes;
@@ -654,7 +678,7 @@ void TestWindow::realMessageBoxes() {
     QCOMPARE(seen.icon, QMessageBox::Question);
     answerWith(QMessageBox::Yes);
     QCOMPARE(boxes.show(Messages::importOffersRebuild(u"Manca."_s, u"/a/backup"_s)), MsgAnswer::Ok);
-    QCOMPARE(seen.buttons, (QStringList{u"Sì"_s, u"No"_s}));
+    QCOMPARE(seen.buttons, (QStringList{u"&Sì"_s, u"&No"_s}));
     answerWith(QMessageBox::No);
     QCOMPARE(boxes.show(Messages::importOffersRebuild(u"Manca."_s, u"/a/backup"_s)), MsgAnswer::Cancel);
 

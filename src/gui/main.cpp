@@ -11,6 +11,7 @@
 #include "widgets/help_viewer.h"
 #include "widgets/message_boxes.h"
 #include "widgets/outside_destroy.h"
+#include "widgets/qt_translations.h"
 
 #include <QApplication>
 #include <QFile>
@@ -39,6 +40,7 @@ int runWindow(const QStringList& arguments, const CommandLineResult& command, co
     int qtArgc = int(spelled.size());
     QApplication app(qtArgc, qtArgv.data());
     QApplication::setApplicationVersion(ProgramVersion);
+    InstallQtTranslations(programPath);
     if (!QtOptionGiven(arguments, QStringLiteral("style"))) // a -style of the user's wins
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(AppIcon()); // the message boxes and the help carry it too

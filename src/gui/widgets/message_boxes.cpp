@@ -61,18 +61,14 @@ MsgAnswer QtMessageBoxes::show(const MessageRequest& request) {
         QObject::connect(new QShortcut(QKeySequence(Qt::Key_F1), box), &QShortcut::activated, help);
     if (request.icon == MsgIcon::Program)
         box->setIconPixmap(QApplication::windowIcon().pixmap(64));
-    // The interface is Italian, whatever the desktop's language.
+    // The buttons' words come from Qt's Italian catalogue (InstallQtTranslations).
     const bool yesNo = request.buttons == MsgButtons::YesNo;
     QPushButton* yes = box->addButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
-    if (yesNo)
-        yes->setText(QStringLiteral("S\u00ec"));
     QPushButton* no = nullptr;
     if (yesNo)
         no = box->addButton(QMessageBox::No);
     else if (request.buttons == MsgButtons::OkCancel)
         no = box->addButton(QMessageBox::Cancel);
-    if (no)
-        no->setText(yesNo ? QStringLiteral("No") : QStringLiteral("Annulla"));
     box->setDefaultButton(no && (yesNo || request.cancelByDefault) ? no : yes);
     box->exec();
     if (!box)
