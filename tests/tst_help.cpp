@@ -42,6 +42,8 @@ private Q_SLOTS:
     void lookUp();
     void pages();
     void readFailures();
+    void placesOfEachSystem_data();
+    void placesOfEachSystem();
     void shippedFileHasATopicPerScreen_data();
     void shippedFileHasATopicPerScreen();
 };
@@ -112,6 +114,34 @@ void TestHelp::readFailures() {
     empty.close();
     QCOMPARE(ReadHelpFile(empty.fileName()).error,
              u"Il file della guida non contiene argomenti:\n"_s + QDir::toNativeSeparators(empty.fileName()));
+}
+
+void TestHelp::placesOfEachSystem_data() {
+    QTest::addColumn<int>("system");
+    QTest::addColumn<QStringList>("named");
+    QTest::addColumn<QStringList>("absent");
+    const QStringList linux{u"~/.local/share/Vorel"_s, u"~/.config/Vorel/Vorel.conf"_s,
+                            u"systemctl --user"_s};
+    const QStringList windows{u"%APPDATA%\\Vorel"_s, u"HKEY_CURRENT_USER\\Software\\Vorel\\Vorel"_s,
+                              u"attività pianificata"_s};
+    QTest::newRow("Linux") << int(HelpSystem::Linux) << linux << windows;
+    QTest::newRow("Windows") << int(HelpSystem::Windows) << windows << linux;
+}
+
+// The shipped help names the places of the system it is read on, and only those.
+void TestHelp::placesOfEachSystem() {
+    QFETCH(int, system);
+    QFETCH(QStringList, named);
+    QFETCH(QStringList, absent);
+    QFile file(shippedHelp());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString text = FillHelpPlaces(QString::fromUtf8(file.readAll()), HelpSystem(system));
+    for (const QString& place : named)
+        QVERIFY2(text.contains(place), qPrintable(place));
+    for (const QString& place : absent)
+        QVERIFY2(!text.contains(place), qPrintable(place));
+    QVERIFY(!text.contains(u"{CARTELLA_DATI}"_s) && !text.contains(u"{IMPOSTAZIONI}"_s) &&
+            !text.contains(u"{AGGIORNAMENTO_SERALE}"_s));
 }
 
 void TestHelp::shippedFileHasATopicPerScreen_data() {

@@ -131,6 +131,25 @@ QString HelpIndexHtml(const HelpFile& help) {
     return html + QStringLiteral("</ul>");
 }
 
+QString FillHelpPlaces(QString text, HelpSystem system) {
+    const bool windows = system == HelpSystem::Windows;
+    text.replace(QStringLiteral("{CARTELLA_DATI}"),
+                 windows ? QStringLiteral("%APPDATA%\\Vorel")
+                         : QStringLiteral("~/.local/share/Vorel (o quella indicata da XDG_DATA_HOME)"));
+    text.replace(QStringLiteral("{IMPOSTAZIONI}"),
+                 windows ? QStringLiteral("nel registro, chiave HKEY_CURRENT_USER\\Software\\Vorel\\Vorel")
+                         : QStringLiteral("nel file ~/.config/Vorel/Vorel.conf"));
+    text.replace(QStringLiteral("{AGGIORNAMENTO_SERALE}"),
+                 windows
+                     ? QStringLiteral("Il programma d'installazione, se lo si sceglie, crea un'attivit\u00e0 "
+                                      "pianificata che lo fa ogni sera alle 21 e all'accesso; la "
+                                      "disinstallazione la toglie.")
+                     : QStringLiteral("Il pacchetto Debian installa un timer di systemd, spento, che lo fa "
+                                      "ogni sera alle 21 e all'accesso: si accende con \"systemctl --user "
+                                      "enable --now vorel-update.timer\"."));
+    return text;
+}
+
 HelpFileRead ReadHelpFile(const QString& path) {
     QFile file(path);
     if (!file.exists())
@@ -146,7 +165,12 @@ HelpFileRead ReadHelpFile(const QString& path) {
         return {{},
                 QStringLiteral("Il file della guida non si pu\u00f2 leggere:\n") +
                     QDir::toNativeSeparators(path)};
-    HelpFile help = ParseHelpFile(QString::fromUtf8(bytes));
+#ifdef Q_OS_WIN
+    constexpr HelpSystem system = HelpSystem::Windows;
+#else
+    constexpr HelpSystem system = HelpSystem::Linux;
+#endif
+    HelpFile help = ParseHelpFile(FillHelpPlaces(QString::fromUtf8(bytes), system));
     if (help.topics.empty())
         return {{},
                 QStringLiteral("Il file della guida non contiene argomenti:\n") +

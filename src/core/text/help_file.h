@@ -35,7 +35,12 @@ QString HelpTopicHtml(const HelpFile& help, int topic);
 QString HelpListHtml(const HelpFile& help, const std::vector<int>& topics, const QString& key);
 QString HelpIndexHtml(const HelpFile& help);
 
-// Reads and parses the help file at `path`. On failure `error` holds an Italian description
+// The places the help names differ between systems: the file writes them as {CARTELLA_DATI},
+// {IMPOSTAZIONI} and {AGGIORNAMENTO_SERALE}, which are filled in for the system the program runs on.
+enum class HelpSystem { Linux, Windows };
+QString FillHelpPlaces(QString text, HelpSystem system);
+
+// Reads and parses the help file at `path`, its places filled in for this system. On failure `error` holds an Italian description
 // for the user and the help is empty.
 struct HelpFileRead {
     HelpFile help;
