@@ -265,7 +265,7 @@ installer() {
     local version
     version=$(sed -n 's/^project(Vorel VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
     step "making build-windows/vorel-$version-setup.exe"
-    makensis -V2 -DVERSION="$version" -DDEPLOY="$build/deploy" -DICON="$root/build/icons/vorel.ico" \
+    makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DDEPLOY="$build/deploy" -DICON="$root/build/icons/vorel.ico" \
         -DOUTFILE="$build/vorel-$version-setup.exe" "$here/vorel.nsi"
     file "$build/vorel-$version-setup.exe" | grep -q "PE32+ executable.*x86-64" ||
         { echo "windows: the installer is not a 64-bit program" >&2; exit 1; }
@@ -279,34 +279,66 @@ installer() {
 check_installer() {
     step "installing, running and uninstalling under Wine"
     local setup=$1 prefix=$build/wine-install
-    rm -rf "$prefix"
+    rm -rf "$prefix" "$prefix-home"
     (
         unset WINEPATH QT_PLUGIN_PATH # the installed program finds its own DLLs
         export WINEPREFIX=$prefix
+        # Wine links the Windows desktop to the user's own: a home of its own keeps the icons here.
+        export HOME=$prefix-home
+        mkdir -p "$HOME"
+        fail() { echo "windows: $*" >&2; "$wineserver" -k; exit 1; }
         make_wine_prefix
         "$wineserver" -p # the task scheduler runs as long as the server does
         "$wine" net start schedule >/dev/null 2>&1
-        local task=$prefix/drive_c/windows/system32/tasks/Vorel/Aggiornamento
-        "$wine" "$setup" /S /CurrentUser >/dev/null 2>&1
-        [[ ! -e $task ]] || { echo "windows: the installer made the scheduled task unasked" >&2; exit 1; }
-        "$wine" "$setup" /S /CurrentUser /UpdateTask >/dev/null 2>&1
-        grep -q "Vorel: aggiorna" "$task" 2>/dev/null || { echo "windows: /UpdateTask made no scheduled task" >&2; exit 1; }
         local home
         home=$prefix/drive_c/users/$(id -un)
-        local installed=$home/AppData/Local/Programs/Vorel
-        local archive=$home/AppData/Roaming/Vorel
+        local installed=$prefix/drive_c/Altrove/Vorel archive=$home/AppData/Roaming/Vorel
         local menu="$home/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Vorel.lnk"
+        local desktop=$home/Desktop/Vorel.lnk task=$prefix/drive_c/windows/system32/tasks/Vorel/Aggiornamento
+        # A registry value as Wine's reg prints it (the registry reaches its files only later).
+        query() { "$wine" reg query "$1" "${@:2}" 2>/dev/null | tr -d '\r'; }
+        local entry='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vorel'
+        value() { query "$entry" /v "$1" | awk -v name="$1" '$1 == name {print $3}'; }
+
+        "$wine" "$setup" /S /CurrentUser '/D=C:\Altrove\Vorel' >/dev/null 2>&1
         [[ -f $installed/vorel.exe && -f $installed/platforms/qwindows.dll && -f $menu ]] ||
-            { echo "windows: the installer left no program or no Start-menu entry" >&2; exit 1; }
-        "$wine" "$installed/vorel.exe" --version | grep -q "^vorel " || { echo "windows: the installed program does not run" >&2; exit 1; }
+            fail "the installer left no program or no Start-menu entry"
+        [[ ! -e $task && ! -e $desktop ]] || fail "the installer made the scheduled task or the desktop icon unasked"
+        [[ $(value InstallLocation) == 'C:\Altrove\Vorel' ]] || fail "the entry's InstallLocation is $(value InstallLocation)"
+        local size
+        size=$(value EstimatedSize)
+        [[ $size =~ ^0x[0-9a-f]+$ ]] && ((size > 10000)) || fail "the entry's EstimatedSize is $size kB"
+        query 'HKCU\Software\Classes\.zip\OpenWithProgids' /v Vorel.Storico | grep Vorel.Storico >/dev/null &&
+            query 'HKCU\Software\Classes\.txt\OpenWithProgids' /v Vorel.Storico | grep Vorel.Storico >/dev/null ||
+            fail "Vorel is not offered for the official file"
+        query 'HKCU\Software\Classes\Vorel.Storico\shell\open\command' /ve |
+            grep -F '"C:\Altrove\Vorel\vorel.exe" "%1"' >/dev/null || fail "the official file would not open in Vorel"
+
+        # While Vorel runs, nothing is replaced; an upgrade goes where the installed version is.
+        # (a question that waits for its answer keeps it running; none comes: nothing is deleted)
+        sleep 8 | "$wine" "$installed/vorel.exe" --data "$build/bin" --delete-last >/dev/null 2>&1 &
+        local running=$!
+        sleep 2
+        "$wine" "$setup" /S /CurrentUser /UpdateTask /DesktopShortcut >/dev/null 2>&1 && status=0 || status=$?
+        [[ $status == 3 && ! -e $task ]] || fail "the installer went on while Vorel ran (exit status $status)"
+        kill $running; wait $running 2>/dev/null || true
+        "$wine" "$setup" /S /CurrentUser /UpdateTask /DesktopShortcut >/dev/null 2>&1
+        grep -q "Vorel: aggiorna" "$task" 2>/dev/null || fail "/UpdateTask made no scheduled task"
+        [[ -f $desktop ]] || fail "/DesktopShortcut made no desktop icon"
+        [[ ! -e $home/AppData/Local/Programs/Vorel ]] || fail "the upgrade did not go into the installed folder"
+
+        "$wine" "$installed/vorel.exe" --version | grep "^vorel " >/dev/null || fail "the installed program does not run"
         "$wine" "$installed/vorel.exe" --data "$build/bin" --export "$build/demo.txt" --format storico >/dev/null
         "$wine" "$installed/vorel.exe" --import "$build/demo.txt" >/dev/null
-        [[ -f $archive/_data_sm.dtb ]] || { echo "windows: the installed program made no archive in %APPDATA%" >&2; exit 1; }
+        [[ -f $archive/_data_sm.dtb ]] || fail "the installed program made no archive in %APPDATA%"
         "$wine" "$installed/uninstall.exe" /S >/dev/null 2>&1
         for _ in $(seq 50); do [[ -e $installed/vorel.exe ]] || break; sleep 0.2; done
-        [[ ! -e $installed/vorel.exe && ! -e $menu ]] || { echo "windows: the uninstaller left the program" >&2; exit 1; }
-        [[ -f $archive/_data_sm.dtb ]] || { echo "windows: the uninstaller took the archive" >&2; exit 1; }
-        [[ ! -e $task ]] || { echo "windows: the uninstaller left the scheduled task" >&2; exit 1; }
+        [[ ! -e $installed/vorel.exe && ! -e $menu && ! -e $desktop ]] || fail "the uninstaller left the program"
+        [[ -f $archive/_data_sm.dtb ]] || fail "the uninstaller took the archive"
+        [[ ! -e $task ]] || fail "the uninstaller left the scheduled task"
+        ! "$wine" reg query 'HKCU\Software\Classes\Vorel.Storico' >/dev/null 2>&1 && [[ -z $(value InstallLocation) ]] &&
+            ! query 'HKCU\Software\Classes\.zip\OpenWithProgids' | grep Vorel.Storico >/dev/null ||
+            fail "the uninstaller left Vorel's registry entries"
         "$wineserver" -k
     )
 }

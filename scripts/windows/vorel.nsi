@@ -2,7 +2,10 @@
 ; The Windows installer: for the current user or for all users, a Start-menu entry with the icon,
 ;  an uninstaller that removes the program and leaves the user's archive (%APPDATA%\Vorel) alone.
 ; Optionally (off by default; /UpdateTask in silent mode) a scheduled task of the user that runs
-; "vorel --update --if-due" every evening at 21:00 and at logon; the uninstaller removes it.
+; "vorel --update --if-due" every evening at 21:00 and at logon, and (/DesktopShortcut) an icon on
+; the desktop; the uninstaller removes them. An upgrade goes into the folder of the installed
+; version; neither the installer nor the uninstaller goes on while Vorel runs. Vorel is offered in
+; "Apri con" for .zip and .txt files (the official results file), never made their default program.
 ;   makensis -DVERSION=2.0.0 -DDEPLOY=<program folder> -DICON=<vorel.ico> -DOUTFILE=<setup.exe> vorel.nsi
 ; A 64-bit installer for the 64-bit program: it needs no 32-bit support anywhere, writes the
 ; 64-bit uninstall entry and installs into the 64-bit Program Files.
@@ -18,7 +21,13 @@ SetCompressor /SOLID lzma
 !define MULTIUSER_INSTALLMODE_COMMANDLINE
 !define MULTIUSER_INSTALLMODE_INSTDIR "${PRODUCT}"
 !define MULTIUSER_USE_PROGRAMFILES64
+; An upgrade installs where the installed version is.
+!define MULTIUSER_INSTALLMODE_INSTDIR_REGISTRY_KEY "${UNINSTALL_KEY}"
+!define MULTIUSER_INSTALLMODE_INSTDIR_REGISTRY_VALUENAME "InstallLocation"
 !define TASK_NAME "Vorel\Aggiornamento"
+!define PROGID "Vorel.Storico"
+; Held by the program while it runs (see MarkRunning).
+!define RUNNING_MUTEX "Local\io.github.vorel.Vorel"
 !include MultiUser.nsh
 !include MUI2.nsh
 !include FileFunc.nsh
@@ -28,11 +37,17 @@ OutFile "${OUTFILE}"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 
+; The GPL is shown for information: it asks nothing of who uses the program, so nothing to accept.
+!define MUI_LICENSEPAGE_TEXT_TOP "Vorel è software libero, sotto la licenza GNU GPL (versione 3 o successiva):"
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "La licenza non va accettata: garantisce a chi usa Vorel la libertà di usarlo, studiarlo, copiarlo e modificarlo."
+!define MUI_LICENSEPAGE_BUTTON "$(^NextBtn)"
 !insertmacro MUI_PAGE_LICENSE "${DEPLOY}\LICENSE.txt"
 !insertmacro MULTIUSER_PAGE_INSTALLMODE
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_RUN "$INSTDIR\vorel.exe"
+!define MUI_FINISHPAGE_RUN_TEXT "Avvia Vorel"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
@@ -40,9 +55,26 @@ OutFile "${OUTFILE}"
 !insertmacro MUI_LANGUAGE "English"
 
 
+; Asks to close Vorel while it runs; silently, or when the user gives up, ends the setup.
+!macro REFUSE_WHILE_RUNNING un
+Function ${un}refuseWhileRunning
+  retry:
+    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${RUNNING_MUTEX}") p .r0'
+    ${If} $0 P<> 0
+      System::Call 'kernel32::CloseHandle(p r0)'
+      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Vorel è aperto: chiuderlo, poi scegliere Riprova." /SD IDCANCEL IDRETRY retry
+      SetErrorLevel 3
+      Quit
+    ${EndIf}
+FunctionEnd
+!macroend
+!insertmacro REFUSE_WHILE_RUNNING ""
+!insertmacro REFUSE_WHILE_RUNNING "un."
+
 Function un.onInit
   SetRegView 64
   !insertmacro MULTIUSER_UNINIT
+  Call un.refuseWhileRunning
 FunctionEnd
 
 Section "Vorel" SecProgram
@@ -59,6 +91,20 @@ Section "Vorel" SecProgram
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe" /$MultiUser.InstallMode'
   WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  IntFmt $0 "0x%08X" $0
+  WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" "$0"
+  ; Offered in "Apri con" for the official file, a zip or its text; never the default program.
+  WriteRegStr SHCTX "Software\Classes\${PROGID}" "" "Archivio ufficiale delle estrazioni del Lotto"
+  WriteRegStr SHCTX "Software\Classes\${PROGID}\DefaultIcon" "" "$INSTDIR\vorel.ico"
+  WriteRegStr SHCTX "Software\Classes\${PROGID}\shell\open\command" "" '"$INSTDIR\vorel.exe" "%1"'
+  WriteRegStr SHCTX "Software\Classes\.zip\OpenWithProgids" "${PROGID}" ""
+  WriteRegStr SHCTX "Software\Classes\.txt\OpenWithProgids" "${PROGID}" ""
+SectionEnd
+
+Section /o "Icona sul desktop" SecDesktop
+  CreateShortCut "$DESKTOP\Vorel.lnk" "$INSTDIR\vorel.exe" "" "$INSTDIR\vorel.ico"
 SectionEnd
 
 ; The task runs as the user who installs, only while logged on, with no rights of its own.
@@ -86,16 +132,27 @@ Section /o "Aggiornamento automatico ogni sera alle 21 e all'accesso" SecTask
   ${EndIf}
 SectionEnd
 
-; After the sections, whose numbers it uses: /UpdateTask selects the task in silent mode.
+; A section chosen on the command line, for silent installs.
+!macro SELECT_BY_OPTION option section
+  ClearErrors
+  ${GetOptions} $R0 "${option}" $R1
+  ${IfNot} ${Errors}
+    SectionSetFlags ${section} ${SF_SELECTED}
+  ${EndIf}
+!macroend
+
+; After the sections, whose numbers it uses.
 Function .onInit
   SetRegView 64
+  StrCpy $R9 $INSTDIR ; a folder given with /D wins over the default and the installed version's
   !insertmacro MULTIUSER_INIT
-  ${GetParameters} $R0
-  ClearErrors
-  ${GetOptions} $R0 "/UpdateTask" $R1
-  ${IfNot} ${Errors}
-    SectionSetFlags ${SecTask} ${SF_SELECTED}
+  ${If} $R9 != ""
+    StrCpy $INSTDIR $R9
   ${EndIf}
+  Call refuseWhileRunning
+  ${GetParameters} $R0
+  !insertmacro SELECT_BY_OPTION "/UpdateTask" ${SecTask}
+  !insertmacro SELECT_BY_OPTION "/DesktopShortcut" ${SecDesktop}
 FunctionEnd
 
 ; Only what the installer put there: the archive and the settings live in the user's own folders.
@@ -106,9 +163,14 @@ Section "Uninstall"
   ; The entry of whichever kind of install this was, even when the uninstaller is run by hand.
   SetShellVarContext current
   Delete "$SMPROGRAMS\Vorel.lnk"
+  Delete "$DESKTOP\Vorel.lnk"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
+  DeleteRegKey HKCU "Software\Classes\${PROGID}"
+  DeleteRegValue HKCU "Software\Classes\.zip\OpenWithProgids" "${PROGID}"
+  DeleteRegValue HKCU "Software\Classes\.txt\OpenWithProgids" "${PROGID}"
   SetShellVarContext all
   Delete "$SMPROGRAMS\Vorel.lnk"
+  Delete "$DESKTOP\Vorel.lnk"
   RMDir /r "$INSTDIR\platforms"
   RMDir /r "$INSTDIR\styles"
   RMDir /r "$INSTDIR\tls"
@@ -122,5 +184,8 @@ Section "Uninstall"
   RMDir "$INSTDIR"
   ${If} $MultiUser.InstallMode == "AllUsers"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    DeleteRegKey HKLM "Software\Classes\${PROGID}"
+    DeleteRegValue HKLM "Software\Classes\.zip\OpenWithProgids" "${PROGID}"
+    DeleteRegValue HKLM "Software\Classes\.txt\OpenWithProgids" "${PROGID}"
   ${EndIf}
 SectionEnd

@@ -94,6 +94,7 @@ int main(int argc, char** argv) {
     const QString programPath = ProgramFolder(argv[0]);
     // The download goes through the proxy the system names, from the command line and the window.
     QNetworkProxyFactory::setUseSystemConfiguration(true);
+    MarkRunning();
     AttachToParentConsole();
     const CommandLineResult command = runCommandLine(argv[0], arguments, programPath);
     if (!command.openWindow)

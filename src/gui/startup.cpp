@@ -64,3 +64,9 @@ bool DisplayAvailable([[maybe_unused]] const QStringList& arguments) {
            QtOptionGiven(arguments, QStringLiteral("platform"));
 #endif
 }
+
+void MarkRunning() {
+#ifdef Q_OS_WIN
+    CreateMutexW(nullptr, FALSE, L"Local\\io.github.vorel.Vorel"); // released by the system at the end
+#endif
+}

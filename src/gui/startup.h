@@ -20,3 +20,7 @@ void UseBinaryStandardStreams();
 // Whether a window can open: an X11-style system needs a display (or a platform named with
 // -platform or QT_QPA_PLATFORM); Windows and macOS always have their own.
 bool DisplayAvailable(const QStringList& arguments);
+
+// Tells the installer that the program is running (on Windows, a named mutex it looks for, held
+// until the program ends), so that it is not replaced under itself.
+void MarkRunning();
