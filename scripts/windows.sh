@@ -5,7 +5,9 @@
 # installs what it needs, builds Qt (Debian's own qt6-base source) and libzip for MinGW-w64 once
 # into ~/.cache/vorel (kept while Debian's versions stay the same), cross-builds the program and
 # its tests into build-windows/, runs the test suite under Wine, and makes build-windows/deploy/
-# (the program folder) and build-windows/vorel-<version>-setup.exe (the installer).
+# (the program folder), build-windows/vorel-<version>-setup.exe (the installer) and
+# build-windows/vorel-<version>-portable.zip, each checked under Wine; both signed when the builder
+# gives a certificate (see sign).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 here=$root/scripts/windows
@@ -50,7 +52,7 @@ SOURCES
     fi
     # Everything Wine runs here is 64-bit (the program, its tests, the installer): no i386 half.
     local packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 libwine-dev nsis ninja-build dpkg-dev
-                    qt6-base-dev-tools xvfb xauth)
+                    qt6-base-dev-tools xvfb xauth osslsigncode)
     local missing=()
     for pkg in "${packages[@]}"; do
         [[ $(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true) == "install ok installed" ]] || missing+=("$pkg")
@@ -261,14 +263,83 @@ check_program() {
     [[ $status == 2 ]] || { echo "windows: a usage error in the console ends with $status, not 2" >&2; exit 1; }
 }
 
+# With the builder's certificate (VOREL_SIGN_CERT and VOREL_SIGN_KEY, PEM files; VOREL_SIGN_CA the
+# authority that issued it, by default the system's), FILE is signed in place and the signature
+# verified; without one, nothing is signed.
+sign() {
+    local file=$1
+    [[ -n ${VOREL_SIGN_CERT:-} && -n ${VOREL_SIGN_KEY:-} ]] || return 0
+    step "signing $(basename "$file")"
+    osslsigncode sign -certs "$VOREL_SIGN_CERT" -key "$VOREL_SIGN_KEY" -h sha256 -n Vorel \
+        -i https://github.com/vorel -in "$file" -out "$file.signed" >/dev/null
+    mv "$file.signed" "$file"
+    osslsigncode verify -CAfile "${VOREL_SIGN_CA:-/etc/ssl/certs/ca-certificates.crt}" -in "$file" >/dev/null ||
+        { echo "windows: the signature of $file does not verify" >&2; exit 1; }
+}
+
+# The signing step with a self-signed certificate made here (no certificate ships with the project):
+# copies of the program and the installer are signed and verify; the unsigned ones do not.
+check_signing() {
+    step "checking the signing step with a self-signed certificate"
+    local work=$build/sign-check
+    rm -rf "$work" && mkdir -p "$work"
+    openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Vorel test signing" \
+        -addext "extendedKeyUsage=codeSigning" -keyout "$work/key.pem" -out "$work/cert.pem" 2>/dev/null
+    cp "$build/deploy/vorel.exe" "$1" "$work/"
+    local file
+    for file in "$work/vorel.exe" "$work/$(basename "$1")"; do
+        ! osslsigncode verify -CAfile "$work/cert.pem" -in "$file" >/dev/null 2>&1 ||
+            { echo "windows: $file verifies before it is signed" >&2; exit 1; }
+        VOREL_SIGN_CERT=$work/cert.pem VOREL_SIGN_KEY=$work/key.pem VOREL_SIGN_CA=$work/cert.pem sign "$file"
+    done
+    rm -rf "$work"
+}
+
+# The portable program: the program folder in a zip, to run from wherever it is unpacked.
+portable() {
+    local version zip
+    version=$(sed -n 's/^project(Vorel VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
+    zip=$build/vorel-$version-portable.zip
+    step "making build-windows/$(basename "$zip")"
+    rm -f "$zip"
+    (cd "$build/deploy" && python3 -c 'import os, sys, zipfile
+with zipfile.ZipFile(sys.argv[1], "w", zipfile.ZIP_DEFLATED) as z:
+    for folder, _, files in sorted(os.walk(".")):
+        for name in sorted(files):
+            path = os.path.join(folder, name)
+            z.write(path, os.path.join("Vorel", os.path.relpath(path)))' "$zip")
+}
+
+# Unpacked anywhere, the portable program runs; once its folder holds an archive, it keeps it there.
+check_portable() {
+    step "running the portable program from an unpacked folder"
+    local zip=$1 work=$build/portable-check
+    rm -rf "$work" && mkdir -p "$work"
+    (cd "$work" && python3 -c 'import sys, zipfile; zipfile.ZipFile(sys.argv[1]).extractall(".")' "$zip")
+    local folder=$work/Vorel windows
+    windows="Z:${folder//\//\\}\\"
+    (
+        unset WINEPATH QT_PLUGIN_PATH # the unpacked program finds its own DLLs
+        "$wine" "$folder/vorel.exe" --data "$build/bin" --export "$work/demo.txt" --format storico >/dev/null
+        "$wine" "$folder/vorel.exe" --data "$folder" --import "$work/demo.txt" >/dev/null
+        [[ -f $folder/_data_sm.dtb ]] || { echo "windows: the portable program wrote no archive beside itself" >&2; exit 1; }
+        local report
+        report=$("$wine" "$folder/vorel.exe" --import "$work/demo.txt" | tr -d '\r' | head -1)
+        [[ $report == "Archivio: $windows" ]] ||
+            { echo "windows: the portable program looked elsewhere: $report" >&2; exit 1; }
+    )
+    rm -rf "$work"
+}
+
 installer() {
     local version
     version=$(sed -n 's/^project(Vorel VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
     step "making build-windows/vorel-$version-setup.exe"
     makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DDEPLOY="$build/deploy" -DICON="$root/build/icons/vorel.ico" \
         -DOUTFILE="$build/vorel-$version-setup.exe" "$here/vorel.nsi"
-    file "$build/vorel-$version-setup.exe" | grep -q "PE32+ executable.*x86-64" ||
+    file "$build/vorel-$version-setup.exe" | grep "PE32+ executable.*x86-64" >/dev/null ||
         { echo "windows: the installer is not a 64-bit program" >&2; exit 1; }
+    sign "$build/vorel-$version-setup.exe"
 }
 
 # The installer, silently, for the current user in a Wine of its own: the program and its Start-menu
@@ -353,6 +424,11 @@ cross_build
 run_tests
 deploy
 check_program
+sign "$build/deploy/vorel.exe"
+version=$(sed -n 's/^project(Vorel VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
+portable
+check_portable "$build/vorel-$version-portable.zip"
 installer
-check_installer "$build/vorel-$(sed -n 's/^project(Vorel VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")-setup.exe"
-step "done: build-windows/deploy/ and build-windows/vorel-*-setup.exe"
+check_installer "$build/vorel-$version-setup.exe"
+check_signing "$build/vorel-$version-setup.exe"
+step "done: build-windows/deploy/, build-windows/vorel-*-setup.exe and build-windows/vorel-*-portable.zip"
