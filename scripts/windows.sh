@@ -243,6 +243,12 @@ check_program() {
     strings -el "$exe" | grep -x "$version" >/dev/null || { echo "windows: vorel.exe does not carry version $version" >&2; exit 1; }
     strings "$exe" | grep "<activeCodePage.*>UTF-8</activeCodePage>" >/dev/null ||
         { echo "windows: vorel.exe's manifest does not ask for UTF-8" >&2; exit 1; }
+    # Redirected, a GUI program still prints and returns its status.
+    "$wine" "$exe" --version | grep -x "vorel $version" >/dev/null || { echo "windows: vorel.exe --version prints nothing" >&2; exit 1; }
+    "$wine" "$exe" --data "$build/bin" --check | grep "^Archivio integro" >/dev/null ||
+        { echo "windows: vorel.exe --check failed" >&2; exit 1; }
+    "$wine" "$exe" --data "Z:\\nowhere" --check >/dev/null 2>&1 && status=0 || status=$?
+    [[ $status == 2 ]] || { echo "windows: vorel.exe --check of no archive ends with $status, not 2" >&2; exit 1; }
     local work=$build/console-check port out
     rm -rf "$work" && mkdir -p "$work/site"
     python3 -c 'import sys, zipfile; zipfile.ZipFile(sys.argv[1], "w").write(sys.argv[2], "storico.txt")' \
