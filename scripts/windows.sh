@@ -251,14 +251,15 @@ check_program() {
     [[ $status == 2 ]] || { echo "windows: vorel.exe --check of no archive ends with $status, not 2" >&2; exit 1; }
     local work=$build/console-check port out
     rm -rf "$work" && mkdir -p "$work/site"
+    "$wine" "$exe" --data "$build/bin" --export "$work/storico.txt" --format storico >/dev/null
     python3 -c 'import sys, zipfile; zipfile.ZipFile(sys.argv[1], "w").write(sys.argv[2], "storico.txt")' \
-        "$work/site/storico.zip" "$root/../shared/data/storico.txt"
+        "$work/site/storico.zip" "$work/storico.txt"
     python3 -m http.server 0 --bind 127.0.0.1 --directory "$work/site" >"$work/server.log" 2>&1 &
     local server=$!
     for _ in $(seq 50); do grep -q "port" "$work/server.log" && break; sleep 0.1; done
     port=$(sed -n 's/.*port \([0-9]*\).*/\1/p' "$work/server.log" | head -1)
     local update=("$exe" --data "Z:${work//\//\\}\\data" --update --from "http://127.0.0.1:$port/storico.zip")
-    "$wine" "${update[@]}" | grep "aggiunte 6937" >/dev/null || { kill $server; echo "windows: the update under Wine failed" >&2; exit 1; }
+    "$wine" "${update[@]}" | grep "aggiunte [1-9]" >/dev/null || { kill $server; echo "windows: the update under Wine failed" >&2; exit 1; }
     # Wine's console needs a terminal: script gives it one.
     out=$(LANG=C.UTF-8 script -qec "$(printf '%q ' "$wine" cmd /c "${update[@]}")" /dev/null) ||
         { kill $server; echo "windows: the update in the console failed" >&2; exit 1; }
