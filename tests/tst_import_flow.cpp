@@ -254,6 +254,20 @@ void TestImportFlow::downloadWithAnOlderDrawCorrected() {
         u"Corretta 1 estrazione come il file. Archivio precedente salvato in "_s));
     QCOMPARE(w.archive().DrawNumbers(2, 100, 5), official.DrawNumbers(2, 100, 5));
 
+    // A stored zero the file fills, beside a difference: asked first, as any completion is.
+    {
+        Archive incomplete = w.archive();
+        incomplete.setDrawNumber(3, 3000, 2, 0);
+        incomplete.setDrawNumber(2, 100, 5, archive.DrawNumbers(2, 100, 5));
+        DiskFileStore files(h.dataPath());
+        QCOMPARE(WriteWholeArchive(files, incomplete), Failure());
+    }
+    download({MsgAnswer::Cancel}, 1);
+    QVERIFY(h.boxes.shown[0].text.endsWith(u"Completare l'estrazione incompleta con i numeri del file?"_s));
+    QCOMPARE(LoadArchive(h.dataPath()).value.DrawNumbers(3, 3000, 2), 0);
+    download({MsgAnswer::Ok, MsgAnswer::Ok}, 3);
+    QCOMPARE(LoadArchive(h.dataPath()).value.drawWheels(3000), official.drawWheels(3000));
+
     // Validators lost (an older version kept none once current): kept by a download with nothing new.
     for (const QString& key : {u"Update/ETag"_s, u"Update/ValidatorsOf"_s})
         h.settings.values.remove(key);

@@ -106,7 +106,7 @@ void ImportFlow::ImportDownloaded(const QUrl& url, const DownloadResult& downloa
 // The new draws follow the archive's last one and depend on no stored draw: they are added as
 // they would be without the differences, which are then offered for correction.
 void ImportFlow::offerDespiteDifferences(const Importing& import, const ImportReport& plan) {
-    if (plan.added > 0 &&
+    if ((plan.added > 0 || plan.completed > 0) &&
         showMessage(Messages::importQuestion(boxText(plan), plan.added, plan.completed)) == MsgAnswer::Cancel)
         return;
     const ImportReport done = import({});
