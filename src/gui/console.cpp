@@ -3,6 +3,17 @@
 
 #include <QFile>
 
+namespace {
+
+// A file or a pipe: the bytes as they are.
+std::unique_ptr<QIODevice> byteStream(FILE* stream) {
+    auto file = std::make_unique<QFile>();
+    file->open(stream, QIODevice::WriteOnly);
+    return file;
+}
+
+} // namespace
+
 #ifdef Q_OS_WIN
 // clang-format off
 #include <windows.h>
@@ -65,9 +76,7 @@ std::unique_ptr<QIODevice> OpenStandardOutput(FILE* stream) {
     DWORD mode = 0;
     if (handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode))
         return std::make_unique<ConsoleWriter>(handle);
-    auto file = std::make_unique<QFile>();
-    file->open(stream, QIODevice::WriteOnly);
-    return file;
+    return byteStream(stream);
 }
 
 #else
@@ -77,9 +86,7 @@ void AttachToParentConsole() {}
 void LeaveConsole() {}
 
 std::unique_ptr<QIODevice> OpenStandardOutput(FILE* stream) {
-    auto file = std::make_unique<QFile>();
-    file->open(stream, QIODevice::WriteOnly);
-    return file;
+    return byteStream(stream);
 }
 
 #endif
